@@ -1,0 +1,286 @@
+#include "commandline.h"
+
+#include "engine/catalogue.h"
+#include "engine/equilab.h"
+#include "numtext/numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+namespace corvane::cli {
+
+namespace {
+
+using engine::EquilAB;
+using engine::ProblemType;
+
+constexpr const char *ReadingErrorMessage = "Invalid input values: Reading error.";
+constexpr const char *CalculationErrorMessage = "Invalid input values: Calculation error.";
+
+constexpr const char *HelpText =
+    R"(corvane-cli - acid-base equilibria in water from the command line
+
+Usage:
+  corvane-cli solve CODE [--pkw 14.00|13.59] [--digits N] [--json] [NAME=VALUE ...]
+  corvane-cli list
+  corvane-cli --help
+
+solve   Calculates one problem type as the Calculate button does: every quantity starts
+        unknown, the given ones are set, and the solver fills in all that follows from them.
+        CODE     a problem code such as 11, 12C or 55C (see "list").
+        NAME     a slot index 0..16 or the quantity's symbol as "list" writes it (C_a, pH,
+                 [H+], k_a, alpha, V_eq, pH_eq ...). Only the rows the option offers for
+                 typing can be given.
+        VALUE    read like a value field: 0.1, 0,1 (a comma switches the output to commas
+                 too), 1e-5, 5% or 1/3.
+        --pkw    the ionic product of water, 14.00 (25 °C, default) or 13.59 (37 °C).
+        --digits significant digits of the results, 4 to 12 (default 4).
+        --json   one JSON object instead of text lines.
+        Text output: one line "slot<TAB>symbol<TAB>value" for every quantity that holds a
+        value, then "ok" or the error message.
+list    Every problem code with its task, option, title and slot table.
+
+Exit status: 0 solved, 1 invalid input (reading or calculation error), 2 usage error.
+
+Examples:
+  corvane-cli solve 11 C_a=0.1 k_a=1.8e-5
+  corvane-cli solve 11 --json C_a=0.1 pH=2.87528
+)";
+
+struct UsageError {
+    std::string message;
+};
+
+struct SolveRequest {
+    const ProblemType *problem = nullptr;
+    double pKw = 14.0;
+    int digits = 4;
+    bool json = false;
+    std::map<int, std::string> values; // by slot
+};
+
+std::optional<int> parseWhole(const std::string &text) {
+    if (text.empty() || text.size() > 3) return std::nullopt;
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return std::stoi(text);
+}
+
+double parsePKw(const std::string &text) {
+    char *end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (!text.empty() && *end == '\0') {
+        if (std::abs(v - 14.0) < 1e-9) return 14.0;
+        if (std::abs(v - 13.59) < 1e-9) return 13.59;
+    }
+    throw UsageError{"--pkw must be 14.00 or 13.59, not \"" + text + "\""};
+}
+
+int parseDigits(const std::string &text) {
+    const std::optional<int> n = parseWhole(text);
+    if (!n || *n < 4 || *n > 12) throw UsageError{"--digits must be a whole number from 4 to 12"};
+    return *n;
+}
+
+int resolveSlot(const ProblemType &problem, const std::string &name) {
+    int slot = -1;
+    if (const std::optional<int> index = parseWhole(name)) {
+        if (*index > 16) throw UsageError{"slot " + name + " does not exist (0 to 16)"};
+        slot = *index;
+    } else {
+        for (const engine::SlotRow &row : problem.rows)
+            if (engine::SymbolName(row.quantity) == name) slot = row.slot;
+        if (slot < 0)
+            throw UsageError{"code " + std::string(problem.code) + " has no quantity \"" + name +
+                             "\" (see corvane-cli list)"};
+    }
+    if (!engine::OffersInput(problem, slot))
+        throw UsageError{"\"" + name + "\" is not an input of code " + std::string(problem.code)};
+    return slot;
+}
+
+// An option needs a value: "--digits 6" or "--digits=6".
+std::string optionValue(const std::vector<std::string> &args, std::size_t &i,
+                        const std::string &option) {
+    const std::string &arg = args[i];
+    if (arg.size() > option.size() && arg[option.size()] == '=')
+        return arg.substr(option.size() + 1);
+    if (arg != option) throw UsageError{"unknown option \"" + arg + "\""};
+    if (i + 1 >= args.size()) throw UsageError{option + " needs a value"};
+    return args[++i];
+}
+
+SolveRequest parseSolve(const std::vector<std::string> &args) {
+    if (args.size() < 2) throw UsageError{"solve needs a problem code"};
+    SolveRequest request;
+    request.problem = engine::FindProblem(args[1]);
+    if (request.problem == nullptr)
+        throw UsageError{"unknown problem code \"" + args[1] + "\" (see corvane-cli list)"};
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == "--json") {
+            request.json = true;
+        } else if (arg.starts_with("--pkw")) {
+            request.pKw = parsePKw(optionValue(args, i, "--pkw"));
+        } else if (arg.starts_with("--digits")) {
+            request.digits = parseDigits(optionValue(args, i, "--digits"));
+        } else if (arg.starts_with("--")) {
+            throw UsageError{"unknown option \"" + arg + "\""};
+        } else {
+            const std::size_t eq = arg.find('=');
+            if (eq == std::string::npos || eq == 0)
+                throw UsageError{"expected NAME=VALUE, not \"" + arg + "\""};
+            const int slot = resolveSlot(*request.problem, arg.substr(0, eq));
+            if (!request.values.emplace(slot, arg.substr(eq + 1)).second)
+                throw UsageError{"slot " + std::to_string(slot) + " is given twice"};
+        }
+    }
+    return request;
+}
+
+bool blank(const std::string &text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
+}
+
+enum class Status { Ok, ReadingError, CalculationError };
+
+std::string jsonString(std::string_view text) {
+    std::string s = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') s += '\\';
+        if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            s += escaped;
+        } else {
+            s += c;
+        }
+    }
+    return s + "\"";
+}
+
+std::string fullPrecision(double v) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.17g", v);
+    return buffer;
+}
+
+std::string_view slotName(const ProblemType &problem, int slot) {
+    const engine::SlotRow *row = engine::FindRow(problem, slot);
+    return row ? engine::SymbolName(row->quantity) : std::string_view("-");
+}
+
+int solve(const SolveRequest &request, std::ostream &out, std::ostream &err) {
+    const ProblemType &problem = *request.problem;
+    EquilAB state(request.pKw);
+    numtext::NumberSettings settings;
+
+    // Reading as the window reads its fields: in row order, stopping at the first failure.
+    Status status = Status::Ok;
+    for (const auto &[slot, text] : request.values) {
+        if (blank(text)) continue;
+        const double v = numtext::ParseNumber(text, settings, state.CalcError);
+        if (state.CalcError != 0) {
+            status = Status::ReadingError;
+            break;
+        }
+        state.IOValues[slot] = v;
+    }
+    if (status == Status::Ok) {
+        if (engine::RunProblem(state, problem.code) == engine::DispatchResult::NotAvailable) {
+            err << "corvane-cli: " << engine::NotAvailableMessage(problem.code) << "\n";
+            return ExitUsage;
+        }
+        if (state.CalcError != 0) status = Status::CalculationError;
+    }
+    if (status != Status::Ok)
+        for (int slot = engine::InputRowCount(problem.task); slot < engine::SlotCount; ++slot)
+            state.IOValues[slot] = engine::EmptyValue;
+
+    std::int16_t formatError = 0; // formatting must not disturb the status read above
+    auto text = [&](double v) {
+        return numtext::FormatNumber(v, request.digits, settings.DecimalSeparator, formatError);
+    };
+    const char *message = status == Status::Ok             ? "ok"
+                          : status == Status::ReadingError ? ReadingErrorMessage
+                                                           : CalculationErrorMessage;
+    if (request.json) {
+        const char *statusWord = status == Status::Ok             ? "ok"
+                                 : status == Status::ReadingError ? "reading error"
+                                                                  : "calculation error";
+        char pKwText[16];
+        std::snprintf(pKwText, sizeof pKwText, "%.2f", request.pKw);
+        out << "{\"code\":" << jsonString(problem.code) << ",\"title\":"
+            << jsonString(engine::FormTaskTitle(problem.task, problem.option,
+                                                problem.firstDissociationComplete))
+            << ",\"pKw\":" << pKwText << ",\"status\":\"" << statusWord << "\",\"slots\":[";
+        bool first = true;
+        for (int slot = 0; slot < engine::SlotCount; ++slot) {
+            const double v = state.IOValues[slot];
+            if (engine::IsEmpty(v)) continue;
+            out << (first ? "" : ",") << "{\"slot\":" << slot
+                << ",\"name\":" << jsonString(slotName(problem, slot))
+                << ",\"value\":" << fullPrecision(v) << ",\"text\":" << jsonString(text(v)) << "}";
+            first = false;
+        }
+        out << "]}\n";
+    } else {
+        for (int slot = 0; slot < engine::SlotCount; ++slot) {
+            const double v = state.IOValues[slot];
+            if (engine::IsKnown(v))
+                out << slot << '\t' << slotName(problem, slot) << '\t' << text(v) << '\n';
+        }
+        out << message << '\n';
+    }
+    if (status == Status::Ok) return ExitOk;
+    err << "corvane-cli: " << message << "\n";
+    return ExitInvalidInput;
+}
+
+void list(std::ostream &out) {
+    for (const ProblemType &p : engine::Problems()) {
+        const engine::TaskInfo &task = engine::Task(p.task);
+        out << p.code << '\t' << task.caption << '\t' << task.options[p.option] << '\t'
+            << engine::FormTaskTitle(p.task, p.option, p.firstDissociationComplete)
+            << (p.solver ? "" : "\t(not available yet)") << '\n';
+        for (const engine::SlotRow &row : p.rows) {
+            const bool typed = engine::OffersInput(p, row.slot);
+            out << "  " << row.slot << '\t' << engine::SymbolName(row.quantity) << '\t'
+                << (typed                      ? "input"
+                    : row.slot == p.hiddenSlot ? "hidden"
+                                               : "result")
+                << (typed && !row.readAtEntry ? " (not read)" : "") << (row.hgroup ? "\tH" : "\t-")
+                << "\t\"" << row.heading << "\"\n";
+        }
+    }
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
+    try {
+        if (args.empty()) throw UsageError{"no command given"};
+        const std::string &command = args[0];
+        if (command == "--help" || command == "-h" || command == "help") {
+            out << HelpText;
+            return ExitOk;
+        }
+        if (command == "list") {
+            if (args.size() > 1) throw UsageError{"list takes no arguments"};
+            list(out);
+            return ExitOk;
+        }
+        if (command == "solve") return solve(parseSolve(args), out, err);
+        throw UsageError{"unknown command \"" + command + "\""};
+    } catch (const UsageError &e) {
+        err << "corvane-cli: " << e.message << " (corvane-cli --help explains the usage)\n";
+        return ExitUsage;
+    }
+}
+
+} // namespace corvane::cli

@@ -1,0 +1,118 @@
+#include "equilab.h"
+
+#include <cmath>
+
+namespace corvane::engine {
+
+EquilAB::EquilAB(double startPKw) : pKw(startPKw), Kw(std::pow(10.0, -startPKw)) {
+    PHMax = 2.0 - std::log(Kw);
+    ClearIOValues();
+}
+
+void EquilAB::SetPKw(double newPKw) {
+    pKw = newPKw;
+    Kw = std::pow(10.0, -newPKw);
+}
+
+void EquilAB::ClearIOValues() {
+    IOValues.fill(EmptyValue);
+}
+
+double Log10Guarded(EquilAB &state, double x) {
+    if (std::abs(x - 1.0) < 1e-9) x = 1.0;
+    if (!(x > 0.0) || !std::isfinite(x)) {
+        state.CalcError = 1;
+        return 0.0;
+    }
+    return std::log(x) / std::log(10.0);
+}
+
+void CompleteWaterTriplet(EquilAB &state, double &pH, double &H, double &OH, bool &changed) {
+    const double Kw = state.Kw;
+    // A division by zero or a value beyond the double range ends the helper with CalcError.
+    auto fault = [&state] { state.CalcError = 1; };
+    for (;;) {
+        bool filled = false;
+        if (IsEmpty(pH) && IsKnown(H)) {
+            pH = -Log10Guarded(state, H);
+            filled = true;
+        }
+        if (IsEmpty(OH) && IsKnown(H)) {
+            if (H == 0.0) return fault();
+            OH = Kw / H;
+            if (!std::isfinite(OH)) return fault();
+            filled = true;
+        }
+        if (IsEmpty(H) && IsKnown(OH)) {
+            if (OH == 0.0) return fault();
+            H = Kw / OH;
+            if (!std::isfinite(H)) return fault();
+            filled = true;
+        }
+        if (IsEmpty(H) && IsKnown(pH)) {
+            H = std::pow(10.0, -pH);
+            if (!std::isfinite(H)) return fault();
+            filled = true;
+        }
+        if (!filled) break;
+        changed = true;
+    }
+    if (IsKnown(H) && IsKnown(OH) && std::abs(H * OH - Kw) / Kw > 0.001) return fault();
+    if (IsKnown(H) && IsKnown(pH)) {
+        if (H == 0.0) return fault();
+        if (std::abs(H - std::pow(10.0, -pH)) / H > 0.01) fault();
+    }
+}
+
+double SolvePolynomial(EquilAB &state, double c5, double c4, double c3, double c2, double c1,
+                       double c0) {
+    bool faulted = false;
+    // The summation order is part of the result: low powers first.
+    auto p = [&](double x) {
+        const double x2 = x * x;
+        const double y = c1 * x + c0 + c2 * x2 + c3 * x2 * x + c4 * x2 * x2 + c5 * x2 * x2 * x;
+        if (!std::isfinite(y)) faulted = true;
+        return y;
+    };
+    auto fail = [&state] {
+        state.CalcError = 1;
+        return 0.0;
+    };
+
+    double lo = 1e-20;
+    bool bracketed = false;
+    for (int attempt = 0; attempt < 100 && !faulted; ++attempt) {
+        if (p(lo) < 0.0) {
+            bracketed = true;
+            break;
+        }
+        lo /= 4.0;
+    }
+    if (faulted || !bracketed) return fail();
+
+    double hi = 2e-20;
+    bracketed = false;
+    for (int attempt = 0; attempt < 100 && !faulted; ++attempt) {
+        if (p(hi) > 0.0) {
+            bracketed = true;
+            break;
+        }
+        hi *= 4.0;
+    }
+    if (faulted || !bracketed) return fail();
+
+    double mid;
+    int k = 0;
+    do {
+        mid = (hi + lo) / 2.0;
+        if (p(mid) <= 0.0)
+            lo = mid;
+        else
+            hi = mid;
+        ++k;
+    } while (!(std::abs(lo - hi) / mid < 1e-12) && k <= 40);
+    if (faulted) return fail();
+    return mid;
+}
+
+} // namespace corvane::engine

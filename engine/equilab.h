@@ -1,0 +1,57 @@
+// \brief Program-wide engine state and the numeric helpers every solver shares.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+namespace corvane::engine {
+
+/// Marks an unknown quantity. Emptiness is decided by the whole bit pattern, never by a
+/// floating-point comparison.
+inline constexpr std::uint64_t EmptyValueBits = 0x7E087706B0213D0A;
+inline constexpr double EmptyValue = std::bit_cast<double>(EmptyValueBits);
+static_assert(EmptyValue == 1.28E+299);
+
+inline bool IsEmpty(double x) {
+    return std::bit_cast<std::uint64_t>(x) == EmptyValueBits;
+}
+inline bool IsKnown(double x) {
+    return !IsEmpty(x);
+}
+
+inline constexpr int SlotCount = 17;
+using Slots = std::array<double, SlotCount>;
+
+/// The state the window (or the command line, or a test) shares with the solvers: the slot
+/// array, the water constants in effect and the error flag.
+struct EquilAB {
+    /// PHMax is fixed here, from the Kw of the pKw the program starts with.
+    explicit EquilAB(double startPKw = 14.0);
+
+    /// Switches Kw to another pKw; PHMax keeps its start-up value.
+    void SetPKw(double newPKw);
+
+    /// Every slot EmptyValue.
+    void ClearIOValues();
+
+    Slots IOValues;
+    double pKw;
+    double Kw;
+    double PHMin = -2.0;
+    double PHMax;
+    std::int16_t CalcError = 0;
+};
+
+/// Base-10 logarithm; x within 1e-9 of 1 counts as 1, x <= 0 sets CalcError and gives 0.
+double Log10Guarded(EquilAB &state, double x);
+
+/// Fills and cross-checks pH, [H+] and [OH-]; sets `changed` when it filled one of them.
+void CompleteWaterTriplet(EquilAB &state, double &pH, double &H, double &OH, bool &changed);
+
+/// The positive root of c5·x⁵ + ... + c0 (negative for small x, positive for large x) by a
+/// bracket search and at most 41 bisection midpoints; CalcError and 0 without a bracket.
+double SolvePolynomial(EquilAB &state, double c5, double c4, double c3, double c2, double c1,
+                       double c0);
+
+} // namespace corvane::engine

@@ -1,0 +1,164 @@
+// \brief The shape every solver shares: validation table, consistency table, special cases,
+// ordered rules repeated while something changed, and the write-back.
+#pragma once
+
+#include "equilab.h"
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <vector>
+
+namespace corvane::engine {
+
+inline constexpr int MaxWorkingValues = 32;
+inline constexpr int NoVar = -1;
+
+/// A few working-value indices: the quantities a rule needs or a check covers.
+class Vars {
+public:
+    Vars() = default;
+    Vars(std::initializer_list<int> ids);
+    const std::int8_t *begin() const { return m_ids.data(); }
+    const std::int8_t *end() const { return m_ids.data() + m_count; }
+
+private:
+    std::array<std::int8_t, 8> m_ids{};
+    int m_count = 0;
+};
+
+/// The working values of one solver run and the helpers its rules call. Every value a rule
+/// computes passes through set() or put(), which turn a non-finite result into an
+/// arithmetic fault: CalcError = 1 and the run stops without write-back.
+class Work {
+public:
+    explicit Work(EquilAB &state);
+
+    double operator[](int v) const { return m_values[v]; }
+    bool known(int v) const { return IsKnown(m_values[v]); }
+    bool empty(int v) const { return IsEmpty(m_values[v]); }
+    bool known(const Vars &vs) const;
+
+    /// A rule fills v: marks the pass as changed.
+    void set(int v, double x);
+    /// A special case or an overwriting rule: leaves the changed flag alone.
+    void put(int v, double x);
+
+    double Kw() const { return m_state.Kw; }
+    double sqrtKw() const;
+    double log10(double x) { return Log10Guarded(m_state, x); }
+    /// SolvePolynomial; a failed root solve stops the run.
+    double solve(double c5, double c4, double c3, double c2, double c1, double c0);
+    /// SnapNeutral: [H+] within relative 1e-8 of √Kw becomes √Kw.
+    void snapNeutral(int H);
+    void waterTriplet(int pH, int H, int OH);
+
+    void load(int v, double x) { m_values[v] = x; }
+    void fault();
+    bool stopped() const { return m_stopped; }
+    bool changed() const { return m_changed; }
+    void beginPass() { m_changed = false; }
+    EquilAB &state() { return m_state; }
+    const EquilAB &state() const { return m_state; }
+
+private:
+    EquilAB &m_state;
+    std::array<double, MaxWorkingValues> m_values;
+    bool m_changed = false;
+    bool m_stopped = false;
+};
+
+using Guard = bool (*)(const Work &);
+using Formula = double (*)(const Work &);
+using Action = void (*)(Work &);
+using Measure = double (*)(const Work &);
+
+/// Accepted range of a validated quantity.
+struct Range {
+    enum class Kind { Plain, PH, AcidicH, BasicH };
+    double lo;
+    double hi;
+    bool loOpen = false;
+    bool hiOpen = false;
+    Kind kind = Kind::Plain;
+};
+
+inline constexpr Range Concentration{0.0, 100.0};                        // 0 ≤ x ≤ 100
+inline constexpr Range PositiveConcentration{0.0, 100.0, true};          // 0 < x ≤ 100
+inline constexpr Range Constant{0.0, 1e90};                              // 0 ≤ x ≤ 1e90
+inline constexpr Range PositiveConstant{0.0, 1e90, true};                // 0 < x ≤ 1e90
+inline constexpr Range Degree{0.0, 1.0, false, true};                    // 0 ≤ x < 1
+inline constexpr Range PHRange{0.0, 0.0, false, false, Range::Kind::PH}; // PHMin ≤ pH ≤ PHMax
+/// 0 < [H+] ≤ 100 and never basic: [H+] ≥ √Kw / 1.0000000001.
+inline constexpr Range AcidicH{0.0, 100.0, true, false, Range::Kind::AcidicH};
+/// 0 < [H+] ≤ 100 and never acidic: [H+] ≤ √Kw · 1.0000000001.
+inline constexpr Range BasicH{0.0, 100.0, true, false, Range::Kind::BasicH};
+
+struct Validation {
+    int var;
+    Range accepted;
+};
+
+/// |difference| / scale. A scale of 0 means every member of the group is 0 (they are range-tested
+/// non-negative first), which balances exactly: mismatch 0.
+double RelativeMismatch(double difference, double scale);
+
+/// A redundant group: when all members are known and the guard holds, mismatch() above the
+/// tolerance is an inconsistency.
+struct Consistency {
+    const char *group;
+    Vars members;
+    Measure mismatch;
+    Guard guard = nullptr;
+    double tolerance = 0.01;
+};
+
+/// A special case or a derivation rule. It applies when every quantity of `needs` is known,
+/// the guard (if any) holds and, for a rule with a target, the target is empty. A target with
+/// a formula is filled through Work::set; otherwise the action runs.
+struct Rule {
+    const char *name;
+    int target;
+    Vars needs;
+    Guard guard;
+    Formula formula;
+    Action action;
+};
+
+/// target = formula, when target is empty and `needs` are known (and the guard holds).
+Rule Derive(const char *name, int target, Vars needs, Formula formula, Guard guard = nullptr);
+/// A free-form step with a target that must be empty, such as a root solve.
+Rule Solve(const char *name, int target, Vars needs, Action action, Guard guard = nullptr);
+/// A free-form step that runs when `needs` are known and the guard holds.
+Rule Step(const char *name, Vars needs, Guard guard, Action action);
+/// A free-form step that always runs.
+Rule Step(const char *name, Action action);
+
+struct SlotLink {
+    int slot;
+    int var;
+};
+
+struct FixedWrite {
+    int slot;
+    double value;
+};
+
+struct SolverTables {
+    std::vector<SlotLink> inputs;
+    std::vector<Validation> validation;
+    std::vector<Consistency> consistency;
+    std::vector<Rule> specialCases;
+    std::vector<Rule> rules;
+    std::vector<SlotLink> writeBack;
+    std::vector<FixedWrite> fixedWrites = {};
+};
+
+/// Runs one solver: clears CalcError, reads the input slots, repeats passes while a rule
+/// filled something, and writes back only when the run ends without CalcError.
+void RunSolver(EquilAB &state, const SolverTables &tables);
+
+/// True when x lies in the accepted range (state supplies PHMin, PHMax and √Kw).
+bool Accepts(const EquilAB &state, const Range &range, double x);
+
+} // namespace corvane::engine
