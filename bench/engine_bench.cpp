@@ -8,7 +8,7 @@ using namespace corvane::engine;
 
 namespace {
 
-void BM_SolvePolynomial_Code11Cubic(benchmark::State &bench) {
+void BM_SolvePolynomial_Code11Cubic(benchmark::State& bench) {
     EquilAB state;
     const double Ca = 0.1, ka = 1.8e-5, Kw = state.Kw;
     for (auto _ : bench) {
@@ -18,7 +18,7 @@ void BM_SolvePolynomial_Code11Cubic(benchmark::State &bench) {
 }
 BENCHMARK(BM_SolvePolynomial_Code11Cubic);
 
-void runSolver(benchmark::State &bench, void (*solver)(EquilAB &)) {
+void runSolver(benchmark::State& bench, void (*solver)(EquilAB&)) {
     EquilAB state;
     for (auto _ : bench) {
         state.ClearIOValues();
@@ -30,10 +30,10 @@ void runSolver(benchmark::State &bench, void (*solver)(EquilAB &)) {
     if (state.CalcError != 0) bench.SkipWithError("the reference case failed");
 }
 
-void BM_Calc11(benchmark::State &bench) {
+void BM_Calc11(benchmark::State& bench) {
     runSolver(bench, Calc11);
 }
-void BM_Calc15(benchmark::State &bench) {
+void BM_Calc15(benchmark::State& bench) {
     runSolver(bench, Calc15);
 }
 BENCHMARK(BM_Calc11);

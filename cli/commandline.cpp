@@ -19,10 +19,10 @@ namespace {
 using engine::EquilAB;
 using engine::ProblemType;
 
-constexpr const char *ReadingErrorMessage = "Invalid input values: Reading error.";
-constexpr const char *CalculationErrorMessage = "Invalid input values: Calculation error.";
+constexpr const char* ReadingErrorMessage = "Invalid input values: Reading error.";
+constexpr const char* CalculationErrorMessage = "Invalid input values: Calculation error.";
 
-constexpr const char *HelpText =
+constexpr const char* HelpText =
     R"(corvane-cli - acid-base equilibria in water from the command line
 
 Usage:
@@ -57,22 +57,22 @@ struct UsageError {
 };
 
 struct SolveRequest {
-    const ProblemType *problem = nullptr;
+    const ProblemType* problem = nullptr;
     double pKw = 14.0;
     int digits = 4;
     bool json = false;
     std::map<int, std::string> values; // by slot
 };
 
-std::optional<int> parseWhole(const std::string &text) {
+std::optional<int> parseWhole(const std::string& text) {
     if (text.empty() || text.size() > 3) return std::nullopt;
     if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     return std::stoi(text);
 }
 
-double parsePKw(const std::string &text) {
-    char *end = nullptr;
+double parsePKw(const std::string& text) {
+    char* end = nullptr;
     const double v = std::strtod(text.c_str(), &end);
     if (!text.empty() && *end == '\0') {
         if (std::abs(v - 14.0) < 1e-9) return 14.0;
@@ -81,19 +81,19 @@ double parsePKw(const std::string &text) {
     throw UsageError{"--pkw must be 14.00 or 13.59, not \"" + text + "\""};
 }
 
-int parseDigits(const std::string &text) {
+int parseDigits(const std::string& text) {
     const std::optional<int> n = parseWhole(text);
     if (!n || *n < 4 || *n > 12) throw UsageError{"--digits must be a whole number from 4 to 12"};
     return *n;
 }
 
-int resolveSlot(const ProblemType &problem, const std::string &name) {
+int resolveSlot(const ProblemType& problem, const std::string& name) {
     int slot = -1;
     if (const std::optional<int> index = parseWhole(name)) {
         if (*index > 16) throw UsageError{"slot " + name + " does not exist (0 to 16)"};
         slot = *index;
     } else {
-        for (const engine::SlotRow &row : problem.rows)
+        for (const engine::SlotRow& row : problem.rows)
             if (engine::SymbolName(row.quantity) == name) slot = row.slot;
         if (slot < 0)
             throw UsageError{"code " + std::string(problem.code) + " has no quantity \"" + name +
@@ -105,9 +105,9 @@ int resolveSlot(const ProblemType &problem, const std::string &name) {
 }
 
 // An option needs a value: "--digits 6" or "--digits=6".
-std::string optionValue(const std::vector<std::string> &args, std::size_t &i,
-                        const std::string &option) {
-    const std::string &arg = args[i];
+std::string optionValue(const std::vector<std::string>& args, std::size_t& i,
+                        const std::string& option) {
+    const std::string& arg = args[i];
     if (arg.size() > option.size() && arg[option.size()] == '=')
         return arg.substr(option.size() + 1);
     if (arg != option) throw UsageError{"unknown option \"" + arg + "\""};
@@ -115,14 +115,14 @@ std::string optionValue(const std::vector<std::string> &args, std::size_t &i,
     return args[++i];
 }
 
-SolveRequest parseSolve(const std::vector<std::string> &args) {
+SolveRequest parseSolve(const std::vector<std::string>& args) {
     if (args.size() < 2) throw UsageError{"solve needs a problem code"};
     SolveRequest request;
     request.problem = engine::FindProblem(args[1]);
     if (request.problem == nullptr)
         throw UsageError{"unknown problem code \"" + args[1] + "\" (see corvane-cli list)"};
     for (std::size_t i = 2; i < args.size(); ++i) {
-        const std::string &arg = args[i];
+        const std::string& arg = args[i];
         if (arg == "--json") {
             request.json = true;
         } else if (arg.starts_with("--pkw")) {
@@ -143,7 +143,7 @@ SolveRequest parseSolve(const std::vector<std::string> &args) {
     return request;
 }
 
-bool blank(const std::string &text) {
+bool blank(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
 }
 
@@ -170,19 +170,19 @@ std::string fullPrecision(double v) {
     return buffer;
 }
 
-std::string_view slotName(const ProblemType &problem, int slot) {
-    const engine::SlotRow *row = engine::FindRow(problem, slot);
+std::string_view slotName(const ProblemType& problem, int slot) {
+    const engine::SlotRow* row = engine::FindRow(problem, slot);
     return row ? engine::SymbolName(row->quantity) : std::string_view("-");
 }
 
-int solve(const SolveRequest &request, std::ostream &out, std::ostream &err) {
-    const ProblemType &problem = *request.problem;
+int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
+    const ProblemType& problem = *request.problem;
     EquilAB state(request.pKw);
     numtext::NumberSettings settings;
 
     // Reading as the window reads its fields: in row order, stopping at the first failure.
     Status status = Status::Ok;
-    for (const auto &[slot, text] : request.values) {
+    for (const auto& [slot, text] : request.values) {
         if (blank(text)) continue;
         const double v = numtext::ParseNumber(text, settings, state.CalcError);
         if (state.CalcError != 0) {
@@ -206,11 +206,11 @@ int solve(const SolveRequest &request, std::ostream &out, std::ostream &err) {
     auto text = [&](double v) {
         return numtext::FormatNumber(v, request.digits, settings.DecimalSeparator, formatError);
     };
-    const char *message = status == Status::Ok             ? "ok"
+    const char* message = status == Status::Ok             ? "ok"
                           : status == Status::ReadingError ? ReadingErrorMessage
                                                            : CalculationErrorMessage;
     if (request.json) {
-        const char *statusWord = status == Status::Ok             ? "ok"
+        const char* statusWord = status == Status::Ok             ? "ok"
                                  : status == Status::ReadingError ? "reading error"
                                                                   : "calculation error";
         char pKwText[16];
@@ -242,13 +242,13 @@ int solve(const SolveRequest &request, std::ostream &out, std::ostream &err) {
     return ExitInvalidInput;
 }
 
-void list(std::ostream &out) {
-    for (const ProblemType &p : engine::Problems()) {
-        const engine::TaskInfo &task = engine::Task(p.task);
+void list(std::ostream& out) {
+    for (const ProblemType& p : engine::Problems()) {
+        const engine::TaskInfo& task = engine::Task(p.task);
         out << p.code << '\t' << task.caption << '\t' << task.options[p.option] << '\t'
             << engine::FormTaskTitle(p.task, p.option, p.firstDissociationComplete)
             << (p.solver ? "" : "\t(not available yet)") << '\n';
-        for (const engine::SlotRow &row : p.rows) {
+        for (const engine::SlotRow& row : p.rows) {
             const bool typed = engine::OffersInput(p, row.slot);
             out << "  " << row.slot << '\t' << engine::SymbolName(row.quantity) << '\t'
                 << (typed                      ? "input"
@@ -262,10 +262,10 @@ void list(std::ostream &out) {
 
 } // namespace
 
-int RunCommandLine(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         if (args.empty()) throw UsageError{"no command given"};
-        const std::string &command = args[0];
+        const std::string& command = args[0];
         if (command == "--help" || command == "-h" || command == "help") {
             out << HelpText;
             return ExitOk;
@@ -277,7 +277,7 @@ int RunCommandLine(const std::vector<std::string> &args, std::ostream &out, std:
         }
         if (command == "solve") return solve(parseSolve(args), out, err);
         throw UsageError{"unknown command \"" + command + "\""};
-    } catch (const UsageError &e) {
+    } catch (const UsageError& e) {
         err << "corvane-cli: " << e.message << " (corvane-cli --help explains the usage)\n";
         return ExitUsage;
     }

@@ -12,6 +12,6 @@ inline constexpr int ExitInvalidInput = 1;
 inline constexpr int ExitUsage = 2;
 
 /// Runs the command line given without the program name; returns the exit status.
-int RunCommandLine(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace corvane::cli

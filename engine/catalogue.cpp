@@ -49,8 +49,8 @@ SlotRow out(int slot, Q q, std::string_view heading = Conc) {
 
 using Rows = std::vector<SlotRow>;
 
-void append(Rows &rows, std::initializer_list<SlotRow> more) {
-    for (const SlotRow &row : more)
+void append(Rows& rows, std::initializer_list<SlotRow> more) {
+    for (const SlotRow& row : more)
         rows.push_back(row);
 }
 
@@ -173,7 +173,7 @@ struct BufferLayout {
     std::string_view constantHeading;
     std::vector<Q> species;
 };
-Rows plainBuffer(const BufferLayout &b) {
+Rows plainBuffer(const BufferLayout& b) {
     Rows r{in(0, b.analyte, b.analyteHeading), in(1, Q::C_S, SaltConc),
            inH(2, Q::pH, NoHeading),           in(3, b.constant, b.constantHeading),
            inH(4, Q::OH_minus, Conc),          inH(5, Q::H_plus, Conc)};
@@ -181,7 +181,7 @@ Rows plainBuffer(const BufferLayout &b) {
         r.push_back(out(6 + i, b.species[i]));
     return r;
 }
-Rows addedBuffer(const BufferLayout &b, Q added) {
+Rows addedBuffer(const BufferLayout& b, Q added) {
     const bool acidAdded = added == Q::C_SA;
     Rows r{in(0, b.analyte, b.analyteHeading),
            in(1, Q::C_S, SaltConc),
@@ -348,12 +348,12 @@ bool validOption(int taskIndex, int optionIndex) {
 
 } // namespace
 
-const std::vector<TaskInfo> &Tasks() {
+const std::vector<TaskInfo>& Tasks() {
     static const std::vector<TaskInfo> tasks = buildTasks();
     return tasks;
 }
 
-const TaskInfo &Task(int taskIndex) {
+const TaskInfo& Task(int taskIndex) {
     if (taskIndex < 1 || taskIndex > 5) throw std::out_of_range("TaskIndex must be 1 to 5");
     return Tasks()[taskIndex - 1];
 }
@@ -364,7 +364,7 @@ int InputRowCount(int taskIndex) {
 
 bool IsCCapable(int taskIndex, int optionIndex) {
     if (!validOption(taskIndex, optionIndex)) return false;
-    const auto &c = Task(taskIndex).cCapableOptions;
+    const auto& c = Task(taskIndex).cCapableOptions;
     return std::find(c.begin(), c.end(), optionIndex) != c.end();
 }
 
@@ -376,7 +376,7 @@ std::string FormProblemCode(int taskIndex, int optionIndex, bool checkBoxChecked
 
 std::string FormTaskTitle(int taskIndex, int optionIndex, bool checkBoxChecked) {
     if (!validOption(taskIndex, optionIndex)) return {};
-    const TaskInfo &task = Task(taskIndex);
+    const TaskInfo& task = Task(taskIndex);
     const std::string_view caption = task.options[optionIndex];
     std::string title =
         taskIndex == 4 ? std::string(caption) : std::string(task.titlePrefix) + lowerCase(caption);
@@ -385,37 +385,37 @@ std::string FormTaskTitle(int taskIndex, int optionIndex, bool checkBoxChecked) 
     return title;
 }
 
-const std::vector<ProblemType> &Problems() {
+const std::vector<ProblemType>& Problems() {
     static const std::vector<ProblemType> problems = buildProblems();
     return problems;
 }
 
-const ProblemType *FindProblem(std::string_view code) {
-    for (const ProblemType &p : Problems())
+const ProblemType* FindProblem(std::string_view code) {
+    for (const ProblemType& p : Problems())
         if (p.code == code) return &p;
     return nullptr;
 }
 
-const SlotRow *FindRow(const ProblemType &problem, int slot) {
-    for (const SlotRow &row : problem.rows)
+const SlotRow* FindRow(const ProblemType& problem, int slot) {
+    for (const SlotRow& row : problem.rows)
         if (row.slot == slot) return &row;
     return nullptr;
 }
 
-bool OffersInput(const ProblemType &problem, int slot) {
+bool OffersInput(const ProblemType& problem, int slot) {
     return slot < InputRowCount(problem.task) && slot != problem.hiddenSlot &&
            FindRow(problem, slot) != nullptr;
 }
 
-DispatchResult RunProblem(EquilAB &state, std::string_view code) {
-    const ProblemType *problem = FindProblem(code);
+DispatchResult RunProblem(EquilAB& state, std::string_view code) {
+    const ProblemType* problem = FindProblem(code);
     if (problem == nullptr) return DispatchResult::UnknownProblem;
     if (problem->solver == nullptr) return DispatchResult::NotAvailable;
     problem->solver(state);
     return DispatchResult::Ran;
 }
 
-DispatchResult Dispatch(EquilAB &state, int taskIndex, int optionIndex,
+DispatchResult Dispatch(EquilAB& state, int taskIndex, int optionIndex,
                         int firstDissociationComplete) {
     if (!validOption(taskIndex, optionIndex)) return DispatchResult::UnknownProblem;
     return RunProblem(state,

@@ -34,7 +34,7 @@ struct SlotRow {
     bool readAtEntry;
 };
 
-using SolverFunction = void (*)(EquilAB &);
+using SolverFunction = void (*)(EquilAB&);
 
 struct ProblemType {
     std::string_view code;
@@ -46,9 +46,9 @@ struct ProblemType {
     SolverFunction solver; // nullptr while the solver is not available
 };
 
-const std::vector<TaskInfo> &Tasks();
+const std::vector<TaskInfo>& Tasks();
 /// The task of TaskIndex 1 to 5.
-const TaskInfo &Task(int taskIndex);
+const TaskInfo& Task(int taskIndex);
 int InputRowCount(int taskIndex);
 bool IsCCapable(int taskIndex, int optionIndex);
 
@@ -58,21 +58,21 @@ std::string FormProblemCode(int taskIndex, int optionIndex, bool checkBoxChecked
 std::string FormTaskTitle(int taskIndex, int optionIndex, bool checkBoxChecked);
 
 /// All 34 problem types in catalogue order.
-const std::vector<ProblemType> &Problems();
-const ProblemType *FindProblem(std::string_view code);
-const SlotRow *FindRow(const ProblemType &problem, int slot);
+const std::vector<ProblemType>& Problems();
+const ProblemType* FindProblem(std::string_view code);
+const SlotRow* FindRow(const ProblemType& problem, int slot);
 
 /// A row whose value field the option shows for typing: an input row of the panel
 /// (slot < InputRowCount) that the slot table uses, minus the hidden k_1 row.
-bool OffersInput(const ProblemType &problem, int slot);
+bool OffersInput(const ProblemType& problem, int slot);
 
 enum class DispatchResult { Ran, NotAvailable, UnknownProblem };
 
 /// Runs the solver of (TaskIndex, OptionIndex, FirstDissociationComplete) on state.IOValues.
 /// After Ran the caller reads state.CalcError.
-DispatchResult Dispatch(EquilAB &state, int taskIndex, int optionIndex,
+DispatchResult Dispatch(EquilAB& state, int taskIndex, int optionIndex,
                         int firstDissociationComplete);
-DispatchResult RunProblem(EquilAB &state, std::string_view code);
+DispatchResult RunProblem(EquilAB& state, std::string_view code);
 
 /// The message for a problem type whose solver is not available.
 std::string NotAvailableMessage(std::string_view code);

@@ -18,7 +18,7 @@ void EquilAB::ClearIOValues() {
     IOValues.fill(EmptyValue);
 }
 
-double Log10Guarded(EquilAB &state, double x) {
+double Log10Guarded(EquilAB& state, double x) {
     if (std::abs(x - 1.0) < 1e-9) x = 1.0;
     if (!(x > 0.0) || !std::isfinite(x)) {
         state.CalcError = 1;
@@ -27,7 +27,7 @@ double Log10Guarded(EquilAB &state, double x) {
     return std::log(x) / std::log(10.0);
 }
 
-void CompleteWaterTriplet(EquilAB &state, double &pH, double &H, double &OH, bool &changed) {
+void CompleteWaterTriplet(EquilAB& state, double& pH, double& H, double& OH, bool& changed) {
     const double Kw = state.Kw;
     // A division by zero or a value beyond the double range ends the helper with CalcError.
     auto fault = [&state] { state.CalcError = 1; };
@@ -64,7 +64,7 @@ void CompleteWaterTriplet(EquilAB &state, double &pH, double &H, double &OH, boo
     }
 }
 
-double SolvePolynomial(EquilAB &state, double c5, double c4, double c3, double c2, double c1,
+double SolvePolynomial(EquilAB& state, double c5, double c4, double c3, double c2, double c1,
                        double c0) {
     bool faulted = false;
     // The summation order is part of the result: low powers first.

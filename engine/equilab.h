@@ -44,14 +44,14 @@ struct EquilAB {
 };
 
 /// Base-10 logarithm; x within 1e-9 of 1 counts as 1, x <= 0 sets CalcError and gives 0.
-double Log10Guarded(EquilAB &state, double x);
+double Log10Guarded(EquilAB& state, double x);
 
 /// Fills and cross-checks pH, [H+] and [OH-]; sets `changed` when it filled one of them.
-void CompleteWaterTriplet(EquilAB &state, double &pH, double &H, double &OH, bool &changed);
+void CompleteWaterTriplet(EquilAB& state, double& pH, double& H, double& OH, bool& changed);
 
 /// The positive root of c5·x⁵ + ... + c0 (negative for small x, positive for large x) by a
 /// bracket search and at most 41 bisection midpoints; CalcError and 0 without a bracket.
-double SolvePolynomial(EquilAB &state, double c5, double c4, double c3, double c2, double c1,
+double SolvePolynomial(EquilAB& state, double c5, double c4, double c3, double c2, double c1,
                        double c0);
 
 } // namespace corvane::engine

@@ -15,26 +15,26 @@ constexpr int FaultFlags = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
 // the cap only keeps a faulty table from looping.
 constexpr int MaxPasses = 200;
 
-bool applies(const Work &w, const Rule &r) {
+bool applies(const Work& w, const Rule& r) {
     if (r.target != NoVar && !w.empty(r.target)) return false;
     if (!w.known(r.needs)) return false;
     return r.guard == nullptr || r.guard(w);
 }
 
-void run(Work &w, const Rule &r) {
+void run(Work& w, const Rule& r) {
     if (r.formula != nullptr)
         w.set(r.target, r.formula(w));
     else
         r.action(w);
 }
 
-void validate(Work &w, const std::vector<Validation> &table) {
-    for (const Validation &v : table)
+void validate(Work& w, const std::vector<Validation>& table) {
+    for (const Validation& v : table)
         if (w.known(v.var) && !Accepts(w.state(), v.accepted, w[v.var])) w.state().CalcError = 1;
 }
 
-void checkConsistency(Work &w, const std::vector<Consistency> &table) {
-    for (const Consistency &c : table) {
+void checkConsistency(Work& w, const std::vector<Consistency>& table) {
+    for (const Consistency& c : table) {
         if (!w.known(c.members)) continue;
         if (c.guard != nullptr && !c.guard(w)) continue;
         if (!(c.mismatch(w) <= c.tolerance)) w.state().CalcError = 1;
@@ -48,11 +48,11 @@ Vars::Vars(std::initializer_list<int> ids) {
         m_ids[m_count++] = static_cast<std::int8_t>(id);
 }
 
-Work::Work(EquilAB &state) : m_state(state) {
+Work::Work(EquilAB& state) : m_state(state) {
     m_values.fill(EmptyValue);
 }
 
-bool Work::known(const Vars &vs) const {
+bool Work::known(const Vars& vs) const {
     for (int v : vs)
         if (empty(v)) return false;
     return true;
@@ -70,6 +70,10 @@ void Work::put(int v, double x) {
 
 double Work::sqrtKw() const {
     return std::sqrt(m_state.Kw);
+}
+
+bool Work::isPureWater(int H) const {
+    return std::abs(m_values[H] * m_values[H] - m_state.Kw) / m_state.Kw < 1e-12;
 }
 
 double Work::solve(double c5, double c4, double c3, double c2, double c1, double c0) {
@@ -92,19 +96,19 @@ void Work::fault() {
     m_stopped = true;
 }
 
-Rule Derive(const char *name, int target, Vars needs, Formula formula, Guard guard) {
+Rule Derive(const char* name, int target, Vars needs, Formula formula, Guard guard) {
     return Rule{name, target, needs, guard, formula, nullptr};
 }
 
-Rule Solve(const char *name, int target, Vars needs, Action action, Guard guard) {
+Rule Solve(const char* name, int target, Vars needs, Action action, Guard guard) {
     return Rule{name, target, needs, guard, nullptr, action};
 }
 
-Rule Step(const char *name, Vars needs, Guard guard, Action action) {
+Rule Step(const char* name, Vars needs, Guard guard, Action action) {
     return Rule{name, NoVar, needs, guard, nullptr, action};
 }
 
-Rule Step(const char *name, Action action) {
+Rule Step(const char* name, Action action) {
     return Rule{name, NoVar, {}, nullptr, nullptr, action};
 }
 
@@ -113,7 +117,7 @@ double RelativeMismatch(double difference, double scale) {
     return std::abs(difference) / scale;
 }
 
-bool Accepts(const EquilAB &state, const Range &range, double x) {
+bool Accepts(const EquilAB& state, const Range& range, double x) {
     if (range.kind == Range::Kind::PH) return state.PHMin <= x && x <= state.PHMax;
     const bool aboveLo = range.loOpen ? x > range.lo : x >= range.lo;
     const bool belowHi = range.hiOpen ? x < range.hi : x <= range.hi;
@@ -124,11 +128,11 @@ bool Accepts(const EquilAB &state, const Range &range, double x) {
     return true;
 }
 
-void RunSolver(EquilAB &state, const SolverTables &tables) {
+void RunSolver(EquilAB& state, const SolverTables& tables) {
     state.CalcError = 0;
     std::feclearexcept(FaultFlags);
     Work w(state);
-    for (const SlotLink &in : tables.inputs)
+    for (const SlotLink& in : tables.inputs)
         w.load(in.var, state.IOValues[in.slot]);
 
     auto faulted = [&] {
@@ -142,10 +146,10 @@ void RunSolver(EquilAB &state, const SolverTables &tables) {
         validate(w, tables.validation);
         checkConsistency(w, tables.consistency);
         if (state.CalcError != 0) return;
-        for (const Rule &r : tables.specialCases)
+        for (const Rule& r : tables.specialCases)
             if (applies(w, r)) run(w, r);
         if (w.stopped()) return;
-        for (const Rule &r : tables.rules) {
+        for (const Rule& r : tables.rules) {
             if (applies(w, r)) run(w, r);
             if (w.stopped()) return;
         }
@@ -157,9 +161,9 @@ void RunSolver(EquilAB &state, const SolverTables &tables) {
     if (!settled) state.CalcError = 1;
     if (state.CalcError != 0) return;
 
-    for (const SlotLink &out : tables.writeBack)
+    for (const SlotLink& out : tables.writeBack)
         state.IOValues[out.slot] = w[out.var];
-    for (const FixedWrite &out : tables.fixedWrites)
+    for (const FixedWrite& out : tables.fixedWrites)
         state.IOValues[out.slot] = out.value;
 }
 

@@ -19,8 +19,8 @@ class Vars {
 public:
     Vars() = default;
     Vars(std::initializer_list<int> ids);
-    const std::int8_t *begin() const { return m_ids.data(); }
-    const std::int8_t *end() const { return m_ids.data() + m_count; }
+    const std::int8_t* begin() const { return m_ids.data(); }
+    const std::int8_t* end() const { return m_ids.data() + m_count; }
 
 private:
     std::array<std::int8_t, 8> m_ids{};
@@ -32,12 +32,12 @@ private:
 /// arithmetic fault: CalcError = 1 and the run stops without write-back.
 class Work {
 public:
-    explicit Work(EquilAB &state);
+    explicit Work(EquilAB& state);
 
     double operator[](int v) const { return m_values[v]; }
     bool known(int v) const { return IsKnown(m_values[v]); }
     bool empty(int v) const { return IsEmpty(m_values[v]); }
-    bool known(const Vars &vs) const;
+    bool known(const Vars& vs) const;
 
     /// A rule fills v: marks the pass as changed.
     void set(int v, double x);
@@ -46,6 +46,8 @@ public:
 
     double Kw() const { return m_state.Kw; }
     double sqrtKw() const;
+    /// |[H+]² − Kw| / Kw < 1e-12: the solution is pure water.
+    bool isPureWater(int H) const;
     double log10(double x) { return Log10Guarded(m_state, x); }
     /// SolvePolynomial; a failed root solve stops the run.
     double solve(double c5, double c4, double c3, double c2, double c1, double c0);
@@ -58,20 +60,20 @@ public:
     bool stopped() const { return m_stopped; }
     bool changed() const { return m_changed; }
     void beginPass() { m_changed = false; }
-    EquilAB &state() { return m_state; }
-    const EquilAB &state() const { return m_state; }
+    EquilAB& state() { return m_state; }
+    const EquilAB& state() const { return m_state; }
 
 private:
-    EquilAB &m_state;
+    EquilAB& m_state;
     std::array<double, MaxWorkingValues> m_values;
     bool m_changed = false;
     bool m_stopped = false;
 };
 
-using Guard = bool (*)(const Work &);
-using Formula = double (*)(const Work &);
-using Action = void (*)(Work &);
-using Measure = double (*)(const Work &);
+using Guard = bool (*)(const Work&);
+using Formula = double (*)(const Work&);
+using Action = void (*)(Work&);
+using Measure = double (*)(const Work&);
 
 /// Accepted range of a validated quantity.
 struct Range {
@@ -106,7 +108,7 @@ double RelativeMismatch(double difference, double scale);
 /// A redundant group: when all members are known and the guard holds, mismatch() above the
 /// tolerance is an inconsistency.
 struct Consistency {
-    const char *group;
+    const char* group;
     Vars members;
     Measure mismatch;
     Guard guard = nullptr;
@@ -117,7 +119,7 @@ struct Consistency {
 /// the guard (if any) holds and, for a rule with a target, the target is empty. A target with
 /// a formula is filled through Work::set; otherwise the action runs.
 struct Rule {
-    const char *name;
+    const char* name;
     int target;
     Vars needs;
     Guard guard;
@@ -126,13 +128,13 @@ struct Rule {
 };
 
 /// target = formula, when target is empty and `needs` are known (and the guard holds).
-Rule Derive(const char *name, int target, Vars needs, Formula formula, Guard guard = nullptr);
+Rule Derive(const char* name, int target, Vars needs, Formula formula, Guard guard = nullptr);
 /// A free-form step with a target that must be empty, such as a root solve.
-Rule Solve(const char *name, int target, Vars needs, Action action, Guard guard = nullptr);
+Rule Solve(const char* name, int target, Vars needs, Action action, Guard guard = nullptr);
 /// A free-form step that runs when `needs` are known and the guard holds.
-Rule Step(const char *name, Vars needs, Guard guard, Action action);
+Rule Step(const char* name, Vars needs, Guard guard, Action action);
 /// A free-form step that always runs.
-Rule Step(const char *name, Action action);
+Rule Step(const char* name, Action action);
 
 struct SlotLink {
     int slot;
@@ -156,9 +158,9 @@ struct SolverTables {
 
 /// Runs one solver: clears CalcError, reads the input slots, repeats passes while a rule
 /// filled something, and writes back only when the run ends without CalcError.
-void RunSolver(EquilAB &state, const SolverTables &tables);
+void RunSolver(EquilAB& state, const SolverTables& tables);
 
 /// True when x lies in the accepted range (state supplies PHMin, PHMax and √Kw).
-bool Accepts(const EquilAB &state, const Range &range, double x);
+bool Accepts(const EquilAB& state, const Range& range, double x);
 
 } // namespace corvane::engine

@@ -7,7 +7,7 @@
 namespace corvane::engine {
 
 // Weak monoprotic acid and weak base solutions.
-void Calc11(EquilAB &state);
-void Calc15(EquilAB &state);
+void Calc11(EquilAB& state);
+void Calc15(EquilAB& state);
 
 } // namespace corvane::engine

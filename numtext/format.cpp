@@ -15,7 +15,7 @@ std::string removeAll(std::string text, char c) {
 
 enum class Finish { Plain, Markup };
 
-std::string format(double x, int digits, char separator, std::int16_t &calcError, Finish finish) {
+std::string format(double x, int digits, char separator, std::int16_t& calcError, Finish finish) {
     if (x == 0.0) return "0";
     if (!std::isfinite(x)) {
         calcError = 1;
@@ -52,7 +52,7 @@ std::string format(double x, int digits, char separator, std::int16_t &calcError
 
 } // namespace
 
-double RoundToDigits(double a, double q, std::int16_t &calcError) {
+double RoundToDigits(double a, double q, std::int16_t& calcError) {
     calcError = 0;
     const double f = std::pow(10.0, -q - 1);
     const double rounded = std::floor(a * f + 0.5) / f;
@@ -81,12 +81,12 @@ std::string NumberMarkupText(double v) {
     return ReplaceAll(t, ".", "&.");
 }
 
-std::string FormatNumber(double x, int digits, char decimalSeparator, std::int16_t &calcError) {
+std::string FormatNumber(double x, int digits, char decimalSeparator, std::int16_t& calcError) {
     return format(x, digits, decimalSeparator, calcError, Finish::Plain);
 }
 
 std::string FormatNumberMarkup(double x, int digits, char decimalSeparator,
-                               std::int16_t &calcError) {
+                               std::int16_t& calcError) {
     return format(x, digits, decimalSeparator, calcError, Finish::Markup);
 }
 

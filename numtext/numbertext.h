@@ -17,20 +17,20 @@ struct NumberSettings {
 /// Field text → number. Empty text gives EmptyValue; unreadable text gives EmptyValue and
 /// sets calcError (never clears it). Switches settings.DecimalSeparator to a "." or ","
 /// found in the text (a "," wins when both appear).
-double ParseNumber(std::string_view text, NumberSettings &settings, std::int16_t &calcError);
+double ParseNumber(std::string_view text, NumberSettings& settings, std::int16_t& calcError);
 
 /// a rounded half up to a multiple of 10^(q + 1). Sets calcError to 0, or to 1 (and gives 0)
 /// when the rounding overflows.
-double RoundToDigits(double a, double q, std::int16_t &calcError);
+double RoundToDigits(double a, double q, std::int16_t& calcError);
 
 /// Up to 15 significant digits, with "&E" for the exponent mark and "&." for the point.
 std::string NumberMarkupText(double v);
 
 /// Plain text for a value field: "1.235E-4", "0.01235", "2.5".
-std::string FormatNumber(double x, int digits, char decimalSeparator, std::int16_t &calcError);
+std::string FormatNumber(double x, int digits, char decimalSeparator, std::int16_t& calcError);
 
 /// Mark-up text for graphs and tables: "1.235&E-4", "2.00&E-3".
 std::string FormatNumberMarkup(double x, int digits, char decimalSeparator,
-                               std::int16_t &calcError);
+                               std::int16_t& calcError);
 
 } // namespace corvane::numtext

@@ -14,7 +14,7 @@ namespace corvane::numtext {
 namespace {
 
 // Reads with "." whatever locale the program runs in.
-double readDecimal(const std::string &number) {
+double readDecimal(const std::string& number) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     return strtod_l(number.c_str(), nullptr, cLocale);
 }
@@ -54,7 +54,7 @@ double leadingNumber(std::string_view text) {
 
 } // namespace
 
-double ParseNumber(std::string_view text, NumberSettings &settings, std::int16_t &calcError) {
+double ParseNumber(std::string_view text, NumberSettings& settings, std::int16_t& calcError) {
     using engine::EmptyValue;
     if (text.find('.') != std::string_view::npos) settings.DecimalSeparator = '.';
     if (text.find(',') != std::string_view::npos) settings.DecimalSeparator = ',';

@@ -6,7 +6,7 @@
 
 namespace corvane::numtext {
 
-inline std::string ReplaceAll(const std::string &text, std::string_view from, std::string_view to) {
+inline std::string ReplaceAll(const std::string& text, std::string_view from, std::string_view to) {
     std::string result;
     std::size_t start = 0;
     for (std::size_t at; (at = text.find(from, start)) != std::string::npos;

@@ -11,11 +11,12 @@ using namespace corvane::engine;
 
 TEST(Catalogue, HasThe34ProblemCodesInOrder) {
     std::vector<std::string> codes;
-    for (const ProblemType& p : Problems()) codes.emplace_back(p.code);
+    for (const ProblemType& p : Problems())
+        codes.emplace_back(p.code);
     const std::vector<std::string> expected = {
-        "10", "11", "12", "12C", "13", "13C", "14", "15", "20", "21", "22", "23",
-        "30", "31", "32", "33", "34", "34C", "35", "35C", "40", "41", "42", "43",
-        "44", "45", "50", "51", "52", "53", "54", "54C", "55", "55C"};
+        "10", "11", "12", "12C", "13", "13C", "14", "15",  "20", "21", "22", "23",
+        "30", "31", "32", "33",  "34", "34C", "35", "35C", "40", "41", "42", "43",
+        "44", "45", "50", "51",  "52", "53",  "54", "54C", "55", "55C"};
     EXPECT_EQ(codes, expected);
     for (const ProblemType& p : Problems())
         EXPECT_EQ(FormProblemCode(p.task, p.option, p.firstDissociationComplete), p.code);
@@ -98,7 +99,8 @@ TEST(Catalogue, SlotTablesAreWellFormed) {
         }
         EXPECT_EQ(p.hiddenSlot, p.firstDissociationComplete ? 3 : -1);
         if (p.task == 5) {
-            for (const SlotRow& row : p.rows) EXPECT_FALSE(row.hgroup) << "no HGroup in titrations";
+            for (const SlotRow& row : p.rows)
+                EXPECT_FALSE(row.hgroup) << "no HGroup in titrations";
         }
     }
 }
@@ -113,7 +115,8 @@ TEST(Catalogue, SlotTableFacts) {
     EXPECT_FALSE(OffersInput(weakAcid, 6)) << "[HA] is a result row";
 
     const ProblemType& neutralSalt = *FindProblem("20");
-    for (int slot = 0; slot < 17; ++slot) EXPECT_EQ(OffersInput(neutralSalt, slot), slot == 0);
+    for (int slot = 0; slot < 17; ++slot)
+        EXPECT_EQ(OffersInput(neutralSalt, slot), slot == 0);
 
     const ProblemType& diproticC = *FindProblem("12C");
     EXPECT_FALSE(OffersInput(diproticC, 3)) << "k_1 is hidden";

@@ -17,7 +17,8 @@ TEST(EmptyValue, HasItsExactBitPattern) {
 
 TEST(EquilAB, StartsWithEmptySlotsAndTheWaterConstantsOfItsPKw) {
     EquilAB at25;
-    for (double v : at25.IOValues) EXPECT_TRUE(IsEmpty(v));
+    for (double v : at25.IOValues)
+        EXPECT_TRUE(IsEmpty(v));
     EXPECT_EQ(at25.Kw, 1e-14);
     EXPECT_EQ(at25.PHMin, -2.0);
     EXPECT_NEAR(at25.PHMax, 34.2362, 1e-4);
@@ -176,9 +177,9 @@ TEST_P(SolvePolynomialFailureTest, SetsCalcErrorAndGivesZero) {
     EXPECT_EQ(state.CalcError, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SolvePolynomialFailureTest,
-    ::testing::Values(NoRootCase{"PositiveAtTheSmallestX", 0, 0, 0, 0, 1, 1},
-                      NoRootCase{"NeverPositive", 0, 0, 0, 0, 0, -1},
-                      NoRootCase{"OverflowsOnTheWayUp", 0, 0, 1e308, -1e308, 0, -1e308}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, SolvePolynomialFailureTest,
+                         ::testing::Values(NoRootCase{"PositiveAtTheSmallestX", 0, 0, 0, 0, 1, 1},
+                                           NoRootCase{"NeverPositive", 0, 0, 0, 0, 0, -1},
+                                           NoRootCase{"OverflowsOnTheWayUp", 0, 0, 1e308, -1e308, 0,
+                                                      -1e308}),
+                         [](const auto& info) { return std::string(info.param.name); });

@@ -17,7 +17,8 @@ using Given = std::initializer_list<std::pair<int, double>>;
 /// Every slot empty, the given slots set, then the solver.
 inline EquilAB Solve(void (*solver)(EquilAB&), Given given, double pKw = 14.0) {
     EquilAB state(pKw);
-    for (auto [slot, value] : given) state.IOValues[slot] = value;
+    for (auto [slot, value] : given)
+        state.IOValues[slot] = value;
     solver(state);
     return state;
 }

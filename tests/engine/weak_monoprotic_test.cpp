@@ -35,10 +35,12 @@ class WeakMonoproticTest : public ::testing::TestWithParam<SolveCase> {};
 TEST_P(WeakMonoproticTest, FillsInTheReferenceValues) {
     const SolveCase& c = GetParam();
     EquilAB state;
-    for (auto [slot, value] : c.given) state.IOValues[slot] = value;
+    for (auto [slot, value] : c.given)
+        state.IOValues[slot] = value;
     c.solver(state);
     ASSERT_EQ(state.CalcError, 0);
-    for (const Expected& e : c.expected) ExpectSlot(state, e.slot, e.value, c.tolerance);
+    for (const Expected& e : c.expected)
+        ExpectSlot(state, e.slot, e.value, c.tolerance);
 }
 
 const double Neutral = 1e-7;
@@ -92,10 +94,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {{OHb, 1.33267e-3}, {alphaB, 0.0133267}},
                   {{Cb, 0.1}, {kb, 1.8e-5}},
                   1e-4},
-        SolveCase{"BaseSoDiluteItIsWater",
-                  Calc15,
-                  {{Cb, 1e-16}, {kb, 1e-5}},
-                  {{Cb, 0}, {alphaB, 0}, {B, 0}, {BOH, 0}, {Hb, Neutral}, {OHb, Neutral}, {pHb, 7}}},
+        SolveCase{
+            "BaseSoDiluteItIsWater",
+            Calc15,
+            {{Cb, 1e-16}, {kb, 1e-5}},
+            {{Cb, 0}, {alphaB, 0}, {B, 0}, {BOH, 0}, {Hb, Neutral}, {OHb, Neutral}, {pHb, 7}}},
         SolveCase{"BaseConstantZero",
                   Calc15,
                   {{Cb, 0.1}, {kb, 0}},
@@ -112,7 +115,8 @@ class WeakMonoproticRejectionTest : public ::testing::TestWithParam<RejectCase> 
 
 TEST_P(WeakMonoproticRejectionTest, SetsCalcErrorAndLeavesIOValuesAsRead) {
     EquilAB state;
-    for (auto [slot, value] : GetParam().given) state.IOValues[slot] = value;
+    for (auto [slot, value] : GetParam().given)
+        state.IOValues[slot] = value;
     const Slots before = state.IOValues;
     GetParam().solver(state);
     EXPECT_EQ(state.CalcError, 1);
@@ -128,13 +132,13 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"BaseConcentrationNegative", Calc15, {{Cb, -0.001}}},
         RejectCase{"DegreeOne", Calc11, {{alphaA, 1}}},
         RejectCase{"ConstantAbove1e90", Calc15, {{kb, 1e91}}},
-        RejectCase{"PHBelowPHMin", Calc11, {{pHa, -2.5}}},
-        RejectCase{"ZeroH", Calc11, {{Ha, 0}}},
+        RejectCase{"PHBelowPHMin", Calc11, {{pHa, -2.5}}}, RejectCase{"ZeroH", Calc11, {{Ha, 0}}},
         RejectCase{"PHAndHDisagree", Calc11, {{pHa, 3}, {Ha, 2e-3}, {Ca, 0.1}}},
         // alpha = 0.005 at pH 0 needs C_a = 200: the derived value fails the next pass.
         RejectCase{"DerivedConcentrationAbove100", Calc11, {{pHa, 0}, {alphaA, 0.005}}},
         // Slightly below neutral [H+] passes the acid bound but gives a negative C_a.
-        RejectCase{"DerivedConcentrationNegative", Calc11, {{Ha, 1e-7 / 1.00000000005}, {alphaA, 0.5}}},
+        RejectCase{
+            "DerivedConcentrationNegative", Calc11, {{Ha, 1e-7 / 1.00000000005}, {alphaA, 0.5}}},
         // alpha and k_a derived from C_a and [H+] break the charge balance.
         RejectCase{"OverDetermined", Calc11, {{Ca, 0.1}, {Ha, 1e-3}, {ka, 1e-3}}},
         // alpha = 0 leaves C_a undetermined: 0 / 0 in R3.
@@ -181,7 +185,8 @@ TEST(Calc11, BackwardsRoundTripRecoversTheInputs) {
 TEST(Calc11, NothingGivenComputesNothing) {
     const EquilAB state = Solve(Calc11, {});
     EXPECT_EQ(state.CalcError, 0);
-    for (double v : state.IOValues) EXPECT_TRUE(IsEmpty(v));
+    for (double v : state.IOValues)
+        EXPECT_TRUE(IsEmpty(v));
 }
 
 TEST(Calc11, PureWaterAt37Degrees) {

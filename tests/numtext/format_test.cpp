@@ -26,30 +26,28 @@ TEST_P(FormatTest, WritesBothForms) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, FormatTest,
-    ::testing::Values(FormatCase{0, 4, '.', "0", "0"},
-                      FormatCase{0.000123456, 4, '.', "1.235E-4", "1.235&E-4"},
-                      FormatCase{0.0123456, 4, '.', "0.01235", "0.01235"},
-                      FormatCase{123.456, 4, '.', "123.5", "123.5"},
-                      FormatCase{2.5, 4, '.', "2.5", "2.5"}, FormatCase{7, 4, '.', "7", "7"},
-                      FormatCase{-2, 4, '.', "-2", "-2"}, FormatCase{0.5, 4, '.', "0.5", "0.5"},
-                      FormatCase{99999.6, 4, '.', "100000", "100000"},
-                      FormatCase{123456, 4, '.', "1.235E5", "1.235&E5"},
-                      FormatCase{0.002, 4, '.', "2E-3", "2.00&E-3"},
-                      FormatCase{-0.000456, 4, '.', "-4.56E-4", "-4.56&E-4"},
-                      FormatCase{1.5E12, 4, '.', "1.5E12", "1.50&E12"},
-                      FormatCase{6.02E23, 4, '.', "6.02E23", "6.02&E23"},
-                      FormatCase{9.99996E-5, 4, '.', "1E-4", "10.0&E-5"},
-                      FormatCase{0.00999999, 4, '.', "1E-2", "10.0&E-3"},
-                      FormatCase{1E-14, 4, '.', "1E-14", "1.00&E-14"},
-                      FormatCase{0.000123456, 6, '.', "1.23456E-4", "1.23456&E-4"},
-                      FormatCase{1.0 / 3.0, 12, '.', "0.333333333333", "0.333333333333"},
-                      FormatCase{123.456, 4, ',', "123,5", "123,5"},
-                      FormatCase{0.000123456, 4, ',', "1,235E-4", "1,235&E-4"},
-                      FormatCase{0.01, 4, '.', "0.01", "0.01"},
-                      FormatCase{100000, 4, '.', "1E5", "1.00&E5"},
-                      FormatCase{2.87528, 4, '.', "2.875", "2.875"},
-                      FormatCase{1.33267e-3, 12, '.', "1.33267E-3", "1.3326700000&E-3"},
-                      FormatCase{-9.99996E-5, 4, '.', "-10E-5", "-10.0&E-5"}));
+    ::testing::Values(
+        FormatCase{0, 4, '.', "0", "0"}, FormatCase{0.000123456, 4, '.', "1.235E-4", "1.235&E-4"},
+        FormatCase{0.0123456, 4, '.', "0.01235", "0.01235"},
+        FormatCase{123.456, 4, '.', "123.5", "123.5"}, FormatCase{2.5, 4, '.', "2.5", "2.5"},
+        FormatCase{7, 4, '.', "7", "7"}, FormatCase{-2, 4, '.', "-2", "-2"},
+        FormatCase{0.5, 4, '.', "0.5", "0.5"}, FormatCase{99999.6, 4, '.', "100000", "100000"},
+        FormatCase{123456, 4, '.', "1.235E5", "1.235&E5"},
+        FormatCase{0.002, 4, '.', "2E-3", "2.00&E-3"},
+        FormatCase{-0.000456, 4, '.', "-4.56E-4", "-4.56&E-4"},
+        FormatCase{1.5E12, 4, '.', "1.5E12", "1.50&E12"},
+        FormatCase{6.02E23, 4, '.', "6.02E23", "6.02&E23"},
+        FormatCase{9.99996E-5, 4, '.', "1E-4", "10.0&E-5"},
+        FormatCase{0.00999999, 4, '.', "1E-2", "10.0&E-3"},
+        FormatCase{1E-14, 4, '.', "1E-14", "1.00&E-14"},
+        FormatCase{0.000123456, 6, '.', "1.23456E-4", "1.23456&E-4"},
+        FormatCase{1.0 / 3.0, 12, '.', "0.333333333333", "0.333333333333"},
+        FormatCase{123.456, 4, ',', "123,5", "123,5"},
+        FormatCase{0.000123456, 4, ',', "1,235E-4", "1,235&E-4"},
+        FormatCase{0.01, 4, '.', "0.01", "0.01"}, FormatCase{100000, 4, '.', "1E5", "1.00&E5"},
+        FormatCase{2.87528, 4, '.', "2.875", "2.875"},
+        FormatCase{1.33267e-3, 12, '.', "1.33267E-3", "1.3326700000&E-3"},
+        FormatCase{-9.99996E-5, 4, '.', "-10E-5", "-10.0&E-5"}));
 
 TEST(FormatNumber, ClearsAPendingErrorForANonZeroNumber) {
     std::int16_t calcError = 1;
@@ -81,10 +79,12 @@ TEST_P(NumberMarkupTextTest, WritesFifteenDigitsWithMarks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NumberMarkupTextTest,
-                         ::testing::Values(MarkupCase{1.5e-7, "1&.5&E-7"}, MarkupCase{1e15, "1&E+15"},
-                                           MarkupCase{0.5, "0&.5"}, MarkupCase{-2.25, "-2&.25"},
+                         ::testing::Values(MarkupCase{1.5e-7, "1&.5&E-7"},
+                                           MarkupCase{1e15, "1&E+15"}, MarkupCase{0.5, "0&.5"},
+                                           MarkupCase{-2.25, "-2&.25"},
                                            MarkupCase{1.0 / 3.0, "0&.333333333333333"},
                                            MarkupCase{123456789012345, "123456789012345"},
-                                           MarkupCase{1e-100, "1&E-100"}, MarkupCase{0.0001, "0&.0001"}));
+                                           MarkupCase{1e-100, "1&E-100"},
+                                           MarkupCase{0.0001, "0&.0001"}));
 
 } // namespace
