@@ -3,6 +3,7 @@
 #include <cfenv>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 namespace corvane::engine {
 
@@ -46,6 +47,11 @@ void checkConsistency(Work& w, const std::vector<Consistency>& table) {
 Vars::Vars(std::initializer_list<int> ids) {
     for (int id : ids)
         m_ids[m_count++] = static_cast<std::int8_t>(id);
+}
+
+void Vars::add(int id) {
+    if (m_count == static_cast<int>(m_ids.size())) throw std::length_error("too many quantities");
+    m_ids[m_count++] = static_cast<std::int8_t>(id);
 }
 
 Work::Work(EquilAB& state) : m_state(state) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -21,9 +22,11 @@ public:
     Vars(std::initializer_list<int> ids);
     const std::int8_t* begin() const { return m_ids.data(); }
     const std::int8_t* end() const { return m_ids.data() + m_count; }
+    int size() const { return m_count; }
+    void add(int id);
 
 private:
-    std::array<std::int8_t, 8> m_ids{};
+    std::array<std::int8_t, 12> m_ids{};
     int m_count = 0;
 };
 
@@ -70,10 +73,10 @@ private:
     bool m_stopped = false;
 };
 
-using Guard = bool (*)(const Work&);
-using Formula = double (*)(const Work&);
-using Action = void (*)(Work&);
-using Measure = double (*)(const Work&);
+using Guard = std::function<bool(const Work&)>;
+using Formula = std::function<double(const Work&)>;
+using Action = std::function<void(Work&)>;
+using Measure = std::function<double(const Work&)>;
 
 /// Accepted range of a validated quantity.
 struct Range {

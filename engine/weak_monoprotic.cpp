@@ -1,5 +1,5 @@
 // Weak monoprotic acid (code 11) and weak base (code 15) solutions.
-#include "solver.h"
+#include "shapes.h"
 #include "solvers.h"
 
 #include <cmath>
@@ -13,9 +13,7 @@ enum : int { Ca, pH, H, ka, alpha, HA, A, OH };
 // No acid in the water, or water at neutrality: [H+] = √Kw and no species.
 void nothingDissolved(Work& w) {
     w.put(H, w.sqrtKw());
-    w.put(alpha, 0);
-    w.put(A, 0);
-    w.put(HA, 0);
+    SetZero({alpha, A, HA})(w);
 }
 
 const SolverTables& tables() {
@@ -29,38 +27,16 @@ const SolverTables& tables() {
                        {HA, Concentration},
                        {A, Concentration},
                        {OH, Concentration}},
-        .consistency =
-            {
-                {"mass balance",
-                 {Ca, HA, A},
-                 [](const Work& w) {
-                     return RelativeMismatch(w[Ca] - w[HA] - w[A], w[HA] + w[Ca] + w[A]);
-                 },
-                 [](const Work& w) { return w[Ca] != 0; }},
-                {"charge balance",
-                 {H, OH, A},
-                 [](const Work& w) {
-                     return RelativeMismatch(w[H] - w[OH] - w[A], w[H] + w[OH] + w[A]);
-                 }},
-                {"acidity constant",
-                 {ka, H, A, HA},
-                 [](const Work& w) {
-                     return RelativeMismatch(w[HA] * w[ka] - w[H] * w[A],
-                                             w[HA] * w[ka] + w[H] * w[A]);
-                 },
-                 [](const Work& w) { return w[ka] != 0 && w[A] != 0 && w[HA] != 0; }},
-            },
+        .consistency = {MassBalance(Ca, {HA, A}, true), ChargeBalance({{H}}, {{OH}, {A}}),
+                        EquilibriumConstant("acidity constant", ka, HA, H, A)},
         .specialCases =
             {
-                Step(
-                    "k_a = 0", {ka}, [](const Work& w) { return w[ka] == 0; },
-                    [](Work& w) {
-                        w.put(A, 0);
-                        w.put(alpha, 0);
-                        w.put(HA, w[Ca]);
-                    }),
-                Step(
-                    "C_a = 0", {Ca}, [](const Work& w) { return w[Ca] == 0; }, nothingDissolved),
+                Step("k_a = 0", {ka}, IsZero(ka),
+                     [](Work& w) {
+                         SetZero({A, alpha})(w);
+                         w.put(HA, w[Ca]);
+                     }),
+                Step("C_a = 0", {Ca}, IsZero(Ca), nothingDissolved),
                 Step(
                     "pure water", {H}, [](const Work& w) { return w.isPureWater(H); },
                     nothingDissolved),
@@ -68,13 +44,12 @@ const SolverTables& tables() {
         .rules =
             {
                 Derive("R1", alpha, {ka, H}, [](const Work& w) { return w[ka] / (w[H] + w[ka]); }),
-                Step(
-                    "R2", {alpha}, [](const Work& w) { return w[alpha] == 0; },
-                    [](Work& w) {
-                        w.put(H, w.sqrtKw());
-                        w.put(OH, w[H]);
-                        w.put(pH, -w.log10(w[H]));
-                    }),
+                Step("R2", {alpha}, IsZero(alpha),
+                     [](Work& w) {
+                         w.put(H, w.sqrtKw());
+                         w.put(OH, w[H]);
+                         w.put(pH, -w.log10(w[H]));
+                     }),
                 Derive("R3", Ca, {H, alpha},
                        [](const Work& w) { return (w[H] * w[H] - w.Kw()) / w[alpha] / w[H]; }),
                 Derive(
@@ -83,33 +58,26 @@ const SolverTables& tables() {
                     [](const Work& w) { return w[alpha] != 0 && w[alpha] != 1; }),
                 Derive("R5", H, {Ca, alpha},
                        [](const Work& w) {
-                           return (w[alpha] * w[Ca] +
-                                   std::sqrt(w[alpha] * w[alpha] * w[Ca] * w[Ca] + 4 * w.Kw())) /
-                                  2;
+                           const double aC = w[alpha] * w[Ca];
+                           return (aC + std::sqrt(aC * aC + 4 * w.Kw())) / 2;
                        }),
                 Derive(
                     "R6", H, {ka, alpha},
                     [](const Work& w) { return (1 - w[alpha]) * w[ka] / w[alpha]; },
                     [](const Work& w) { return w[alpha] != 0 && w[alpha] != 1; }),
-                Solve("R7", H, {Ca, ka},
-                      [](Work& w) {
-                          const double Kw = w.Kw();
-                          w.set(H, w.solve(0, 0, 1, w[ka], -(w[Ca] * w[ka] + Kw), -w[ka] * Kw));
-                          w.snapNeutral(H);
-                      }),
-                Step("R8", [](Work& w) { w.waterTriplet(pH, H, OH); }),
-                Step(
-                    "R9", {Ca}, [](const Work& w) { return w[Ca] == 0; },
-                    [](Work& w) {
-                        w.put(alpha, 0);
-                        w.put(HA, 0);
-                    }),
+                RootSolve(
+                    "R7", H, {Ca, ka},
+                    [](const Work& w) {
+                        const double Kw = w.Kw();
+                        return std::array{0.0, 0.0, 1.0, w[ka], -(w[Ca] * w[ka] + Kw), -w[ka] * Kw};
+                    },
+                    SnapNeutral(H)),
+                WaterTriplet("R8", pH, H, OH),
+                Step("R9", {Ca}, IsZero(Ca), SetZero({alpha, HA})),
                 Derive("R10", alpha, {Ca, H},
                        [](const Work& w) { return (w[H] * w[H] - w.Kw()) / w[Ca] / w[H]; }),
                 Derive("R11", A, {alpha, Ca}, [](const Work& w) { return w[alpha] * w[Ca]; }),
-                Derive(
-                    "R12", HA, {A, H, ka}, [](const Work& w) { return w[H] * w[A] / w[ka]; },
-                    [](const Work& w) { return w[ka] != 0; }),
+                Derive("R12", HA, {A, H, ka}, FromConstant(H, A, ka), NonZero(ka)),
             },
         .writeBack = {{0, Ca}, {1, pH}, {2, H}, {3, ka}, {4, alpha}, {6, HA}, {7, A}, {9, OH}},
     };
@@ -125,19 +93,15 @@ enum : int { Cb, pH, H, kb, alpha, OH, BOH, B };
 // No base in the water, or water at neutrality: [H+] = √Kw and no species.
 void nothingDissolved(Work& w) {
     w.put(H, w.sqrtKw());
-    w.put(alpha, 0);
-    w.put(B, 0);
-    w.put(BOH, 0);
+    SetZero({alpha, B, BOH})(w);
 }
 
+// A root at neutrality, or no base at all, makes the whole solution pure water.
 void pureWater(Work& w) {
     w.put(H, w.sqrtKw());
     w.put(OH, w[H]);
     w.put(pH, -w.log10(w[H]));
-    w.put(Cb, 0);
-    w.put(alpha, 0);
-    w.put(BOH, 0);
-    w.put(B, 0);
+    SetZero({Cb, alpha, BOH, B})(w);
 }
 
 const SolverTables& tables() {
@@ -151,37 +115,16 @@ const SolverTables& tables() {
                        {BOH, Concentration},
                        {B, Concentration},
                        {OH, Concentration}},
-        .consistency =
-            {
-                {"mass balance",
-                 {Cb, BOH, B},
-                 [](const Work& w) {
-                     return RelativeMismatch(w[Cb] - w[BOH] - w[B], w[BOH] + w[Cb] + w[B]);
-                 }},
-                {"charge balance",
-                 {H, B, OH},
-                 [](const Work& w) {
-                     return RelativeMismatch(w[H] + w[B] - w[OH], w[H] + w[B] + w[OH]);
-                 }},
-                {"base constant",
-                 {kb, OH, B, BOH},
-                 [](const Work& w) {
-                     return RelativeMismatch(w[kb] * w[BOH] - w[B] * w[OH],
-                                             w[kb] * w[BOH] + w[B] * w[OH]);
-                 },
-                 [](const Work& w) { return w[kb] != 0 && w[B] != 0 && w[BOH] != 0; }},
-            },
+        .consistency = {MassBalance(Cb, {BOH, B}, false), ChargeBalance({{H}, {B}}, {{OH}}),
+                        EquilibriumConstant("base constant", kb, BOH, OH, B)},
         .specialCases =
             {
-                Step(
-                    "k_b = 0", {kb}, [](const Work& w) { return w[kb] == 0; },
-                    [](Work& w) {
-                        w.put(B, 0);
-                        w.put(alpha, 0);
-                        w.put(BOH, w[Cb]);
-                    }),
-                Step(
-                    "C_b = 0", {Cb}, [](const Work& w) { return w[Cb] == 0; }, nothingDissolved),
+                Step("k_b = 0", {kb}, IsZero(kb),
+                     [](Work& w) {
+                         SetZero({B, alpha})(w);
+                         w.put(BOH, w[Cb]);
+                     }),
+                Step("C_b = 0", {Cb}, IsZero(Cb), nothingDissolved),
                 Step(
                     "pure water", {H}, [](const Work& w) { return w.isPureWater(H); },
                     nothingDissolved),
@@ -190,13 +133,12 @@ const SolverTables& tables() {
             {
                 Derive("R1", alpha, {kb, H},
                        [](const Work& w) { return w[H] * w[kb] / (w[H] * w[kb] + w.Kw()); }),
-                Step(
-                    "R2", {alpha}, [](const Work& w) { return w[alpha] == 0; },
-                    [](Work& w) {
-                        w.put(H, w.sqrtKw());
-                        w.put(OH, w[H]);
-                        w.put(pH, -w.log10(w[H]));
-                    }),
+                Step("R2", {alpha}, IsZero(alpha),
+                     [](Work& w) {
+                         w.put(H, w.sqrtKw());
+                         w.put(OH, w[H]);
+                         w.put(pH, -w.log10(w[H]));
+                     }),
                 Derive("R3", Cb, {OH, alpha},
                        [](const Work& w) { return (w[OH] * w[OH] - w.Kw()) / w[alpha] / w[OH]; }),
                 Derive(
@@ -205,31 +147,30 @@ const SolverTables& tables() {
                     [](const Work& w) { return w[alpha] != 0 && w[alpha] != 1; }),
                 Derive("R5", OH, {Cb, alpha},
                        [](const Work& w) {
-                           return (w[alpha] * w[Cb] +
-                                   std::sqrt(w[alpha] * w[alpha] * w[Cb] * w[Cb] + 4 * w.Kw())) /
-                                  2;
+                           const double aC = w[alpha] * w[Cb];
+                           return (aC + std::sqrt(aC * aC + 4 * w.Kw())) / 2;
                        }),
                 Derive(
                     "R6", H, {kb, alpha},
                     [](const Work& w) { return w.Kw() * w[alpha] / (1 - w[alpha]) / w[kb]; },
                     [](const Work& w) { return w[alpha] != 0 && w[alpha] != 1; }),
                 // Unlike code 11, a root at neutrality turns the whole solution into pure water.
-                Solve("R7", H, {Cb, kb},
-                      [](Work& w) {
-                          const double Kw = w.Kw();
-                          w.set(H, w.solve(0, 0, w[kb], w[kb] * w[Cb] + Kw, -w[kb] * Kw, -Kw * Kw));
-                          if (w.stopped()) return;
-                          if (std::abs(w[H] - w.sqrtKw()) / w.sqrtKw() < 1e-8) pureWater(w);
-                      }),
-                Step("R8", [](Work& w) { w.waterTriplet(pH, H, OH); }),
-                Step(
-                    "R9", {Cb}, [](const Work& w) { return w[Cb] == 0; }, pureWater),
+                RootSolve(
+                    "R7", H, {Cb, kb},
+                    [](const Work& w) {
+                        const double Kw = w.Kw();
+                        return std::array{0.0,         0.0,     w[kb], w[kb] * w[Cb] + Kw,
+                                          -w[kb] * Kw, -Kw * Kw};
+                    },
+                    [](Work& w) {
+                        if (std::abs(w[H] - w.sqrtKw()) / w.sqrtKw() < 1e-8) pureWater(w);
+                    }),
+                WaterTriplet("R8", pH, H, OH),
+                Step("R9", {Cb}, IsZero(Cb), pureWater),
                 Derive("R10", alpha, {Cb, H},
                        [](const Work& w) { return (w.Kw() - w[H] * w[H]) / w[Cb] / w[H]; }),
                 Derive("R11", B, {alpha, Cb}, [](const Work& w) { return w[alpha] * w[Cb]; }),
-                Derive(
-                    "R12", BOH, {B, OH, kb}, [](const Work& w) { return w[B] * w[OH] / w[kb]; },
-                    [](const Work& w) { return w[kb] != 0; }),
+                Derive("R12", BOH, {B, OH, kb}, FromConstant(OH, B, kb), NonZero(kb)),
             },
         .writeBack = {{0, Cb}, {1, pH}, {2, H}, {3, kb}, {4, alpha}, {5, OH}, {6, BOH}, {7, B}},
     };

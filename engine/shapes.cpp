@@ -1,0 +1,109 @@
+#include "shapes.h"
+
+#include <cmath>
+
+namespace corvane::engine {
+
+Guard IsZero(int v) {
+    return [v](const Work& w) { return w[v] == 0; };
+}
+
+Guard NonZero(int v) {
+    return [v](const Work& w) { return w[v] != 0; };
+}
+
+Guard AllNonZero(Vars vs) {
+    return [vs](const Work& w) {
+        for (int v : vs)
+            if (w[v] == 0) return false;
+        return true;
+    };
+}
+
+Action SetZero(Vars vs) {
+    return [vs](Work& w) {
+        for (int v : vs)
+            w.put(v, 0);
+    };
+}
+
+Consistency MassBalance(int total, Vars species, bool guardTotal) {
+    Vars members{total};
+    for (int v : species)
+        members.add(v);
+    return {"mass balance", members,
+            [=](const Work& w) {
+                double sum = 0;
+                for (int v : species)
+                    sum += w[v];
+                return RelativeMismatch(w[total] - sum, w[total] + sum);
+            },
+            guardTotal ? NonZero(total) : Guard{}};
+}
+
+Consistency ChargeBalance(std::vector<Ion> positive, std::vector<Ion> negative) {
+    Consistency c{"charge balance", {}, nullptr};
+    for (const Ion& ion : positive)
+        c.members.add(ion.var);
+    for (const Ion& ion : negative)
+        c.members.add(ion.var);
+    c.mismatch = [positive, negative](const Work& w) {
+        double plus = 0, minus = 0;
+        for (const Ion& ion : positive)
+            plus += ion.charge * w[ion.var];
+        for (const Ion& ion : negative)
+            minus += ion.charge * w[ion.var];
+        return RelativeMismatch(plus - minus, plus + minus);
+    };
+    return c;
+}
+
+Consistency EquilibriumConstant(const char* group, int k, int undissociated, int partner,
+                                int dissociated) {
+    return {group,
+            {k, undissociated, partner, dissociated},
+            [=](const Work& w) {
+                const double left = w[k] * w[undissociated];
+                const double right = w[partner] * w[dissociated];
+                return RelativeMismatch(left - right, left + right);
+            },
+            AllNonZero({k, undissociated, dissociated})};
+}
+
+Formula FromConstant(int partner, int dissociated, int k) {
+    return [=](const Work& w) { return w[partner] * w[dissociated] / w[k]; };
+}
+
+Formula Distributed(int total, int h, std::vector<int> constants, int removed) {
+    return [=](const Work& w) {
+        const int n = static_cast<int>(constants.size());
+        double denominator = 0;
+        double numerator = 0;
+        double product = 1; // k_1···k_i
+        for (int i = 0; i <= n; ++i) {
+            if (i > 0) product *= w[constants[i - 1]];
+            const double term = std::pow(w[h], n - i) * product;
+            denominator += term;
+            if (i == removed) numerator = term;
+        }
+        return w[total] * numerator / denominator;
+    };
+}
+
+Rule WaterTriplet(const char* name, int pH, int H, int OH) {
+    return Step(name, [=](Work& w) { w.waterTriplet(pH, H, OH); });
+}
+
+Rule RootSolve(const char* name, int h, Vars needs, Coefficients coefficients, Action then) {
+    return Solve(name, h, needs, [=](Work& w) {
+        const std::array<double, 6> c = coefficients(w);
+        w.set(h, w.solve(c[0], c[1], c[2], c[3], c[4], c[5]));
+        if (!w.stopped() && then) then(w);
+    });
+}
+
+Action SnapNeutral(int h) {
+    return [h](Work& w) { w.snapNeutral(h); };
+}
+
+} // namespace corvane::engine
