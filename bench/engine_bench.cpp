@@ -1,8 +1,12 @@
-// Medians of the numeric core on the reference cases (C = 0.1, k = 1.8e-5).
+// Medians of the numeric core: the root finder on code 11's cubic, and one reference case
+// per solver.
 #include "engine/equilab.h"
 #include "engine/solvers.h"
 
 #include <benchmark/benchmark.h>
+
+#include <utility>
+#include <vector>
 
 using namespace corvane::engine;
 
@@ -18,27 +22,53 @@ void BM_SolvePolynomial_Code11Cubic(benchmark::State& bench) {
 }
 BENCHMARK(BM_SolvePolynomial_Code11Cubic);
 
-void runSolver(benchmark::State& bench, void (*solver)(EquilAB&)) {
+struct Reference {
+    const char* name;
+    void (*solver)(EquilAB&);
+    std::vector<std::pair<int, double>> given;
+};
+
+const std::vector<Reference> References = {
+    {"Calc10", Calc10, {{0, 0.01}}},
+    {"Calc11", Calc11, {{0, 0.1}, {3, 1.8e-5}}},
+    {"Calc12", Calc12, {{0, 0.1}, {3, 4.3e-7}, {4, 5.6e-11}}},
+    {"Calc12C", Calc12C, {{0, 0.01}, {4, 1.2e-2}}},
+    {"Calc13", Calc13, {{0, 0.1}, {3, 7.5e-3}, {4, 6.2e-8}, {5, 4.8e-13}}},
+    {"Calc13C", Calc13C, {{0, 0.1}, {4, 6.2e-8}, {5, 4.8e-13}}},
+    {"Calc14", Calc14, {{0, 0.01}}},
+    {"Calc15", Calc15, {{0, 0.1}, {3, 1.8e-5}}},
+    {"Calc20", Calc20, {{0, 0.5}}},
+    {"Calc21", Calc21, {{0, 0.1}, {4, 1.8e-5}}},
+    {"Calc22", Calc22, {{0, 0.1}, {3, 1.8e-5}}},
+    {"Calc23", Calc23, {{0, 0.1}, {3, 6.2e-10}, {4, 1.8e-5}}},
+    {"Calc30", Calc30, {{0, 0.1}, {1, 0.05}}},
+    {"Calc31", Calc31, {{0, 0.1}, {1, 0.1}, {4, 1.8e-5}}},
+    {"Calc32", Calc32, {{0, 0.1}, {1, 0.05}, {3, 1.8e-5}}},
+    {"Calc33", Calc33, {{0, 0.1}, {1, 0.1}, {3, 1.8e-5}, {4, 1.8e-5}}},
+    {"Calc34", Calc34, {{0, 0.1}, {1, 0.1}, {3, 4.3e-7}, {4, 5.6e-11}}},
+    {"Calc34C", Calc34C, {{0, 0.01}, {1, 0.01}, {4, 1.2e-2}}},
+    {"Calc35", Calc35, {{0, 0.1}, {1, 0.1}, {3, 7.5e-3}, {4, 6.2e-8}, {5, 4.8e-13}}},
+    {"Calc35C", Calc35C, {{0, 0.1}, {1, 0.05}, {4, 6.2e-8}, {5, 4.8e-13}}},
+};
+
+void runSolver(benchmark::State& bench, const Reference& reference) {
     EquilAB state;
     for (auto _ : bench) {
         state.ClearIOValues();
-        state.IOValues[0] = 0.1;
-        state.IOValues[3] = 1.8e-5;
-        solver(state);
+        for (auto [slot, value] : reference.given)
+            state.IOValues[slot] = value;
+        reference.solver(state);
         benchmark::DoNotOptimize(state.IOValues);
     }
     if (state.CalcError != 0) bench.SkipWithError("the reference case failed");
 }
 
-void BM_Calc11(benchmark::State& bench) {
-    runSolver(bench, Calc11);
-}
-void BM_Calc15(benchmark::State& bench) {
-    runSolver(bench, Calc15);
-}
-BENCHMARK(BM_Calc11);
-BENCHMARK(BM_Calc15);
-
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    for (const Reference& reference : References)
+        benchmark::RegisterBenchmark(reference.name, runSolver, reference);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+}

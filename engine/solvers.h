@@ -6,8 +6,30 @@
 
 namespace corvane::engine {
 
-// Weak monoprotic acid and weak base solutions.
+// Single solutions.
+void Calc10(EquilAB& state);
 void Calc11(EquilAB& state);
+void Calc12(EquilAB& state);
+void Calc12C(EquilAB& state);
+void Calc13(EquilAB& state);
+void Calc13C(EquilAB& state);
+void Calc14(EquilAB& state);
 void Calc15(EquilAB& state);
+
+// Salt hydrolysis.
+void Calc20(EquilAB& state);
+void Calc21(EquilAB& state);
+void Calc22(EquilAB& state);
+void Calc23(EquilAB& state);
+
+// Mixtures of an acid and a base.
+void Calc30(EquilAB& state);
+void Calc31(EquilAB& state);
+void Calc32(EquilAB& state);
+void Calc33(EquilAB& state);
+void Calc34(EquilAB& state);
+void Calc34C(EquilAB& state);
+void Calc35(EquilAB& state);
+void Calc35C(EquilAB& state);
 
 } // namespace corvane::engine

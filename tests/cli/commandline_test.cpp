@@ -98,7 +98,7 @@ TEST(Solve, ABlankValueIsNotGiven) {
 }
 
 TEST(Solve, ASolverNotYetAvailableIsReportedNotSolved) {
-    const Outcome r = run({"solve", "10", "C_a=0.1"});
+    const Outcome r = run({"solve", "40", "C_a=0.1"});
     EXPECT_EQ(r.status, ExitUsage);
     EXPECT_EQ(r.out, "");
     EXPECT_TRUE(contains(r.err, "cannot be calculated"));

@@ -17,19 +17,6 @@ constexpr double E = EmptyValue;
 enum AcidSlot { Ca = 0, pHa = 1, Ha = 2, ka = 3, alphaA = 4, HA = 6, A = 7, OHa = 9 };
 enum BaseSlot { Cb = 0, pHb = 1, Hb = 2, kb = 3, alphaB = 4, OHb = 5, BOH = 6, B = 7 };
 
-struct Expected {
-    int slot;
-    double value;
-};
-
-struct SolveCase {
-    const char* name;
-    void (*solver)(EquilAB&);
-    std::vector<std::pair<int, double>> given;
-    std::vector<Expected> expected;
-    double tolerance = 1e-5;
-};
-
 class WeakMonoproticTest : public ::testing::TestWithParam<SolveCase> {};
 
 TEST_P(WeakMonoproticTest, FillsInTheReferenceValues) {
@@ -103,13 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Calc15,
                   {{Cb, 0.1}, {kb, 0}},
                   {{alphaB, 0}, {B, 0}, {BOH, 0.1}, {Hb, Neutral}}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct RejectCase {
-    const char* name;
-    void (*solver)(EquilAB&);
-    std::vector<std::pair<int, double>> given;
-};
+    CaseName<SolveCase>);
 
 class WeakMonoproticRejectionTest : public ::testing::TestWithParam<RejectCase> {};
 
@@ -143,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"OverDetermined", Calc11, {{Ca, 0.1}, {Ha, 1e-3}, {ka, 1e-3}}},
         // alpha = 0 leaves C_a undetermined: 0 / 0 in R3.
         RejectCase{"DegreeZeroAlone", Calc11, {{alphaA, 0}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName<RejectCase>);
 
 // The forward results satisfy their own charge balance, equilibrium and mass balance.
 class WeakAcidBalanceTest : public ::testing::TestWithParam<std::pair<double, double>> {};

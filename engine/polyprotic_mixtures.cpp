@@ -1,0 +1,371 @@
+// A diprotic or triprotic acid (C_a) mixed with a strong base (C_b), codes 34, 34C, 35, 35C.
+// Any pH is accepted, there is no snapping to neutrality, and the species are always
+// distributed from C_a.
+#include "shapes.h"
+#include "solvers.h"
+
+#include <cmath>
+
+namespace corvane::engine {
+
+namespace {
+
+// The quantities of all four codes; the "C" variants leave k_1 and the neutral acid unused.
+enum : int { Ca, Cb, pH, k1, k2, k3, H, S0, S1, S2, S3, B, OH };
+
+std::vector<Validation> validation() {
+    return {{Ca, Concentration},
+            {Cb, Concentration},
+            {pH, PHRange},
+            {H, PositiveConcentration},
+            {k1, Constant},
+            {k2, Constant},
+            {k3, Constant},
+            {S0, Concentration},
+            {S1, Concentration},
+            {S2, Concentration},
+            {S3, Concentration},
+            {B, Concentration},
+            {OH, PositiveConcentration}};
+}
+
+// Species S0 .. Sn of an acid with n protons: Sj has lost j of them and carries charge j.
+// A "C" variant has no S0 and its constants start at k_2.
+std::vector<Consistency> consistency(Vars species, Vars constants, bool firstComplete) {
+    std::vector<Ion> anions{{OH}};
+    const int first = firstComplete ? 1 : 0;
+    std::vector<Consistency> groups{MassBalance(Ca, species, true)};
+    int j = first;
+    for (int s : species) {
+        if (j > 0) anions.push_back({s, j});
+        ++j;
+    }
+    groups.push_back(ChargeBalance({{H}, {B}}, anions));
+    const char* names[] = {"k_1", "k_2", "k_3"};
+    const std::int8_t* ids = species.begin();
+    j = 0;
+    for (int k : constants) {
+        groups.push_back(EquilibriumConstant(names[j + first], k, ids[j], H, ids[j + 1]));
+        ++j;
+    }
+    return groups;
+}
+
+// C_a = 0 clears the two most highly charged species; C_b = 0 clears [B+]; both give water.
+std::vector<Rule> specialCases(int second, int highest) {
+    return {
+        Step("C_a = 0", {Ca}, IsZero(Ca), SetZero({second, highest})),
+        Step("C_b = 0", {Cb}, IsZero(Cb), SetZero({B})),
+        Step(
+            "C_a = 0 and C_b = 0", {Ca, Cb}, [](const Work& w) { return w[Ca] == 0 && w[Cb] == 0; },
+            [](Work& w) { w.put(H, w.sqrtKw()); }),
+    };
+}
+
+Rule saltCation() {
+    return Derive("R1", B, {Cb}, [](const Work& w) { return w[Cb]; });
+}
+
+} // namespace
+
+void Calc34(EquilAB& state) {
+    static const SolverTables t{
+        .inputs = {{0, Ca}, {1, Cb}, {2, pH}, {3, k1}, {4, k2}, {5, H}},
+        .validation = validation(),
+        .consistency = consistency({S0, S1, S2}, {k1, k2}, false),
+        .specialCases = specialCases(S1, S2),
+        .rules =
+            {
+                saltCation(),
+                Derive("R2", S2, {Ca, H, k1, k2}, Distributed(Ca, H, {k1, k2}, 2)),
+                Derive("R3", S1, {Ca, H, k1, k2}, Distributed(Ca, H, {k1, k2}, 1)),
+                Derive("R4", S0, {Ca, H, k1, k2}, Distributed(Ca, H, {k1, k2}, 0)),
+                WaterTriplet("R5", pH, H, OH),
+                RootSolve("R6", H, {Ca, Cb, k1, k2},
+                          [](const Work& w) {
+                              const double Kw = w.Kw(), C = w[Ca], D = w[Cb], K1 = w[k1],
+                                           K2 = w[k2];
+                              return std::array{0.0,
+                                                1.0,
+                                                K1 + D,
+                                                K1 * K2 - K1 * C + K1 * D - Kw,
+                                                K1 * D * K2 - 2 * C * K1 * K2 - Kw * K1,
+                                                -K1 * K2 * Kw};
+                          }),
+                Derive("R7", Ca, {H, Cb, k1, k2},
+                       [](const Work& w) {
+                           const double h = w[H], Kw = w.Kw(), D = w[Cb], K1 = w[k1], K2 = w[k2];
+                           return (std::pow(h, 4) + (K1 + D) * std::pow(h, 3) +
+                                   (K1 * K2 + K1 * D - Kw) * h * h + (K1 * D * K2 - Kw * K1) * h -
+                                   K1 * K2 * Kw) /
+                                  (K1 * h * h + 2 * K1 * K2 * h);
+                       }),
+                Derive("R8", Cb, {H, Ca, k1, k2},
+                       [](const Work& w) {
+                           const double h = w[H], Kw = w.Kw(), C = w[Ca], K1 = w[k1], K2 = w[k2];
+                           return (std::pow(h, 4) + K1 * std::pow(h, 3) +
+                                   (K1 * K2 - K1 * C - Kw) * h * h -
+                                   (2 * C * K1 * K2 + Kw * K1) * h - K1 * K2 * Kw) /
+                                  (-std::pow(h, 3) - K1 * h * h - K1 * K2 * h);
+                       }),
+                Derive(
+                    "R9", k1, {H, Ca, Cb, k2},
+                    [](const Work& w) {
+                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb], K2 = w[k2];
+                        return (std::pow(h, 4) + D * std::pow(h, 3) - Kw * h * h) /
+                               (-std::pow(h, 3) + (C - D - K2) * h * h +
+                                (2 * C * K2 - K2 * D + Kw) * h + Kw * K2);
+                    },
+                    NonZero(Ca)),
+                Derive(
+                    "R10", k2, {H, Ca, Cb, k1},
+                    [](const Work& w) {
+                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb], K1 = w[k1];
+                        return (std::pow(h, 4) + (K1 + D) * std::pow(h, 3) +
+                                (K1 * D - K1 * C - Kw) * h * h - Kw * K1 * h) /
+                               (-K1 * h * h + (2 * C * K1 - K1 * D) * h + Kw * K1);
+                    },
+                    NonZero(Ca)),
+            },
+        .writeBack = {{0, Ca},
+                      {1, Cb},
+                      {2, pH},
+                      {3, k1},
+                      {4, k2},
+                      {5, H},
+                      {6, S0},
+                      {7, S1},
+                      {8, S2},
+                      {10, B},
+                      {11, OH}},
+        .fixedWrites = {{9, 0.0}},
+    };
+    RunSolver(state, t);
+}
+
+void Calc34C(EquilAB& state) {
+    static const SolverTables t{
+        .inputs = {{0, Ca}, {1, Cb}, {2, pH}, {4, k2}, {5, H}},
+        .validation = validation(),
+        .consistency = consistency({S1, S2}, {k2}, true),
+        .specialCases = specialCases(S1, S2),
+        .rules =
+            {
+                saltCation(),
+                Derive("R2", S2, {Ca, H, k2}, Distributed(Ca, H, {k2}, 1)),
+                Derive("R3", S1, {Ca, H, k2}, Distributed(Ca, H, {k2}, 0)),
+                WaterTriplet("R4", pH, H, OH),
+                RootSolve("R5", H, {Ca, Cb, k2},
+                          [](const Work& w) {
+                              const double Kw = w.Kw(), C = w[Ca], D = w[Cb], K2 = w[k2];
+                              return std::array{
+                                  0.0, 0.0, 1.0, K2 - C + D, K2 * D - Kw - 2 * C * K2, -K2 * Kw};
+                          }),
+                Derive("R6", Ca, {H, Cb, k2},
+                       [](const Work& w) {
+                           const double h = w[H], Kw = w.Kw(), D = w[Cb], K2 = w[k2];
+                           return (std::pow(h, 3) + (K2 + D) * h * h + (K2 * D - Kw) * h -
+                                   Kw * K2) /
+                                  (h * h + 2 * K2 * h);
+                       }),
+                Derive("R7", Cb, {H, Ca, k2},
+                       [](const Work& w) {
+                           const double h = w[H], Kw = w.Kw(), C = w[Ca], K2 = w[k2];
+                           return (std::pow(h, 3) + (K2 - C) * h * h - (2 * C * K2 + Kw) * h -
+                                   Kw * K2) /
+                                  (-h * h - h * K2);
+                       }),
+                Derive(
+                    "R8", k2, {H, Ca, Cb},
+                    [](const Work& w) {
+                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb];
+                        return (std::pow(h, 3) + (D - C) * h * h - Kw * h) /
+                               ((2 * C - D) * h + Kw - h * h);
+                    },
+                    NonZero(Ca)),
+            },
+        .writeBack =
+            {{0, Ca}, {1, Cb}, {2, pH}, {4, k2}, {5, H}, {7, S1}, {8, S2}, {10, B}, {11, OH}},
+        .fixedWrites = {{6, 0.0}, {9, 0.0}},
+    };
+    RunSolver(state, t);
+}
+
+void Calc35(EquilAB& state) {
+    static const SolverTables t{
+        .inputs = {{0, Ca}, {1, Cb}, {2, pH}, {3, k1}, {4, k2}, {5, k3}},
+        .validation = validation(),
+        .consistency = consistency({S0, S1, S2, S3}, {k1, k2, k3}, false),
+        .specialCases = specialCases(S2, S3),
+        .rules =
+            {
+                saltCation(),
+                Derive("R2", S3, {Ca, H, k1, k2, k3}, Distributed(Ca, H, {k1, k2, k3}, 3)),
+                Derive("R3", S2, {Ca, H, k1, k2, k3}, Distributed(Ca, H, {k1, k2, k3}, 2)),
+                Derive("R4", S1, {Ca, H, k1, k2, k3}, Distributed(Ca, H, {k1, k2, k3}, 1)),
+                Derive("R5", S0, {Ca, H, k1, k2, k3}, Distributed(Ca, H, {k1, k2, k3}, 0)),
+                WaterTriplet("R6", pH, H, OH),
+                RootSolve("R7", H, {Ca, Cb, k1, k2, k3},
+                          [](const Work& w) {
+                              const double Kw = w.Kw(), C = w[Ca], D = w[Cb];
+                              const double K1 = w[k1], K2 = w[k2], K3 = w[k3];
+                              return std::array{
+                                  1.0,
+                                  K1 + D,
+                                  K1 * K2 - K1 * C + K1 * D - Kw,
+                                  K1 * K2 * K3 - 2 * C * K1 * K2 + K1 * D * K2 - Kw * K1,
+                                  K1 * D * K2 * K3 - 3 * C * K1 * K2 * K3 - K1 * K2 * Kw,
+                                  -K1 * K2 * K3 * Kw};
+                          }),
+                Derive("R8", Ca, {H, Cb, k1, k2, k3},
+                       [](const Work& w) {
+                           const double h = w[H], Kw = w.Kw(), D = w[Cb];
+                           const double K1 = w[k1], K2 = w[k2], K3 = w[k3];
+                           return (std::pow(h, 5) + (K1 + D) * std::pow(h, 4) +
+                                   (K1 * K2 + K1 * D - Kw) * std::pow(h, 3) +
+                                   (K1 * K2 * K3 + K1 * D * K2 - Kw * K1) * h * h +
+                                   (K1 * D * K2 * K3 - K1 * K2 * Kw) * h - K1 * K2 * K3 * Kw) /
+                                  (K1 * std::pow(h, 3) + 2 * K1 * K2 * h * h +
+                                   3 * K1 * K2 * K3 * h);
+                       }),
+                Derive("R9", Cb, {H, Ca, k1, k2, k3},
+                       [](const Work& w) {
+                           const double h = w[H], Kw = w.Kw(), C = w[Ca];
+                           const double K1 = w[k1], K2 = w[k2], K3 = w[k3];
+                           return (std::pow(h, 5) + K1 * std::pow(h, 4) +
+                                   (K1 * K2 - K1 * C - Kw) * std::pow(h, 3) +
+                                   (K1 * K2 * K3 - 2 * C * K1 * K2 - Kw * K1) * h * h -
+                                   (3 * C * K1 * K2 * K3 + K1 * K2 * Kw) * h - K1 * K2 * K3 * Kw) /
+                                  (-std::pow(h, 4) - K1 * std::pow(h, 3) - K1 * K2 * h * h -
+                                   K1 * K2 * K3 * h);
+                       }),
+                Derive(
+                    "R10", k1, {H, Ca, Cb, k2, k3},
+                    [](const Work& w) {
+                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb];
+                        const double K2 = w[k2], K3 = w[k3];
+                        return (std::pow(h, 5) + D * std::pow(h, 4) - Kw * std::pow(h, 3)) /
+                               (-std::pow(h, 4) + (C - D - K2) * std::pow(h, 3) +
+                                (2 * C * K2 - K3 * K2 - K2 * D + Kw) * h * h +
+                                (3 * C * K2 * K3 - K2 * D * K3 + Kw * K2) * h + K3 * K2 * Kw);
+                    },
+                    NonZero(Ca)),
+                Derive(
+                    "R11", k2, {H, Ca, Cb, k1, k3},
+                    [](const Work& w) {
+                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb];
+                        const double K1 = w[k1], K3 = w[k3];
+                        return (std::pow(h, 5) + (K1 + D) * std::pow(h, 4) +
+                                (K1 * D - K1 * C - Kw) * std::pow(h, 3) - Kw * K1 * h * h) /
+                               (-K1 * std::pow(h, 3) + (2 * C * K1 - K3 * K1 - K1 * D) * h * h +
+                                (3 * C * K1 * K3 + Kw * K1 - K1 * D * K3) * h + K3 * K1 * Kw);
+                    },
+                    NonZero(Ca)),
+                Derive(
+                    "R12", k3, {H, Ca, Cb, k1, k2},
+                    [](const Work& w) {
+                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb];
+                        const double K1 = w[k1], K2 = w[k2];
+                        return (std::pow(h, 5) + (K1 + D) * std::pow(h, 4) +
+                                (K1 * K2 + K1 * D - K1 * C - Kw) * std::pow(h, 3) +
+                                (K1 * D * K2 - 2 * C * K1 * K2 - Kw * K1) * h * h -
+                                K1 * K2 * Kw * h) /
+                               (-K1 * K2 * h * h + (3 * C * K1 * K2 - K1 * D * K2) * h +
+                                K1 * K2 * Kw);
+                    },
+                    NonZero(Ca)),
+            },
+        .writeBack = {{0, Ca},
+                      {1, Cb},
+                      {2, pH},
+                      {3, k1},
+                      {4, k2},
+                      {5, k3},
+                      {6, S0},
+                      {7, S1},
+                      {8, S2},
+                      {9, S3},
+                      {10, H},
+                      {11, OH},
+                      {13, B}},
+        .fixedWrites = {{12, 0.0}},
+    };
+    RunSolver(state, t);
+}
+
+void Calc35C(EquilAB& state) {
+    static const SolverTables t{
+        .inputs = {{0, Ca}, {1, Cb}, {2, pH}, {4, k2}, {5, k3}},
+        .validation = validation(),
+        .consistency = consistency({S1, S2, S3}, {k2, k3}, true),
+        .specialCases = specialCases(S2, S3),
+        .rules =
+            {
+                saltCation(),
+                Derive("R2", S3, {Ca, H, k2, k3}, Distributed(Ca, H, {k2, k3}, 2)),
+                Derive("R3", S2, {Ca, H, k2, k3}, Distributed(Ca, H, {k2, k3}, 1)),
+                Derive("R4", S1, {Ca, H, k2, k3}, Distributed(Ca, H, {k2, k3}, 0)),
+                WaterTriplet("R5", pH, H, OH),
+                RootSolve("R6", H, {Ca, Cb, k2, k3},
+                          [](const Work& w) {
+                              const double Kw = w.Kw(), C = w[Ca], D = w[Cb], K2 = w[k2],
+                                           K3 = w[k3];
+                              return std::array{0.0,
+                                                1.0,
+                                                K2 - C + D,
+                                                K2 * K3 - 2 * C * K2 + K2 * D - Kw,
+                                                K2 * D * K3 - 3 * C * K2 * K3 - Kw * K2,
+                                                -K2 * K3 * Kw};
+                          }),
+                Derive("R7", Ca, {H, Cb, k2, k3},
+                       [](const Work& w) {
+                           const double h = w[H], Kw = w.Kw(), D = w[Cb], K2 = w[k2], K3 = w[k3];
+                           return (std::pow(h, 4) + (K2 + D) * std::pow(h, 3) +
+                                   (K2 * K3 + K2 * D - Kw) * h * h + (K2 * D * K3 - Kw * K2) * h -
+                                   K2 * K3 * Kw) /
+                                  (std::pow(h, 3) + 2 * K2 * h * h + 3 * K2 * K3 * h);
+                       }),
+                Derive("R8", Cb, {H, Ca, k2, k3},
+                       [](const Work& w) {
+                           const double h = w[H], Kw = w.Kw(), C = w[Ca], K2 = w[k2], K3 = w[k3];
+                           return (std::pow(h, 4) + (K2 - C) * std::pow(h, 3) +
+                                   (K2 * K3 - 2 * C * K2 - Kw) * h * h -
+                                   (3 * C * K2 * K3 + Kw * K2) * h - K2 * K3 * Kw) /
+                                  (-std::pow(h, 3) - K2 * h * h - K2 * K3 * h);
+                       }),
+                Derive(
+                    "R9", k2, {H, Ca, Cb, k3},
+                    [](const Work& w) {
+                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb], K3 = w[k3];
+                        return (std::pow(h, 4) + (D - C) * std::pow(h, 3) - Kw * h * h) /
+                               (-std::pow(h, 3) + (2 * C - K3 - D) * h * h +
+                                (3 * C * K3 + Kw - K3 * D) * h + Kw * K3);
+                    },
+                    NonZero(Ca)),
+                Derive(
+                    "R10", k3, {H, Ca, Cb, k2},
+                    [](const Work& w) {
+                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb], K2 = w[k2];
+                        return (std::pow(h, 4) + (K2 + D - C) * std::pow(h, 3) +
+                                (K2 * D - 2 * C * K2 - Kw) * h * h - Kw * K2 * h) /
+                               (-K2 * h * h + (3 * C * K2 - K2 * D) * h + Kw * K2);
+                    },
+                    NonZero(Ca)),
+            },
+        .writeBack = {{0, Ca},
+                      {1, Cb},
+                      {2, pH},
+                      {4, k2},
+                      {5, k3},
+                      {7, S1},
+                      {8, S2},
+                      {9, S3},
+                      {10, H},
+                      {11, OH},
+                      {13, B}},
+        .fixedWrites = {{6, 0.0}, {12, 0.0}},
+    };
+    RunSolver(state, t);
+}
+
+} // namespace corvane::engine
