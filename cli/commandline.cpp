@@ -93,8 +93,12 @@ int resolveSlot(const ProblemType& problem, const std::string& name) {
         if (*index > 16) throw UsageError{"slot " + name + " does not exist (0 to 16)"};
         slot = *index;
     } else {
+        // A quantity can stand in two rows (C_SA in slot 4 and its copy in slot 16): the
+        // typed row wins.
         for (const engine::SlotRow& row : problem.rows)
-            if (engine::SymbolName(row.quantity) == name) slot = row.slot;
+            if (engine::SymbolName(row.quantity) == name &&
+                (slot < 0 || engine::OffersInput(problem, row.slot)))
+                slot = row.slot;
         if (slot < 0)
             throw UsageError{"code " + std::string(problem.code) + " has no quantity \"" + name +
                              "\" (see corvane-cli list)"};
@@ -192,10 +196,7 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
         state.IOValues[slot] = v;
     }
     if (status == Status::Ok) {
-        if (engine::RunProblem(state, problem.code) == engine::DispatchResult::NotAvailable) {
-            err << "corvane-cli: " << engine::NotAvailableMessage(problem.code) << "\n";
-            return ExitUsage;
-        }
+        engine::RunProblem(state, problem.code);
         if (state.CalcError != 0) status = Status::CalculationError;
     }
     if (status != Status::Ok)
@@ -246,8 +247,7 @@ void list(std::ostream& out) {
     for (const ProblemType& p : engine::Problems()) {
         const engine::TaskInfo& task = engine::Task(p.task);
         out << p.code << '\t' << task.caption << '\t' << task.options[p.option] << '\t'
-            << engine::FormTaskTitle(p.task, p.option, p.firstDissociationComplete)
-            << (p.solver ? "" : "\t(not available yet)") << '\n';
+            << engine::FormTaskTitle(p.task, p.option, p.firstDissociationComplete) << '\n';
         for (const engine::SlotRow& row : p.rows) {
             const bool typed = engine::OffersInput(p, row.slot);
             out << "  " << row.slot << '\t' << engine::SymbolName(row.quantity) << '\t'

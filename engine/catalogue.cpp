@@ -263,20 +263,20 @@ std::vector<ProblemType> buildProblems() {
         cVariant("34C", diproticMixture(), Calc34C),
         plain("35", triproticMixture(), Calc35),
         cVariant("35C", triproticMixture(), Calc35C),
-        plain("40", plainBuffer(AcidBuffer), nullptr),
-        plain("41", plainBuffer(BaseBuffer), nullptr),
-        plain("42", addedBuffer(withSpecies(AcidBuffer, {Q::HX, Q::X_minus}), Q::C_SA), nullptr),
-        plain("43", addedBuffer(withSpecies(BaseBuffer, {Q::HX, Q::X_minus}), Q::C_SA), nullptr),
-        plain("44", addedBuffer(withSpecies(AcidBuffer, {Q::ZOH, Q::Z_plus}), Q::C_SB), nullptr),
-        plain("45", addedBuffer(withSpecies(BaseBuffer, {Q::ZOH, Q::Z_plus}), Q::C_SB), nullptr),
-        plain("50", acidTitration(false), nullptr),
-        plain("51", acidTitration(true), nullptr),
-        plain("52", baseTitration(false), nullptr),
-        plain("53", baseTitration(true), nullptr),
-        plain("54", polyproticTitration(false), nullptr),
-        cVariant("54C", polyproticTitration(false), nullptr),
-        plain("55", polyproticTitration(true), nullptr),
-        cVariant("55C", polyproticTitration(true), nullptr),
+        plain("40", plainBuffer(AcidBuffer), Calc40),
+        plain("41", plainBuffer(BaseBuffer), Calc41),
+        plain("42", addedBuffer(withSpecies(AcidBuffer, {Q::HX, Q::X_minus}), Q::C_SA), Calc42),
+        plain("43", addedBuffer(withSpecies(BaseBuffer, {Q::HX, Q::X_minus}), Q::C_SA), Calc43),
+        plain("44", addedBuffer(withSpecies(AcidBuffer, {Q::ZOH, Q::Z_plus}), Q::C_SB), Calc44),
+        plain("45", addedBuffer(withSpecies(BaseBuffer, {Q::ZOH, Q::Z_plus}), Q::C_SB), Calc45),
+        plain("50", acidTitration(false), Calc50),
+        plain("51", acidTitration(true), Calc51),
+        plain("52", baseTitration(false), Calc52),
+        plain("53", baseTitration(true), Calc53),
+        plain("54", polyproticTitration(false), Calc54),
+        cVariant("54C", polyproticTitration(false), Calc54C),
+        plain("55", polyproticTitration(true), Calc55),
+        cVariant("55C", polyproticTitration(true), Calc55C),
     };
 }
 
@@ -410,7 +410,6 @@ bool OffersInput(const ProblemType& problem, int slot) {
 DispatchResult RunProblem(EquilAB& state, std::string_view code) {
     const ProblemType* problem = FindProblem(code);
     if (problem == nullptr) return DispatchResult::UnknownProblem;
-    if (problem->solver == nullptr) return DispatchResult::NotAvailable;
     problem->solver(state);
     return DispatchResult::Ran;
 }
@@ -420,10 +419,6 @@ DispatchResult Dispatch(EquilAB& state, int taskIndex, int optionIndex,
     if (!validOption(taskIndex, optionIndex)) return DispatchResult::UnknownProblem;
     return RunProblem(state,
                       FormProblemCode(taskIndex, optionIndex, firstDissociationComplete != 0));
-}
-
-std::string NotAvailableMessage(std::string_view code) {
-    return "Problem type " + std::string(code) + " cannot be calculated in this version.";
 }
 
 } // namespace corvane::engine

@@ -42,8 +42,8 @@ struct ProblemType {
     int option;
     bool firstDissociationComplete;
     std::vector<SlotRow> rows;
-    int hiddenSlot;        // the k_1 row a "C" variant hides, -1 otherwise
-    SolverFunction solver; // nullptr while the solver is not available
+    int hiddenSlot; // the k_1 row a "C" variant hides, -1 otherwise
+    SolverFunction solver;
 };
 
 const std::vector<TaskInfo>& Tasks();
@@ -66,15 +66,12 @@ const SlotRow* FindRow(const ProblemType& problem, int slot);
 /// (slot < InputRowCount) that the slot table uses, minus the hidden k_1 row.
 bool OffersInput(const ProblemType& problem, int slot);
 
-enum class DispatchResult { Ran, NotAvailable, UnknownProblem };
+enum class DispatchResult { Ran, UnknownProblem };
 
 /// Runs the solver of (TaskIndex, OptionIndex, FirstDissociationComplete) on state.IOValues.
 /// After Ran the caller reads state.CalcError.
 DispatchResult Dispatch(EquilAB& state, int taskIndex, int optionIndex,
                         int firstDissociationComplete);
 DispatchResult RunProblem(EquilAB& state, std::string_view code);
-
-/// The message for a problem type whose solver is not available.
-std::string NotAvailableMessage(std::string_view code);
 
 } // namespace corvane::engine

@@ -134,15 +134,24 @@ bool Accepts(const EquilAB& state, const Range& range, double x) {
     return true;
 }
 
+void ClearArithmeticFaults() {
+    std::feclearexcept(FaultFlags);
+}
+
+bool ArithmeticFaultRaised() {
+    return std::fetestexcept(FaultFlags) != 0;
+}
+
 void RunSolver(EquilAB& state, const SolverTables& tables) {
     state.CalcError = 0;
-    std::feclearexcept(FaultFlags);
+    ClearArithmeticFaults();
     Work w(state);
     for (const SlotLink& in : tables.inputs)
         w.load(in.var, state.IOValues[in.slot]);
+    if (tables.start) tables.start(w);
 
     auto faulted = [&] {
-        if (std::fetestexcept(FaultFlags)) w.fault();
+        if (ArithmeticFaultRaised()) w.fault();
         return w.stopped();
     };
 
@@ -171,6 +180,7 @@ void RunSolver(EquilAB& state, const SolverTables& tables) {
         state.IOValues[out.slot] = w[out.var];
     for (const FixedWrite& out : tables.fixedWrites)
         state.IOValues[out.slot] = out.value;
+    if (tables.afterWriteBack) tables.afterWriteBack(w);
 }
 
 } // namespace corvane::engine

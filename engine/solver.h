@@ -151,17 +151,26 @@ struct FixedWrite {
 
 struct SolverTables {
     std::vector<SlotLink> inputs;
+    /// Working values that hold from the start and are never validated (may be empty).
+    Action start = nullptr;
     std::vector<Validation> validation;
     std::vector<Consistency> consistency;
     std::vector<Rule> specialCases;
     std::vector<Rule> rules;
     std::vector<SlotLink> writeBack;
     std::vector<FixedWrite> fixedWrites = {};
+    /// A step after the write-back; a failure there sets CalcError but keeps what was written.
+    Action afterWriteBack = nullptr;
 };
 
 /// Runs one solver: clears CalcError, reads the input slots, repeats passes while a rule
 /// filled something, and writes back only when the run ends without CalcError.
 void RunSolver(EquilAB& state, const SolverTables& tables);
+
+/// Clears and tests the floating-point flags of a division by zero, an overflow or an invalid
+/// operation.
+void ClearArithmeticFaults();
+bool ArithmeticFaultRaised();
 
 /// True when x lies in the accepted range (state supplies PHMin, PHMax and √Kw).
 bool Accepts(const EquilAB& state, const Range& range, double x);

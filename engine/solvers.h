@@ -32,4 +32,22 @@ void Calc34C(EquilAB& state);
 void Calc35(EquilAB& state);
 void Calc35C(EquilAB& state);
 
+// Buffers.
+void Calc40(EquilAB& state);
+void Calc41(EquilAB& state);
+void Calc42(EquilAB& state);
+void Calc43(EquilAB& state);
+void Calc44(EquilAB& state);
+void Calc45(EquilAB& state);
+
+// Titrations.
+void Calc50(EquilAB& state);
+void Calc51(EquilAB& state);
+void Calc52(EquilAB& state);
+void Calc53(EquilAB& state);
+void Calc54(EquilAB& state);
+void Calc54C(EquilAB& state);
+void Calc55(EquilAB& state);
+void Calc55C(EquilAB& state);
+
 } // namespace corvane::engine

@@ -32,7 +32,11 @@ std::string format(double x, int digits, char separator, std::int16_t& calcError
         return ReplaceAll(t, ".", sep);
     }
 
-    const double m = RoundToDigits(a, e - digits, calcError) / std::pow(10.0, e);
+    // Near the bottom of the double range 10^(N − e − 1) overflows: round a scaled copy.
+    const int shift = e < -290 ? 300 : 0;
+    const double m =
+        RoundToDigits(a * std::pow(10.0, shift), e + shift - digits, calcError) /
+        std::pow(10.0, e + shift);
     std::string t = NumberMarkupText(m);
     if (digits >= 2 && t.find("&.") == std::string::npos) t += "&.";
     if (t.size() < static_cast<std::size_t>(digits) + 1) t.resize(digits + 1, '0');

@@ -97,11 +97,23 @@ TEST(Solve, ABlankValueIsNotGiven) {
     EXPECT_EQ(r.out, "3\tk_a\t1E-5\nok\n");
 }
 
-TEST(Solve, ASolverNotYetAvailableIsReportedNotSolved) {
-    const Outcome r = run({"solve", "40", "C_a=0.1"});
-    EXPECT_EQ(r.status, ExitUsage);
-    EXPECT_EQ(r.out, "");
-    EXPECT_TRUE(contains(r.err, "cannot be calculated"));
+TEST(Solve, PrintsTheTitrationSlopeAndTheAddedConcentration) {
+    const Outcome titration = run({"solve", "51", "C_a=0.1", "V_a=25", "k_a=1.8e-5", "C_SB=0.1"});
+    EXPECT_EQ(titration.status, ExitOk);
+    EXPECT_TRUE(contains(titration.out, "4\tV_eq\t25\n"));
+    EXPECT_TRUE(contains(titration.out, "15\tEquivalenceSlope\t82.37\n")) << titration.out;
+    const Outcome buffer = run({"solve", "42", "C_a=0.1", "C_S=0.1", "k_a=1.8e-5", "C_SA=0.05"});
+    EXPECT_EQ(buffer.status, ExitOk);
+    EXPECT_TRUE(contains(buffer.out, "4\tC_SA\t0.05\n"));
+    EXPECT_TRUE(contains(buffer.out, "16\tC_SA\t0.05\n")) << buffer.out;
+}
+
+TEST(Solve, AFailedSlopeKeepsTheInputRowsWithTheCalculationError) {
+    // A V_eq at the bottom of the double range makes the slope step zero.
+    const Outcome r = run({"solve", "50", "V_a=1", "C_SB=1", "V_eq=4.9e-324"});
+    EXPECT_EQ(r.status, ExitInvalidInput);
+    EXPECT_EQ(r.out, "0\tC_a\t4.941E-324\n1\tV_a\t1\n3\tC_SB\t1\n4\tV_eq\t4.941E-324\n"
+                     "5\tpH_eq\t7\nInvalid input values: Calculation error.\n");
 }
 
 class UsageErrorTest : public ::testing::TestWithParam<std::vector<std::string>> {};

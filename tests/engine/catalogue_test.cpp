@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <set>
 #include <string>
@@ -47,6 +49,10 @@ struct CodeCase {
     const char* code;
     const char* title;
 };
+
+void PrintTo(const CodeCase& c, std::ostream* os) {
+    *os << c.code;
+}
 
 class CodeAndTitleTest : public ::testing::TestWithParam<CodeCase> {};
 
@@ -159,18 +165,25 @@ TEST(Dispatch, RunsTheSolverOfTheChosenOption) {
     EXPECT_NEAR(base.IOValues[1], 11.12472, 1e-5);
 }
 
-TEST(Dispatch, ReportsASolverThatIsNotAvailableAndTouchesNothing) {
-    for (const ProblemType& p : Problems()) {
-        if (p.solver != nullptr) continue;
-        EquilAB state;
-        state.IOValues[0] = 0.1;
-        state.CalcError = 0;
-        const Slots before = state.IOValues;
-        EXPECT_EQ(RunProblem(state, p.code), DispatchResult::NotAvailable) << p.code;
-        EXPECT_EQ(state.IOValues[0], before[0]);
-        EXPECT_TRUE(IsEmpty(state.IOValues[1]));
+TEST(Dispatch, EveryCodeHasItsOwnSolver) {
+    const std::vector<std::pair<std::string, SolverFunction>> expected = {
+        {"10", Calc10},   {"11", Calc11},   {"12", Calc12},   {"12C", Calc12C}, {"13", Calc13},
+        {"13C", Calc13C}, {"14", Calc14},   {"15", Calc15},   {"20", Calc20},   {"21", Calc21},
+        {"22", Calc22},   {"23", Calc23},   {"30", Calc30},   {"31", Calc31},   {"32", Calc32},
+        {"33", Calc33},   {"34", Calc34},   {"34C", Calc34C}, {"35", Calc35},   {"35C", Calc35C},
+        {"40", Calc40},   {"41", Calc41},   {"42", Calc42},   {"43", Calc43},   {"44", Calc44},
+        {"45", Calc45},   {"50", Calc50},   {"51", Calc51},   {"52", Calc52},   {"53", Calc53},
+        {"54", Calc54},   {"54C", Calc54C}, {"55", Calc55},   {"55C", Calc55C}};
+    ASSERT_EQ(expected.size(), Problems().size());
+    for (const auto& [code, solver] : expected) {
+        const ProblemType* p = FindProblem(code);
+        ASSERT_NE(p, nullptr) << code;
+        EXPECT_EQ(p->solver, solver) << code;
+        EXPECT_EQ(
+            FindProblem(FormProblemCode(p->task, p->option, p->firstDissociationComplete))->solver,
+            solver)
+            << code;
     }
-    EXPECT_NE(NotAvailableMessage("34C").find("34C"), std::string::npos);
 }
 
 TEST(Dispatch, RejectsAnUnknownProblem) {

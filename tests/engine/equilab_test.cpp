@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <bit>
 #include <cmath>
 
@@ -44,6 +46,10 @@ struct LogCase {
     bool error;
 };
 
+void PrintTo(const LogCase& c, std::ostream* os) {
+    *os << c.x;
+}
+
 class Log10GuardedTest : public ::testing::TestWithParam<LogCase> {};
 
 TEST_P(Log10GuardedTest, GivesTheLogarithmOrTheError) {
@@ -77,6 +83,10 @@ struct TripletCase {
     bool changed;
     bool error;
 };
+
+void PrintTo(const TripletCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CompleteWaterTripletTest : public ::testing::TestWithParam<TripletCase> {};
 
@@ -167,6 +177,10 @@ struct NoRootCase {
     const char* name;
     double c5, c4, c3, c2, c1, c0;
 };
+
+void PrintTo(const NoRootCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class SolvePolynomialFailureTest : public ::testing::TestWithParam<NoRootCase> {};
 

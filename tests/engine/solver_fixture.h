@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <bit>
 #include <cmath>
 #include <initializer_list>
@@ -59,6 +61,10 @@ struct SolveCase {
     std::vector<int> emptySlots = {};
 };
 
+inline void PrintTo(const SolveCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 inline void CheckSolves(const SolveCase& c) {
     const EquilAB state = Solve(c.solver, c.given, c.pKw);
     ASSERT_EQ(state.CalcError, 0);
@@ -74,6 +80,10 @@ struct RejectCase {
     Solver solver;
     Given given;
 };
+
+inline void PrintTo(const RejectCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 inline void CheckRejects(const RejectCase& c) {
     EquilAB state;
@@ -93,6 +103,10 @@ struct RoundTripCase {
     int hSlot;   // the solved quantity handed to the backward run
     int recover; // the input left out of the backward run
 };
+
+inline void PrintTo(const RoundTripCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 inline void CheckRoundTrip(const RoundTripCase& c) {
     const EquilAB forwards = Solve(c.solver, c.forwards);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 
@@ -84,6 +86,10 @@ struct FaultCase {
     Formula formula;
 };
 
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class ArithmeticFaultTest : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(ArithmeticFaultTest, EndsTheSolverWithCalcErrorAndNoWriteBack) {
@@ -158,6 +164,10 @@ struct RangeCase {
     double x;
     bool accepted;
 };
+
+void PrintTo(const RangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AcceptsTest : public ::testing::TestWithParam<RangeCase> {};
 

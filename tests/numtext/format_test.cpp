@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace corvane::numtext;
 
 namespace {
@@ -13,6 +15,10 @@ struct FormatCase {
     const char* plain;
     const char* markup;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << c.x;
+}
 
 class FormatTest : public ::testing::TestWithParam<FormatCase> {};
 
@@ -71,6 +77,10 @@ struct MarkupCase {
     double v;
     const char* text;
 };
+
+void PrintTo(const MarkupCase& c, std::ostream* os) {
+    *os << c.v;
+}
 
 class NumberMarkupTextTest : public ::testing::TestWithParam<MarkupCase> {};
 

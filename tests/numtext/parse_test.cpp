@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 
 using corvane::engine::IsEmpty;
@@ -16,6 +18,10 @@ struct ParseCase {
     bool empty;
     bool error;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* os) {
+    *os << "\"" << c.text << "\"";
+}
 
 class ParseNumberTest : public ::testing::TestWithParam<ParseCase> {};
 
@@ -56,6 +62,10 @@ struct SeparatorCase {
     char before;
     char after;
 };
+
+void PrintTo(const SeparatorCase& c, std::ostream* os) {
+    *os << c.text;
+}
 
 class SeparatorTest : public ::testing::TestWithParam<SeparatorCase> {};
 
