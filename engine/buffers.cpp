@@ -109,6 +109,20 @@ Formula dissociated(int partner) {
     return [partner](const Work& w) { return (w[CS] + w[C]) * w[k] / (w[k] + w[partner]); };
 }
 
+// Without the added acid or base the cubics of codes 40 and 41 at h; the added concentration
+// of codes 42 to 45 is that cubic over a code's own denominator.
+double acidBufferCubic(const Work& w) {
+    const double h = w[H], Kw = w.Kw(), Ka = w[k];
+    return std::pow(h, 3) + (Ka + w[CS]) * h * h - (Ka * w[C] + Kw) * h - Ka * Kw;
+}
+double baseBufferCubic(const Work& w) {
+    const double h = w[H], Kw = w.Kw(), Kb = w[k];
+    return Kb * std::pow(h, 3) + (Kb * w[C] + Kw) * h * h - (Kb * Kw + Kw * w[CS]) * h - Kw * Kw;
+}
+Formula addedFromCubic(double (*cubic)(const Work&), double (*denominator)(const Work&)) {
+    return [=](const Work& w) { return cubic(w) / denominator(w); };
+}
+
 } // namespace
 
 void Calc40(EquilAB& state) {
@@ -223,12 +237,8 @@ void Calc42(EquilAB& state) {
                 },
                 NonZero(C)),
             Derive("R5", Added, {H, CS, C, k},
-                   [](const Work& w) {
-                       const double h = w[H], Kw = w.Kw(), Ka = w[k];
-                       return (std::pow(h, 3) + (Ka + w[CS]) * h * h - (Ka * w[C] + Kw) * h -
-                               Ka * Kw) /
-                              (h * h + Ka * h);
-                   }),
+                   addedFromCubic(acidBufferCubic,
+                                  [](const Work& w) { return w[H] * w[H] + w[k] * w[H]; })),
             WaterTriplet("R6", pH, H, OH),
             Derive("R7", Dis, {CS, C, H, k}, dissociated(H)),
             Derive("R8", Und, {Dis, H, k}, FromConstant(H, Dis, k), NonZero(k)),
@@ -273,13 +283,10 @@ void Calc43(EquilAB& state) {
             WaterTriplet("R5", pH, H, OH),
             Derive("R6", Dis, {CS, C, OH, k}, dissociated(OH)),
             Derive("R7", Und, {Dis, OH, k}, FromConstant(OH, Dis, k), NonZero(k)),
-            Derive("R8", Added, {H, CS, C, k},
-                   [](const Work& w) {
-                       const double h = w[H], Kw = w.Kw(), Kb = w[k];
-                       return (Kb * std::pow(h, 3) + (Kb * w[C] + Kw) * h * h -
-                               (Kb * Kw + Kw * w[CS]) * h - Kw * Kw) /
-                              (Kb * h * h + Kw * h);
-                   }),
+            Derive(
+                "R8", Added, {H, CS, C, k},
+                addedFromCubic(baseBufferCubic,
+                               [](const Work& w) { return w[k] * w[H] * w[H] + w.Kw() * w[H]; })),
             WaterTriplet("R9", pH, H, OH),
         });
     RunSolver(state, t);
@@ -320,12 +327,8 @@ void Calc44(EquilAB& state) {
                        },
                        NonZero(C)),
                    Derive("R5", Added, {H, CS, C, k},
-                          [](const Work& w) {
-                              const double h = w[H], Kw = w.Kw(), Ka = w[k];
-                              return (std::pow(h, 3) + (Ka + w[CS]) * h * h - (Ka * w[C] + Kw) * h -
-                                      Ka * Kw) /
-                                     (-h * h - Ka * h);
-                          }),
+                          addedFromCubic(acidBufferCubic,
+                                         [](const Work& w) { return -w[H] * w[H] - w[k] * w[H]; })),
                    WaterTriplet("R6", pH, H, OH),
                    Derive("R7", Dis, {CS, C, H, k}, dissociated(H)),
                    Derive("R8", Und, {Dis, H, k}, FromConstant(H, Dis, k), NonZero(k)),
@@ -334,51 +337,48 @@ void Calc44(EquilAB& state) {
 }
 
 void Calc45(EquilAB& state) {
-    static const SolverTables t =
-        buffer({Partner::Base, Addition::StrongBase, false},
-               {
-                   RootSolve(
-                       "R1", H, {CS, C, k, Added},
-                       [](const Work& w) {
-                           const double Kw = w.Kw(), Kb = w[k], B = w[Added];
-                           return std::array{
-                               0.0, 0.0, Kb, Kb * (w[C] + B) + Kw, Kw * (B - w[CS] - Kb), -Kw * Kw};
-                       },
-                       SnapNeutral(H)),
-                   Derive("R2", CS, {H, k, C, Added},
-                          [](const Work& w) {
-                              const double h = w[H], Kw = w.Kw(), Kb = w[k], B = w[Added];
-                              return (Kb * std::pow(h, 3) + (Kb * w[C] + Kb * B + Kw) * h * h +
-                                      (Kw * B - Kb * Kw) * h - Kw * Kw) /
-                                     (Kw * h);
-                          }),
-                   Derive("R3", C, {H, k, CS, Added},
-                          [](const Work& w) {
-                              const double h = w[H], Kw = w.Kw(), Kb = w[k], B = w[Added];
-                              return (Kw * Kw + Kw * (w[CS] - B + Kb) * h - Kb * std::pow(h, 3) -
-                                      (Kb * B + Kw) * h * h) /
-                                     (Kb * h * h);
-                          }),
-                   Derive(
-                       "R4", k, {H, CS, C, Added},
-                       [](const Work& w) {
-                           const double h = w[H], Kw = w.Kw(), B = w[Added];
-                           return (Kw * h * h + Kw * (B - w[CS]) * h - Kw * Kw) /
-                                  (Kw * h - std::pow(h, 3) - (w[C] + B) * h * h);
-                       },
-                       NonZero(C)),
-                   Derive("R5", Added, {H, CS, C, k},
-                          [](const Work& w) {
-                              const double h = w[H], Kw = w.Kw(), Kb = w[k];
-                              return (Kb * std::pow(h, 3) + (Kb * w[C] + Kw) * h * h -
-                                      (Kb * Kw + Kw * w[CS]) * h - Kw * Kw) /
-                                     (-Kb * h * h - Kw * h);
-                          }),
-                   WaterTriplet("R6", pH, H, OH),
-                   Derive("R7", Dis, {CS, C, OH, k}, dissociated(OH)),
-                   Derive("R8", Und, {Dis, OH, k}, FromConstant(OH, Dis, k), NonZero(k)),
-                   WaterTriplet("R9", pH, H, OH),
-               });
+    static const SolverTables t = buffer(
+        {Partner::Base, Addition::StrongBase, false},
+        {
+            RootSolve(
+                "R1", H, {CS, C, k, Added},
+                [](const Work& w) {
+                    const double Kw = w.Kw(), Kb = w[k], B = w[Added];
+                    return std::array{0.0,     0.0, Kb, Kb * (w[C] + B) + Kw, Kw * (B - w[CS] - Kb),
+                                      -Kw * Kw};
+                },
+                SnapNeutral(H)),
+            Derive("R2", CS, {H, k, C, Added},
+                   [](const Work& w) {
+                       const double h = w[H], Kw = w.Kw(), Kb = w[k], B = w[Added];
+                       return (Kb * std::pow(h, 3) + (Kb * w[C] + Kb * B + Kw) * h * h +
+                               (Kw * B - Kb * Kw) * h - Kw * Kw) /
+                              (Kw * h);
+                   }),
+            Derive("R3", C, {H, k, CS, Added},
+                   [](const Work& w) {
+                       const double h = w[H], Kw = w.Kw(), Kb = w[k], B = w[Added];
+                       return (Kw * Kw + Kw * (w[CS] - B + Kb) * h - Kb * std::pow(h, 3) -
+                               (Kb * B + Kw) * h * h) /
+                              (Kb * h * h);
+                   }),
+            Derive(
+                "R4", k, {H, CS, C, Added},
+                [](const Work& w) {
+                    const double h = w[H], Kw = w.Kw(), B = w[Added];
+                    return (Kw * h * h + Kw * (B - w[CS]) * h - Kw * Kw) /
+                           (Kw * h - std::pow(h, 3) - (w[C] + B) * h * h);
+                },
+                NonZero(C)),
+            Derive(
+                "R5", Added, {H, CS, C, k},
+                addedFromCubic(baseBufferCubic,
+                               [](const Work& w) { return -w[k] * w[H] * w[H] - w.Kw() * w[H]; })),
+            WaterTriplet("R6", pH, H, OH),
+            Derive("R7", Dis, {CS, C, OH, k}, dissociated(OH)),
+            Derive("R8", Und, {Dis, OH, k}, FromConstant(OH, Dis, k), NonZero(k)),
+            WaterTriplet("R9", pH, H, OH),
+        });
     RunSolver(state, t);
 }
 

@@ -49,13 +49,19 @@ std::vector<Validation> validation(Vars constants) {
 
 // The flask concentrations at the equivalence volume W: C_A = C_a·V_a / (V_a + W) and
 // C_B = C_SB·W / (W + V_a).
+// The acid in the flask after V mL of base.
+const Flask& titratedAcid() {
+    static const Flask flask = AcidInFlask(Ca, Va, CSB);
+    return flask;
+}
+
 Rule acidAt(const char* name, int target, int W) {
     return Derive(name, target, {Ca, Va, W},
-                  [W](const Work& w) { return w[Ca] * w[Va] / (w[Va] + w[W]); });
+                  [W](const Work& w) { return titratedAcid()(w, w[W]).first; });
 }
 Rule baseAt(const char* name, int target, int W) {
     return Derive(name, target, {CSB, Va, W},
-                  [W](const Work& w) { return w[CSB] * w[W] / (w[W] + w[Va]); });
+                  [W](const Work& w) { return titratedAcid()(w, w[W]).second; });
 }
 
 // An earlier equivalence point: its [H+] and, from it, its pH.
@@ -157,7 +163,7 @@ SolverTables titration(const Layout& l, TitrationPolynomial polynomial, std::vec
         .writeBack = out,
         .fixedWrites = {{EquivalenceSlopeSlot, EmptyValue}},
         .afterWriteBack = EquivalenceSlope(needs, Veq, volumes, l.triprotic ? 4.0 / 3.0 : 3.0 / 2.0,
-                                           AcidInFlask(Ca, Va, CSB), polynomial),
+                                           titratedAcid(), polynomial),
     };
 }
 

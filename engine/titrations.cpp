@@ -87,58 +87,52 @@ Action slope(bool weak, Flask flask, TitrationPolynomial polynomial) {
     return EquivalenceSlope(needs, Veq, {Veq}, 2.0, std::move(flask), std::move(polynomial));
 }
 
-SolverTables strongTitration(Flask flask, std::vector<Rule> rules) {
+SolverTables titration(bool weak, Flask flask, TitrationPolynomial polynomial,
+                       std::vector<Rule> rules) {
     return {
-        .inputs = inputs(false),
-        .start = neutralEquivalence,
-        .validation = validation(false),
+        .inputs = inputs(weak),
+        .start = weak ? Action{} : Action{neutralEquivalence},
+        .validation = validation(weak),
         .consistency = {Equivalence(C, V, T, Veq)},
         .specialCases = {},
         .rules = std::move(rules),
-        .writeBack = writeBack(false),
+        .writeBack = writeBack(weak),
         .fixedWrites = {{EquivalenceSlopeSlot, EmptyValue}},
-        .afterWriteBack = slope(false, flask, strongPolynomial),
+        .afterWriteBack = slope(weak, flask, std::move(polynomial)),
     };
 }
 
-SolverTables weakTitration(Flask flask, TitrationPolynomial polynomial, std::vector<Rule> rules) {
-    return {
-        .inputs = inputs(true),
-        .validation = validation(true),
-        .consistency = {Equivalence(C, V, T, Veq)},
-        .specialCases = {},
-        .rules = std::move(rules),
-        .writeBack = writeBack(true),
-        .fixedWrites = {{EquivalenceSlopeSlot, EmptyValue}},
-        .afterWriteBack = slope(true, flask, polynomial),
-    };
+// R2 and R3 of codes 51 and 53: the flask concentrations at V_eq.
+Rule flaskAcid(const char* name, Flask flask, Vars needs) {
+    return Derive(name, CA, needs, [flask](const Work& w) { return flask(w, w[Veq]).first; });
+}
+Rule flaskBase(const char* name, Flask flask, Vars needs) {
+    return Derive(name, CB, needs, [flask](const Work& w) { return flask(w, w[Veq]).second; });
 }
 
 } // namespace
 
 void Calc50(EquilAB& state) {
     static const SolverTables t =
-        strongTitration(AcidInFlask(C, V, T), {analyte("R1"), titrant("R2"), analyteVolume("R3"),
-                                               equivalenceVolume("R4")});
+        titration(false, AcidInFlask(C, V, T), strongPolynomial,
+                  {analyte("R1"), titrant("R2"), analyteVolume("R3"), equivalenceVolume("R4")});
     RunSolver(state, t);
 }
 
 void Calc52(EquilAB& state) {
     static const SolverTables t =
-        strongTitration(BaseInFlask(C, V, T), {analyte("R1"), titrant("R2"), analyteVolume("R3"),
-                                               equivalenceVolume("R4")});
+        titration(false, BaseInFlask(C, V, T), strongPolynomial,
+                  {analyte("R1"), titrant("R2"), analyteVolume("R3"), equivalenceVolume("R4")});
     RunSolver(state, t);
 }
 
 void Calc51(EquilAB& state) {
-    static const SolverTables t = weakTitration(
-        AcidInFlask(C, V, T), weakAcidPolynomial,
+    static const SolverTables t = titration(
+        true, AcidInFlask(C, V, T), weakAcidPolynomial,
         {
             WaterTriplet("R1", pHeq, H, OH),
-            Derive("R2", CA, {C, V, Veq},
-                   [](const Work& w) { return w[C] * w[V] / (w[V] + w[Veq]); }),
-            Derive("R3", CB, {T, V, Veq},
-                   [](const Work& w) { return w[T] * w[Veq] / (w[Veq] + w[V]); }),
+            flaskAcid("R2", AcidInFlask(C, V, T), {C, V, Veq}),
+            flaskBase("R3", AcidInFlask(C, V, T), {T, V, Veq}),
             RootAtEquivalence("R4", H, CA, CB, {k}, weakAcidPolynomial),
             analyte("R5"),
             titrant("R6"),
@@ -167,39 +161,37 @@ void Calc51(EquilAB& state) {
 
 void Calc53(EquilAB& state) {
     static const SolverTables t =
-        weakTitration(BaseInFlask(C, V, T), weakBasePolynomial,
-                      {
-                          WaterTriplet("R1", pHeq, H, OH),
-                          Derive("R2", CA, {T, Veq, V},
-                                 [](const Work& w) { return w[T] * w[Veq] / (w[Veq] + w[V]); }),
-                          Derive("R3", CB, {C, Veq, V},
-                                 [](const Work& w) { return w[C] * w[V] / (w[V] + w[Veq]); }),
-                          RootAtEquivalence("R4", H, CA, CB, {k}, weakBasePolynomial),
-                          titrant("R5"),
-                          analyte("R6"),
-                          equivalenceVolume("R7"),
-                          analyteVolume("R8"),
-                          Derive("R9", CA, {H, CB, k},
-                                 [](const Work& w) {
-                                     const double h = w[H], Kw = w.Kw(), Kb = w[k];
-                                     return (Kb * std::pow(h, 3) + (Kb * w[CB] + Kw) * h * h -
-                                             Kb * Kw * h - Kw * Kw) /
-                                            (Kb * h * h + Kw * h);
-                                 }),
-                          Derive("R10", CB, {H, CA, k},
-                                 [](const Work& w) {
-                                     const double h = w[H], Kw = w.Kw(), Kb = w[k], A = w[CA];
-                                     return (Kb * std::pow(h, 3) + (Kw - Kb * A) * h * h -
-                                             (A * Kw + Kw * Kb) * h - Kw * Kw) /
-                                            (-Kb * h * h);
-                                 }),
-                          Derive("R11", k, {H, CA, CB},
-                                 [](const Work& w) {
-                                     const double h = w[H], Kw = w.Kw(), A = w[CA], B = w[CB];
-                                     return (A * Kw * h - Kw * h * h + Kw * Kw) /
-                                            ((B - A) * h * h + std::pow(h, 3) - Kw * h);
-                                 }),
-                      });
+        titration(true, BaseInFlask(C, V, T), weakBasePolynomial,
+                  {
+                      WaterTriplet("R1", pHeq, H, OH),
+                      flaskAcid("R2", BaseInFlask(C, V, T), {T, Veq, V}),
+                      flaskBase("R3", BaseInFlask(C, V, T), {C, Veq, V}),
+                      RootAtEquivalence("R4", H, CA, CB, {k}, weakBasePolynomial),
+                      titrant("R5"),
+                      analyte("R6"),
+                      equivalenceVolume("R7"),
+                      analyteVolume("R8"),
+                      Derive("R9", CA, {H, CB, k},
+                             [](const Work& w) {
+                                 const double h = w[H], Kw = w.Kw(), Kb = w[k];
+                                 return (Kb * std::pow(h, 3) + (Kb * w[CB] + Kw) * h * h -
+                                         Kb * Kw * h - Kw * Kw) /
+                                        (Kb * h * h + Kw * h);
+                             }),
+                      Derive("R10", CB, {H, CA, k},
+                             [](const Work& w) {
+                                 const double h = w[H], Kw = w.Kw(), Kb = w[k], A = w[CA];
+                                 return (Kb * std::pow(h, 3) + (Kw - Kb * A) * h * h -
+                                         (A * Kw + Kw * Kb) * h - Kw * Kw) /
+                                        (-Kb * h * h);
+                             }),
+                      Derive("R11", k, {H, CA, CB},
+                             [](const Work& w) {
+                                 const double h = w[H], Kw = w.Kw(), A = w[CA], B = w[CB];
+                                 return (A * Kw * h - Kw * h * h + Kw * Kw) /
+                                        ((B - A) * h * h + std::pow(h, 3) - Kw * h);
+                             }),
+                  });
     RunSolver(state, t);
 }
 
