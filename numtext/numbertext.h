@@ -19,6 +19,10 @@ struct NumberSettings {
 /// found in the text (a "," wins when both appear).
 double ParseNumber(std::string_view text, NumberSettings& settings, std::int16_t& calcError);
 
+/// The value of the longest leading part of text that reads as a decimal number (sign, digits
+/// with at most one ".", exponent); 0 when there is none, infinite beyond the double range.
+double LeadingNumberValue(std::string_view text);
+
 /// a rounded half up to a multiple of 10^(q + 1). Sets calcError to 0, or to 1 (and gives 0)
 /// when the rounding overflows.
 double RoundToDigits(double a, double q, std::int16_t& calcError);

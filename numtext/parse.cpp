@@ -23,9 +23,9 @@ bool isDigit(char c) {
     return std::isdigit(static_cast<unsigned char>(c)) != 0;
 }
 
-// The value of the longest leading part that reads as a decimal number: sign, digits with at
-// most one point, exponent. No such part gives 0; beyond the double range gives infinity.
-double leadingNumber(std::string_view text) {
+} // namespace
+
+double LeadingNumberValue(std::string_view text) {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
     bool point = false;
@@ -52,7 +52,6 @@ double leadingNumber(std::string_view text) {
     return readDecimal(std::string(text.substr(0, end)));
 }
 
-} // namespace
 
 double ParseNumber(std::string_view text, NumberSettings& settings, std::int16_t& calcError) {
     using engine::EmptyValue;
@@ -67,18 +66,18 @@ double ParseNumber(std::string_view text, NumberSettings& settings, std::int16_t
 
     double result;
     if (s.back() == '%') {
-        result = leadingNumber(std::string_view(s).substr(0, s.size() - 1)) / 100.0;
+        result = LeadingNumberValue(std::string_view(s).substr(0, s.size() - 1)) / 100.0;
     } else if (const std::size_t p = s.find('/', 1); p != std::string::npos) {
         if (s.find('%') != std::string::npos) {
             calcError = 1;
             return EmptyValue;
         }
-        const double numerator = leadingNumber(std::string_view(s).substr(0, p));
-        const double denominator = leadingNumber(std::string_view(s).substr(p + 1));
+        const double numerator = LeadingNumberValue(std::string_view(s).substr(0, p));
+        const double denominator = LeadingNumberValue(std::string_view(s).substr(p + 1));
         result =
             denominator == 0.0 ? std::numeric_limits<double>::quiet_NaN() : numerator / denominator;
     } else {
-        result = leadingNumber(s);
+        result = LeadingNumberValue(s);
     }
     if (!std::isfinite(result)) {
         calcError = 1;
