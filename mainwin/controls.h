@@ -1,0 +1,78 @@
+// \brief The small controls of the main window: a value field, a clickable label and the
+// picture button (a picture with its caption label on top).
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace corvane::mainwin {
+
+/// Text1(k): keeps only the characters of a number, selects all on entry, Enter moves on.
+class ValueField : public QLineEdit {
+    Q_OBJECT
+public:
+    ValueField(int k, QWidget* parent);
+    int index() const { return m_k; }
+    /// "H" for the fields of the option's HGroup, empty otherwise.
+    QString tag;
+
+    /// Characters a value field keeps when typed.
+    static bool KeepsCharacter(QChar c);
+
+signals:
+    void enterPressed(int k);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int m_k;
+    bool m_selectAfterClick = false;
+};
+
+/// A label that reports presses, releases and clicks (tab captions, button captions).
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void pressed();
+    void released();
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+/// A button drawn as a picture with a caption label on top; the label takes the clicks and
+/// both move down and right by one pixel while pressed.
+class PictureButton : public QObject {
+    Q_OBJECT
+public:
+    PictureButton(const QString& caption, QWidget* parent);
+    QLabel* picture() const { return m_picture; }
+    ClickLabel* label() const { return m_label; }
+    void setLooks(const QPixmap& enabledLook, const QPixmap& disabledLook);
+    /// Disabled: the other picture, and the label takes no clicks.
+    void setEnabled(bool enabled);
+    bool isEnabled() const;
+    /// Home position of the picture; the label sits 6 pixels lower.
+    void moveHome(int left, int top);
+    QPoint home() const { return m_home; }
+    void setVisible(bool visible);
+
+signals:
+    void clicked();
+
+private:
+    QLabel* m_picture;
+    ClickLabel* m_label;
+    QPixmap m_enabledLook, m_disabledLook;
+    QPoint m_home;
+};
+
+} // namespace corvane::mainwin

@@ -1,0 +1,842 @@
+#include "formmain.h"
+
+#include "artwork.h"
+#include "controls.h"
+#include "headings.h"
+#include "platform.h"
+#include "settings.h"
+
+#include "engine/catalogue.h"
+#include "numtext/numbertext.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace corvane::mainwin {
+
+namespace {
+
+constexpr int RowsPerTask = 15;
+constexpr int TabWidth = 156;
+constexpr int TabHeight = 34;
+constexpr int ButtonWidth = 100;
+constexpr int ButtonHeight = 30;
+
+const QColor ChosenTabColor(64, 64, 128);
+const QColor OtherTabColor(96, 96, 96);
+const QColor PressedTabColor(40, 40, 40);
+const QColor OptionPanelColor(240, 244, 255);
+const QColor FieldPanelColor(248, 250, 255);
+const QColor FrameColor(168, 178, 206);
+
+void paint(QWidget* w, const QColor& background) {
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, background);
+    w->setPalette(p);
+}
+
+void setTextColor(QLabel* label, const QColor& color) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, color);
+    label->setPalette(p);
+}
+
+void setBold(QWidget* w, bool bold) {
+    QFont f = w->font();
+    f.setBold(bold);
+    w->setFont(f);
+}
+
+QFrame* borderFrame(QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::Box);
+    QPalette p = frame->palette();
+    p.setColor(QPalette::WindowText, FrameColor);
+    frame->setPalette(p);
+    return frame;
+}
+
+QFrame* line(QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    paint(frame, FrameColor);
+    return frame;
+}
+
+// A horizontal line from x1 to x2 at y.
+void placeLine(QFrame* l, int x1, int x2, int y) {
+    l->setGeometry(x1, y, std::max(x2 - x1, 1), 1);
+}
+
+// Round to the nearest whole number, halves to the even neighbour.
+int roundHalfEven(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
+
+void surround(QFrame* frame, const QWidget* panel) {
+    frame->setGeometry(panel->geometry().adjusted(-1, -1, 1, 1));
+}
+
+} // namespace
+
+struct FormMain::Task {
+    struct Row {
+        QLabel* heading;
+        QLabel* symbol;
+        ValueField* field;
+        QFrame* frame;
+        QString headingText;
+    };
+
+    int t;
+    QWidget* area;
+    QLabel* title;
+    QString titlePrefix; // the title label's Tag
+    QWidget* options;
+    QFrame* optionsFrame;
+    std::vector<QRadioButton*> optionButtons;
+    QWidget* checkPanel = nullptr; // tasks 1, 3, 5
+    QFrame* checkLine = nullptr;
+    QCheckBox* check = nullptr;
+    QWidget* io;
+    QFrame* ioFrame;
+    QFrame* ioLine;
+    std::array<Row, RowsPerTask> rows;
+    PictureButton* calculate;
+    PictureButton* clear;
+    PictureButton* graphic;
+    QWidget* formulas;
+    QFrame* formulasFrame;
+    QLabel* formula;
+    QLabel* extra;
+    QFrame* formulaLine;
+    bool formulaFound = false;
+    bool extraFound = false;
+    QLabel* tabPicture;
+    ClickLabel* tabCaption;
+    QPoint tabHome;
+};
+
+struct FormMain::Menus {
+    QAction* exit;
+    std::array<QAction*, 6> tasks{};
+    QAction* point;
+    QAction* comma;
+    std::array<QAction*, 13> digits{};
+    std::array<QAction*, 2> pKw{};
+};
+
+FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& programFolder,
+                   QWidget* parent)
+    : QMainWindow(parent), m_store(store), m_platform(platform), m_programFolder(programFolder),
+      m_state(ReadSettings(store).pKw), m_menus(std::make_unique<Menus>()) {
+    setWindowTitle("Quellwerk - Acid - base equilibrium");
+    m_client = new QWidget(this);
+    m_client->setMinimumSize(800, 600);
+    setCentralWidget(m_client);
+    m_client->installEventFilter(this);
+
+    buildMenus();
+    for (int t = 1; t <= 5; ++t)
+        buildTask(t);
+
+    // Form_Load: the settings, then the window.
+    const StoredSettings s = ReadSettings(store);
+    m_state.numbers.DecimalSeparator = s.decimalSeparator;
+    syncSeparatorMarks();
+    mnu_NDIG_Click(s.sigDigits);
+    m_state.LastGraphFolder = s.lastGraphFolder;
+    m_state.LastTableFolder = s.lastTableFolder;
+    setPKwMarks(s.pKw == 14.0 ? 0 : s.pKw == 13.59 ? 1 : -1);
+    for (int n = 1; n <= 5; ++n)
+        m_menus->tasks[n]->setText(engine::Task(n).caption.data());
+    resize(900, 680);
+}
+
+FormMain::~FormMain() = default;
+
+FormMain::Task& FormMain::task(int t) const {
+    return *m_tasks.at(t);
+}
+
+void FormMain::buildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    m_menus->exit = file->addAction("&Exit", QKeySequence(Qt::CTRL | Qt::Key_F4), this,
+                                    &FormMain::mnu_Archivo_Salir_Click);
+
+    QMenu* type = menuBar()->addMenu("&Type of calculation");
+    for (int n = 1; n <= 5; ++n) {
+        QAction* a = type->addAction(engine::Task(n).caption.data(), this,
+                                     [this, n] { mnu_TIPO_CAL_Click(n); });
+        a->setCheckable(true);
+        m_menus->tasks[n] = a;
+    }
+
+    QMenu* setup = menuBar()->addMenu("&Setup");
+    QMenu* separator = setup->addMenu("&Decimal separator");
+    m_menus->point =
+        separator->addAction("[ . ] Point", this, &FormMain::mnu_Config_SepaDec_PTO_Click);
+    m_menus->comma =
+        separator->addAction("[ , ] Comma", this, &FormMain::mnu_Config_SepaDec_COM_Click);
+    m_menus->point->setCheckable(true);
+    m_menus->comma->setCheckable(true);
+    setup->addSeparator();
+    QMenu* digits = setup->addMenu("&Significant digits");
+    for (int n = 4; n <= 12; ++n) {
+        QAction* a =
+            digits->addAction(QString("%1 digits").arg(n), this, [this, n] { mnu_NDIG_Click(n); });
+        a->setCheckable(true);
+        m_menus->digits[n] = a;
+    }
+    setup->addSeparator();
+    QMenu* water = setup->addMenu("Ionic product of water &Kw");
+    m_menus->pKw[0] = water->addAction(QString::fromUtf8("pKw = 14.00   (25 °C)"), this,
+                                       [this] { mnu_valor_pkw_C_Click(0); });
+    m_menus->pKw[1] = water->addAction(QString::fromUtf8("pKw = 13.59   (37 °C)"), this,
+                                       [this] { mnu_valor_pkw_C_Click(1); });
+    for (QAction* a : m_menus->pKw)
+        a->setCheckable(true);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction("User's &Manual (PDF document)...", QKeySequence(Qt::Key_F1), this,
+                    &FormMain::mnu_Ayuda_Manual_Click);
+    help->addSeparator();
+    help->addAction(QString("Home page: %1...").arg(installation::WebSiteName), this,
+                    &FormMain::mnu_Ayuda_WEB_Click);
+    help->addAction("Make a donation...", this, &FormMain::mnu_Ayuda_DONA_Click);
+    help->addAction("&About...", this, &FormMain::mnu_Ayuda_Acerca_Click);
+}
+
+void FormMain::buildTask(int t) {
+    auto owned = std::make_unique<Task>();
+    Task& k = *owned;
+    const engine::TaskInfo& info = engine::Task(t);
+    k.t = t;
+
+    k.tabPicture = new QLabel(m_client);
+    k.tabPicture->setPixmap(TabPicture(false, TabWidth, TabHeight));
+    k.tabHome = QPoint((t - 1) * TabWidth + 6, 2);
+    k.tabPicture->setGeometry(QRect(k.tabHome, QSize(TabWidth, TabHeight)));
+    k.tabCaption = new ClickLabel(info.caption.data(), m_client);
+    k.tabCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    k.tabCaption->setGeometry(k.tabHome.x(), k.tabHome.y() + 4 + 6, TabWidth, TabHeight - 10);
+    QFont tabFont("Arial", 10);
+    k.tabCaption->setFont(tabFont);
+    setTextColor(k.tabCaption, OtherTabColor);
+    k.tabCaption->setCursor(Qt::PointingHandCursor);
+    connect(k.tabCaption, &ClickLabel::pressed, this, [this, t] {
+        Task& k = task(t);
+        k.tabPicture->move(k.tabHome + QPoint(1, 1));
+        k.tabCaption->move(k.tabHome + QPoint(1, 5 + 6));
+        if (t != m_state.TaskIndex) setTextColor(k.tabCaption, PressedTabColor);
+    });
+    connect(k.tabCaption, &ClickLabel::released, this, [this, t] {
+        Task& k = task(t);
+        k.tabPicture->move(k.tabHome);
+        k.tabCaption->move(k.tabHome + QPoint(0, 4 + 6));
+        setTextColor(k.tabCaption, t == m_state.TaskIndex ? ChosenTabColor : OtherTabColor);
+    });
+    connect(k.tabCaption, &ClickLabel::clicked, this, [this, t] { LblMENU_Click(t); });
+
+    k.area = new QWidget(m_client);
+    paint(k.area, Qt::white);
+    k.area->hide();
+
+    k.title = new QLabel(info.titleBeforeOption.data(), k.area);
+    k.titlePrefix = info.titlePrefix.data();
+    QFont titleFont("Arial", 11);
+    titleFont.setBold(true);
+    k.title->setFont(titleFont);
+    setTextColor(k.title, ChosenTabColor);
+
+    k.optionsFrame = borderFrame(k.area);
+    k.options = new QWidget(k.area);
+    paint(k.options, OptionPanelColor);
+    for (std::size_t j = 0; j < info.options.size(); ++j) {
+        auto* b = new QRadioButton(info.options[j].data(), k.options);
+        b->setFont(QFont("Arial", 9));
+        b->setGeometry(10, 6 + static_cast<int>(j) * (t == 4 ? 21 : 14), 520, t == 4 ? 20 : 14);
+        connect(b, &QRadioButton::clicked, this, [this, t] { Opt_Click(t); });
+        k.optionButtons.push_back(b);
+    }
+
+    if (info.hasCheckBox) {
+        k.checkPanel = new QWidget(k.area);
+        paint(k.checkPanel, OptionPanelColor);
+        k.checkLine = line(k.checkPanel);
+        k.check = new QCheckBox(engine::CheckBoxCaption.data(), k.checkPanel);
+        k.check->setFont(QFont("Arial", 9));
+        k.check->move(10, 6);
+        k.check->adjustSize();
+        connect(k.check, &QCheckBox::clicked, this, [this, t] { Chk_Click(t); });
+        k.checkPanel->hide();
+    }
+
+    k.ioFrame = borderFrame(k.area);
+    k.io = new QWidget(k.area);
+    paint(k.io, FieldPanelColor);
+    k.io->hide();
+    k.ioFrame->hide();
+    k.ioLine = line(k.io);
+    for (int i = 0; i < RowsPerTask; ++i) {
+        Task::Row& row = k.rows[i];
+        const int index = RowsPerTask * (t - 1) + i;
+        row.frame = borderFrame(k.io);
+        // The frame is drawn over the field's edge and lets the clicks through.
+        row.frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+        row.heading = new QLabel(k.io);
+        row.heading->setFont(QFont("Arial", 9));
+        setTextColor(row.heading, QColor(70, 78, 110));
+        row.symbol = new QLabel(k.io);
+        row.field = new ValueField(index, k.io);
+        row.field->setFrame(false);
+        row.field->setTextMargins(1, 0, 1, 0);
+        row.field->setReadOnly(i >= info.inputRowCount);
+        connect(row.field, &QLineEdit::textChanged, this, [this, index] { onFieldChanged(index); });
+        connect(row.field, &ValueField::enterPressed, this, &FormMain::onFieldEnter);
+        for (QWidget* w : {static_cast<QWidget*>(row.frame), static_cast<QWidget*>(row.heading),
+                           static_cast<QWidget*>(row.symbol), static_cast<QWidget*>(row.field)})
+            w->hide();
+    }
+    const QPixmap enabledLook = ButtonPicture(true, ButtonWidth, ButtonHeight);
+    const QPixmap disabledLook = ButtonPicture(false, ButtonWidth, ButtonHeight);
+    k.calculate = new PictureButton("Calculate", k.io);
+    k.clear = new PictureButton("Clear", k.io);
+    k.graphic = new PictureButton("Graphic", k.io);
+    for (PictureButton* b : {k.calculate, k.clear, k.graphic})
+        b->setLooks(enabledLook, enabledLook);
+    k.graphic->setLooks(enabledLook, disabledLook); // ImgWARE(1), ImgWARE(0)
+    k.graphic->setEnabled(false);
+    connect(k.calculate, &PictureButton::clicked, this, [this, t] { LblCAL_Click(t); });
+    connect(k.clear, &PictureButton::clicked, this, [this, t] { LblDEL_Click(t); });
+    connect(k.graphic, &PictureButton::clicked, this, [this, t] { LblGRA_Click(t); });
+
+    k.formulasFrame = borderFrame(k.area);
+    k.formulas = new QWidget(k.area);
+    paint(k.formulas, Qt::white);
+    k.formula = new QLabel(k.formulas);
+    k.extra = new QLabel(k.formulas);
+    k.formulaLine = line(k.formulas);
+    k.formula->hide();
+    k.extra->hide();
+    k.formulaLine->hide();
+
+    m_tasks[t] = std::move(owned);
+}
+
+// ---- Choosing tasks and options ----
+
+void FormMain::LblMENU_Click(int t) {
+    m_state.TaskIndex = t;
+    m_state.InputRowCount = engine::InputRowCount(t);
+    setGraphicEnabled(t, false);
+    for (int j = 1; j <= 5; ++j) {
+        Task& k = task(j);
+        const bool chosen = j == t;
+        setTextColor(k.tabCaption, chosen ? ChosenTabColor : OtherTabColor);
+        k.tabPicture->setPixmap(TabPicture(chosen, TabWidth, TabHeight));
+        k.area->setVisible(chosen);
+        setBold(k.tabCaption, chosen);
+        m_menus->tasks[j]->setChecked(chosen);
+    }
+    Task& k = task(t);
+    if (k.check) m_state.FirstDissociationComplete = k.check->isChecked() ? 1 : 0;
+    for (std::size_t j = 0; j < k.optionButtons.size(); ++j)
+        if (k.optionButtons[j]->isChecked()) m_state.OptionIndex = static_cast<int>(j);
+    PosicionaIOControls();
+}
+
+void FormMain::Opt_Click(int t) {
+    Task& k = task(t);
+    setGraphicEnabled(t, false);
+    LblDEL_Click(t);
+    if (k.checkPanel) k.checkPanel->hide();
+    k.io->show();
+    k.ioFrame->show();
+    if (k.check) m_state.FirstDissociationComplete = k.check->isChecked() ? 1 : 0;
+    bool checked = false;
+    for (std::size_t j = 0; j < k.optionButtons.size(); ++j) {
+        QRadioButton* b = k.optionButtons[j];
+        setBold(b, b->isChecked());
+        if (!b->isChecked()) continue;
+        const int option = static_cast<int>(j);
+        m_state.OptionIndex = option;
+        checked = k.check && k.check->isChecked() && engine::IsCCapable(t, option);
+        m_state.ProblemCode = QString::fromStdString(engine::FormProblemCode(t, option, checked));
+        k.title->setText(QString::fromStdString(engine::FormTaskTitle(t, option, checked)));
+        if (engine::IsCCapable(t, option) && k.checkPanel) k.checkPanel->show();
+    }
+    LoadImgFORMULAS(m_state.ProblemCode, ".gif");
+
+    for (Task::Row& row : k.rows) {
+        row.field->hide();
+        row.field->tag.clear();
+        row.headingText.clear();
+        row.symbol->clear();
+    }
+    const engine::ProblemType* problem = engine::FindProblem(m_state.ProblemCode.toStdString());
+    if (problem) {
+        for (const engine::SlotRow& slot : problem->rows) {
+            if (slot.slot >= RowsPerTask) continue;
+            Task::Row& row = k.rows[slot.slot];
+            row.headingText =
+                QString::fromUtf8(slot.heading.data(), static_cast<qsizetype>(slot.heading.size()));
+            const int picture = engine::SymbolPicture(slot.quantity);
+            if (picture >= 0) {
+                row.symbol->setPixmap(SymbolPicture(picture));
+                row.symbol->adjustSize();
+            }
+            if (engine::OffersInput(*problem, slot.slot)) {
+                row.field->show();
+                if (slot.hgroup) row.field->tag = "H";
+            }
+        }
+    }
+    PosicionaIOControls();
+}
+
+void FormMain::Chk_Click(int t) {
+    Opt_Click(t);
+}
+
+// ---- The calculation cycle ----
+
+void FormMain::LeerDATOS() {
+    engine::EquilAB& e = m_state.engine;
+    e.ClearIOValues();
+    e.CalcError = 0;
+    if (m_state.TaskIndex < 1) return;
+    Task& k = task(m_state.TaskIndex);
+    for (int i = 0; i < m_state.InputRowCount; ++i) {
+        const ValueField* field = k.rows[i].field;
+        if (field->isHidden() || field->text().trimmed().isEmpty()) continue;
+        e.IOValues[i] =
+            numtext::ParseNumber(field->text().toStdString(), m_state.numbers, e.CalcError);
+        syncSeparatorMarks();
+        if (e.CalcError != 0) {
+            e.IOValues[i] = engine::EmptyValue;
+            return;
+        }
+    }
+}
+
+void FormMain::EscribirDATOS() {
+    if (m_state.TaskIndex < 1) return;
+    Task& k = task(m_state.TaskIndex);
+    m_state.SuppressFieldEvents = true;
+    std::int16_t formatError = 0; // the engine's CalcError was read before writing
+    for (int i = 0; i < RowsPerTask; ++i) {
+        ValueField* field = k.rows[i].field;
+        const double v = m_state.engine.IOValues[i];
+        if (engine::IsEmpty(v)) {
+            if (i >= m_state.InputRowCount) field->hide();
+            continue;
+        }
+        field->setText(QString::fromStdString(numtext::FormatNumber(
+            v, m_state.SigDigits, m_state.numbers.DecimalSeparator, formatError)));
+        field->setCursorPosition(0);
+        field->show();
+    }
+    m_state.SuppressFieldEvents = false;
+    PosicionaIOControls();
+}
+
+void FormMain::LblCAL_Click(int t) {
+    setGraphicEnabled(t, false);
+    LeerDATOS();
+    engine::EquilAB& e = m_state.engine;
+    auto clearResults = [&] {
+        for (int i = m_state.InputRowCount; i < engine::SlotCount; ++i)
+            e.IOValues[i] = engine::EmptyValue;
+    };
+    if (e.CalcError != 0) {
+        m_platform.showMessage(this, "Error", "Invalid input values: Reading error.",
+                               MessageIcon::Exclamation);
+        clearResults();
+        EscribirDATOS();
+        return;
+    }
+    engine::Dispatch(e, m_state.TaskIndex, m_state.OptionIndex, m_state.FirstDissociationComplete);
+    if (e.CalcError != 0) {
+        clearResults();
+        EscribirDATOS();
+        m_platform.showMessage(this, "Error", "Invalid input values: Calculation error.",
+                               MessageIcon::Exclamation);
+        return;
+    }
+    bool complete = true;
+    const Task& k = task(t);
+    for (int i = 0; i < m_state.InputRowCount; ++i)
+        if (!k.rows[i].field->isHidden() && engine::IsEmpty(e.IOValues[i])) complete = false;
+    if (complete) setGraphicEnabled(t, true);
+    EscribirDATOS();
+}
+
+void FormMain::LblDEL_Click(int t) {
+    Task& k = task(t);
+    m_state.SuppressFieldEvents = true;
+    for (Task::Row& row : k.rows)
+        row.field->clear();
+    for (int i = m_state.InputRowCount; i < RowsPerTask; ++i)
+        k.rows[i].field->hide();
+    setGraphicEnabled(t, false);
+    PosicionaIOControls();
+    if (!k.rows[0].field->isHidden()) k.rows[0].field->setFocus();
+    m_state.SuppressFieldEvents = false;
+}
+
+void FormMain::LblGRA_Click(int t) {
+    Task& k = task(t);
+    for (std::size_t j = 0; j < k.optionButtons.size(); ++j) {
+        if (!k.optionButtons[j]->isChecked()) continue;
+        const int option = static_cast<int>(j);
+        const bool checked = k.check && k.check->isChecked();
+        m_state.graph.ProblemCode =
+            QString::fromStdString(engine::FormProblemCode(t, option, checked));
+    }
+    m_state.graph.TaskTitle = k.title->text();
+    m_state.graph.GraphTitle = k.title->text();
+    m_state.graph.GraphKind = 0;
+    m_state.graph.GraphConfirmed = false;
+    emit graphicRequested();
+}
+
+void FormMain::setGraphicEnabled(int t, bool enabled) {
+    task(t).graphic->setEnabled(enabled);
+}
+
+// ---- Value field editing ----
+
+void FormMain::onFieldChanged(int index) {
+    if (m_state.SuppressFieldEvents) return;
+    const int t = index / RowsPerTask + 1;
+    Task& k = task(t);
+    ValueField* changed = k.rows[index % RowsPerTask].field;
+    if (changed->tag == QLatin1String("H")) {
+        m_state.SuppressFieldEvents = true;
+        for (int i = 0; i < engine::InputRowCount(t); ++i) {
+            ValueField* other = k.rows[i].field;
+            if (other != changed && other->tag == QLatin1String("H")) other->clear();
+        }
+        m_state.SuppressFieldEvents = false;
+    }
+    if (k.graphic->isEnabled()) setGraphicEnabled(t, false);
+}
+
+void FormMain::onFieldEnter(int index) {
+    const int next = index + 1;
+    if (next >= RowsPerTask * 5) return;
+    ValueField* field = Text1(next);
+    if (field->isVisible()) field->setFocus(Qt::TabFocusReason);
+}
+
+// ---- Layout ----
+
+void FormMain::PosicionaIOControls() {
+    if (m_state.TaskIndex < 1) return;
+    layoutTask(m_state.TaskIndex);
+}
+
+void FormMain::layoutTask(int t) {
+    Task& k = task(t);
+    const int inputRows = engine::InputRowCount(t);
+    const int w = std::min(roundHalfEven((k.io->width() - 3) / 3.0), 250);
+    const int h = std::min(roundHalfEven((k.io->height() - 6) / 6.0), 90);
+    for (int i = 0; i < RowsPerTask; ++i) {
+        Task::Row& row = k.rows[i];
+        const int column = i % 3;
+        const int gridRow = i / 3 + (i >= inputRows ? 1 : 0);
+        const int left = column * w + 10;
+        const int top = gridRow * h + 8;
+        row.heading->setGeometry(left, top, w - 16, 18);
+        const QSize picture =
+            row.symbol->pixmap().isNull() ? QSize(0, 0) : row.symbol->pixmap().size();
+        row.symbol->setGeometry(left, top + 21, picture.width(), picture.height());
+        row.field->setGeometry(left + picture.width() + 4, top + 21 + 4, w - picture.width() - 21,
+                               20);
+        row.frame->setGeometry(row.field->x() - 2, row.field->y() - 3, row.field->width() + 4,
+                               20 + 3);
+        const bool visible = !row.field->isHidden();
+        row.heading->setVisible(visible);
+        row.symbol->setVisible(visible);
+        row.frame->setVisible(visible);
+        row.frame->raise();
+        row.heading->setText(FitHeading(row.headingText, w));
+    }
+    const int buttonRow = t == 5 ? 3 : 2;
+    const int buttonTop = buttonRow * h + 8;
+    const QLabel* third = k.rows[2].heading;
+    const int clearLeft = third->x() + third->width() - ButtonWidth + 3;
+    k.clear->moveHome(clearLeft, buttonTop);
+    k.calculate->moveHome(clearLeft - ButtonWidth - 10, buttonTop);
+    k.graphic->moveHome(k.rows[0].heading->x() - 3, buttonTop);
+    placeLine(k.ioLine, 10, k.io->width() - 10, (t == 5 ? 4 : 3) * h + 8 - h / 4);
+}
+
+void FormMain::LoadImgFORMULAS(const QString& code, const QString& extension) {
+    if (m_state.TaskIndex < 1) return;
+    Task& k = task(m_state.TaskIndex);
+    const QString folder = m_programFolder + "/img/";
+    const QPixmap formula(folder + code + extension);
+    k.formulaFound = !formula.isNull();
+    k.formula->setPixmap(formula);
+    k.formula->resize(formula.size());
+    const QPixmap extra(folder + "X" + code + ".jpg");
+    k.extraFound = !extra.isNull();
+    k.extra->setPixmap(extra);
+    k.extra->resize(extra.size());
+    placeFormulaPictures(m_state.TaskIndex);
+}
+
+void FormMain::placeFormulaPictures(int t) {
+    Task& k = task(t);
+    const int panelW = k.formulas->width(), panelH = k.formulas->height();
+    const int fh = k.formula->height(), xh = k.extra->height();
+    if (k.formulaFound && k.extraFound && fh + xh + 10 < panelH) {
+        const int third = (panelH - fh - xh - 10) / 3;
+        k.formula->move((panelW - k.formula->width()) / 2, third);
+        k.extra->move((panelW - k.extra->width()) / 2, third + fh + 10 + third);
+        const int bottom = k.formula->y() + fh;
+        placeLine(k.formulaLine, 10, panelW - 10, (bottom + k.extra->y()) / 2);
+        k.formula->show();
+        k.extra->show();
+        k.formulaLine->show();
+        return;
+    }
+    k.extra->hide();
+    k.formulaLine->hide();
+    k.formula->setVisible(k.formulaFound);
+    if (k.formulaFound) k.formula->move((panelW - k.formula->width()) / 2, (panelH - fh) / 3);
+}
+
+void FormMain::Form_Resize() {
+    if (isMinimized()) return;
+    const int W = m_client->width(), H = m_client->height();
+    for (int t = 1; t <= 5; ++t) {
+        Task& k = task(t);
+        k.area->setGeometry(4, 40, W - 8, H - 44);
+        const int areaW = k.area->width();
+        k.title->setGeometry(6, -2, areaW - 12, 24);
+        const int optW = (areaW - 6) / 2 + 30;
+        k.options->setGeometry(2, 25, optW, t == 4 ? 132 : 90);
+        surround(k.optionsFrame, k.options);
+        int below = k.options->geometry().bottom() + 1;
+        if (k.checkPanel) {
+            k.checkPanel->setGeometry(2, below + 4, optW, 30);
+            placeLine(k.checkLine, 6, optW - 6, 0);
+            below = k.checkPanel->geometry().bottom() + 1;
+        }
+        const int ioTop = below + 4;
+        k.io->setGeometry(2, ioTop, optW, H - ioTop - 47);
+        surround(k.ioFrame, k.io);
+        k.formulas->setGeometry(2 + optW + 4, 25, (areaW - 14) / 2 - 30, H - 72);
+        surround(k.formulasFrame, k.formulas);
+        placeFormulaPictures(t);
+    }
+    PosicionaIOControls();
+}
+
+bool FormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_client && event->type() == QEvent::Resize) Form_Resize();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Settings and menus ----
+
+void FormMain::syncSeparatorMarks() {
+    m_menus->point->setChecked(m_state.numbers.DecimalSeparator == '.');
+    m_menus->comma->setChecked(m_state.numbers.DecimalSeparator == ',');
+}
+
+void FormMain::setDigitsMarks(int n) {
+    for (int d = 4; d <= 12; ++d)
+        m_menus->digits[d]->setChecked(d == n);
+}
+
+void FormMain::setPKwMarks(int item) {
+    for (int i = 0; i < 2; ++i)
+        m_menus->pKw[i]->setChecked(i == item);
+}
+
+void FormMain::mnu_Archivo_Salir_Click() {
+    close();
+}
+
+void FormMain::mnu_TIPO_CAL_Click(int n) {
+    LblMENU_Click(n);
+}
+
+void FormMain::mnu_Config_SepaDec_PTO_Click() {
+    m_state.numbers.DecimalSeparator = '.';
+    syncSeparatorMarks();
+}
+
+void FormMain::mnu_Config_SepaDec_COM_Click() {
+    m_state.numbers.DecimalSeparator = ',';
+    syncSeparatorMarks();
+}
+
+void FormMain::mnu_NDIG_Click(int n) {
+    if (n < 4 || n > 12) return;
+    m_state.SigDigits = n;
+    setDigitsMarks(n);
+}
+
+void FormMain::mnu_valor_pkw_C_Click(int n) {
+    m_state.engine.SetPKw(n == 0 ? 14.0 : 13.59);
+    setPKwMarks(n);
+    clearAllTasks();
+}
+
+void FormMain::clearAllTasks() {
+    const int taskIndex = m_state.TaskIndex, rows = m_state.InputRowCount;
+    for (int t = 1; t <= 5; ++t) {
+        m_state.TaskIndex = t;
+        m_state.InputRowCount = engine::InputRowCount(t);
+        LblDEL_Click(t);
+    }
+    m_state.TaskIndex = taskIndex;
+    m_state.InputRowCount = rows;
+}
+
+void FormMain::openOrWarn(const QUrl& url, const QString& failureTitle,
+                          const QString& failureText) {
+    if (!m_platform.openUrl(url))
+        m_platform.showMessage(this, failureTitle, failureText, MessageIcon::Exclamation);
+}
+
+void FormMain::mnu_Ayuda_Manual_Click() {
+    const QString path =
+        QDir(m_programFolder)
+            .absoluteFilePath(QString("Manual_%1.pdf").arg(installation::ApplicationName));
+    if (!QFileInfo::exists(path) || !m_platform.openUrl(QUrl::fromLocalFile(path)))
+        m_platform.showMessage(this, "Error", "Sorry, cannot find/open file " + path,
+                               MessageIcon::Exclamation);
+}
+
+void FormMain::mnu_Ayuda_WEB_Click() {
+    openOrWarn(QUrl(installation::WebSite), installation::ApplicationTitle,
+               QString("Sorry, cannot connect to %1").arg(installation::WebSiteName));
+}
+
+void FormMain::mnu_Ayuda_DONA_Click() {
+    openOrWarn(QUrl(installation::DonationPage), installation::ApplicationTitle,
+               QString("Sorry, cannot connect to %1").arg(installation::WebSiteName));
+}
+
+void FormMain::mnu_Ayuda_Acerca_Click() {
+    if (m_about) m_about();
+}
+
+void FormMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void FormMain::Form_Unload() {
+    if (m_unloaded) return;
+    m_unloaded = true;
+    StoredSettings s;
+    s.decimalSeparator = m_state.numbers.DecimalSeparator;
+    s.sigDigits = m_state.SigDigits;
+    s.lastGraphFolder = m_state.LastGraphFolder;
+    s.lastTableFolder = m_state.LastTableFolder;
+    WriteSettings(m_store, s, m_state.engine.Kw);
+    if (!m_store.flush())
+        qWarning("Settings could not be saved to %s", qPrintable(m_store.fileName()));
+}
+
+// ---- Controls by name ----
+
+ValueField* FormMain::Text1(int k) const {
+    return task(k / RowsPerTask + 1).rows[k % RowsPerTask].field;
+}
+QLabel* FormMain::Label1(int k) const {
+    return task(k / RowsPerTask + 1).rows[k % RowsPerTask].heading;
+}
+QLabel* FormMain::Img1(int k) const {
+    return task(k / RowsPerTask + 1).rows[k % RowsPerTask].symbol;
+}
+QFrame* FormMain::ShaIOTX(int k) const {
+    return task(k / RowsPerTask + 1).rows[k % RowsPerTask].frame;
+}
+QRadioButton* FormMain::Opt(int t, int j) const {
+    return task(t).optionButtons.at(j);
+}
+QCheckBox* FormMain::Chk(int t) const {
+    return task(t).check;
+}
+QLabel* FormMain::LblMainTIT(int t) const {
+    return task(t).title;
+}
+ClickLabel* FormMain::LblMENU(int t) const {
+    return task(t).tabCaption;
+}
+QLabel* FormMain::ImgMENU(int t) const {
+    return task(t).tabPicture;
+}
+PictureButton* FormMain::ImgCAL(int t) const {
+    return task(t).calculate;
+}
+PictureButton* FormMain::ImgDEL(int t) const {
+    return task(t).clear;
+}
+PictureButton* FormMain::ImgGRA(int t) const {
+    return task(t).graphic;
+}
+QWidget* FormMain::PicTASK(int t) const {
+    return task(t).area;
+}
+QWidget* FormMain::PicOPT(int t) const {
+    return task(t).options;
+}
+QWidget* FormMain::PicCHK(int t) const {
+    return task(t).checkPanel;
+}
+QWidget* FormMain::PicIO(int t) const {
+    return task(t).io;
+}
+QWidget* FormMain::PicFOR(int t) const {
+    return task(t).formulas;
+}
+QLabel* FormMain::ImgFOR(int t) const {
+    return task(t).formula;
+}
+QLabel* FormMain::ImgFORX(int t) const {
+    return task(t).extra;
+}
+QFrame* FormMain::Line1(int t) const {
+    return task(t).formulaLine;
+}
+QFrame* FormMain::LineIO(int t) const {
+    return task(t).ioLine;
+}
+QAction* FormMain::mnu_Config_SepaDec_PTO() const {
+    return m_menus->point;
+}
+QAction* FormMain::mnu_Config_SepaDec_COM() const {
+    return m_menus->comma;
+}
+QAction* FormMain::mnu_NDIG(int n) const {
+    return m_menus->digits.at(n);
+}
+QAction* FormMain::mnu_valor_pkw_C(int n) const {
+    return m_menus->pKw.at(n);
+}
+QAction* FormMain::mnu_TIPO_CAL(int n) const {
+    return m_menus->tasks.at(n);
+}
+QWidget* FormMain::client() const {
+    return m_client;
+}
+
+} // namespace corvane::mainwin

@@ -1,0 +1,134 @@
+// \brief FormMain: the main window with its five task tabs, option panels, field panels,
+// Calculate / Clear / Graphic buttons, formula panel, menus and settings.
+#pragma once
+
+#include "state.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QRadioButton;
+
+namespace corvane::mainwin {
+
+class ClickLabel;
+class PictureButton;
+class Platform;
+class SettingsStore;
+class ValueField;
+
+class FormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    /// Reads the settings (Form_Load). programFolder holds img/ and the user's manual.
+    FormMain(SettingsStore& store, Platform& platform, const QString& programFolder,
+             QWidget* parent = nullptr);
+    ~FormMain() override;
+
+    MainState& state() { return m_state; }
+    void setAboutHandler(std::function<void()> handler) { m_about = std::move(handler); }
+
+    // Choosing tasks and options, the check box.
+    void LblMENU_Click(int t);
+    void Opt_Click(int t);
+    void Chk_Click(int t);
+
+    // The calculation cycle.
+    void LblCAL_Click(int t);
+    void LblDEL_Click(int t);
+    void LblGRA_Click(int t);
+    void LeerDATOS();
+    void EscribirDATOS();
+
+    // Layout.
+    void PosicionaIOControls();
+    void LoadImgFORMULAS(const QString& code, const QString& extension);
+    void Form_Resize();
+
+    // Menu commands.
+    void mnu_Archivo_Salir_Click();
+    void mnu_TIPO_CAL_Click(int n);
+    void mnu_Config_SepaDec_PTO_Click();
+    void mnu_Config_SepaDec_COM_Click();
+    void mnu_NDIG_Click(int n);
+    void mnu_valor_pkw_C_Click(int n);
+    void mnu_Ayuda_Manual_Click();
+    void mnu_Ayuda_WEB_Click();
+    void mnu_Ayuda_DONA_Click();
+    void mnu_Ayuda_Acerca_Click();
+
+    // The controls, by the design's names: k = 15 × (t − 1) + i.
+    ValueField* Text1(int k) const;
+    QLabel* Label1(int k) const;
+    QLabel* Img1(int k) const;
+    QFrame* ShaIOTX(int k) const;
+    QRadioButton* Opt(int t, int j) const;
+    QCheckBox* Chk(int t) const;
+    QLabel* LblMainTIT(int t) const;
+    ClickLabel* LblMENU(int t) const;
+    QLabel* ImgMENU(int t) const;
+    PictureButton* ImgCAL(int t) const;
+    PictureButton* ImgDEL(int t) const;
+    PictureButton* ImgGRA(int t) const;
+    QWidget* PicTASK(int t) const;
+    QWidget* PicOPT(int t) const;
+    QWidget* PicCHK(int t) const;
+    QWidget* PicIO(int t) const;
+    QWidget* PicFOR(int t) const;
+    QLabel* ImgFOR(int t) const;
+    QLabel* ImgFORX(int t) const;
+    QFrame* Line1(int t) const;
+    QFrame* LineIO(int t) const;
+    QAction* mnu_Config_SepaDec_PTO() const;
+    QAction* mnu_Config_SepaDec_COM() const;
+    QAction* mnu_NDIG(int n) const;
+    QAction* mnu_valor_pkw_C(int n) const;
+    QAction* mnu_TIPO_CAL(int n) const;
+    QWidget* client() const;
+
+signals:
+    /// The Graphic command has handed the problem to the graph settings.
+    void graphicRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Task;
+    Task& task(int t) const;
+
+    void buildMenus();
+    void buildTask(int t);
+    void onFieldChanged(int k);
+    void onFieldEnter(int k);
+    void setGraphicEnabled(int t, bool enabled);
+    void syncSeparatorMarks();
+    void setDigitsMarks(int n);
+    void setPKwMarks(int item);
+    void openOrWarn(const QUrl& url, const QString& failureTitle, const QString& failureText);
+    void clearAllTasks();
+    void layoutTask(int t);
+    void placeFormulaPictures(int t);
+    void Form_Unload();
+
+    SettingsStore& m_store;
+    Platform& m_platform;
+    QString m_programFolder;
+    MainState m_state;
+    std::function<void()> m_about;
+    QWidget* m_client = nullptr;
+    std::array<std::unique_ptr<Task>, 6> m_tasks; // 1 to 5
+    struct Menus;
+    std::unique_ptr<Menus> m_menus;
+    bool m_unloaded = false;
+};
+
+} // namespace corvane::mainwin

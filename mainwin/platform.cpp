@@ -1,0 +1,20 @@
+#include "platform.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+
+namespace corvane::mainwin {
+
+void DesktopPlatform::showMessage(QWidget* parent, const QString& title, const QString& text,
+                                  MessageIcon icon) {
+    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning
+                                                     : QMessageBox::Information,
+                    title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool DesktopPlatform::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
+
+} // namespace corvane::mainwin

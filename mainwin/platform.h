@@ -1,0 +1,42 @@
+// \brief The two things the windows ask of the desktop: a modal message box and opening a
+// document or address with its default application. Tests replace them.
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace corvane::mainwin {
+
+enum class MessageIcon { Exclamation, Information };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    /// A modal box with one OK button.
+    virtual void showMessage(QWidget* parent, const QString& title, const QString& text,
+                             MessageIcon icon) = 0;
+    /// Opens a file, web page or mail address; false when that could not be done.
+    virtual bool openUrl(const QUrl& url) = 0;
+};
+
+/// QMessageBox and QDesktopServices.
+class DesktopPlatform : public Platform {
+public:
+    void showMessage(QWidget* parent, const QString& title, const QString& text,
+                     MessageIcon icon) override;
+    bool openUrl(const QUrl& url) override;
+};
+
+/// The program's name and the maker's addresses.
+namespace installation {
+inline constexpr const char* ApplicationName = "ZEMLO";
+inline constexpr const char* ApplicationTitle = "Corvane";
+inline constexpr const char* WebSiteName = "www.corvane.org";
+inline constexpr const char* WebSite = "https://www.corvane.org/";
+inline constexpr const char* DonationPage = "https://www.corvane.org/donate";
+inline constexpr const char* MailAddress = "info@corvane.org";
+} // namespace installation
+
+} // namespace corvane::mainwin

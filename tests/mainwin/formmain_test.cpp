@@ -1,0 +1,569 @@
+#include "fakeplatform.h"
+
+#include "mainwin/controls.h"
+#include "mainwin/formmain.h"
+#include "mainwin/headings.h"
+#include "mainwin/settings.h"
+#include "markup/fonts.h"
+#include "markup/symbols.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace corvane;
+using namespace corvane::mainwin;
+using corvane::mainwin::test::FakePlatform;
+
+namespace {
+
+// Row i of task t.
+int k(int t, int i) {
+    return 15 * (t - 1) + i;
+}
+
+} // namespace
+
+class FormMainTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+    FakePlatform m_platform;
+    std::unique_ptr<FormMain> m_window;
+
+    QString settingsPath() const { return m_dir.filePath("ZEMLO.ini"); }
+
+    FormMain& open(int width = 900, int height = 680) {
+        m_window.reset();
+        m_store = std::make_unique<SettingsStore>(settingsPath());
+        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window->resize(width, height);
+        m_window->show();
+        QCoreApplication::processEvents();
+        return *m_window;
+    }
+
+    void choose(int t, int option, bool check = false) {
+        FormMain& w = *m_window;
+        QTest::mouseClick(w.LblMENU(t), Qt::LeftButton);
+        if (check && !w.Chk(t)->isChecked()) {
+            w.Opt(t, option)->click();
+            w.Chk(t)->click();
+        } else {
+            w.Opt(t, option)->click();
+        }
+    }
+
+    void type(int index, const QString& text) {
+        ValueField* field = m_window->Text1(index);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, text);
+    }
+
+    void calculate(int t) { QTest::mouseClick(m_window->ImgCAL(t)->label(), Qt::LeftButton); }
+
+    QString text(int index) const { return m_window->Text1(index)->text(); }
+    bool shown(int index) const { return !m_window->Text1(index)->isHidden(); }
+
+private slots:
+    void init() {
+        QFile::remove(settingsPath());
+        QDir(m_dir.filePath("img")).removeRecursively();
+        m_platform = FakePlatform();
+    }
+    void cleanup() { m_window.reset(); }
+
+    void startsWithNoTaskAndTheCaption() {
+        FormMain& w = open();
+        QCOMPARE(w.windowTitle(), QString("Quellwerk - Acid - base equilibrium"));
+        QCOMPARE(w.state().TaskIndex, 0);
+        for (int t = 1; t <= 5; ++t) {
+            QVERIFY(w.PicTASK(t)->isHidden());
+            QVERIFY(!w.ImgGRA(t)->isEnabled());
+        }
+        QCOMPARE(w.LblMENU(3)->text(), QString("Mixture: acid and base"));
+        QCOMPARE(w.mnu_TIPO_CAL(5)->text(), QString("Titration"));
+    }
+
+    void weakAcidRoundTrip() {
+        FormMain& w = open();
+        choose(1, 1);
+        QCOMPARE(w.state().ProblemCode, QString("11"));
+        QCOMPARE(w.LblMainTIT(1)->text(), QString("Single solution of weak monoprotic acid"));
+        QVERIFY(shown(k(1, 0)));
+        QVERIFY(!shown(k(1, 5)));
+        QVERIFY(!shown(k(1, 6)));
+        QCOMPARE(w.Label1(k(1, 0))->text(), QString(" Acid concentration (M)"));
+        type(k(1, 0), "0.1");
+        type(k(1, 3), "1.8e-5");
+        calculate(1);
+        QVERIFY(m_platform.messages.empty());
+        QCOMPARE(text(k(1, 1)), QString("2.875"));
+        QCOMPARE(text(k(1, 2)), QString("1.333E-3"));
+        QCOMPARE(text(k(1, 6)), QString("0.09867"));
+        QVERIFY(shown(k(1, 6)));
+        QVERIFY(w.Text1(k(1, 6))->isReadOnly());
+        QVERIFY(w.ImgGRA(1)->isEnabled());
+        QVERIFY(!w.Label1(k(1, 6))->isHidden());
+
+        // Editing a field withdraws Graphic; writing results did not.
+        type(k(1, 0), "2");
+        QVERIFY(!w.ImgGRA(1)->isEnabled());
+
+        QTest::mouseClick(w.ImgDEL(1)->label(), Qt::LeftButton);
+        QCOMPARE(text(k(1, 0)), QString());
+        QVERIFY(!shown(k(1, 6)));
+        QVERIFY(w.Text1(k(1, 0))->hasFocus());
+        QVERIFY(!w.ImgGRA(1)->isEnabled());
+    }
+
+    void oneRoundPerTask_data() {
+        QTest::addColumn<int>("task");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QStringList>("inputs"); // "row=text"
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("strong base") << 1 << 4 << QStringList{"0=0.01"} << 1 << "12";
+        QTest::newRow("salt of weak base")
+            << 2 << 1 << QStringList{"0=0.1", "4=1.8e-5"} << 1 << "5.128";
+        QTest::newRow("weak acid + strong base")
+            << 3 << 2 << QStringList{"0=0.1", "1=0.05", "3=1.8e-5"} << 2 << "4.745";
+        QTest::newRow("buffer, added acid")
+            << 4 << 2 << QStringList{"0=0.1", "1=0.1", "3=1.8e-5", "4=0.05"} << 2 << "4.268";
+        QTest::newRow("weak acid titration")
+            << 5 << 1 << QStringList{"0=0.1", "1=25", "2=1.8e-5", "3=0.1"} << 5 << "8.722";
+    }
+
+    void oneRoundPerTask() {
+        QFETCH(int, task);
+        QFETCH(int, option);
+        QFETCH(QStringList, inputs);
+        QFETCH(int, row);
+        QFETCH(QString, expected);
+        FormMain& w = open();
+        choose(task, option);
+        for (const QString& input : inputs) {
+            const auto parts = input.split('=');
+            type(k(task, parts[0].toInt()), parts[1]);
+        }
+        calculate(task);
+        QVERIFY2(m_platform.messages.empty(), "no message");
+        QCOMPARE(text(k(task, row)), expected);
+        QVERIFY(w.ImgGRA(task)->isEnabled());
+    }
+
+    void readingAndCalculationErrors() {
+        FormMain& w = open();
+        choose(1, 1);
+        type(k(1, 0), "0,1");
+        type(k(1, 3), "1/0");
+        type(k(1, 4), "0.5");
+        calculate(1);
+        QCOMPARE(m_platform.messages.size(), std::size_t(1));
+        QCOMPARE(m_platform.messages[0].title, QString("Error"));
+        QCOMPARE(m_platform.messages[0].text, QString("Invalid input values: Reading error."));
+        QVERIFY(m_platform.messages[0].icon == MessageIcon::Exclamation);
+        QCOMPARE(text(k(1, 0)), QString("0,1")); // rows read before are rewritten
+        QCOMPARE(text(k(1, 3)), QString("1/0")); // the failing row keeps its text
+        QCOMPARE(w.state().numbers.DecimalSeparator, ',');
+        QVERIFY(w.mnu_Config_SepaDec_COM()->isChecked());
+        QVERIFY(!w.mnu_Config_SepaDec_PTO()->isChecked());
+
+        type(k(1, 0), "");
+        type(k(1, 1), "7.5");
+        type(k(1, 3), "");
+        type(k(1, 4), "");
+        calculate(1);
+        QCOMPARE(m_platform.messages.back().text,
+                 QString("Invalid input values: Calculation error."));
+        QCOMPARE(text(k(1, 1)), QString("7.5")); // the point typed switched the separator back
+        QVERIFY(!w.ImgGRA(1)->isEnabled());
+    }
+
+    void nothingGivenShowsNoMessage() {
+        FormMain& w = open();
+        choose(3, 0);
+        calculate(3);
+        QVERIFY(m_platform.messages.empty());
+        QVERIFY(!w.ImgGRA(3)->isEnabled());
+    }
+
+    void keyFilterAndHGroup() {
+        FormMain& w = open();
+        choose(1, 1);
+        type(k(1, 0), "a 1e-3x");
+        QCOMPARE(text(k(1, 0)), QString("1e-3"));
+        type(k(1, 1), "3");
+        type(k(1, 2), "2e-3");
+        QCOMPARE(text(k(1, 1)), QString()); // [H+] clears pH
+        type(k(1, 1), "4");
+        QCOMPARE(text(k(1, 2)), QString()); // pH clears [H+]
+        type(k(1, 0), "5%");
+        QCOMPARE(text(k(1, 1)), QString("4")); // C_a is outside the HGroup
+        QCOMPARE(w.Text1(k(1, 1))->tag, QString("H"));
+        QVERIFY(w.Text1(k(1, 0))->tag.isEmpty());
+    }
+
+    void enterMovesToTheNextVisibleField() {
+        FormMain& w = open();
+        choose(1, 1);
+        w.Text1(k(1, 0))->setFocus();
+        QTest::keyClick(w.Text1(k(1, 0)), Qt::Key_Return);
+        QVERIFY(w.Text1(k(1, 1))->hasFocus());
+        // Row 5 is not used by code 11: Enter in row 4 stays.
+        w.Text1(k(1, 4))->setFocus();
+        QTest::keyClick(w.Text1(k(1, 4)), Qt::Key_Return);
+        QVERIFY(w.Text1(k(1, 4))->hasFocus());
+    }
+
+    void clickSelectsTheWholeText() {
+        FormMain& w = open();
+        choose(1, 1);
+        type(k(1, 0), "0.001");
+        w.Text1(k(1, 3))->setFocus();
+        QTest::mouseClick(w.Text1(k(1, 0)), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(w.Text1(k(1, 0))->selectedText(), QString("0.001"));
+    }
+
+    void checkBoxMakesTheCVariant() {
+        FormMain& w = open();
+        choose(5, 4);
+        QVERIFY(!w.PicCHK(5)->isHidden());
+        QVERIFY(shown(k(5, 3)));
+        type(k(5, 0), "0.1");
+        w.Chk(5)->click();
+        QCOMPARE(w.state().ProblemCode, QString("54C"));
+        QCOMPARE(
+            w.LblMainTIT(5)->text(),
+            QString(
+                "Titration of diprotic acid with strong base (first dissociation is complete)"));
+        QVERIFY2(!shown(k(5, 3)), "k_1 hidden");
+        QCOMPARE(text(k(5, 0)), QString()); // fields cleared
+        w.Opt(5, 5)->click();
+        w.Chk(5)->click();
+        QCOMPARE(w.state().ProblemCode, QString("55"));
+        // A task without a "C" option hides the check box.
+        w.Opt(5, 1)->click();
+        QVERIFY(w.PicCHK(5)->isHidden());
+        QCOMPARE(w.state().ProblemCode, QString("51"));
+    }
+
+    void tasksKeepTheirFields() {
+        FormMain& w = open();
+        choose(1, 1);
+        type(k(1, 0), "0.1");
+        choose(2, 0);
+        QVERIFY(w.PicTASK(1)->isHidden());
+        QTest::mouseClick(w.LblMENU(1), Qt::LeftButton);
+        QCOMPARE(text(k(1, 0)), QString("0.1"));
+        QCOMPARE(w.state().ProblemCode, QString("20"));
+        QCOMPARE(w.state().OptionIndex, 1);
+        QVERIFY(w.mnu_TIPO_CAL(1)->isChecked());
+        QVERIFY(!w.mnu_TIPO_CAL(2)->isChecked());
+        w.Opt(1, 1)->click();
+        QCOMPARE(text(k(1, 0)), QString()); // choosing the option again clears
+    }
+
+    void pKwClearsEveryTask() {
+        FormMain& w = open();
+        choose(5, 0);
+        type(k(5, 0), "0.1");
+        type(k(5, 1), "25");
+        type(k(5, 3), "0.1");
+        calculate(5);
+        QVERIFY(shown(k(5, 9)));
+        choose(1, 1);
+        type(k(1, 0), "0.1");
+        type(k(1, 3), "1e-5");
+        calculate(1);
+        QVERIFY(shown(k(1, 6)));
+        w.mnu_valor_pkw_C(1)->trigger();
+        QVERIFY(w.mnu_valor_pkw_C(1)->isChecked());
+        QVERIFY(!w.mnu_valor_pkw_C(0)->isChecked());
+        QCOMPARE(w.state().engine.Kw, std::pow(10.0, -13.59));
+        QVERIFY2(std::abs(w.state().engine.PHMax - 34.2362) < 1e-3,
+                 "PHMax keeps its start-up value");
+        for (int t : {1, 5}) {
+            QCOMPARE(text(k(t, 0)), QString());
+            QVERIFY(!w.ImgGRA(t)->isEnabled());
+        }
+        QVERIFY(!shown(k(1, 6)));
+        QVERIFY(!shown(k(5, 9)));
+        QVERIFY2(shown(k(5, 5)), "titration input rows stay");
+        QCOMPARE(w.state().TaskIndex, 1);
+    }
+
+    void digitsAndSeparatorMenus() {
+        FormMain& w = open();
+        w.mnu_NDIG(6)->trigger();
+        QVERIFY(w.mnu_NDIG(6)->isChecked());
+        QVERIFY(!w.mnu_NDIG(4)->isChecked());
+        choose(1, 1);
+        type(k(1, 0), "0.1");
+        type(k(1, 3), "1.8e-5");
+        w.mnu_Config_SepaDec_COM()->trigger();
+        calculate(1);
+        QCOMPARE(text(k(1, 1)), QString("2.87528")); // the point typed switches back to '.'
+        w.mnu_Config_SepaDec_COM()->trigger();
+        w.mnu_Config_SepaDec_COM()->trigger();
+        QVERIFY2(w.mnu_Config_SepaDec_COM()->isChecked(), "triggering twice keeps the mark");
+    }
+
+    void settingsFirstRunAndRoundTrip() {
+        {
+            FormMain& w = open();
+            QVERIFY(w.mnu_Config_SepaDec_PTO()->isChecked());
+            QVERIFY(w.mnu_NDIG(4)->isChecked());
+            QVERIFY(w.mnu_valor_pkw_C(0)->isChecked());
+            QCOMPARE(w.state().SigDigits, 4);
+            w.mnu_NDIG(9)->trigger();
+            w.mnu_Config_SepaDec_COM()->trigger();
+            w.state().LastGraphFolder = "/tmp/graphs";
+            w.close();
+        }
+        QSettings stored(settingsPath(), QSettings::IniFormat);
+        QCOMPARE(stored.value("DOT/SEPARATOR").toString(), QString(","));
+        QCOMPARE(stored.value("NDIG/SIGDIG").toString(), QString("9"));
+        QCOMPARE(stored.value("WATER/PKW").toString(), QString("14.00"));
+        QCOMPARE(stored.value("PATH/GRAF").toString(), QString("/tmp/graphs"));
+        QVERIFY(stored.contains("PATH/TABLA"));
+        FormMain& again = open();
+        QVERIFY(again.mnu_NDIG(9)->isChecked());
+        QCOMPARE(again.state().numbers.DecimalSeparator, ',');
+        QCOMPARE(again.state().LastGraphFolder, QString("/tmp/graphs"));
+    }
+
+    void storedPKwValues_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<double>("Kw");
+        QTest::addColumn<int>("checkedItem");
+        QTest::addColumn<QString>("afterClosing");
+        QTest::newRow("37 degrees") << "13.59" << std::pow(10.0, -13.59) << 1 << "13.59";
+        QTest::newRow("another pKw") << "13.00" << 1e-13 << -1 << "13.00";
+        QTest::newRow("garbage") << "abc" << 1e-14 << 0 << "14.00";
+        QTest::newRow("empty") << "" << 1e-14 << 0 << "14.00";
+    }
+
+    void storedPKwValues() {
+        QFETCH(QString, stored);
+        QFETCH(double, Kw);
+        QFETCH(int, checkedItem);
+        QFETCH(QString, afterClosing);
+        {
+            QSettings s(settingsPath(), QSettings::IniFormat);
+            s.setValue("WATER/PKW", stored);
+        }
+        FormMain& w = open();
+        QCOMPARE(w.state().engine.Kw, Kw);
+        QCOMPARE(w.mnu_valor_pkw_C(0)->isChecked(), checkedItem == 0);
+        QCOMPARE(w.mnu_valor_pkw_C(1)->isChecked(), checkedItem == 1);
+        QCOMPARE(w.state().engine.PHMax, 2 - std::log(Kw));
+        w.close();
+        QCOMPARE(QSettings(settingsPath(), QSettings::IniFormat).value("WATER/PKW").toString(),
+                 afterClosing);
+    }
+
+    void garbageSettingsGiveTheDefaults() {
+        {
+            QSettings s(settingsPath(), QSettings::IniFormat);
+            s.setValue("DOT/SEPARATOR", "xyz");
+            s.setValue("NDIG/SIGDIG", "99");
+        }
+        FormMain& w = open();
+        QCOMPARE(w.state().numbers.DecimalSeparator, '.');
+        QVERIFY(w.mnu_Config_SepaDec_PTO()->isChecked());
+        QCOMPARE(w.state().SigDigits, 4);
+        QVERIFY(w.mnu_NDIG(4)->isChecked());
+    }
+
+    void anUnwritableSettingsFileDoesNotStopClosing() {
+        m_window.reset();
+        QDir(m_dir.path()).mkdir("locked");
+        m_store = std::make_unique<SettingsStore>(m_dir.filePath("locked/no/such/dir/ZEMLO.ini"));
+        QFile::setPermissions(m_dir.filePath("locked"),
+                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window->show();
+        QVERIFY(m_window->close());
+        QFile::setPermissions(m_dir.filePath("locked"), QFileDevice::ReadOwner |
+                                                            QFileDevice::WriteOwner |
+                                                            QFileDevice::ExeOwner);
+    }
+
+    void manualAndWebFailures() {
+        FormMain& w = open();
+        w.mnu_Ayuda_Manual_Click();
+        QCOMPARE(m_platform.messages.back().title, QString("Error"));
+        QCOMPARE(m_platform.messages.back().text,
+                 "Sorry, cannot find/open file " +
+                     QDir(m_dir.path()).absoluteFilePath("Manual_ZEMLO.pdf"));
+        QFile manual(m_dir.filePath("Manual_ZEMLO.pdf"));
+        QVERIFY(manual.open(QIODevice::WriteOnly));
+        manual.close();
+        const auto before = m_platform.messages.size();
+        w.mnu_Ayuda_Manual_Click();
+        QCOMPARE(m_platform.messages.size(), before);
+        QVERIFY(m_platform.opened.back().isLocalFile());
+
+        m_platform.openSucceeds = false;
+        w.mnu_Ayuda_WEB_Click();
+        QCOMPARE(m_platform.messages.back().text,
+                 QString("Sorry, cannot connect to www.corvane.org"));
+        w.mnu_Ayuda_DONA_Click();
+        QCOMPARE(m_platform.opened.back(), QUrl("https://www.corvane.org/donate"));
+    }
+
+    void graphicHandsTheProblemToTheGraphSettings() {
+        FormMain& w = open();
+        choose(1, 3, true);
+        QCOMPARE(w.state().ProblemCode, QString("13C"));
+        type(k(1, 0), "0.1");
+        type(k(1, 4), "6.2e-8");
+        type(k(1, 5), "4.8e-13");
+        calculate(1);
+        QVERIFY2(w.ImgGRA(1)->isEnabled(), "the hidden k_1 row does not count");
+        QSignalSpy spy(&w, &FormMain::graphicRequested);
+        QTest::mouseClick(w.ImgGRA(1)->label(), Qt::LeftButton);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(w.state().graph.ProblemCode, QString("13C"));
+        QCOMPARE(w.state().graph.TaskTitle, w.LblMainTIT(1)->text());
+        QCOMPARE(w.state().graph.GraphKind, 0);
+        QVERIFY(!w.state().graph.GraphConfirmed);
+    }
+
+    void panelGeometry() {
+        FormMain& w = open(800, 600);
+        QCOMPARE(w.client()->size(), QSize(800, 600));
+        choose(1, 1);
+        const QWidget* io = w.PicIO(1);
+        const int cw = std::min(qRound((io->width() - 3) / 3.0), 250);
+        const int rh = std::min(qRound((io->height() - 6) / 6.0), 90);
+        QCOMPARE(w.Label1(k(1, 4))->geometry(), QRect(cw + 10, rh + 8, cw - 16, 18));
+        QCOMPARE(w.Img1(k(1, 4))->pos(), QPoint(cw + 10, rh + 8 + 21));
+        QCOMPARE(w.Text1(k(1, 4))->y(), rh + 8 + 25);
+        QCOMPARE(w.Text1(k(1, 4))->x() + w.Text1(k(1, 4))->width(), 2 * cw - 7);
+        QCOMPARE(w.Label1(k(1, 6))->y(), 3 * rh + 8); // result rows one grid row lower
+        QCOMPARE(w.ShaIOTX(k(1, 4))->geometry(),
+                 w.Text1(k(1, 4))->geometry().adjusted(-2, -3, 2, 0));
+        QCOMPARE(w.ImgCAL(1)->picture()->y(), 2 * rh + 8);
+        QCOMPARE(w.LineIO(1)->y(), 3 * rh + 8 - rh / 4);
+        QCOMPARE(w.PicTASK(1)->geometry(), QRect(4, 40, 792, 556));
+        w.resize(700, 500);
+        QCoreApplication::processEvents();
+        QVERIFY(w.client()->width() >= 800 && w.client()->height() >= 600);
+    }
+
+    void headingsAreFitted() {
+        QCOMPARE(FitHeading(" Base concentration (M)", 250),
+                 QString(" Base concentration (mol/L)"));
+        QCOMPARE(FitHeading(" Base concentration (M)", 150), QString(" Base conc. (M)"));
+        QCOMPARE(FitHeading(" Vol. at 1st equiv. point (mL)", 260),
+                 QString(" Volume at 1st equivalence point (mL)"));
+        QCOMPARE(FitHeading(" Base volume at equiv. point (mL)", 140),
+                 QString(" Base vol. at equiv. pt. (mL)"));
+    }
+
+    void formulaPicturesArePlaced() {
+        QDir(m_dir.path()).mkdir("img");
+        QImage formula(200, 120, QImage::Format_RGB32);
+        formula.fill(Qt::red);
+        // Qt reads GIF files but cannot write them; the reader goes by content.
+        QVERIFY(formula.save(m_dir.filePath("img/11.gif"), "PNG"));
+        QImage extra(180, 80, QImage::Format_RGB32);
+        extra.fill(Qt::blue);
+        QVERIFY(extra.save(m_dir.filePath("img/X11.jpg")));
+        FormMain& w = open();
+        choose(1, 1);
+        const QWidget* panel = w.PicFOR(1);
+        const int third = (panel->height() - 120 - 80 - 10) / 3;
+        QCOMPARE(w.ImgFOR(1)->geometry(), QRect((panel->width() - 200) / 2, third, 200, 120));
+        QCOMPARE(w.ImgFORX(1)->y(), third + 120 + 10 + third);
+        QVERIFY(!w.Line1(1)->isHidden());
+        // Without the extra picture only the formula shows, without the line.
+        choose(1, 0);
+        QVERIFY(w.ImgFOR(1)->isHidden());
+        QVERIFY(w.ImgFORX(1)->isHidden());
+        QVERIFY(w.Line1(1)->isHidden());
+        QFile::remove(m_dir.filePath("img/X11.jpg"));
+        choose(1, 1);
+        QVERIFY(!w.ImgFOR(1)->isHidden());
+        QVERIFY(w.Line1(1)->isHidden());
+        QCOMPARE(w.ImgFOR(1)->y(), (panel->height() - 120) / 3);
+    }
+
+    void pastedGarbageNeverCrashes() {
+        FormMain& w = open();
+        choose(4, 5);
+        const QStringList garbage = {"%%%", "1/2/3/4", "1e99999",          "-",    "....", ",,,,",
+                                     "/",   "1%2",     QString(5000, '9'), "\t\n", "١٢٣",  "0x1F",
+                                     "nan", "inf"};
+        for (const QString& g : garbage) {
+            for (int i = 0; i < 6; ++i)
+                w.Text1(k(4, i))->setText(g);
+            calculate(4);
+        }
+        QCOMPARE(m_platform.messages.size() <= std::size_t(garbage.size()), true);
+        for (const auto& m : m_platform.messages)
+            QVERIFY(m.text == "Invalid input values: Reading error." ||
+                    m.text == "Invalid input values: Calculation error.");
+    }
+
+    // Pictures of a solved weak acid for a person to look at, in build/test-output.
+    void screenshots() {
+        for (QSize size : {QSize(800, 600), QSize(1200, 800)}) {
+            FormMain& w = open();
+            w.client()->resize(size);
+            w.resize(size.width(), size.height() + w.menuBar()->height());
+            QCoreApplication::processEvents();
+            choose(1, 1);
+            type(k(1, 0), "0.1");
+            type(k(1, 3), "1.8e-5");
+            calculate(1);
+            QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
+            const QString name = QString("%1/mainwin-%2x%3.png")
+                                     .arg(CORVANE_TEST_OUTPUT_DIR)
+                                     .arg(size.width())
+                                     .arg(size.height());
+            QVERIFY(w.grab().save(name));
+        }
+    }
+
+    void calculateTakesLittleTime() {
+        open();
+        choose(5, 5);
+        for (auto [row, value] : std::vector<std::pair<int, const char*>>{
+                 {0, "0.1"}, {1, "25"}, {3, "7.1e-3"}, {4, "6.3e-8"}, {5, "4.5e-13"}, {6, "0.1"}})
+            type(k(5, row), value);
+        QElapsedTimer timer;
+        timer.start();
+        calculate(5);
+        const qint64 ms = timer.elapsed();
+        qInfo("Calculate of code 55, click to fields written: %lld ms", ms);
+        QVERIFY(ms <= 10);
+        QCOMPARE(text(k(5, 10)), QString("25"));
+    }
+};
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle("Fusion");
+    markup::InstallFontSubstitutions();
+    markup::InitMarkupSymbols();
+    FormMainTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "formmain_test.moc"
