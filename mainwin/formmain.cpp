@@ -227,8 +227,8 @@ void FormMain::buildTask(int t) {
     k.tabHome = QPoint((t - 1) * TabWidth + 6, 2);
     k.tabPicture->setGeometry(QRect(k.tabHome, QSize(TabWidth, TabHeight)));
     k.tabCaption = new ClickLabel(info.caption.data(), m_client);
-    k.tabCaption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    k.tabCaption->setGeometry(k.tabHome.x(), k.tabHome.y() + 4 + 6, TabWidth, TabHeight - 10);
+    k.tabCaption->setAlignment(Qt::AlignCenter);
+    k.tabCaption->setGeometry(k.tabHome.x(), k.tabHome.y() + 4, TabWidth, TabHeight - 6);
     QFont tabFont("Arial", 10);
     k.tabCaption->setFont(tabFont);
     setTextColor(k.tabCaption, OtherTabColor);
@@ -236,13 +236,13 @@ void FormMain::buildTask(int t) {
     connect(k.tabCaption, &ClickLabel::pressed, this, [this, t] {
         Task& k = task(t);
         k.tabPicture->move(k.tabHome + QPoint(1, 1));
-        k.tabCaption->move(k.tabHome + QPoint(1, 5 + 6));
+        k.tabCaption->move(k.tabHome + QPoint(1, 5));
         if (t != m_state.TaskIndex) setTextColor(k.tabCaption, PressedTabColor);
     });
     connect(k.tabCaption, &ClickLabel::released, this, [this, t] {
         Task& k = task(t);
         k.tabPicture->move(k.tabHome);
-        k.tabCaption->move(k.tabHome + QPoint(0, 4 + 6));
+        k.tabCaption->move(k.tabHome + QPoint(0, 4));
         setTextColor(k.tabCaption, t == m_state.TaskIndex ? ChosenTabColor : OtherTabColor);
     });
     connect(k.tabCaption, &ClickLabel::clicked, this, [this, t] { LblMENU_Click(t); });

@@ -465,6 +465,30 @@ private slots:
         QVERIFY(w.client()->width() >= 800 && w.client()->height() >= 600);
     }
 
+    void pressedTabsAndButtonsMoveByOnePixel() {
+        FormMain& w = open();
+        choose(1, 1);
+        const QPoint tabHome = w.ImgMENU(2)->pos();
+        QTest::mousePress(w.LblMENU(2), Qt::LeftButton);
+        QCOMPARE(w.ImgMENU(2)->pos(), tabHome + QPoint(1, 1));
+        QCOMPARE(w.LblMENU(2)->pos(), tabHome + QPoint(1, 5));
+        QCOMPARE(w.LblMENU(2)->palette().color(QPalette::WindowText), QColor(40, 40, 40));
+        QTest::mouseRelease(w.LblMENU(2), Qt::LeftButton, {}, QPoint(-5, -5)); // released outside
+        QCOMPARE(w.ImgMENU(2)->pos(), tabHome);
+        QCOMPARE(w.LblMENU(2)->pos(), tabHome + QPoint(0, 4));
+        QCOMPARE(w.LblMENU(2)->palette().color(QPalette::WindowText), QColor(96, 96, 96));
+        QCOMPARE(w.state().TaskIndex, 1);
+
+        PictureButton* clear = w.ImgDEL(1);
+        const QPoint home = clear->home();
+        QTest::mousePress(clear->label(), Qt::LeftButton);
+        QCOMPARE(clear->picture()->pos(), home + QPoint(1, 1));
+        QCOMPARE(clear->label()->pos(), home + QPoint(1, 7));
+        QTest::mouseRelease(clear->label(), Qt::LeftButton);
+        QCOMPARE(clear->picture()->pos(), home);
+        QCOMPARE(clear->label()->pos(), home + QPoint(0, 6));
+    }
+
     void headingsAreFitted() {
         QCOMPARE(FitHeading(" Base concentration (M)", 250),
                  QString(" Base concentration (mol/L)"));
