@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../support/gui_test_main.h"
+
 using namespace corvane;
 using corvane::mainwin::test::FakePlatform;
 
@@ -101,13 +103,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle("Fusion");
-    markup::InstallFontSubstitutions();
-    markup::InitMarkupSymbols();
-    StartUpTest test;
-    return QTest::qExec(&test, argc, argv);
+    return corvane::test::RunGuiTest<StartUpTest>(argc, argv);
 }
 
 #include "startup_test.moc"

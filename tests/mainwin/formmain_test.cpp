@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "../support/gui_test_main.h"
+
 using namespace corvane;
 using namespace corvane::mainwin;
 using corvane::mainwin::test::FakePlatform;
@@ -581,13 +583,7 @@ private slots:
 };
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QApplication::setStyle("Fusion");
-    markup::InstallFontSubstitutions();
-    markup::InitMarkupSymbols();
-    FormMainTest test;
-    return QTest::qExec(&test, argc, argv);
+    return corvane::test::RunGuiTest<FormMainTest>(argc, argv);
 }
 
 #include "formmain_test.moc"
