@@ -138,7 +138,7 @@ struct FormMain::Menus {
 FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& programFolder,
                    QWidget* parent)
     : QMainWindow(parent), m_store(store), m_platform(platform), m_programFolder(programFolder),
-      m_state(ReadSettings(store).pKw), m_menus(std::make_unique<Menus>()) {
+      m_loaded(ReadSettings(store)), m_state(m_loaded.pKw), m_menus(std::make_unique<Menus>()) {
     setWindowTitle("Quellwerk - Acid - base equilibrium");
     m_client = new QWidget(this);
     m_client->setMinimumSize(800, 600);
@@ -150,7 +150,7 @@ FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& prog
         buildTask(t);
 
     // Form_Load: the settings, then the window.
-    const StoredSettings s = ReadSettings(store);
+    const StoredSettings& s = m_loaded;
     m_state.numbers.DecimalSeparator = s.decimalSeparator;
     syncSeparatorMarks();
     mnu_NDIG_Click(s.sigDigits);

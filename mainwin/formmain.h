@@ -2,6 +2,7 @@
 // Calculate / Clear / Graphic buttons, formula panel, menus and settings.
 #pragma once
 
+#include "settings.h"
 #include "state.h"
 
 #include <QMainWindow>
@@ -21,7 +22,6 @@ namespace corvane::mainwin {
 class ClickLabel;
 class PictureButton;
 class Platform;
-class SettingsStore;
 class ValueField;
 
 class FormMain : public QMainWindow {
@@ -122,6 +122,7 @@ private:
     SettingsStore& m_store;
     Platform& m_platform;
     QString m_programFolder;
+    StoredSettings m_loaded; // read once when the window opens
     MainState m_state;
     std::function<void()> m_about;
     QWidget* m_client = nullptr;
