@@ -49,37 +49,43 @@ QPixmap SymbolPicture(int n) {
     return QPixmap::fromImage(picture.image());
 }
 
-QPixmap TabPicture(bool on, int width, int height) {
-    QPixmap pixmap(width, height);
+namespace {
+
+// A rounded shape filled with a vertical gradient and outlined; what pokes out is clipped.
+QPixmap roundedPicture(QSize size, const QRectF& shape, double radius, const QColor& top,
+                       const QColor& bottom, const QColor& border) {
+    QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath tab;
-    tab.addRoundedRect(QRectF(1.5, 1.5, width - 3, height + 8), 7, 7);
-    QLinearGradient fill(0, 0, 0, height);
-    fill.setColorAt(0, on ? QColor(255, 255, 255) : QColor(236, 239, 246));
-    fill.setColorAt(1, on ? QColor(232, 238, 255) : QColor(214, 219, 230));
-    p.fillPath(tab, fill);
-    p.setPen(QPen(on ? QColor(96, 112, 168) : QColor(160, 166, 182), 1));
-    p.drawPath(tab);
-    if (on) p.fillRect(QRectF(4, 2, width - 8, 3), QColor(64, 64, 128));
+    QPainterPath path;
+    path.addRoundedRect(shape, radius, radius);
+    QLinearGradient fill(0, 0, 0, size.height());
+    fill.setColorAt(0, top);
+    fill.setColorAt(1, bottom);
+    p.fillPath(path, fill);
+    p.setPen(QPen(border, 1));
+    p.drawPath(path);
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap TabPicture(bool on, int width, int height) {
+    // The tab's lower corners run off the picture, so it opens onto the task area.
+    QPixmap pixmap = roundedPicture(QSize(width, height), QRectF(1.5, 1.5, width - 3, height + 8),
+                                    7, on ? QColor(255, 255, 255) : QColor(236, 239, 246),
+                                    on ? QColor(232, 238, 255) : QColor(214, 219, 230),
+                                    on ? QColor(96, 112, 168) : QColor(160, 166, 182));
+    if (on) QPainter(&pixmap).fillRect(QRectF(4, 2, width - 8, 3), QColor(64, 64, 128));
     return pixmap;
 }
 
 QPixmap ButtonPicture(bool enabled, int width, int height) {
-    QPixmap pixmap(width, height);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath body;
-    body.addRoundedRect(QRectF(1, 1, width - 2, height - 2), 6, 6);
-    QLinearGradient fill(0, 0, 0, height);
-    fill.setColorAt(0, enabled ? QColor(244, 247, 255) : QColor(240, 240, 240));
-    fill.setColorAt(1, enabled ? QColor(196, 210, 240) : QColor(214, 214, 214));
-    p.fillPath(body, fill);
-    p.setPen(QPen(enabled ? QColor(80, 100, 160) : QColor(176, 176, 176), 1));
-    p.drawPath(body);
-    return pixmap;
+    return roundedPicture(QSize(width, height), QRectF(1, 1, width - 2, height - 2), 6,
+                          enabled ? QColor(244, 247, 255) : QColor(240, 240, 240),
+                          enabled ? QColor(196, 210, 240) : QColor(214, 214, 214),
+                          enabled ? QColor(80, 100, 160) : QColor(176, 176, 176));
 }
 
 } // namespace corvane::mainwin
