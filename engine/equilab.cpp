@@ -18,6 +18,10 @@ void EquilAB::ClearIOValues() {
     IOValues.fill(EmptyValue);
 }
 
+bool PHUnitsAgree(double a, double b) {
+    return a > 0.0 && b > 0.0 && std::abs(std::log10(a / b)) <= PHAgreement;
+}
+
 double Log10Guarded(EquilAB& state, double x) {
     if (std::abs(x - 1.0) < 1e-9) x = 1.0;
     if (!(x > 0.0) || !std::isfinite(x)) {
@@ -57,11 +61,9 @@ void CompleteWaterTriplet(EquilAB& state, double& pH, double& H, double& OH, boo
         if (!filled) break;
         changed = true;
     }
-    if (IsKnown(H) && IsKnown(OH) && std::abs(H * OH - Kw) / Kw > 0.001) return fault();
-    if (IsKnown(H) && IsKnown(pH)) {
-        if (H == 0.0) return fault();
-        if (std::abs(H - std::pow(10.0, -pH)) / H > 0.01) fault();
-    }
+    // Compared in pH units: a pH rounded to two decimals must still agree with its [H+].
+    if (IsKnown(H) && IsKnown(OH) && !PHUnitsAgree(H * OH, Kw)) return fault();
+    if (IsKnown(H) && IsKnown(pH) && !PHUnitsAgree(H, std::pow(10.0, -pH))) fault();
 }
 
 double SolvePolynomial(EquilAB& state, double c5, double c4, double c3, double c2, double c1,

@@ -20,6 +20,12 @@ inline bool IsKnown(double x) {
     return !IsEmpty(x);
 }
 
+/// Largest disagreement, in pH units, between quantities fixed by the pH ([H+] against the pH,
+/// [H+]·[OH-] against Kw, a given [H+] against the root of its equation). Four significant
+/// digits of a pH above 10 are only good to 0.005, so a value the program wrote itself always
+/// agrees; a pH off by a tenth never does.
+inline constexpr double PHAgreement = 0.01;
+
 inline constexpr int SlotCount = 17;
 using Slots = std::array<double, SlotCount>;
 
@@ -43,10 +49,14 @@ struct EquilAB {
     std::int16_t CalcError = 0;
 };
 
+/// Two positive concentrations fixed by the pH that differ by at most PHAgreement in pH units.
+bool PHUnitsAgree(double a, double b);
+
 /// Base-10 logarithm; x within 1e-9 of 1 counts as 1, x <= 0 sets CalcError and gives 0.
 double Log10Guarded(EquilAB& state, double x);
 
-/// Fills and cross-checks pH, [H+] and [OH-]; sets `changed` when it filled one of them.
+/// Fills and cross-checks pH, [H+] and [OH-] (to PHAgreement); sets `changed` when it filled one
+/// of them.
 void CompleteWaterTriplet(EquilAB& state, double& pH, double& H, double& OH, bool& changed);
 
 /// The positive root of c5·x⁵ + ... + c0 (negative for small x, positive for large x) by a

@@ -31,14 +31,18 @@ Consistency MassBalance(int total, Vars species, bool guardTotal) {
     Vars members{total};
     for (int v : species)
         members.add(v);
-    return {"mass balance", members,
+    return {"mass balance",
+            members,
             [=](const Work& w) {
                 double sum = 0;
                 for (int v : species)
                     sum += w[v];
                 return RelativeMismatch(w[total] - sum, w[total] + sum);
             },
-            guardTotal ? NonZero(total) : Guard{}};
+            guardTotal ? NonZero(total) : Guard{},
+            0.01,
+            total,
+            species};
 }
 
 Consistency ChargeBalance(std::vector<Ion> positive, std::vector<Ion> negative) {
@@ -91,15 +95,19 @@ Formula Distributed(int total, int h, std::vector<int> constants, int removed) {
 }
 
 Rule WaterTriplet(const char* name, int pH, int H, int OH) {
-    return Step(name, [=](Work& w) { w.waterTriplet(pH, H, OH); });
+    Rule r = Step(name, [=](Work& w) { w.waterTriplet(pH, H, OH); });
+    r.waterValues = {pH, H, OH};
+    return r;
 }
 
 Rule RootSolve(const char* name, int h, Vars needs, Coefficients coefficients, Action then) {
-    return Solve(name, h, needs, [=](Work& w) {
+    Rule r = Solve(name, h, needs, [=](Work& w) {
         const std::array<double, 6> c = coefficients(w);
         w.set(h, w.solve(c[0], c[1], c[2], c[3], c[4], c[5]));
         if (!w.stopped() && then) then(w);
     });
+    r.polynomial = coefficients;
+    return r;
 }
 
 Action SnapNeutral(int h) {

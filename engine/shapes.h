@@ -41,9 +41,6 @@ Formula Distributed(int total, int h, std::vector<int> constants, int removed);
 /// The rule that calls CompleteWaterTriplet.
 Rule WaterTriplet(const char* name, int pH, int H, int OH);
 
-/// Polynomial coefficients c5 .. c0 for SolvePolynomial.
-using Coefficients = std::function<std::array<double, 6>(const Work&)>;
-
 /// h = SolvePolynomial(coefficients); a failed solve ends the run, otherwise `then` follows.
 Rule RootSolve(const char* name, int h, Vars needs, Coefficients coefficients,
                Action then = nullptr);

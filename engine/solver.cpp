@@ -1,5 +1,6 @@
 #include "solver.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <limits>
@@ -40,6 +41,123 @@ void checkConsistency(Work& w, const std::vector<Consistency>& table) {
         if (c.guard != nullptr && !c.guard(w)) continue;
         if (!(c.mismatch(w) <= c.tolerance)) w.state().CalcError = 1;
     }
+}
+
+// Counts the species of a zero total as 0 where no rule derived them, so that a relation
+// over them (the charge balance, say) can still be checked.
+Work withZeroTotals(const Work& w, const std::vector<Consistency>& table) {
+    Work view = w;
+    for (const Consistency& c : table)
+        if (c.total != NoVar && w.known(c.total) && w[c.total] == 0)
+            for (int v : c.parts)
+                if (view.empty(v)) view.load(v, 0);
+    return view;
+}
+
+// A given [H+] must be the root of the equation that would have derived it.
+bool rootsAgree(const Work& w, const Rule& r) {
+    if (r.polynomial == nullptr || w.empty(r.target) || !w.known(r.needs)) return true;
+    if (r.guard != nullptr && !r.guard(w)) return true;
+    EquilAB scratch = w.state();
+    const std::array<double, 6> c = r.polynomial(w);
+    const double root = SolvePolynomial(scratch, c[0], c[1], c[2], c[3], c[4], c[5]);
+    return scratch.CalcError == 0 && PHUnitsAgree(root, w[r.target]);
+}
+
+// Once nothing more follows, every relation of the problem must hold on the final values. A
+// quantity a rule derived from one relation satisfies that relation by construction; this is
+// where it meets the others, so over-determined input that disagrees is refused.
+void checkFinalValues(Work& w, const SolverTables& tables) {
+    Work view = withZeroTotals(w, tables.consistency);
+    checkConsistency(view, tables.consistency);
+    for (const Rule& r : tables.rules)
+        if (!rootsAgree(view, r)) w.state().CalcError = 1;
+    ClearArithmeticFaults();
+}
+
+// Repeats passes until nothing changes. False when the run ends in an error (CalcError set).
+bool derive(Work& w, const SolverTables& tables) {
+    EquilAB& state = w.state();
+    auto faulted = [&] {
+        if (ArithmeticFaultRaised()) w.fault();
+        return w.stopped();
+    };
+    for (int pass = 0; pass < MaxPasses; ++pass) {
+        w.beginPass();
+        validate(w, tables.validation);
+        checkConsistency(w, tables.consistency);
+        if (state.CalcError != 0) return false;
+        for (const Rule& r : tables.specialCases)
+            if (applies(w, r)) run(w, r);
+        if (w.stopped()) return false;
+        for (const Rule& r : tables.rules) {
+            if (applies(w, r)) run(w, r);
+            if (w.stopped()) return false;
+        }
+        if (faulted()) return false;
+        // A pass that left CalcError set reports it, even when nothing changed.
+        if (!w.changed()) return state.CalcError == 0;
+    }
+    state.CalcError = 1; // never settled
+    return false;
+}
+
+Work loaded(EquilAB& state, const SolverTables& tables, const Vars& withheld) {
+    Work w(state);
+    for (const SlotLink& in : tables.inputs)
+        w.load(in.var, state.IOValues[in.slot]);
+    for (int v : withheld)
+        w.load(v, EmptyValue);
+    if (tables.start) tables.start(w);
+    return w;
+}
+
+bool isWaterValue(const Rule& r, int v) {
+    return std::count(r.waterValues.begin(), r.waterValues.end(), v) > 0;
+}
+
+// The given values that others fix when they are known: the pH, [H+] and [OH-] of the water
+// step and quantities such as V_eq.
+Vars givenDependentValues(const EquilAB& state, const SolverTables& tables) {
+    Vars dependent;
+    for (const SlotLink& in : tables.inputs) {
+        if (IsEmpty(state.IOValues[in.slot])) continue;
+        bool isDependent = false;
+        for (const Rule& r : tables.rules)
+            isDependent = isDependent || isWaterValue(r, in.var);
+        for (const Consistency& c : tables.consistency)
+            isDependent = isDependent || c.fixedByOthers == in.var;
+        if (isDependent && !std::count(dependent.begin(), dependent.end(), in.var))
+            dependent.add(in.var);
+    }
+    return dependent;
+}
+
+// A given value against the one the others gave: a pH to PHAgreement, [H+] and [OH-] in pH
+// units, a value like V_eq by its consistency group.
+bool agrees(const Work& given, const Work& derived, int v, const SolverTables& tables) {
+    for (const Rule& r : tables.rules) {
+        if (!isWaterValue(r, v)) continue;
+        const bool isPH = *r.waterValues.begin() == v;
+        return isPH ? std::abs(given[v] - derived[v]) <= PHAgreement
+                    : PHUnitsAgree(given[v], derived[v]);
+    }
+    for (const Consistency& c : tables.consistency) {
+        if (c.fixedByOthers != v) continue;
+        Work probe = derived;
+        probe.load(v, given[v]);
+        return c.mismatch(probe) <= c.tolerance;
+    }
+    return false;
+}
+
+void writeBack(Work& w, const SolverTables& tables) {
+    EquilAB& state = w.state();
+    for (const SlotLink& out : tables.writeBack)
+        state.IOValues[out.slot] = w[out.var];
+    for (const FixedWrite& out : tables.fixedWrites)
+        state.IOValues[out.slot] = out.value;
+    if (tables.afterWriteBack) tables.afterWriteBack(w);
 }
 
 } // namespace
@@ -145,42 +263,30 @@ bool ArithmeticFaultRaised() {
 void RunSolver(EquilAB& state, const SolverTables& tables) {
     state.CalcError = 0;
     ClearArithmeticFaults();
-    Work w(state);
-    for (const SlotLink& in : tables.inputs)
-        w.load(in.var, state.IOValues[in.slot]);
-    if (tables.start) tables.start(w);
 
-    auto faulted = [&] {
-        if (ArithmeticFaultRaised()) w.fault();
-        return w.stopped();
-    };
-
-    bool settled = false;
-    for (int pass = 0; pass < MaxPasses && !settled; ++pass) {
-        w.beginPass();
-        validate(w, tables.validation);
-        checkConsistency(w, tables.consistency);
-        if (state.CalcError != 0) return;
-        for (const Rule& r : tables.specialCases)
-            if (applies(w, r)) run(w, r);
-        if (w.stopped()) return;
-        for (const Rule& r : tables.rules) {
-            if (applies(w, r)) run(w, r);
-            if (w.stopped()) return;
+    // When the other values fix [H+] (or V_eq) already, a given pH, [H+], [OH-] or V_eq is a
+    // check, not a source: deriving species from a rounded pH by a difference of large
+    // concentrations, or an equivalence pH from a rounded V_eq, would turn four good digits
+    // into none. Solve without them, then compare.
+    const Vars dependent = givenDependentValues(state, tables);
+    if (dependent.size() > 0) {
+        Work rest = loaded(state, tables, dependent);
+        if (derive(rest, tables) && rest.known(dependent)) {
+            const Work given = loaded(state, tables, {});
+            for (int v : dependent)
+                if (!agrees(given, rest, v, tables)) state.CalcError = 1;
+            if (state.CalcError == 0) checkFinalValues(rest, tables);
+            if (state.CalcError == 0) writeBack(rest, tables);
+            return;
         }
-        if (faulted()) return;
-        settled = !w.changed();
+        state.CalcError = 0;
+        ClearArithmeticFaults();
     }
-    // A run that never settled, or whose last pass left CalcError set, reports the error and
-    // leaves IOValues as it was read.
-    if (!settled) state.CalcError = 1;
-    if (state.CalcError != 0) return;
 
-    for (const SlotLink& out : tables.writeBack)
-        state.IOValues[out.slot] = w[out.var];
-    for (const FixedWrite& out : tables.fixedWrites)
-        state.IOValues[out.slot] = out.value;
-    if (tables.afterWriteBack) tables.afterWriteBack(w);
+    Work w = loaded(state, tables, {});
+    if (!derive(w, tables)) return;
+    checkFinalValues(w, tables);
+    if (state.CalcError == 0) writeBack(w, tables);
 }
 
 } // namespace corvane::engine

@@ -77,6 +77,8 @@ using Guard = std::function<bool(const Work&)>;
 using Formula = std::function<double(const Work&)>;
 using Action = std::function<void(Work&)>;
 using Measure = std::function<double(const Work&)>;
+/// Polynomial coefficients c5 .. c0 for SolvePolynomial.
+using Coefficients = std::function<std::array<double, 6>(const Work&)>;
 
 /// Accepted range of a validated quantity.
 struct Range {
@@ -116,6 +118,13 @@ struct Consistency {
     Measure mismatch;
     Guard guard = nullptr;
     double tolerance = 0.01;
+    /// For a mass balance: the total and its species. A total of 0 makes every species 0, so
+    /// the final check counts an underived species of a zero total as 0.
+    int total = NoVar;
+    Vars parts = {};
+    /// A member the others fix whenever they are known (V_eq from the amounts titrated): given
+    /// together with them, it is checked by this group, not used to derive anything.
+    int fixedByOthers = NoVar;
 };
 
 /// A special case or a derivation rule. It applies when every quantity of `needs` is known,
@@ -128,6 +137,10 @@ struct Rule {
     Guard guard;
     Formula formula;
     Action action;
+    /// For a root solve: the [H+] equation, which must hold on the final values too.
+    Coefficients polynomial = nullptr;
+    /// For the water step: its pH, [H+] and [OH-], in that order.
+    Vars waterValues = {};
 };
 
 /// target = formula, when target is empty and `needs` are known (and the guard holds).
@@ -164,7 +177,8 @@ struct SolverTables {
 };
 
 /// Runs one solver: clears CalcError, reads the input slots, repeats passes while a rule
-/// filled something, and writes back only when the run ends without CalcError.
+/// filled something, checks every relation on the final values, and writes back only when
+/// the run ends without CalcError.
 void RunSolver(EquilAB& state, const SolverTables& tables);
 
 /// Clears and tests the floating-point flags of a division by zero, an overflow or an invalid

@@ -17,11 +17,13 @@ Flask BaseInFlask(int Cb, int Vb, int CSA) {
 }
 
 Consistency Equivalence(int C, int V, int titrant, int Veq, double protons) {
-    return {"equivalence", {C, V, titrant, Veq}, [=](const Work& w) {
-                const double analyte = protons * w[C] * w[V];
-                const double added = w[titrant] * w[Veq];
-                return RelativeMismatch(analyte - added, analyte + added);
-            }};
+    Consistency c{"equivalence", {C, V, titrant, Veq}, [=](const Work& w) {
+                      const double analyte = protons * w[C] * w[V];
+                      const double added = w[titrant] * w[Veq];
+                      return RelativeMismatch(analyte - added, analyte + added);
+                  }};
+    c.fixedByOthers = Veq;
+    return c;
 }
 
 Rule RootAtEquivalence(const char* name, int h, int CA, int CB, Vars constants,

@@ -118,12 +118,17 @@ INSTANTIATE_TEST_SUITE_P(
         TripletCase{"OnlyH", E, 1e-3, E, 3, 1e-3, 1e-11, true, false},
         TripletCase{"OnlyOH", E, E, 1e-3, 11, 1e-11, 1e-3, true, false},
         TripletCase{"NothingKnown", E, E, E, E, E, E, false, false},
-        TripletCase{"ProductOffByTwoPerMille", E, 1e-3, 1.002e-11, 3, 1e-3, 1.002e-11, true, true},
-        TripletCase{"ProductWithinOnePerMille", E, 1e-3, 1.0005e-11, 3, 1e-3, 1.0005e-11, true,
+        // Agreement is measured in pH units, to 0.01: 1.03 is 0.0128 off, 1.02 is 0.0086.
+        TripletCase{"ProductOffByAHundredthOfPH", E, 1e-3, 1.03e-11, 3, 1e-3, 1.03e-11, true, true},
+        TripletCase{"ProductWithinAHundredthOfPH", E, 1e-3, 1.02e-11, 3, 1e-3, 1.02e-11, true,
                     false},
-        TripletCase{"PHDisagreesWithH", 3, 1.011e-3, E, 3, 1.011e-3, 1e-14 / 1.011e-3, true, true},
-        TripletCase{"PHAgreesWithH", 3, 1.009e-3, 1e-14 / 1.009e-3, 3, 1.009e-3, 1e-14 / 1.009e-3,
-                    false, false}),
+        TripletCase{"PHDisagreesWithH", 3, 1.03e-3, E, 3, 1.03e-3, 1e-14 / 1.03e-3, true, true},
+        TripletCase{"PHAgreesWithH", 3, 1.02e-3, 1e-14 / 1.02e-3, 3, 1.02e-3, 1e-14 / 1.02e-3,
+                    false, false},
+        // A pH above 10 written with four digits is only good to 0.005 of a pH unit.
+        TripletCase{"RoundedPHAboveTenAgrees", 10.08, 8.409e-11, E, 10.08, 8.409e-11,
+                    1e-14 / 8.409e-11, true, false},
+        TripletCase{"NegativeHDisagrees", 3, -1e-3, E, 3, -1e-3, 1e-14 / -1e-3, true, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CompleteWaterTriplet, ZeroOHIsADivisionByZero) {
