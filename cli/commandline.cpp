@@ -186,18 +186,24 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
 
     // Reading as the window reads its fields: in row order, stopping at the first failure.
     Status status = Status::Ok;
+    std::string reason;
     for (const auto& [slot, text] : request.values) {
         if (blank(text)) continue;
         const double v = numtext::ParseNumber(text, settings, state.CalcError);
         if (state.CalcError != 0) {
             status = Status::ReadingError;
+            reason = std::string(slotName(problem, slot)) + " = \"" + text +
+                     "\" cannot be read as a number";
             break;
         }
         state.IOValues[slot] = v;
     }
     if (status == Status::Ok) {
         engine::RunProblem(state, problem.code);
-        if (state.CalcError != 0) status = Status::CalculationError;
+        if (state.CalcError != 0) {
+            status = Status::CalculationError;
+            reason = state.CalcErrorReason;
+        }
     }
     if (status != Status::Ok)
         for (int slot = engine::InputRowCount(problem.task); slot < engine::SlotCount; ++slot)
@@ -219,7 +225,9 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
         out << "{\"code\":" << jsonString(problem.code) << ",\"title\":"
             << jsonString(engine::FormTaskTitle(problem.task, problem.option,
                                                 problem.firstDissociationComplete))
-            << ",\"pKw\":" << pKwText << ",\"status\":\"" << statusWord << "\",\"slots\":[";
+            << ",\"pKw\":" << pKwText << ",\"status\":\"" << statusWord << '"';
+        if (status != Status::Ok) out << ",\"reason\":" << jsonString(reason);
+        out << ",\"slots\":[";
         bool first = true;
         for (int slot = 0; slot < engine::SlotCount; ++slot) {
             const double v = state.IOValues[slot];
@@ -237,6 +245,7 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
                 out << slot << '\t' << slotName(problem, slot) << '\t' << text(v) << '\n';
         }
         out << message << '\n';
+        if (!reason.empty()) out << reason << '\n';
     }
     if (status == Status::Ok) return ExitOk;
     err << "corvane-cli: " << message << "\n";

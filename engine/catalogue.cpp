@@ -410,6 +410,9 @@ bool OffersInput(const ProblemType& problem, int slot) {
 DispatchResult RunProblem(EquilAB& state, std::string_view code) {
     const ProblemType* problem = FindProblem(code);
     if (problem == nullptr) return DispatchResult::UnknownProblem;
+    state.SlotSymbols = {};
+    for (const SlotRow& row : problem->rows)
+        state.SlotSymbols[row.slot] = SymbolName(row.quantity);
     problem->solver(state);
     return DispatchResult::Ran;
 }

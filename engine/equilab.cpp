@@ -1,6 +1,7 @@
 #include "equilab.h"
 
 #include <cmath>
+#include <utility>
 
 namespace corvane::engine {
 
@@ -12,6 +13,16 @@ EquilAB::EquilAB(double startPKw) : pKw(startPKw), Kw(std::pow(10.0, -startPKw))
 void EquilAB::SetPKw(double newPKw) {
     pKw = newPKw;
     Kw = std::pow(10.0, -newPKw);
+}
+
+void EquilAB::Fail(std::string reason) {
+    if (CalcError == 0 || CalcErrorReason.empty()) CalcErrorReason = std::move(reason);
+    CalcError = 1;
+}
+
+void EquilAB::ClearCalcError() {
+    CalcError = 0;
+    CalcErrorReason.clear();
 }
 
 void EquilAB::ClearIOValues() {

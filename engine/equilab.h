@@ -4,6 +4,8 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace corvane::engine {
 
@@ -47,6 +49,16 @@ struct EquilAB {
     double PHMin = -2.0;
     double PHMax;
     std::int16_t CalcError = 0;
+    /// Why the last run set CalcError, in words, naming quantities by SlotSymbols; empty when
+    /// it did not fail. Only the first reason of a run is kept.
+    std::string CalcErrorReason;
+    /// The symbols of the current problem's rows ("C_a", "[H+]"), for the words of a reason.
+    std::array<std::string_view, SlotCount> SlotSymbols{};
+
+    /// Sets CalcError, and the reason when the run has none yet.
+    void Fail(std::string reason);
+    /// Clears CalcError and its reason.
+    void ClearCalcError();
 };
 
 /// Two positive concentrations fixed by the pH that differ by at most PHAgreement in pH units.

@@ -1,5 +1,6 @@
 // Hydrolysis of a salt BA of concentration C_S (codes 20 to 23). The ion of a strong partner
 // is a spectator equal to C_S; a salt of a strong acid and a strong base is neutral.
+#include "reason.h"
 #include "shapes.h"
 #include "solvers.h"
 
@@ -56,9 +57,10 @@ Formula dissociatedShare(int partner, int k) {
 
 void Calc20(EquilAB& state) {
     // No passes: the salt is neutral, and the results are written even for a C_S out of range.
-    state.CalcError = 0;
+    state.ClearCalcError();
     const double salt = state.IOValues[0];
-    if (IsKnown(salt) && !Accepts(state, Concentration, salt)) state.CalcError = 1;
+    if (IsKnown(salt) && !Accepts(state, Concentration, salt))
+        state.Fail("C_S = " + ReasonNumber(salt) + " is outside its range 0 ≤ C_S ≤ 100");
     const double neutral = std::sqrt(state.Kw);
     const double pHValue = -Log10Guarded(state, neutral);
     state.IOValues[6] = pHValue;

@@ -1,5 +1,7 @@
 #include "shapes.h"
 
+#include "reason.h"
+
 #include <cmath>
 
 namespace corvane::engine {
@@ -42,8 +44,30 @@ Consistency MassBalance(int total, Vars species, bool guardTotal) {
             guardTotal ? NonZero(total) : Guard{},
             0.01,
             total,
-            species};
+            species,
+            NoVar,
+            [=](const Work& w) {
+                double sum = 0;
+                std::vector<std::string> names;
+                for (int v : species) {
+                    sum += w[v];
+                    names.push_back(w.name(v));
+                }
+                return w.named(total) + " but " + JoinNames(names) + " add up to " +
+                       ReasonNumber(sum);
+            }};
 }
+
+namespace {
+
+double chargeOf(const Work& w, const std::vector<Ion>& ions) {
+    double charge = 0;
+    for (const Ion& ion : ions)
+        charge += ion.charge * w[ion.var];
+    return charge;
+}
+
+} // namespace
 
 Consistency ChargeBalance(std::vector<Ion> positive, std::vector<Ion> negative) {
     Consistency c{"charge balance", {}, nullptr};
@@ -52,26 +76,33 @@ Consistency ChargeBalance(std::vector<Ion> positive, std::vector<Ion> negative) 
     for (const Ion& ion : negative)
         c.members.add(ion.var);
     c.mismatch = [positive, negative](const Work& w) {
-        double plus = 0, minus = 0;
-        for (const Ion& ion : positive)
-            plus += ion.charge * w[ion.var];
-        for (const Ion& ion : negative)
-            minus += ion.charge * w[ion.var];
+        const double plus = chargeOf(w, positive), minus = chargeOf(w, negative);
         return RelativeMismatch(plus - minus, plus + minus);
+    };
+    c.describe = [positive, negative](const Work& w) {
+        return "the charges do not balance: the cations carry " +
+               ReasonNumber(chargeOf(w, positive)) + " M of charge, the anions " +
+               ReasonNumber(chargeOf(w, negative)) + " M";
     };
     return c;
 }
 
 Consistency EquilibriumConstant(const char* group, int k, int undissociated, int partner,
                                 int dissociated) {
-    return {group,
-            {k, undissociated, partner, dissociated},
-            [=](const Work& w) {
-                const double left = w[k] * w[undissociated];
-                const double right = w[partner] * w[dissociated];
-                return RelativeMismatch(left - right, left + right);
-            },
-            AllNonZero({k, undissociated, dissociated})};
+    Consistency c{group,
+                  {k, undissociated, partner, dissociated},
+                  [=](const Work& w) {
+                      const double left = w[k] * w[undissociated];
+                      const double right = w[partner] * w[dissociated];
+                      return RelativeMismatch(left - right, left + right);
+                  },
+                  AllNonZero({k, undissociated, dissociated})};
+    c.describe = [=](const Work& w) {
+        return w.name(partner) + w.name(dissociated) + "/" + w.name(undissociated) + " gives " +
+               ReasonNumber(w[partner] * w[dissociated] / w[undissociated]) + ", " + w.name(k) +
+               " is " + ReasonNumber(w[k]);
+    };
+    return c;
 }
 
 Formula FromConstant(int partner, int dissociated, int k) {

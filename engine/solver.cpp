@@ -1,5 +1,7 @@
 #include "solver.h"
 
+#include "reason.h"
+
 #include <algorithm>
 #include <cfenv>
 #include <cmath>
@@ -24,22 +26,28 @@ bool applies(const Work& w, const Rule& r) {
 }
 
 void run(Work& w, const Rule& r) {
+    w.enter(&r);
     if (r.formula != nullptr)
         w.set(r.target, r.formula(w));
     else
         r.action(w);
+    if (ArithmeticFaultRaised()) w.fault();
+    w.explainFailure();
+    w.enter(nullptr);
 }
 
+// Every range test runs; the first failure gives the reason.
 void validate(Work& w, const std::vector<Validation>& table) {
     for (const Validation& v : table)
-        if (w.known(v.var) && !Accepts(w.state(), v.accepted, w[v.var])) w.state().CalcError = 1;
+        if (w.known(v.var) && !Accepts(w.state(), v.accepted, w[v.var]))
+            w.state().Fail(RangeReason(w, v.var, v.accepted));
 }
 
 void checkConsistency(Work& w, const std::vector<Consistency>& table) {
     for (const Consistency& c : table) {
         if (!w.known(c.members)) continue;
         if (c.guard != nullptr && !c.guard(w)) continue;
-        if (!(c.mismatch(w) <= c.tolerance)) w.state().CalcError = 1;
+        if (!(c.mismatch(w) <= c.tolerance)) w.state().Fail(ConsistencyReason(w, c));
     }
 }
 
@@ -54,14 +62,17 @@ Work withZeroTotals(const Work& w, const std::vector<Consistency>& table) {
     return view;
 }
 
-// A given [H+] must be the root of the equation that would have derived it.
-bool rootsAgree(const Work& w, const Rule& r) {
-    if (r.polynomial == nullptr || w.empty(r.target) || !w.known(r.needs)) return true;
-    if (r.guard != nullptr && !r.guard(w)) return true;
+// A known [H+] must be the root of the equation that would have derived it.
+void checkRoot(Work& w, const Rule& r) {
+    if (r.polynomial == nullptr || w.empty(r.target) || !w.known(r.needs)) return;
+    if (r.guard != nullptr && !r.guard(w)) return;
     EquilAB scratch = w.state();
     const std::array<double, 6> c = r.polynomial(w);
     const double root = SolvePolynomial(scratch, c[0], c[1], c[2], c[3], c[4], c[5]);
-    return scratch.CalcError == 0 && PHUnitsAgree(root, w[r.target]);
+    if (scratch.CalcError != 0)
+        w.state().Fail(StepReason(w, r));
+    else if (!PHUnitsAgree(root, w[r.target]))
+        w.state().Fail(RootReason(w, r.target, root));
 }
 
 // Once nothing more follows, every relation of the problem must hold on the final values. A
@@ -71,7 +82,7 @@ void checkFinalValues(Work& w, const SolverTables& tables) {
     Work view = withZeroTotals(w, tables.consistency);
     checkConsistency(view, tables.consistency);
     for (const Rule& r : tables.rules)
-        if (!rootsAgree(view, r)) w.state().CalcError = 1;
+        checkRoot(view, r);
     ClearArithmeticFaults();
 }
 
@@ -98,14 +109,15 @@ bool derive(Work& w, const SolverTables& tables) {
         // A pass that left CalcError set reports it, even when nothing changed.
         if (!w.changed()) return state.CalcError == 0;
     }
-    state.CalcError = 1; // never settled
+    state.Fail("The calculation does not settle for the values given");
     return false;
 }
 
 Work loaded(EquilAB& state, const SolverTables& tables, const Vars& withheld) {
-    Work w(state);
+    Work w(state, &tables);
     for (const SlotLink& in : tables.inputs)
         w.load(in.var, state.IOValues[in.slot]);
+    w.markGiven();
     for (int v : withheld)
         w.load(v, EmptyValue);
     if (tables.start) tables.start(w);
@@ -151,6 +163,10 @@ bool agrees(const Work& given, const Work& derived, int v, const SolverTables& t
     return false;
 }
 
+void checkDependent(Work& given, const Work& derived, int v, const SolverTables& tables) {
+    if (!agrees(given, derived, v, tables)) given.state().Fail(DependentReason(given, derived, v));
+}
+
 void writeBack(Work& w, const SolverTables& tables) {
     EquilAB& state = w.state();
     for (const SlotLink& out : tables.writeBack)
@@ -172,8 +188,45 @@ void Vars::add(int id) {
     m_ids[m_count++] = static_cast<std::int8_t>(id);
 }
 
-Work::Work(EquilAB& state) : m_state(state) {
+Work::Work(EquilAB& state, const SolverTables* tables) : m_state(state), m_tables(tables) {
     m_values.fill(EmptyValue);
+}
+
+void Work::markGiven() {
+    m_given = 0;
+    for (int v = 0; v < MaxWorkingValues; ++v)
+        if (known(v)) m_given |= 1u << v;
+}
+
+void Work::fail(std::string reason) {
+    m_state.Fail(std::move(reason));
+    m_stopped = true;
+}
+
+void Work::explainFailure() {
+    if (m_state.CalcError != 0 && m_state.CalcErrorReason.empty() && m_step != nullptr)
+        m_state.Fail(StepReason(*this, *m_step));
+}
+
+std::string Work::name(int v) const {
+    if (m_tables != nullptr) {
+        for (const auto* links : {&m_tables->inputs, &m_tables->writeBack})
+            for (const SlotLink& link : *links)
+                if (link.var == v && !m_state.SlotSymbols[link.slot].empty())
+                    return std::string(m_state.SlotSymbols[link.slot]);
+    }
+    return "a quantity derived on the way";
+}
+
+std::string Work::named(int v) const {
+    return name(v) + " = " + ReasonNumber(m_values[v]);
+}
+
+std::vector<std::string> Work::givenNames() const {
+    std::vector<std::string> names;
+    for (int v = 0; v < MaxWorkingValues; ++v)
+        if (given(v)) names.push_back(name(v));
+    return names;
 }
 
 bool Work::known(const Vars& vs) const {
@@ -202,7 +255,10 @@ bool Work::isPureWater(int H) const {
 
 double Work::solve(double c5, double c4, double c3, double c2, double c1, double c0) {
     const double root = SolvePolynomial(m_state, c5, c4, c3, c2, c1, c0);
-    if (m_state.CalcError != 0) m_stopped = true;
+    if (m_state.CalcError != 0) {
+        explainFailure();
+        m_stopped = true;
+    }
     return root;
 }
 
@@ -212,11 +268,17 @@ void Work::snapNeutral(int H) {
 }
 
 void Work::waterTriplet(int pH, int H, int OH) {
+    const bool failedBefore = m_state.CalcError != 0;
     CompleteWaterTriplet(m_state, m_values[pH], m_values[H], m_values[OH], m_changed);
+    if (!failedBefore && m_state.CalcError != 0) m_state.Fail(WaterReason(*this, pH, H, OH));
 }
 
 void Work::fault() {
     m_state.CalcError = 1;
+    explainFailure();
+    if (m_state.CalcErrorReason.empty())
+        m_state.Fail("An arithmetic fault (a division by zero or a number beyond range) for the "
+                     "values given");
     m_stopped = true;
 }
 
@@ -261,7 +323,7 @@ bool ArithmeticFaultRaised() {
 }
 
 void RunSolver(EquilAB& state, const SolverTables& tables) {
-    state.CalcError = 0;
+    state.ClearCalcError();
     ClearArithmeticFaults();
 
     // When the other values fix [H+] (or V_eq) already, a given pH, [H+], [OH-] or V_eq is a
@@ -272,14 +334,14 @@ void RunSolver(EquilAB& state, const SolverTables& tables) {
     if (dependent.size() > 0) {
         Work rest = loaded(state, tables, dependent);
         if (derive(rest, tables) && rest.known(dependent)) {
-            const Work given = loaded(state, tables, {});
+            Work given = loaded(state, tables, {});
             for (int v : dependent)
-                if (!agrees(given, rest, v, tables)) state.CalcError = 1;
+                checkDependent(given, rest, v, tables);
             if (state.CalcError == 0) checkFinalValues(rest, tables);
             if (state.CalcError == 0) writeBack(rest, tables);
             return;
         }
-        state.CalcError = 0;
+        state.ClearCalcError();
         ClearArithmeticFaults();
     }
 

@@ -8,12 +8,16 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 namespace corvane::engine {
 
 inline constexpr int MaxWorkingValues = 32;
 inline constexpr int NoVar = -1;
+
+struct Rule;
+struct SolverTables;
 
 /// A few working-value indices: the quantities a rule needs or a check covers.
 class Vars {
@@ -35,7 +39,8 @@ private:
 /// arithmetic fault: CalcError = 1 and the run stops without write-back.
 class Work {
 public:
-    explicit Work(EquilAB& state);
+    /// tables name the quantities in the words of a failure.
+    explicit Work(EquilAB& state, const SolverTables* tables = nullptr);
 
     double operator[](int v) const { return m_values[v]; }
     bool known(int v) const { return IsKnown(m_values[v]); }
@@ -59,7 +64,24 @@ public:
     void waterTriplet(int pH, int H, int OH);
 
     void load(int v, double x) { m_values[v] = x; }
+    /// Marks the values known now as the ones the user gave.
+    void markGiven();
+    /// An arithmetic fault in the current step: CalcError, and the run stops.
     void fault();
+    /// CalcError with a reason; the run stops.
+    void fail(std::string reason);
+    /// The step being run, for the words of its failure.
+    void enter(const Rule* step) { m_step = step; }
+    /// A failure that a helper signalled with CalcError alone gets the current step's words.
+    void explainFailure();
+
+    /// The quantity's symbol as its field row shows it.
+    std::string name(int v) const;
+    /// "C_a = 0.1".
+    std::string named(int v) const;
+    bool given(int v) const { return (m_given >> v) & 1u; }
+    /// The symbols of every value the user gave.
+    std::vector<std::string> givenNames() const;
     bool stopped() const { return m_stopped; }
     bool changed() const { return m_changed; }
     void beginPass() { m_changed = false; }
@@ -68,6 +90,9 @@ public:
 
 private:
     EquilAB& m_state;
+    const SolverTables* m_tables;
+    const Rule* m_step = nullptr;
+    std::uint32_t m_given = 0;
     std::array<double, MaxWorkingValues> m_values;
     bool m_changed = false;
     bool m_stopped = false;
@@ -79,6 +104,8 @@ using Action = std::function<void(Work&)>;
 using Measure = std::function<double(const Work&)>;
 /// Polynomial coefficients c5 .. c0 for SolvePolynomial.
 using Coefficients = std::function<std::array<double, 6>(const Work&)>;
+/// The words of a failed check, naming what it compared.
+using Describe = std::function<std::string(const Work&)>;
 
 /// Accepted range of a validated quantity.
 struct Range {
@@ -125,6 +152,8 @@ struct Consistency {
     /// A member the others fix whenever they are known (V_eq from the amounts titrated): given
     /// together with them, it is checked by this group, not used to derive anything.
     int fixedByOthers = NoVar;
+    /// What the two sides come to, for the reason of a failure.
+    Describe describe = nullptr;
 };
 
 /// A special case or a derivation rule. It applies when every quantity of `needs` is known,

@@ -1,5 +1,7 @@
 #include "titration.h"
 
+#include "reason.h"
+
 #include <cmath>
 
 namespace corvane::engine {
@@ -23,6 +25,12 @@ Consistency Equivalence(int C, int V, int titrant, int Veq, double protons) {
                       return RelativeMismatch(analyte - added, analyte + added);
                   }};
     c.fixedByOthers = Veq;
+    c.describe = [=](const Work& w) {
+        return "at the equivalence point the titrant adds " + ReasonNumber(w[titrant] * w[Veq]) +
+               " mmol (" + w.name(titrant) + "·" + w.name(Veq) + ") for " +
+               ReasonNumber(protons * w[C] * w[V]) + " mmol titrated (" + w.name(C) + "·" +
+               w.name(V) + ")";
+    };
     return c;
 }
 
@@ -53,7 +61,9 @@ Action EquivalenceSlope(Vars needs, int Veq, std::vector<int> volumes, double fa
             if (W == volumes.front() || slope > largest) largest = slope;
         }
         if (state.CalcError != 0 || !std::isfinite(largest) || ArithmeticFaultRaised()) {
-            state.CalcError = 1;
+            state.CalcError = 0;
+            state.Fail("The slope of the titration curve at the equivalence point cannot be "
+                       "computed for these values");
             return;
         }
         state.IOValues[EquivalenceSlopeSlot] = largest;

@@ -467,10 +467,11 @@ void FormMain::LblCAL_Click(int t) {
     }
     engine::Dispatch(e, m_state.TaskIndex, m_state.OptionIndex, m_state.FirstDissociationComplete);
     if (e.CalcError != 0) {
+        const QString reason = QString::fromStdString(e.CalcErrorReason);
         clearResults();
         EscribirDATOS();
-        m_platform.showMessage(this, "Error", "Invalid input values: Calculation error.",
-                               MessageIcon::Exclamation);
+        m_platform.showDetailedMessage(this, "Error", "Invalid input values: Calculation error.",
+                                       reason, MessageIcon::Exclamation);
         return;
     }
     bool complete = true;

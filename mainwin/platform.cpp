@@ -7,9 +7,16 @@ namespace corvane::mainwin {
 
 void DesktopPlatform::showMessage(QWidget* parent, const QString& title, const QString& text,
                                   MessageIcon icon) {
+    showDetailedMessage(parent, title, text, {}, icon);
+}
+
+void DesktopPlatform::showDetailedMessage(QWidget* parent, const QString& title,
+                                          const QString& text, const QString& details,
+                                          MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning
                                                      : QMessageBox::Information,
                     title, text, QMessageBox::Ok, parent);
+    box.setInformativeText(details);
     box.exec();
 }
 

@@ -17,6 +17,9 @@ public:
     /// A modal box with one OK button.
     virtual void showMessage(QWidget* parent, const QString& title, const QString& text,
                              MessageIcon icon) = 0;
+    /// The same box with details below the text, such as why the input was refused.
+    virtual void showDetailedMessage(QWidget* parent, const QString& title, const QString& text,
+                                     const QString& details, MessageIcon icon) = 0;
     /// Opens a file, web page or mail address; false when that could not be done.
     virtual bool openUrl(const QUrl& url) = 0;
 };
@@ -26,6 +29,8 @@ class DesktopPlatform : public Platform {
 public:
     void showMessage(QWidget* parent, const QString& title, const QString& text,
                      MessageIcon icon) override;
+    void showDetailedMessage(QWidget* parent, const QString& title, const QString& text,
+                             const QString& details, MessageIcon icon) override;
     bool openUrl(const QUrl& url) override;
 };
 

@@ -78,7 +78,8 @@ TEST(Solve, ValuesAreReadLikeAValueField) {
 TEST(Solve, ACalculationErrorKeepsTheInputsAndSaysSo) {
     const Outcome r = run({"solve", "11", "pH=7.5"});
     EXPECT_EQ(r.status, ExitInvalidInput);
-    EXPECT_EQ(r.out, "1\tpH\t7.5\nInvalid input values: Calculation error.\n");
+    EXPECT_EQ(r.out, "1\tpH\t7.5\nInvalid input values: Calculation error.\n"
+                     "pH = 7.5 is not acidic; a solution of an acid has pH below 7 here\n");
     EXPECT_EQ(r.err, "corvane-cli: Invalid input values: Calculation error.\n");
 }
 
@@ -86,6 +87,8 @@ TEST(Solve, AReadingErrorStopsAtTheFailingRow) {
     const Outcome r = run({"solve", "11", "k_a=1/0", "C_a=0.1", "--json"});
     EXPECT_EQ(r.status, ExitInvalidInput);
     EXPECT_TRUE(contains(r.out, "\"status\":\"reading error\""));
+    EXPECT_TRUE(contains(r.out, "\"reason\":\"k_a = \\\"1/0\\\" cannot be read as a number\""))
+        << r.out;
     EXPECT_TRUE(contains(r.out, "{\"slot\":0,\"name\":\"C_a\"")) << "rows before it were read";
     EXPECT_FALSE(contains(r.out, "\"slot\":3")) << r.out;
     EXPECT_EQ(r.err, "corvane-cli: Invalid input values: Reading error.\n");
@@ -113,7 +116,9 @@ TEST(Solve, AFailedSlopeKeepsTheInputRowsWithTheCalculationError) {
     const Outcome r = run({"solve", "50", "V_a=1", "C_SB=1", "V_eq=4.9e-324"});
     EXPECT_EQ(r.status, ExitInvalidInput);
     EXPECT_EQ(r.out, "0\tC_a\t4.941E-324\n1\tV_a\t1\n3\tC_SB\t1\n4\tV_eq\t4.941E-324\n"
-                     "5\tpH_eq\t7\nInvalid input values: Calculation error.\n");
+                     "5\tpH_eq\t7\nInvalid input values: Calculation error.\n"
+                     "The slope of the titration curve at the equivalence point cannot be "
+                     "computed for these values\n");
 }
 
 class UsageErrorTest : public ::testing::TestWithParam<std::vector<std::string>> {};

@@ -28,13 +28,6 @@ void PrintTo(const Problem& p, std::ostream* os) {
         *os << ' ' << n.name << '=' << n.value;
 }
 
-int SlotOf(const ProblemType& problem, std::string_view name) {
-    for (const SlotRow& row : problem.rows)
-        if (SymbolName(row.quantity) == name) return row.slot;
-    ADD_FAILURE() << problem.code << " has no quantity " << name;
-    return 0;
-}
-
 EquilAB SolveProblem(const Problem& p, double pKw = 14.0) {
     const ProblemType* problem = FindProblem(p.code);
     EXPECT_NE(problem, nullptr);

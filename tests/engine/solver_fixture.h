@@ -2,6 +2,7 @@
 // tests share.
 #pragma once
 
+#include "engine/catalogue.h"
 #include "engine/equilab.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -122,6 +124,14 @@ inline void CheckRoundTrip(const RoundTripCase& c) {
     const EquilAB state = Solve(c.solver, backwards);
     ASSERT_EQ(state.CalcError, 0);
     ExpectSlot(state, c.recover, original, 1e-6);
+}
+
+/// The slot of a problem's quantity by its symbol ("C_a", "[H+]").
+inline int SlotOf(const ProblemType& problem, std::string_view symbol) {
+    for (const SlotRow& row : problem.rows)
+        if (SymbolName(row.quantity) == symbol) return row.slot;
+    ADD_FAILURE() << problem.code << " has no quantity " << symbol;
+    return 0;
 }
 
 template <class Case> std::string CaseName(const ::testing::TestParamInfo<Case>& info) {

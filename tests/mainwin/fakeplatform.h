@@ -11,6 +11,7 @@ struct Message {
     QString title;
     QString text;
     MessageIcon icon;
+    QString details = {};
 };
 
 class FakePlatform : public Platform {
@@ -18,6 +19,10 @@ public:
     void showMessage(QWidget*, const QString& title, const QString& text,
                      MessageIcon icon) override {
         messages.push_back({title, text, icon});
+    }
+    void showDetailedMessage(QWidget*, const QString& title, const QString& text,
+                             const QString& details, MessageIcon icon) override {
+        messages.push_back({title, text, icon, details});
     }
     bool openUrl(const QUrl& url) override {
         opened.push_back(url);

@@ -190,6 +190,8 @@ private slots:
         calculate(1);
         QCOMPARE(m_platform.messages.back().text,
                  QString("Invalid input values: Calculation error."));
+        QCOMPARE(m_platform.messages.back().details,
+                 QString("pH = 7.5 is not acidic; a solution of an acid has pH below 7 here"));
         QCOMPARE(text(k(1, 1)), QString("7.5")); // the point typed switched the separator back
         QVERIFY(!w.ImgGRA(1)->isEnabled());
     }
