@@ -5,6 +5,21 @@
 
 namespace corvane::mainwin {
 
+namespace {
+
+// Whether the filter decides on this key: a printable character, or a control character
+// typed with a character key (Ctrl+Z). Editing and navigation keys (Delete, which X11 delivers
+// with the character 0x7F, Shift+Delete, Home, End, the arrows) and Ctrl+A always reach the
+// field, whatever character comes with them.
+bool insertsCharacter(const QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.isEmpty()) return false;
+    if (text.front().isPrint()) return true;
+    return event->key() < Qt::Key_Escape && !event->matches(QKeySequence::SelectAll);
+}
+
+} // namespace
+
 ValueField::ValueField(int k, QWidget* parent) : QLineEdit(parent), m_k(k) {
     QFont f = font();
     f.setFamily("Arial");
@@ -23,9 +38,7 @@ void ValueField::keyPressEvent(QKeyEvent* event) {
         emit enterPressed(m_k);
         return;
     }
-    // Keys without a character (arrows, Delete, Home...) edit as usual.
-    const QString text = event->text();
-    if (!text.isEmpty() && !KeepsCharacter(text.front())) return;
+    if (insertsCharacter(event) && !KeepsCharacter(event->text().front())) return;
     QLineEdit::keyPressEvent(event);
 }
 

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QImage>
@@ -216,6 +217,87 @@ private slots:
         QCOMPARE(text(k(1, 1)), QString("4")); // C_a is outside the HGroup
         QCOMPARE(w.Text1(k(1, 1))->tag, QString("H"));
         QVERIFY(w.Text1(k(1, 0))->tag.isEmpty());
+    }
+
+    // Each key on "0.0125" with the cursor after "0.0" (or "01" selected); Delete and
+    // Shift+Delete come with the character 0x7F, Ctrl+A with 0x01, as on X11.
+    void editingKeysAlwaysWork_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<bool>("selectFirstTwo");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("cursor");
+        const QString del(QChar(0x7F));
+        const int shift = Qt::ShiftModifier, none = Qt::NoModifier;
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << none << del << false << "0.025"
+                                << "" << 3;
+        QTest::newRow("Delete selection") << int(Qt::Key_Delete) << none << del << true << "0125"
+                                          << "" << 0;
+        QTest::newRow("Shift+Delete cuts") << int(Qt::Key_Delete) << shift << del << true << "0125"
+                                           << "" << 0;
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << int(Qt::ControlModifier) << QString(QChar(1))
+                                << false << "0.0125"
+                                << "0.0125" << 6;
+        QTest::newRow("Home") << int(Qt::Key_Home) << none << "" << false << "0.0125"
+                              << "" << 0;
+        QTest::newRow("End") << int(Qt::Key_End) << none << "" << false << "0.0125"
+                             << "" << 6;
+        QTest::newRow("Left") << int(Qt::Key_Left) << none << "" << false << "0.0125"
+                              << "" << 2;
+        QTest::newRow("Right") << int(Qt::Key_Right) << none << "" << false << "0.0125"
+                               << "" << 4;
+        QTest::newRow("Shift+Left") << int(Qt::Key_Left) << shift << "" << false << "0.0125"
+                                    << "0" << 2;
+        QTest::newRow("Shift+Right") << int(Qt::Key_Right) << shift << "" << false << "0.0125"
+                                     << "1" << 4;
+        QTest::newRow("Shift+Home") << int(Qt::Key_Home) << shift << "" << false << "0.0125"
+                                    << "0.0" << 0;
+        QTest::newRow("Shift+End") << int(Qt::Key_End) << shift << "" << false << "0.0125"
+                                   << "125" << 6;
+        QTest::newRow("Backspace")
+            << int(Qt::Key_Backspace) << none << QString(QChar(8)) << false << "0.125"
+            << "" << 2;
+        // Characters are still filtered: a letter, a space and Ctrl+Z change nothing.
+        QTest::newRow("letter") << int(Qt::Key_X) << none << "x" << false << "0.0125"
+                                << "" << 3;
+        QTest::newRow("space") << int(Qt::Key_Space) << none << " " << false << "0.0125"
+                               << "" << 3;
+        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier) << QString(QChar(26))
+                                << true << "0.0125"
+                                << "0." << 2;
+        QTest::newRow("digit") << int(Qt::Key_7) << none << "7" << false << "0.07125"
+                               << "" << 4;
+    }
+
+    void editingKeysAlwaysWork() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, character);
+        QFETCH(bool, selectFirstTwo);
+        QFETCH(QString, text);
+        QFETCH(QString, selected);
+        QFETCH(int, cursor);
+        FormMain& w = open();
+        choose(1, 1);
+        type(k(1, 0), "0.0125");
+        ValueField* field = w.Text1(k(1, 0));
+        QGuiApplication::clipboard()->clear();
+        if (selectFirstTwo)
+            field->setSelection(0, 2);
+        else
+            field->setCursorPosition(3);
+        const auto mods = Qt::KeyboardModifiers(modifiers);
+        QKeyEvent press(QEvent::KeyPress, key, mods, character);
+        QKeyEvent release(QEvent::KeyRelease, key, mods, character);
+        QApplication::sendEvent(field, &press);
+        QApplication::sendEvent(field, &release);
+        QCOMPARE(field->text(), text);
+        QCOMPARE(field->selectedText(), selected);
+        QCOMPARE(field->cursorPosition(), cursor);
+        if (QTest::currentDataTag() == QLatin1String("Shift+Delete cuts"))
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString("0."));
     }
 
     void enterMovesToTheNextVisibleField() {
