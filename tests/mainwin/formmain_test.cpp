@@ -80,6 +80,19 @@ class FormMainTest : public QObject {
     QString text(int index) const { return m_window->Text1(index)->text(); }
     bool shown(int index) const { return !m_window->Text1(index)->isHidden(); }
 
+    // Keys typed at the window go wherever the keyboard focus is.
+    void typeAtTheWindow(const QString& keys) {
+        for (QChar c : keys)
+            QTest::keyClick(m_window->windowHandle(), c.toLatin1());
+    }
+
+    static QStringList fieldTexts(FormMain& w, int t) {
+        QStringList texts;
+        for (int i = 0; i < 15; ++i)
+            texts << w.Text1(k(t, i))->text();
+        return texts;
+    }
+
 private slots:
     void init() {
         QFile::remove(settingsPath());
@@ -387,6 +400,43 @@ private slots:
         QVERIFY(!shown(k(5, 9)));
         QVERIFY2(shown(k(5, 5)), "titration input rows stay");
         QCOMPARE(w.state().TaskIndex, 1);
+    }
+
+    void keysNeverGoToAHiddenField() {
+        FormMain& w = open();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        choose(5, 0);
+        type(k(5, 0), "0.1");
+        type(k(5, 1), "25");
+        type(k(5, 3), "0.1");
+        calculate(5);
+        QTest::mouseClick(w.LblMENU(2), Qt::LeftButton); // a task with no option chosen yet
+        w.mnu_valor_pkw_C(1)->trigger();
+        typeAtTheWindow("123");
+        QVERIFY2(!fieldTexts(w, 5).join("").contains("123"), "nothing typed into task 5");
+        const QWidget* focus = QApplication::focusWidget();
+        QVERIFY2(!focus || focus->isVisible(), "the focus is on a visible widget or nowhere");
+
+        // With an option shown, its first field takes the keys after each of these changes.
+        choose(2, 1);
+        typeAtTheWindow("4");
+        QCOMPARE(text(k(2, 0)), QString("4")); // after the task and option change
+        w.mnu_valor_pkw_C(0)->trigger();
+        typeAtTheWindow("5");
+        QCOMPARE(text(k(2, 0)), QString("5")); // after the pKw change
+        type(k(2, 4), "6");
+        QTest::mouseClick(w.ImgDEL(2)->label(), Qt::LeftButton);
+        typeAtTheWindow("7");
+        QCOMPARE(text(k(2, 0)), QString("7")); // after Clear
+        QTest::mouseClick(w.LblMENU(5), Qt::LeftButton);
+        typeAtTheWindow("8");
+        QCOMPARE(text(k(5, 0)), QString("8")); // after a task change
+        QCOMPARE(text(k(2, 0)), QString("7"));
+        w.mnu_valor_pkw_C(1)->trigger();
+        QTest::mouseClick(w.LblMENU(2), Qt::LeftButton);
+        typeAtTheWindow("9");
+        QCOMPARE(text(k(2, 0)), QString("9"));
+        QCOMPARE(text(k(5, 0)), QString());
     }
 
     void digitsAndSeparatorMenus() {
