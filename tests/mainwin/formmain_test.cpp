@@ -577,6 +577,82 @@ private slots:
         QVERIFY(!w.state().graph.GraphConfirmed);
     }
 
+    // At the smallest window and 12 digits the longest results are wider than their fields
+    // at the usual 11 points. The text fits when the field looks the same with the cursor at
+    // its start and at its end: a cut text scrolls.
+    void valueFieldsNeverCutANumber_data() {
+        QTest::addColumn<int>("task");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("pKwItem");
+        QTest::addColumn<QStringList>("inputs"); // "row=text"
+        QTest::addColumn<int>("shrunkRow");
+        QTest::addColumn<QString>("shrunkText");
+        QTest::newRow("strong base at 37 degrees")
+            << 1 << 4 << 1 << QStringList{"0=0.0188078"} << 2 << "1.36666477875E-12";
+        QTest::newRow("weak acid")
+            << 1 << 1 << 0 << QStringList{"0=0.0123", "3=1.8e-5"} << 7 << "4.61617668602E-4";
+        QTest::newRow("triprotic acid titration")
+            << 5 << 5 << 0
+            << QStringList{"0=0.1", "1=25", "3=7.1e-3", "4=6.3e-8", "5=4.5e-13", "6=0.1"} << 9
+            << "6.6903447114E-13";
+    }
+
+    void valueFieldsNeverCutANumber() {
+        QFETCH(int, task);
+        QFETCH(int, option);
+        QFETCH(int, pKwItem);
+        QFETCH(QStringList, inputs);
+        QFETCH(int, shrunkRow);
+        QFETCH(QString, shrunkText);
+        FormMain& w = open(800, 600);
+        QCOMPARE(w.client()->size(), QSize(800, 600));
+        w.mnu_NDIG(12)->trigger();
+        w.mnu_valor_pkw_C(pKwItem)->trigger();
+        choose(task, option);
+        for (const QString& input : inputs) {
+            const auto parts = input.split('=');
+            type(k(task, parts[0].toInt()), parts[1]);
+        }
+        calculate(task);
+        QVERIFY(m_platform.messages.empty());
+        QCOMPARE(text(k(task, shrunkRow)), shrunkText);
+        if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+        for (int i = 0; i < 15; ++i) {
+            ValueField* field = w.Text1(k(task, i));
+            if (field->isHidden()) continue;
+            const QString t = field->text();
+            const QString shown = field->shownText();
+            const QFont font = field->font();
+            QVERIFY(font.pointSizeF() >= 7);
+            const bool usual = font.families() == QStringList{"Arial"} && font.pointSizeF() == 11;
+            QCOMPARE(field->toolTip(), usual ? QString() : t);
+            if (shown == t) {
+                field->setCursorPosition(0);
+                const QImage atStart = field->grab().toImage();
+                field->setCursorPosition(int(t.size()));
+                const QImage atEnd = field->grab().toImage();
+                QVERIFY2(atStart == atEnd, qPrintable(QString("row %1 scrolls").arg(i)));
+            } else {
+                // Mantissa digits left out and marked, the exponent kept, all within the field.
+                const qsizetype mark = shown.indexOf(QChar(0x2026));
+                QVERIFY(mark > 2);
+                QVERIFY(t.startsWith(shown.left(mark)));
+                QCOMPARE(shown.mid(mark + 1), t.mid(t.indexOf('E')));
+                QVERIFY(QFontMetricsF(font).horizontalAdvance(shown) <= field->width() - 7);
+            }
+        }
+        QVERIFY2(w.Text1(k(task, shrunkRow))->font().pointSizeF() < 11, "the long result shrank");
+        QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
+        QVERIFY(w.grab().save(
+            QString("%1/mainwin-800x600-12-digits-%2.png")
+                .arg(CORVANE_TEST_OUTPUT_DIR, QString(QTest::currentDataTag()).replace(' ', '-'))));
+
+        // A short text brings the usual size back.
+        type(k(task, 0), "0.5");
+        QCOMPARE(w.Text1(k(task, 0))->font().pointSizeF(), 11.0);
+        QVERIFY(w.Text1(k(task, 0))->toolTip().isEmpty());
+    }
+
     void panelGeometry() {
         FormMain& w = open(800, 600);
         QCOMPARE(w.client()->size(), QSize(800, 600));
