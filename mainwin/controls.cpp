@@ -2,14 +2,108 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace corvane::mainwin {
 
+namespace {
+
+// Whether the filter decides on this key: a printable character, or a control character
+// typed with a character key (Ctrl+Z). Editing and navigation keys (Delete, which X11 delivers
+// with the character 0x7F, Shift+Delete, Home, End, the arrows) and Ctrl+A always reach the
+// field, whatever character comes with them.
+bool insertsCharacter(const QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.isEmpty()) return false;
+    if (text.front().isPrint()) return true;
+    return event->key() < Qt::Key_Escape && !event->matches(QKeySequence::SelectAll);
+}
+
+const QStringList RegularFaces{QStringLiteral("Arial")};
+const QStringList NarrowFaces{QStringLiteral("Arial Narrow"),
+                              QStringLiteral("Liberation Sans Narrow")};
+
+} // namespace
+
 ValueField::ValueField(int k, QWidget* parent) : QLineEdit(parent), m_k(k) {
     QFont f = font();
-    f.setFamily("Arial");
-    f.setPointSize(11);
+    f.setFamilies(RegularFaces);
+    f.setPointSizeF(FontPoints);
     setFont(f);
+    connect(this, &QLineEdit::textChanged, this, &ValueField::fitText);
+}
+
+int ValueField::textRoom() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    // QLineEdit keeps 2 pixels on either side and scrolls once the text and its 1-pixel
+    // cursor are wider than what remains.
+    return contents.marginsRemoved(textMargins()).width() - 2 * 2 - 1;
+}
+
+QString ValueField::shownText() const {
+    return m_abbreviated.isEmpty() ? text() : m_abbreviated;
+}
+
+void ValueField::fitText() {
+    const QString t = text();
+    const int room = textRoom();
+    QFont f = font();
+    const auto fits = [&](const QString& s) {
+        return QFontMetricsF(f).horizontalAdvance(s) <= room;
+    };
+    // The largest size that fits, in the usual face or else in its narrow cut.
+    const auto fitSize = [&] {
+        for (double points = FontPoints; points >= SmallestFontPoints; points -= 0.5) {
+            f.setPointSizeF(points);
+            for (const QStringList& faces : {RegularFaces, NarrowFaces}) {
+                f.setFamilies(faces);
+                if (fits(t)) return true;
+            }
+        }
+        return false;
+    };
+    const bool fitted = fitSize();
+    m_abbreviated.clear();
+    if (!fitted) {
+        // Leave out the last digits of the mantissa, never its start or the exponent.
+        const qsizetype mark = t.indexOf('E', 0, Qt::CaseInsensitive);
+        const QString exponent = mark < 0 ? QString() : t.mid(mark);
+        const QFontMetricsF metrics(f);
+        m_abbreviated = metrics.elidedText(t.left(mark < 0 ? t.size() : mark), Qt::ElideRight,
+                                           room - metrics.horizontalAdvance(exponent)) +
+                        exponent;
+    }
+    if (f != font()) setFont(f);
+    const bool usualSize = f.families() == RegularFaces && f.pointSizeF() == FontPoints;
+    setToolTip(usualSize ? QString() : t);
+    update();
+}
+
+void ValueField::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    fitText();
+}
+
+void ValueField::paintEvent(QPaintEvent* event) {
+    // While the user edits the field it shows the whole text and scrolls as usual.
+    if (m_abbreviated.isEmpty() || hasFocus()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    const QRect contents = style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins())
+                               .adjusted(2, 0, -2, 0);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(contents, Qt::AlignLeft | Qt::AlignVCenter, m_abbreviated);
 }
 
 bool ValueField::KeepsCharacter(QChar c) {
@@ -23,9 +117,7 @@ void ValueField::keyPressEvent(QKeyEvent* event) {
         emit enterPressed(m_k);
         return;
     }
-    // Keys without a character (arrows, Delete, Home...) edit as usual.
-    const QString text = event->text();
-    if (!text.isEmpty() && !KeepsCharacter(text.front())) return;
+    if (insertsCharacter(event) && !KeepsCharacter(event->text().front())) return;
     QLineEdit::keyPressEvent(event);
 }
 

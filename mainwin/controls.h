@@ -7,7 +7,8 @@
 
 namespace corvane::mainwin {
 
-/// Text1(k): keeps only the characters of a number, selects all on entry, Enter moves on.
+/// Text1(k): keeps only the characters of a number, selects all on entry, Enter moves on;
+/// its font shrinks so that a number is never cut off.
 class ValueField : public QLineEdit {
     Q_OBJECT
 public:
@@ -19,6 +20,13 @@ public:
     /// Characters a value field keeps when typed.
     static bool KeepsCharacter(QChar c);
 
+    /// The size of the field's font while its text fits, and the smallest it shrinks to.
+    static constexpr double FontPoints = 11;
+    static constexpr double SmallestFontPoints = 7;
+    /// What the field shows while it has no focus: its text, or, when not even the smallest
+    /// narrow font fits it, the text with mantissa digits left out ("1.3666647…E-12").
+    QString shownText() const;
+
 signals:
     void enterPressed(int k);
 
@@ -26,9 +34,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    /// Pixels the text may take: the field's width less its margins and the cursor.
+    int textRoom() const;
+    /// Shrinks the font until the text fits, so no part of a number is ever cut off: the
+    /// largest size down to SmallestFontPoints at which the usual face, or else its narrow
+    /// cut, is narrow enough. The tooltip then shows the whole text.
+    void fitText();
+
     int m_k;
+    QString m_abbreviated; // set when even the smallest narrow font is too wide
     bool m_selectAfterClick = false;
 };
 

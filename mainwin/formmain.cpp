@@ -353,6 +353,7 @@ void FormMain::LblMENU_Click(int t) {
     for (std::size_t j = 0; j < k.optionButtons.size(); ++j)
         if (k.optionButtons[j]->isChecked()) m_state.OptionIndex = static_cast<int>(j);
     PosicionaIOControls();
+    focusFirstField(t);
 }
 
 void FormMain::Opt_Click(int t) {
@@ -402,6 +403,8 @@ void FormMain::Opt_Click(int t) {
         }
     }
     PosicionaIOControls();
+    // The clearing above focused a field of the previous option's rows.
+    focusFirstField(t);
 }
 
 void FormMain::Chk_Click(int t) {
@@ -491,7 +494,7 @@ void FormMain::LblDEL_Click(int t) {
         k.rows[i].field->hide();
     setGraphicEnabled(t, false);
     PosicionaIOControls();
-    if (!k.rows[0].field->isHidden()) k.rows[0].field->setFocus();
+    focusFirstField(t);
     m_state.SuppressFieldEvents = false;
 }
 
@@ -509,6 +512,13 @@ void FormMain::LblGRA_Click(int t) {
     m_state.graph.GraphKind = 0;
     m_state.graph.GraphConfirmed = false;
     emit graphicRequested();
+}
+
+// Only a field the user sees may take the keys: the first field of a task that is not shown,
+// or of an option that does not offer it, is skipped.
+void FormMain::focusFirstField(int t) {
+    ValueField* first = task(t).rows[0].field;
+    if (first->isVisible()) first->setFocus();
 }
 
 void FormMain::setGraphicEnabled(int t, bool enabled) {

@@ -109,6 +109,7 @@ private:
     void buildTask(int t);
     void onFieldChanged(int k);
     void onFieldEnter(int k);
+    void focusFirstField(int t);
     void setGraphicEnabled(int t, bool enabled);
     void syncSeparatorMarks();
     void setDigitsMarks(int n);

@@ -23,7 +23,7 @@ std::string format(double x, int digits, char separator, std::int16_t& calcError
     }
     const double sign = x < 0 ? -1.0 : 1.0;
     const double a = std::abs(x);
-    const int e = static_cast<int>(std::floor(std::log(a) / std::log(10.0)));
+    int e = static_cast<int>(std::floor(std::log(a) / std::log(10.0)));
     const std::string sep(1, separator);
 
     if (a >= 0.01 && a < 100000) {
@@ -34,10 +34,15 @@ std::string format(double x, int digits, char separator, std::int16_t& calcError
 
     // Near the bottom of the double range 10^(N − e − 1) overflows: round a scaled copy.
     const int shift = e < -290 ? 300 : 0;
-    const double m =
-        RoundToDigits(a * std::pow(10.0, shift), e + shift - digits, calcError) /
-        std::pow(10.0, e + shift);
-    std::string t = NumberMarkupText(m);
+    std::string t =
+        NumberMarkupText(RoundToDigits(a * std::pow(10.0, shift), e + shift - digits, calcError) /
+                         std::pow(10.0, e + shift));
+    // A mantissa rounded up to 10 (or an exact power of ten whose logarithm fell just below
+    // the integer) moves into the exponent, whatever the sign, so it stays in [1, 10).
+    if (t == "10") {
+        t = "1";
+        ++e;
+    }
     if (digits >= 2 && t.find("&.") == std::string::npos) t += "&.";
     if (t.size() < static_cast<std::size_t>(digits) + 1) t.resize(digits + 1, '0');
     t += "&E" + std::to_string(e);
@@ -49,8 +54,6 @@ std::string format(double x, int digits, char separator, std::int16_t& calcError
     for (int i = 0; i < 11; ++i)
         t = ReplaceAll(t, "0E", "E");
     t = ReplaceAll(t, ".E", "E");
-    // A mantissa rounded up to 10 moves into the exponent.
-    if (t.starts_with("10E")) t = "1E" + std::to_string(std::stoi(t.substr(3)) + 1);
     return ReplaceAll(t, ".", sep);
 }
 

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QImage>
@@ -78,6 +79,19 @@ class FormMainTest : public QObject {
 
     QString text(int index) const { return m_window->Text1(index)->text(); }
     bool shown(int index) const { return !m_window->Text1(index)->isHidden(); }
+
+    // Keys typed at the window go wherever the keyboard focus is.
+    void typeAtTheWindow(const QString& keys) {
+        for (QChar c : keys)
+            QTest::keyClick(m_window->windowHandle(), c.toLatin1());
+    }
+
+    static QStringList fieldTexts(FormMain& w, int t) {
+        QStringList texts;
+        for (int i = 0; i < 15; ++i)
+            texts << w.Text1(k(t, i))->text();
+        return texts;
+    }
 
 private slots:
     void init() {
@@ -220,6 +234,87 @@ private slots:
         QVERIFY(w.Text1(k(1, 0))->tag.isEmpty());
     }
 
+    // Each key on "0.0125" with the cursor after "0.0" (or "01" selected); Delete and
+    // Shift+Delete come with the character 0x7F, Ctrl+A with 0x01, as on X11.
+    void editingKeysAlwaysWork_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<bool>("selectFirstTwo");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("cursor");
+        const QString del(QChar(0x7F));
+        const int shift = Qt::ShiftModifier, none = Qt::NoModifier;
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << none << del << false << "0.025"
+                                << "" << 3;
+        QTest::newRow("Delete selection") << int(Qt::Key_Delete) << none << del << true << "0125"
+                                          << "" << 0;
+        QTest::newRow("Shift+Delete cuts") << int(Qt::Key_Delete) << shift << del << true << "0125"
+                                           << "" << 0;
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << int(Qt::ControlModifier) << QString(QChar(1))
+                                << false << "0.0125"
+                                << "0.0125" << 6;
+        QTest::newRow("Home") << int(Qt::Key_Home) << none << "" << false << "0.0125"
+                              << "" << 0;
+        QTest::newRow("End") << int(Qt::Key_End) << none << "" << false << "0.0125"
+                             << "" << 6;
+        QTest::newRow("Left") << int(Qt::Key_Left) << none << "" << false << "0.0125"
+                              << "" << 2;
+        QTest::newRow("Right") << int(Qt::Key_Right) << none << "" << false << "0.0125"
+                               << "" << 4;
+        QTest::newRow("Shift+Left") << int(Qt::Key_Left) << shift << "" << false << "0.0125"
+                                    << "0" << 2;
+        QTest::newRow("Shift+Right") << int(Qt::Key_Right) << shift << "" << false << "0.0125"
+                                     << "1" << 4;
+        QTest::newRow("Shift+Home") << int(Qt::Key_Home) << shift << "" << false << "0.0125"
+                                    << "0.0" << 0;
+        QTest::newRow("Shift+End") << int(Qt::Key_End) << shift << "" << false << "0.0125"
+                                   << "125" << 6;
+        QTest::newRow("Backspace")
+            << int(Qt::Key_Backspace) << none << QString(QChar(8)) << false << "0.125"
+            << "" << 2;
+        // Characters are still filtered: a letter, a space and Ctrl+Z change nothing.
+        QTest::newRow("letter") << int(Qt::Key_X) << none << "x" << false << "0.0125"
+                                << "" << 3;
+        QTest::newRow("space") << int(Qt::Key_Space) << none << " " << false << "0.0125"
+                               << "" << 3;
+        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier) << QString(QChar(26))
+                                << true << "0.0125"
+                                << "0." << 2;
+        QTest::newRow("digit") << int(Qt::Key_7) << none << "7" << false << "0.07125"
+                               << "" << 4;
+    }
+
+    void editingKeysAlwaysWork() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, character);
+        QFETCH(bool, selectFirstTwo);
+        QFETCH(QString, text);
+        QFETCH(QString, selected);
+        QFETCH(int, cursor);
+        FormMain& w = open();
+        choose(1, 1);
+        type(k(1, 0), "0.0125");
+        ValueField* field = w.Text1(k(1, 0));
+        QGuiApplication::clipboard()->clear();
+        if (selectFirstTwo)
+            field->setSelection(0, 2);
+        else
+            field->setCursorPosition(3);
+        const auto mods = Qt::KeyboardModifiers(modifiers);
+        QKeyEvent press(QEvent::KeyPress, key, mods, character);
+        QKeyEvent release(QEvent::KeyRelease, key, mods, character);
+        QApplication::sendEvent(field, &press);
+        QApplication::sendEvent(field, &release);
+        QCOMPARE(field->text(), text);
+        QCOMPARE(field->selectedText(), selected);
+        QCOMPARE(field->cursorPosition(), cursor);
+        if (QTest::currentDataTag() == QLatin1String("Shift+Delete cuts"))
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString("0."));
+    }
+
     void enterMovesToTheNextVisibleField() {
         FormMain& w = open();
         choose(1, 1);
@@ -307,6 +402,43 @@ private slots:
         QVERIFY(!shown(k(5, 9)));
         QVERIFY2(shown(k(5, 5)), "titration input rows stay");
         QCOMPARE(w.state().TaskIndex, 1);
+    }
+
+    void keysNeverGoToAHiddenField() {
+        FormMain& w = open();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        choose(5, 0);
+        type(k(5, 0), "0.1");
+        type(k(5, 1), "25");
+        type(k(5, 3), "0.1");
+        calculate(5);
+        QTest::mouseClick(w.LblMENU(2), Qt::LeftButton); // a task with no option chosen yet
+        w.mnu_valor_pkw_C(1)->trigger();
+        typeAtTheWindow("123");
+        QVERIFY2(!fieldTexts(w, 5).join("").contains("123"), "nothing typed into task 5");
+        const QWidget* focus = QApplication::focusWidget();
+        QVERIFY2(!focus || focus->isVisible(), "the focus is on a visible widget or nowhere");
+
+        // With an option shown, its first field takes the keys after each of these changes.
+        choose(2, 1);
+        typeAtTheWindow("4");
+        QCOMPARE(text(k(2, 0)), QString("4")); // after the task and option change
+        w.mnu_valor_pkw_C(0)->trigger();
+        typeAtTheWindow("5");
+        QCOMPARE(text(k(2, 0)), QString("5")); // after the pKw change
+        type(k(2, 4), "6");
+        QTest::mouseClick(w.ImgDEL(2)->label(), Qt::LeftButton);
+        typeAtTheWindow("7");
+        QCOMPARE(text(k(2, 0)), QString("7")); // after Clear
+        QTest::mouseClick(w.LblMENU(5), Qt::LeftButton);
+        typeAtTheWindow("8");
+        QCOMPARE(text(k(5, 0)), QString("8")); // after a task change
+        QCOMPARE(text(k(2, 0)), QString("7"));
+        w.mnu_valor_pkw_C(1)->trigger();
+        QTest::mouseClick(w.LblMENU(2), Qt::LeftButton);
+        typeAtTheWindow("9");
+        QCOMPARE(text(k(2, 0)), QString("9"));
+        QCOMPARE(text(k(5, 0)), QString());
     }
 
     void digitsAndSeparatorMenus() {
@@ -445,6 +577,82 @@ private slots:
         QCOMPARE(w.state().graph.TaskTitle, w.LblMainTIT(1)->text());
         QCOMPARE(w.state().graph.GraphKind, 0);
         QVERIFY(!w.state().graph.GraphConfirmed);
+    }
+
+    // At the smallest window and 12 digits the longest results are wider than their fields
+    // at the usual 11 points. The text fits when the field looks the same with the cursor at
+    // its start and at its end: a cut text scrolls.
+    void valueFieldsNeverCutANumber_data() {
+        QTest::addColumn<int>("task");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("pKwItem");
+        QTest::addColumn<QStringList>("inputs"); // "row=text"
+        QTest::addColumn<int>("shrunkRow");
+        QTest::addColumn<QString>("shrunkText");
+        QTest::newRow("strong base at 37 degrees")
+            << 1 << 4 << 1 << QStringList{"0=0.0188078"} << 2 << "1.36666477875E-12";
+        QTest::newRow("weak acid")
+            << 1 << 1 << 0 << QStringList{"0=0.0123", "3=1.8e-5"} << 7 << "4.61617668602E-4";
+        QTest::newRow("triprotic acid titration")
+            << 5 << 5 << 0
+            << QStringList{"0=0.1", "1=25", "3=7.1e-3", "4=6.3e-8", "5=4.5e-13", "6=0.1"} << 9
+            << "6.6903447114E-13";
+    }
+
+    void valueFieldsNeverCutANumber() {
+        QFETCH(int, task);
+        QFETCH(int, option);
+        QFETCH(int, pKwItem);
+        QFETCH(QStringList, inputs);
+        QFETCH(int, shrunkRow);
+        QFETCH(QString, shrunkText);
+        FormMain& w = open(800, 600);
+        QCOMPARE(w.client()->size(), QSize(800, 600));
+        w.mnu_NDIG(12)->trigger();
+        w.mnu_valor_pkw_C(pKwItem)->trigger();
+        choose(task, option);
+        for (const QString& input : inputs) {
+            const auto parts = input.split('=');
+            type(k(task, parts[0].toInt()), parts[1]);
+        }
+        calculate(task);
+        QVERIFY(m_platform.messages.empty());
+        QCOMPARE(text(k(task, shrunkRow)), shrunkText);
+        if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+        for (int i = 0; i < 15; ++i) {
+            ValueField* field = w.Text1(k(task, i));
+            if (field->isHidden()) continue;
+            const QString t = field->text();
+            const QString shown = field->shownText();
+            const QFont font = field->font();
+            QVERIFY(font.pointSizeF() >= 7);
+            const bool usual = font.families() == QStringList{"Arial"} && font.pointSizeF() == 11;
+            QCOMPARE(field->toolTip(), usual ? QString() : t);
+            if (shown == t) {
+                field->setCursorPosition(0);
+                const QImage atStart = field->grab().toImage();
+                field->setCursorPosition(int(t.size()));
+                const QImage atEnd = field->grab().toImage();
+                QVERIFY2(atStart == atEnd, qPrintable(QString("row %1 scrolls").arg(i)));
+            } else {
+                // Mantissa digits left out and marked, the exponent kept, all within the field.
+                const qsizetype mark = shown.indexOf(QChar(0x2026));
+                QVERIFY(mark > 2);
+                QVERIFY(t.startsWith(shown.left(mark)));
+                QCOMPARE(shown.mid(mark + 1), t.mid(t.indexOf('E')));
+                QVERIFY(QFontMetricsF(font).horizontalAdvance(shown) <= field->width() - 7);
+            }
+        }
+        QVERIFY2(w.Text1(k(task, shrunkRow))->font().pointSizeF() < 11, "the long result shrank");
+        QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
+        QVERIFY(w.grab().save(
+            QString("%1/mainwin-800x600-12-digits-%2.png")
+                .arg(CORVANE_TEST_OUTPUT_DIR, QString(QTest::currentDataTag()).replace(' ', '-'))));
+
+        // A short text brings the usual size back.
+        type(k(task, 0), "0.5");
+        QCOMPARE(w.Text1(k(task, 0))->font().pointSizeF(), 11.0);
+        QVERIFY(w.Text1(k(task, 0))->toolTip().isEmpty());
     }
 
     void panelGeometry() {

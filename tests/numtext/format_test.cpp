@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
 
 using namespace corvane::numtext;
@@ -43,8 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{-0.000456, 4, '.', "-4.56E-4", "-4.56&E-4"},
         FormatCase{1.5E12, 4, '.', "1.5E12", "1.50&E12"},
         FormatCase{6.02E23, 4, '.', "6.02E23", "6.02&E23"},
-        FormatCase{9.99996E-5, 4, '.', "1E-4", "10.0&E-5"},
-        FormatCase{0.00999999, 4, '.', "1E-2", "10.0&E-3"},
+        FormatCase{9.99996E-5, 4, '.', "1E-4", "1.00&E-4"},
+        FormatCase{0.00999999, 4, '.', "1E-2", "1.00&E-2"},
         FormatCase{1E-14, 4, '.', "1E-14", "1.00&E-14"},
         FormatCase{0.000123456, 6, '.', "1.23456E-4", "1.23456&E-4"},
         FormatCase{1.0 / 3.0, 12, '.', "0.333333333333", "0.333333333333"},
@@ -53,7 +54,43 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{0.01, 4, '.', "0.01", "0.01"}, FormatCase{100000, 4, '.', "1E5", "1.00&E5"},
         FormatCase{2.87528, 4, '.', "2.875", "2.875"},
         FormatCase{1.33267e-3, 12, '.', "1.33267E-3", "1.3326700000&E-3"},
-        FormatCase{-9.99996E-5, 4, '.', "-10E-5", "-10.0&E-5"}));
+        FormatCase{-9.99996E-5, 4, '.', "-1E-4", "-1.00&E-4"}));
+
+// Exact powers of ten whose logarithm lands just below the integer, and mantissas rounded up
+// to 10, are written with a mantissa from 1 to below 10 whatever their sign.
+INSTANTIATE_TEST_SUITE_P(PowersOfTen, FormatTest,
+                         ::testing::Values(FormatCase{1e6, 4, '.', "1E6", "1.00&E6"},
+                                           FormatCase{-1e6, 4, '.', "-1E6", "-1.00&E6"},
+                                           FormatCase{1e9, 4, '.', "1E9", "1.00&E9"},
+                                           FormatCase{-1e9, 4, '.', "-1E9", "-1.00&E9"},
+                                           FormatCase{1e-6, 4, '.', "1E-6", "1.00&E-6"},
+                                           FormatCase{-1e-6, 4, '.', "-1E-6", "-1.00&E-6"},
+                                           FormatCase{1e21, 4, '.', "1E21", "1.00&E21"},
+                                           FormatCase{-1e21, 4, '.', "-1E21", "-1.00&E21"},
+                                           FormatCase{-1e6, 12, ',', "-1E6", "-1,0000000000&E6"},
+                                           FormatCase{1e-6, 12, '.', "1E-6", "1.0000000000&E-6"},
+                                           FormatCase{-1e21, 6, '.', "-1E21", "-1.0000&E21"},
+                                           FormatCase{-9.99996E8, 4, ',', "-1E9", "-1,00&E9"},
+                                           FormatCase{-0.00999999, 4, '.', "-1E-2", "-1.00&E-2"}));
+
+TEST(FormatNumber, EveryPowerOfTenHasTheMantissaOne) {
+    std::int16_t calcError = 0;
+    for (int digits = 4; digits <= 12; ++digits) {
+        for (int p = -307; p <= 307; ++p) {
+            if (p >= -2 && p <= 4) continue; // fixed notation
+            const std::string exponent = std::to_string(p);
+            const double x = std::pow(10.0, p);
+            EXPECT_EQ(FormatNumber(x, digits, '.', calcError), std::string("1E").append(exponent))
+                << x;
+            EXPECT_EQ(FormatNumber(-x, digits, '.', calcError), std::string("-1E").append(exponent))
+                << -x;
+            const std::string markup = FormatNumberMarkup(-x, digits, '.', calcError);
+            EXPECT_TRUE(markup.starts_with("-1.0") &&
+                        markup.ends_with(std::string("&E").append(exponent)))
+                << -x << " gives " << markup;
+        }
+    }
+}
 
 TEST(FormatNumber, ClearsAPendingErrorForANonZeroNumber) {
     std::int16_t calcError = 1;
