@@ -187,15 +187,21 @@ std::string KindText(const Compound& compound) {
     return Acids[compound.protons - 1];
 }
 
-Lookup FindCompound(std::string_view text, Kind kind) {
+std::vector<const Compound*> OfKind(Kind kind) {
+    std::vector<const Compound*> found;
+    for (const Compound& c : Compounds())
+        if (c.kind == kind) found.push_back(&c);
+    return found;
+}
+
+Lookup FindCompound(std::string_view text, const std::vector<const Compound*>& among) {
     const std::string wanted = lower(trim(text));
     std::vector<const Compound*> exact, prefix, contains;
-    for (const Compound& c : Compounds()) {
-        if (c.kind != kind) continue;
-        const std::string name = lower(c.name);
-        if (name == wanted || lower(PlainFormula(c.formula)) == wanted) exact.push_back(&c);
-        if (name.starts_with(wanted)) prefix.push_back(&c);
-        if (Matches(c, text)) contains.push_back(&c);
+    for (const Compound* c : among) {
+        const std::string name = lower(c->name);
+        if (name == wanted || lower(PlainFormula(c->formula)) == wanted) exact.push_back(c);
+        if (name.starts_with(wanted)) prefix.push_back(c);
+        if (Matches(*c, text)) contains.push_back(c);
     }
     for (const std::vector<const Compound*>* found : {&exact, &prefix, &contains}) {
         if (found->size() == 1) return {LookupStatus::Found, found->front(), {}};

@@ -60,9 +60,12 @@ struct Lookup {
     std::vector<const Compound*> candidates; // the matches when ambiguous
 };
 
-/// The compound of a kind a user names: the one whose name or plain formula equals the text
-/// (ignoring case), else the only one whose name starts with it, else the only one whose name
-/// or formula contains it.
-Lookup FindCompound(std::string_view text, Kind kind);
+/// The compounds of one kind, in table order.
+std::vector<const Compound*> OfKind(Kind kind);
+
+/// The compound among some that a user names: the one whose name or plain formula equals the
+/// text (ignoring case), else the only one whose name starts with it, else the only one whose
+/// name or formula contains it.
+Lookup FindCompound(std::string_view text, const std::vector<const Compound*>& among);
 
 } // namespace corvane::compounds

@@ -76,11 +76,11 @@ namespace {
 
 // Why a compound does not fit a role, for a user who named it.
 std::string misfit(const Compound& c, const ConstantRole& role, std::string_view code) {
-    const std::string needs = "code " + std::string(code) + " needs a " + role.caption();
     if (c.kind == role.kind && c.protons == role.protons)
-        return c.name + " gives up its first proton completely; " + needs +
-               " (the option with the first dissociation complete takes it)";
-    return c.name + " is a " + KindText(c) + "; " + needs;
+        return c.name + " has no k_1 (its first proton is given up completely): take code " +
+               std::string(code) + "C";
+    return c.name + " is a " + KindText(c) + "; code " + std::string(code) + " needs a " +
+           role.caption();
 }
 
 } // namespace
@@ -103,6 +103,41 @@ Filling FillConstants(const engine::ProblemType& problem, const Compound* acid,
             filling.values.emplace_back(s.slot, compound->constant(s.step));
     }
     return filling;
+}
+
+namespace {
+
+// The compound a name finds, looked for first among those that fit the problem type, or why
+// it finds none.
+const Compound* lookUp(const std::vector<ConstantRole>& roles,
+                       const std::optional<std::string>& name, Kind kind, std::string& error) {
+    if (!name || !error.empty()) return nullptr;
+    const char* kindWord = kind == Kind::Acid ? "acid" : "base";
+    Lookup found{LookupStatus::NotFound, nullptr, {}};
+    for (const ConstantRole& role : roles)
+        if (role.kind == kind) found = FindCompound(*name, Candidates(role));
+    if (found.status == LookupStatus::NotFound) found = FindCompound(*name, OfKind(kind));
+    if (found.status == LookupStatus::NotFound)
+        error = std::string("no ") + kindWord + " matches \"" + *name + "\"";
+    if (found.status == LookupStatus::Ambiguous) {
+        error = "\"" + *name + "\" matches several " + kindWord + "s:";
+        for (std::size_t i = 0; i < found.candidates.size(); ++i)
+            error += (i == 0 ? " " : ", ") + found.candidates[i]->name;
+    }
+    return found.compound;
+}
+
+} // namespace
+
+Filling FillConstantsByName(const engine::ProblemType& problem,
+                            const std::optional<std::string>& acidName,
+                            const std::optional<std::string>& baseName) {
+    const std::vector<ConstantRole> roles = ConstantRoles(problem);
+    std::string error;
+    const Compound* acid = lookUp(roles, acidName, Kind::Acid, error);
+    const Compound* base = lookUp(roles, baseName, Kind::Base, error);
+    if (!error.empty()) return {{}, error};
+    return FillConstants(problem, acid, base);
 }
 
 } // namespace corvane::compounds

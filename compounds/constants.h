@@ -6,6 +6,7 @@
 
 #include "engine/catalogue.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -50,5 +51,11 @@ struct Filling {
 };
 Filling FillConstants(const engine::ProblemType& problem, const Compound* acid,
                       const Compound* base);
+
+/// FillConstants for an acid and a base given by name (FindCompound); a name that finds no
+/// compound, or more than one, is the error.
+Filling FillConstantsByName(const engine::ProblemType& problem,
+                            const std::optional<std::string>& acidName,
+                            const std::optional<std::string>& baseName);
 
 } // namespace corvane::compounds

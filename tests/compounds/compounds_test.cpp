@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <ostream>
 
 using namespace corvane;
@@ -181,7 +182,7 @@ TEST(FindCompound, PrefersExactThenPrefixThenPart) {
                            {" ammonia ", Kind::Base, LookupStatus::Found, "Ammonia"},
                            {"ammonia", Kind::Acid, LookupStatus::NotFound, ""},
                            {"xyz", Kind::Base, LookupStatus::NotFound, ""}}) {
-        const Lookup found = FindCompound(c.text, c.kind);
+        const Lookup found = FindCompound(c.text, OfKind(c.kind));
         EXPECT_EQ(found.status, c.status) << c.text;
         if (c.status == LookupStatus::Found) {
             ASSERT_NE(found.compound, nullptr) << c.text;
@@ -317,7 +318,7 @@ TEST(FillConstants, RefusesCompoundsThatDoNotFit) {
     };
     for (const Case& c : std::vector<Case>{
              {"11", "Phosphoric acid", nullptr, "Phosphoric acid is a triprotic acid"},
-             {"12", "Sulfuric acid", nullptr, "first proton completely"},
+             {"12", "Sulfuric acid", nullptr, "Sulfuric acid has no k_1 (its first proton is given up completely): take code 12C"},
              {"15", "Acetic acid", nullptr, "code 15 has no acid constant"},
              {"11", nullptr, "Ammonia", "code 11 has no base constant"},
              {"10", "Acetic acid", nullptr, "code 10 has no acid constant"}}) {
@@ -325,6 +326,35 @@ TEST(FillConstants, RefusesCompoundsThatDoNotFit) {
                                         c.base ? &named(c.base) : nullptr);
         EXPECT_TRUE(f.values.empty()) << c.code;
         EXPECT_NE(f.error.find(c.message), std::string::npos) << f.error;
+    }
+}
+
+TEST(FillConstantsByName, LooksAmongTheCompoundsThatFitFirst) {
+    struct Case {
+        const char* code;
+        std::optional<std::string> acid, base;
+        std::vector<int> slots;
+        const char* error; // part of it; empty for success
+    };
+    for (const Case& c : std::vector<Case>{
+             {"12", "sulfur", std::nullopt, {3, 4}, ""}, // sulfurous, not sulfuric
+             {"12C", "sulfur", std::nullopt, {}, "matches several acids: Sulfurous acid, Sulfuric"},
+             {"55", "phosph", std::nullopt, {3, 4, 5}, ""}, // phosphoric
+             {"12", "phosphoric", std::nullopt, {}, "Phosphoric acid is a triprotic acid"},
+             {"23", "acetic", "ammonia", {3, 4}, ""},
+             {"23", "vinegar", "ammonia", {}, "no acid matches \"vinegar\""},
+             {"21", std::nullopt, "amine", {}, "matches several bases"},
+             {"21", std::nullopt, "aniline", {4}, ""}}) {
+        const Filling f = FillConstantsByName(problem(c.code), c.acid, c.base);
+        std::vector<int> slots;
+        for (auto [slot, value] : f.values)
+            slots.push_back(slot);
+        EXPECT_EQ(slots, c.slots) << c.code;
+        if (*c.error == '\0') {
+            EXPECT_EQ(f.error, "") << c.code;
+        } else {
+            EXPECT_NE(f.error.find(c.error), std::string::npos) << f.error;
+        }
     }
 }
 
