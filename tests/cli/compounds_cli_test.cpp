@@ -1,4 +1,4 @@
-#include "cli/commandline.h"
+#include "run_cli.h"
 
 #include "compounds/compounds.h"
 
@@ -12,24 +12,9 @@
 
 using namespace corvane;
 using namespace corvane::cli;
+using namespace corvane::cli::test;
 
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunCommandLine(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
