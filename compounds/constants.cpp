@@ -16,11 +16,11 @@ std::string ConstantRole::caption() const {
     std::string text =
         kind == Kind::Base ? "base" : std::string(ProtonWords[protons - 1]) + " acid";
     text += " (";
-    for (std::size_t i = 0; i < slots.size(); ++i) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) text += ", ";
         text += kind == Kind::Base ? "k_b"
                 : protons == 1     ? "k_a"
-                                   : "k_" + std::to_string(slots[i].step + 1);
+                                   : "k_" + std::to_string(fields[i].step + 1);
     }
     return text + ")";
 }
@@ -33,10 +33,10 @@ std::vector<ConstantRole> ConstantRoles(const engine::ProblemType& problem) {
         const int slot = row.slot;
         switch (row.quantity) {
         case Quantity::k_a:
-            monoprotic.slots.push_back({slot, 0});
+            monoprotic.fields.push_back({slot, 0});
             break;
         case Quantity::k_b:
-            base.slots.push_back({slot, 0});
+            base.fields.push_back({slot, 0});
             break;
         case Quantity::k_3:
             polyprotic.protons = 3;
@@ -47,7 +47,7 @@ std::vector<ConstantRole> ConstantRoles(const engine::ProblemType& problem) {
                              : row.quantity == Quantity::k_2 ? 1
                                                              : 2;
             // The hidden k_1 row of a "C" variant takes no value.
-            if (engine::OffersInput(problem, slot)) polyprotic.slots.push_back({slot, step});
+            if (engine::OffersInput(problem, slot)) polyprotic.fields.push_back({slot, step});
             break;
         }
         default:
@@ -56,7 +56,7 @@ std::vector<ConstantRole> ConstantRoles(const engine::ProblemType& problem) {
     }
     std::vector<ConstantRole> roles;
     for (ConstantRole* role : {&monoprotic, &polyprotic, &base})
-        if (!role->slots.empty()) roles.push_back(std::move(*role));
+        if (!role->fields.empty()) roles.push_back(std::move(*role));
     return roles;
 }
 
@@ -99,7 +99,7 @@ Filling FillConstants(const engine::ProblemType& problem, const Compound* acid,
                     "code " + std::string(problem.code) + " has no " +
                         (kind == Kind::Acid ? "acid" : "base") + " constant"};
         if (!Fits(*compound, *role)) return {{}, misfit(*compound, *role, problem.code)};
-        for (const ConstantSlot& s : role->slots)
+        for (const ConstantSlot& s : role->fields)
             filling.values.emplace_back(s.slot, compound->constant(s.step));
     }
     return filling;

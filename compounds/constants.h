@@ -29,7 +29,7 @@ struct ConstantRole {
     /// A "C" variant: the first proton counts as given up completely and k_1 is not typed, so
     /// any acid with the right number of protons fits, also one whose first step is strong.
     bool firstStepComplete;
-    std::vector<ConstantSlot> slots;
+    std::vector<ConstantSlot> fields;
 
     /// "monoprotic acid (k_a)", "diprotic acid (k_1, k_2)", "base (k_b)"...
     std::string caption() const;

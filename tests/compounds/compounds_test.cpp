@@ -214,7 +214,7 @@ TEST_P(RoleTest, NamesTheConstantFieldsOfTheOption) {
     int acidProtons = 0;
     for (const ConstantRole& role : ConstantRoles(problem(c.code))) {
         std::vector<int>& slots = role.kind == Kind::Acid ? acidSlots : baseSlots;
-        for (const ConstantSlot& s : role.slots)
+        for (const ConstantSlot& s : role.fields)
             slots.push_back(s.slot);
         if (role.kind == Kind::Acid) acidProtons = role.protons;
     }
