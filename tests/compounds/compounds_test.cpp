@@ -318,7 +318,8 @@ TEST(FillConstants, RefusesCompoundsThatDoNotFit) {
     };
     for (const Case& c : std::vector<Case>{
              {"11", "Phosphoric acid", nullptr, "Phosphoric acid is a triprotic acid"},
-             {"12", "Sulfuric acid", nullptr, "Sulfuric acid has no k_1 (its first proton is given up completely): take code 12C"},
+             {"12", "Sulfuric acid", nullptr,
+              "Sulfuric acid has no k_1 (its first proton is given up completely): take code 12C"},
              {"15", "Acetic acid", nullptr, "code 15 has no acid constant"},
              {"11", nullptr, "Ammonia", "code 11 has no base constant"},
              {"10", "Acetic acid", nullptr, "code 10 has no acid constant"}}) {
