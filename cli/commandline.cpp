@@ -1,5 +1,8 @@
 #include "commandline.h"
 
+#include "compoundlist.h"
+
+#include "compounds/constants.h"
 #include "engine/catalogue.h"
 #include "engine/equilab.h"
 #include "numtext/numbertext.h"
@@ -26,8 +29,10 @@ constexpr const char* HelpText =
     R"(corvane-cli - acid-base equilibria in water from the command line
 
 Usage:
-  corvane-cli solve CODE [--pkw 14.00|13.59] [--digits N] [--json] [NAME=VALUE ...]
+  corvane-cli solve CODE [--pkw 14.00|13.59] [--digits N] [--json] [--acid NAME]
+                   [--base NAME] [NAME=VALUE ...]
   corvane-cli list
+  corvane-cli compounds [TEXT]
   corvane-cli --help
 
 solve   Calculates one problem type as the Calculate button does: every quantity starts
@@ -41,15 +46,26 @@ solve   Calculates one problem type as the Calculate button does: every quantity
         --pkw    the ionic product of water, 14.00 (25 °C, default) or 13.59 (37 °C).
         --digits significant digits of the results, 4 to 12 (default 4).
         --json   one JSON object instead of text lines.
+        --acid, --base
+                 fill the constants of the code (k_a; k_1, k_2, k_3; k_b) with 10^(-pK) of
+                 a compound of the table (see "compounds"), named by its name, the start of
+                 its name, a part of it or its formula, ignoring case ("acetic", "HF").
+                 Its constants cannot also be given as NAME=VALUE.
         Text output: one line "slot<TAB>symbol<TAB>value" for every quantity that holds a
         value, then "ok" or the error message.
 list    Every problem code with its task, option, title and slot table.
+compounds
+        The table of common weak acids and bases at 25 °C whose name or formula contains
+        TEXT (all without it), one line each: name, formula, kind, pK values, constants and
+        the source of the values. Exit status 1 when none matches.
 
 Exit status: 0 solved, 1 invalid input (reading or calculation error), 2 usage error.
 
 Examples:
   corvane-cli solve 11 C_a=0.1 k_a=1.8e-5
   corvane-cli solve 11 --json C_a=0.1 pH=2.87528
+  corvane-cli solve 55 --acid phosphoric C_a=0.1 V_a=25 C_SB=0.1
+  corvane-cli compounds amine
 )";
 
 struct UsageError {
@@ -62,6 +78,7 @@ struct SolveRequest {
     int digits = 4;
     bool json = false;
     std::map<int, std::string> values; // by slot
+    std::map<int, double> constants;   // by slot, from --acid and --base
 };
 
 std::optional<int> parseWhole(const std::string& text) {
@@ -119,15 +136,42 @@ std::string optionValue(const std::vector<std::string>& args, std::size_t& i,
     return args[++i];
 }
 
+std::string_view slotName(const ProblemType& problem, int slot) {
+    const engine::SlotRow* row = engine::FindRow(problem, slot);
+    return row ? engine::SymbolName(row->quantity) : std::string_view("-");
+}
+
+// The constant slots that --acid and --base fill; none of them may also be typed.
+std::map<int, double> constantsOf(const ProblemType& problem,
+                                  const std::optional<std::string>& acid,
+                                  const std::optional<std::string>& base,
+                                  const std::map<int, std::string>& typed) {
+    const compounds::Filling filling = compounds::FillConstantsByName(problem, acid, base);
+    if (!filling.error.empty()) throw UsageError{filling.error + " (see corvane-cli compounds)"};
+    std::map<int, double> constants;
+    for (const auto& [slot, value] : filling.values) {
+        if (typed.contains(slot))
+            throw UsageError{std::string(slotName(problem, slot)) +
+                             " is given twice: as a value and by --acid or --base"};
+        constants[slot] = value;
+    }
+    return constants;
+}
+
 SolveRequest parseSolve(const std::vector<std::string>& args) {
     if (args.size() < 2) throw UsageError{"solve needs a problem code"};
     SolveRequest request;
     request.problem = engine::FindProblem(args[1]);
     if (request.problem == nullptr)
         throw UsageError{"unknown problem code \"" + args[1] + "\" (see corvane-cli list)"};
+    std::optional<std::string> acid, base;
     for (std::size_t i = 2; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--json") {
+        if (arg.starts_with("--acid")) {
+            acid = optionValue(args, i, "--acid");
+        } else if (arg.starts_with("--base")) {
+            base = optionValue(args, i, "--base");
+        } else if (arg == "--json") {
             request.json = true;
         } else if (arg.starts_with("--pkw")) {
             request.pKw = parsePKw(optionValue(args, i, "--pkw"));
@@ -144,6 +188,7 @@ SolveRequest parseSolve(const std::vector<std::string>& args) {
                 throw UsageError{"slot " + std::to_string(slot) + " is given twice"};
         }
     }
+    request.constants = constantsOf(*request.problem, acid, base, request.values);
     return request;
 }
 
@@ -174,16 +219,13 @@ std::string fullPrecision(double v) {
     return buffer;
 }
 
-std::string_view slotName(const ProblemType& problem, int slot) {
-    const engine::SlotRow* row = engine::FindRow(problem, slot);
-    return row ? engine::SymbolName(row->quantity) : std::string_view("-");
-}
-
 int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
     const ProblemType& problem = *request.problem;
     EquilAB state(request.pKw);
     numtext::NumberSettings settings;
 
+    for (const auto& [slot, value] : request.constants)
+        state.IOValues[slot] = value;
     // Reading as the window reads its fields: in row order, stopping at the first failure.
     Status status = Status::Ok;
     std::string reason;
@@ -285,6 +327,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return ExitOk;
         }
         if (command == "solve") return solve(parseSolve(args), out, err);
+        if (command == "compounds") {
+            if (args.size() > 2) throw UsageError{"compounds takes at most one TEXT"};
+            return ListCompounds(args.size() > 1 ? args[1] : std::string(), out, err);
+        }
         throw UsageError{"unknown command \"" + command + "\""};
     } catch (const UsageError& e) {
         err << "corvane-cli: " << e.message << " (corvane-cli --help explains the usage)\n";

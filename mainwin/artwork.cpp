@@ -31,20 +31,24 @@ QString SymbolMarkup(int n) {
 }
 
 QPixmap SymbolPicture(int n) {
-    const QString text = SymbolMarkup(n);
-    markup::PictureSurface probe(10, 10, FieldPanelColor);
+    return MarkupPicture(SymbolMarkup(n), FieldPanelColor, QColor(32, 40, 72), SymbolHeight);
+}
+
+QPixmap MarkupPicture(const QString& text, const QColor& background, const QColor& color,
+                      int height) {
+    markup::PictureSurface probe(10, 10, background);
     probe.setFontName("Arial");
     probe.setFontSize(10);
     markup::MeasuringSurface measure(probe);
     markup::DrawMarkup(text, measure);
     const int width = static_cast<int>(std::ceil(measure.currentX() / 15)) + 3;
 
-    markup::PictureSurface picture(width, SymbolHeight, FieldPanelColor);
+    markup::PictureSurface picture(width, height, background);
     picture.setFontName("Arial");
     picture.setFontSize(10);
-    picture.setTextColor(QColor(32, 40, 72));
+    picture.setTextColor(color);
     picture.setCurrentX(1 * 15);
-    picture.setCurrentY((SymbolHeight * 15 - picture.textHeight("Hp")) / 2);
+    picture.setCurrentY((height * 15 - picture.textHeight("Hp")) / 2);
     markup::DrawMarkup(text, picture);
     return QPixmap::fromImage(picture.image());
 }

@@ -2,6 +2,7 @@
 // the task tabs and the three buttons.
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QString>
 
@@ -14,6 +15,11 @@ QString SymbolMarkup(int n);
 
 /// Symbol picture n (ImgBOX(n)) drawn with DrawMarkup on the field panel's colour.
 QPixmap SymbolPicture(int n);
+
+/// A mark-up text drawn with DrawMarkup in 10 point Arial, as wide as it needs, `height`
+/// pixels high and centred vertically.
+QPixmap MarkupPicture(const QString& text, const QColor& background, const QColor& color,
+                      int height);
 
 /// The task tab background, for the chosen task (on) and the others.
 QPixmap TabPicture(bool on, int width, int height);

@@ -1,6 +1,7 @@
 #include "formmain.h"
 
 #include "artwork.h"
+#include "constantscommand.h"
 #include "controls.h"
 #include "headings.h"
 #include "platform.h"
@@ -133,6 +134,7 @@ struct FormMain::Menus {
     QAction* comma;
     std::array<QAction*, 13> digits{};
     std::array<QAction*, 2> pKw{};
+    QAction* constants;
 };
 
 FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& programFolder,
@@ -148,6 +150,7 @@ FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& prog
     buildMenus();
     for (int t = 1; t <= 5; ++t)
         buildTask(t);
+    m_constants = new ConstantsCommand(*this, m_platform, m_menus->constants);
 
     // Form_Load: the settings, then the window.
     const StoredSettings& s = m_loaded;
@@ -180,6 +183,9 @@ void FormMain::buildMenus() {
         a->setCheckable(true);
         m_menus->tasks[n] = a;
     }
+    type->addSeparator();
+    m_menus->constants = type->addAction("Constants...", QKeySequence(Qt::CTRL | Qt::Key_K), this,
+                                         &FormMain::mnu_Constants_Click);
 
     QMenu* setup = menuBar()->addMenu("&Setup");
     QMenu* separator = setup->addMenu("&Decimal separator");
@@ -748,6 +754,10 @@ void FormMain::mnu_Ayuda_Acerca_Click() {
     if (m_about) m_about();
 }
 
+void FormMain::mnu_Constants_Click() {
+    m_constants->run();
+}
+
 void FormMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
@@ -845,6 +855,9 @@ QAction* FormMain::mnu_valor_pkw_C(int n) const {
 }
 QAction* FormMain::mnu_TIPO_CAL(int n) const {
     return m_menus->tasks.at(n);
+}
+QAction* FormMain::mnu_Constants() const {
+    return m_menus->constants;
 }
 QWidget* FormMain::client() const {
     return m_client;

@@ -20,6 +20,7 @@ class QRadioButton;
 namespace corvane::mainwin {
 
 class ClickLabel;
+class ConstantsCommand;
 class PictureButton;
 class Platform;
 class ValueField;
@@ -63,6 +64,8 @@ public:
     void mnu_Ayuda_WEB_Click();
     void mnu_Ayuda_DONA_Click();
     void mnu_Ayuda_Acerca_Click();
+    /// "Constants...": fills the constant fields from the table of common acids and bases.
+    void mnu_Constants_Click();
 
     // The controls, by the design's names: k = 15 × (t − 1) + i.
     ValueField* Text1(int k) const;
@@ -91,6 +94,8 @@ public:
     QAction* mnu_NDIG(int n) const;
     QAction* mnu_valor_pkw_C(int n) const;
     QAction* mnu_TIPO_CAL(int n) const;
+    QAction* mnu_Constants() const;
+    ConstantsCommand& constants() const { return *m_constants; }
     QWidget* client() const;
 
 signals:
@@ -130,6 +135,7 @@ private:
     std::array<std::unique_ptr<Task>, 6> m_tasks; // 1 to 5
     struct Menus;
     std::unique_ptr<Menus> m_menus;
+    ConstantsCommand* m_constants = nullptr; // a child of the window
     bool m_unloaded = false;
 };
 

@@ -1,9 +1,14 @@
 #include "platform.h"
 
 #include <QDesktopServices>
+#include <QDialog>
 #include <QMessageBox>
 
 namespace corvane::mainwin {
+
+bool Platform::runDialog(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
 
 void DesktopPlatform::showMessage(QWidget* parent, const QString& title, const QString& text,
                                   MessageIcon icon) {

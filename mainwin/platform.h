@@ -5,6 +5,7 @@
 #include <QString>
 #include <QUrl>
 
+class QDialog;
 class QWidget;
 
 namespace corvane::mainwin {
@@ -22,6 +23,8 @@ public:
                                      const QString& details, MessageIcon icon) = 0;
     /// Opens a file, web page or mail address; false when that could not be done.
     virtual bool openUrl(const QUrl& url) = 0;
+    /// Runs a dialog modally; true when it was accepted.
+    virtual bool runDialog(QDialog& dialog);
 };
 
 /// QMessageBox and QDesktopServices.

@@ -1,4 +1,4 @@
-#include "cli/commandline.h"
+#include "run_cli.h"
 
 #include <gtest/gtest.h>
 
@@ -8,24 +8,9 @@
 #include <vector>
 
 using namespace corvane::cli;
+using namespace corvane::cli::test;
 
 namespace {
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunCommandLine(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
 
 int lineCount(const std::string& text) {
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));

@@ -1,0 +1,351 @@
+// The "Constants..." command: the chooser worked from the keyboard, and what it writes into
+// the main window's fields.
+#include "fakeplatform.h"
+
+#include "compounds/compounds.h"
+#include "compounds/constants.h"
+#include "engine/catalogue.h"
+#include "mainwin/compoundchooser.h"
+#include "mainwin/constantscommand.h"
+#include "mainwin/controls.h"
+#include "mainwin/formmain.h"
+#include "mainwin/settings.h"
+#include "markup/renderer.h"
+#include "markup/surface.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <functional>
+
+#include "../support/gui_test_main.h"
+
+using namespace corvane;
+using namespace corvane::mainwin;
+
+namespace {
+
+// Row i of task t.
+int k(int t, int i) {
+    return 15 * (t - 1) + i;
+}
+
+std::vector<compounds::ConstantRole> rolesOf(const char* code) {
+    return compounds::ConstantRoles(*engine::FindProblem(code));
+}
+
+// The names a list shows, top to bottom.
+QStringList shownNames(const QTreeWidget* list) {
+    QStringList names;
+    for (int r = 0; r < list->topLevelItemCount(); ++r)
+        if (!list->topLevelItem(r)->isHidden()) names << list->topLevelItem(r)->text(0);
+    return names;
+}
+
+QStringList namesOf(const std::vector<const compounds::Compound*>& found) {
+    QStringList names;
+    for (const compounds::Compound* c : found)
+        names << QString::fromStdString(c->name);
+    return names;
+}
+
+QString chosen(const CompoundChooser& chooser, int i) {
+    const compounds::Compound* c = chooser.choice(i);
+    return c ? QString::fromStdString(c->name) : QString();
+}
+
+// Shows the chooser as the command would and lets the test work it.
+class ChooserPlatform : public mainwin::test::FakePlatform {
+public:
+    std::function<void(CompoundChooser&)> answer;
+    int dialogs = 0;
+
+    bool runDialog(QDialog& dialog) override {
+        ++dialogs;
+        dialog.show();
+        if (auto* chooser = qobject_cast<CompoundChooser*>(&dialog); chooser && answer)
+            answer(*chooser);
+        const bool accepted = dialog.result() == QDialog::Accepted;
+        dialog.hide();
+        return accepted;
+    }
+};
+
+// Types a search and presses Enter.
+std::function<void(CompoundChooser&)> pick(const QString& text) {
+    return [text](CompoundChooser& chooser) {
+        QTest::keyClicks(chooser.searchField(0), text);
+        QTest::keyClick(chooser.searchField(0), Qt::Key_Return);
+    };
+}
+
+} // namespace
+
+class ConstantsTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<SettingsStore> m_store;
+    ChooserPlatform m_platform;
+    std::unique_ptr<FormMain> m_window;
+
+    FormMain& open() {
+        m_window.reset();
+        m_store = std::make_unique<SettingsStore>(m_dir.filePath("ZEMLO.ini"));
+        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window->show();
+        return *m_window;
+    }
+
+    void choose(int t, int option) {
+        QTest::mouseClick(m_window->LblMENU(t), Qt::LeftButton);
+        m_window->Opt(t, option)->click();
+    }
+
+    void type(int index, const QString& text) {
+        ValueField* field = m_window->Text1(index);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    }
+
+    QString text(int index) const { return m_window->Text1(index)->text(); }
+
+    // The rows of task t whose field carries the Constants button.
+    QList<int> buttonRows(int t) const {
+        QList<int> rows;
+        for (int i = 0; i < 15; ++i)
+            if (m_window->constants().fieldButton(m_window->Text1(k(t, i)))) rows << i;
+        return rows;
+    }
+
+private slots:
+    void init() {
+        QFile::remove(m_dir.filePath("ZEMLO.ini"));
+        m_platform.answer = nullptr;
+        m_platform.dialogs = 0;
+    }
+    void cleanup() { m_window.reset(); }
+
+    // ---- The chooser ----
+
+    void typingFiltersArrowsMoveEnterTakes() {
+        CompoundChooser chooser(rolesOf("11"));
+        chooser.show();
+        QCOMPARE(chooser.roleCount(), 1);
+        QVERIFY(chooser.choice(0) == nullptr); // nothing is taken before the user acts
+        QTest::keyClicks(chooser.searchField(0), "ACET");
+        QCOMPARE(shownNames(chooser.list(0)),
+                 namesOf(compounds::Candidates(chooser.role(0), "acet")));
+        QCOMPARE(chosen(chooser, 0), QString("Acetic acid"));
+        QTest::keyClick(chooser.searchField(0), Qt::Key_Down);
+        QCOMPARE(chosen(chooser, 0), QString("Phenylacetic acid"));
+        QTest::keyClick(chooser.searchField(0), Qt::Key_Up);
+        QTest::keyClick(chooser.searchField(0), Qt::Key_Up);
+        QCOMPARE(chosen(chooser, 0), QString("Acetic acid")); // stays at the top
+        QTest::keyClick(chooser.searchField(0), Qt::Key_PageDown);
+        QCOMPARE(chosen(chooser, 0), QString("Cyanoacetic acid")); // the last of eight
+        QTest::keyClick(chooser.searchField(0), Qt::Key_Backspace);
+        QCOMPARE(chosen(chooser, 0), QString("Cyanoacetic acid")); // "ACE" still shows it
+        QTest::keyClick(chooser.searchField(0), Qt::Key_Return);
+        QCOMPARE(chooser.result(), int(QDialog::Accepted));
+        QVERIFY(chooser.isHidden());
+    }
+
+    void formulaSearchAndEscape() {
+        CompoundChooser chooser(rolesOf("15"));
+        chooser.show();
+        QTest::keyClicks(chooser.searchField(0), "nh3");
+        QCOMPARE(shownNames(chooser.list(0)), QStringList{"Ammonia"});
+        QTest::keyClick(chooser.searchField(0), Qt::Key_Escape);
+        QCOMPARE(chooser.result(), int(QDialog::Rejected));
+        QVERIFY(chooser.isHidden());
+    }
+
+    void enterWithoutAMatchStays() {
+        CompoundChooser chooser(rolesOf("11"));
+        chooser.show();
+        QTest::keyClick(chooser.searchField(0), Qt::Key_Return);
+        QVERIFY(chooser.isVisible());
+        QTest::keyClicks(chooser.searchField(0), "zzz");
+        QVERIFY(shownNames(chooser.list(0)).isEmpty());
+        QTest::keyClick(chooser.searchField(0), Qt::Key_Down);
+        QTest::keyClick(chooser.searchField(0), Qt::Key_Return);
+        QVERIFY(chooser.isVisible());
+        QVERIFY(chooser.choice(0) == nullptr);
+        // Down with no current entry goes to the first match.
+        chooser.searchField(0)->clear();
+        QTest::keyClick(chooser.searchField(0), Qt::Key_Down);
+        QCOMPARE(chosen(chooser, 0), QString("Acetic acid"));
+    }
+
+    void twoListsForAWeakAcidAndAWeakBase() {
+        CompoundChooser chooser(rolesOf("23"));
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowActive(&chooser));
+        QCOMPARE(chooser.roleCount(), 2);
+        QCOMPARE(chooser.role(0).kind, compounds::Kind::Acid);
+        QCOMPARE(chooser.role(1).kind, compounds::Kind::Base);
+        QVERIFY(chooser.searchField(0)->hasFocus());
+        QTest::keyClicks(chooser.searchField(0), "formic");
+        QTest::keyClick(chooser.searchField(0), Qt::Key_Tab);
+        QVERIFY(chooser.searchField(1)->hasFocus());
+        QTest::keyClicks(chooser.searchField(1), "pyri");
+        QTest::keyClick(chooser.searchField(1), Qt::Key_Return);
+        QCOMPARE(chooser.result(), int(QDialog::Accepted));
+        QCOMPARE(chosen(chooser, 0), QString("Formic acid"));
+        QCOMPARE(chosen(chooser, 1), QString("Pyridine"));
+    }
+
+    void listsTheCompoundsThatFit_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("some");   // shown
+        QTest::addColumn<QStringList>("others"); // not shown
+        QTest::newRow("11") << "11" << QStringList{"Acetic acid", "Hydrofluoric acid"}
+                            << QStringList{"Oxalic acid", "Ammonia", "Phosphoric acid"};
+        QTest::newRow("12") << "12" << QStringList{"Oxalic acid", "Carbonic acid"}
+                            << QStringList{"Sulfuric acid", "Acetic acid", "Citric acid"};
+        QTest::newRow("12C") << "12C" << QStringList{"Oxalic acid", "Sulfuric acid"}
+                             << QStringList{"Acetic acid"};
+        QTest::newRow("55") << "55" << QStringList{"Phosphoric acid", "Citric acid"}
+                            << QStringList{"Oxalic acid", "Boric acid"};
+        QTest::newRow("41") << "41" << QStringList{"Ammonia", "Aniline"}
+                            << QStringList{"Acetic acid"};
+    }
+    void listsTheCompoundsThatFit() {
+        QFETCH(QString, code);
+        QFETCH(QStringList, some);
+        QFETCH(QStringList, others);
+        CompoundChooser chooser(rolesOf(code.toLatin1().constData()));
+        const QStringList names = shownNames(chooser.list(0));
+        QCOMPARE(names, namesOf(compounds::Candidates(chooser.role(0))));
+        for (const QString& name : some)
+            QVERIFY2(names.contains(name), qPrintable(name));
+        for (const QString& name : others)
+            QVERIFY2(!names.contains(name), qPrintable(name));
+    }
+
+    // Every formula of the table draws to the end and shows what its plain text says.
+    void everyFormulaDraws() {
+        for (const compounds::Compound& c : compounds::Compounds()) {
+            markup::PictureSurface picture(300, 40);
+            picture.setFontName("Arial");
+            picture.setFontSize(10);
+            QString plain = "not drawn";
+            markup::DrawMarkup(QString::fromStdString(c.formula), picture, &plain);
+            QCOMPARE(plain, QString::fromStdString(compounds::PlainFormula(c.formula)));
+            QVERIFY2(picture.currentX() > 0, c.name.c_str());
+        }
+        CompoundChooser chooser(rolesOf("33"));
+        chooser.show();
+        QTest::keyClicks(chooser.searchField(0), "chloro");
+        QTest::keyClicks(chooser.searchField(1), "amine");
+        QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
+        QVERIFY(
+            chooser.grab().save(QString("%1/constants-chooser.png").arg(CORVANE_TEST_OUTPUT_DIR)));
+    }
+
+    // ---- The command in the main window ----
+
+    void followsTheChosenOption() {
+        FormMain& w = open();
+        QVERIFY(!w.mnu_Constants()->isEnabled());
+        QCOMPARE(w.mnu_Constants()->text(), QString("Constants..."));
+        choose(1, 1);
+        QVERIFY(w.mnu_Constants()->isEnabled());
+        QCOMPARE(buttonRows(1), QList<int>{3});
+        choose(1, 0); // strong acid: no constant
+        QVERIFY(!w.mnu_Constants()->isEnabled());
+        QCOMPARE(buttonRows(1), QList<int>{});
+        choose(1, 3);
+        QCOMPARE(buttonRows(1), (QList<int>{3, 4, 5}));
+        w.Chk(1)->click();
+        QCOMPARE(buttonRows(1), (QList<int>{4, 5}));
+        QTest::mouseClick(w.LblMENU(2), Qt::LeftButton); // a task with no option yet
+        QVERIFY(!w.mnu_Constants()->isEnabled());
+        w.mnu_TIPO_CAL(1)->trigger();
+        QVERIFY(w.mnu_Constants()->isEnabled());
+        choose(5, 3);
+        QCOMPARE(buttonRows(5), QList<int>{2});
+        QCOMPARE(buttonRows(1), (QList<int>{4, 5})); // task 1 keeps its option
+    }
+
+    void fillsTheConstantAndNothingElse() {
+        FormMain& w = open();
+        choose(1, 1);
+        type(k(1, 0), "0.1");
+        type(k(1, 4), "0.5");
+        m_platform.answer = pick("acetic");
+        w.mnu_Constants()->trigger();
+        QCOMPARE(m_platform.dialogs, 1);
+        QCOMPARE(text(k(1, 3)), QString("1.738E-5"));
+        QCOMPARE(text(k(1, 0)), QString("0.1"));
+        QCOMPARE(text(k(1, 4)), QString("0.5"));
+        QCOMPARE(text(k(1, 1)), QString());
+        w.Text1(k(1, 4))->clear();
+        QTest::mouseClick(w.ImgCAL(1)->label(), Qt::LeftButton);
+        QVERIFY(m_platform.messages.empty());
+        QCOMPARE(text(k(1, 1)), QString("2.883")); // pH 2.88
+        QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
+        QVERIFY(w.grab().save(QString("%1/mainwin-constants.png").arg(CORVANE_TEST_OUTPUT_DIR)));
+    }
+
+    void cancelKeepsTheFields() {
+        FormMain& w = open();
+        choose(1, 5);
+        type(k(1, 3), "1E-5");
+        m_platform.answer = [](CompoundChooser& chooser) {
+            QTest::keyClicks(chooser.searchField(0), "ammonia");
+            QTest::keyClick(chooser.searchField(0), Qt::Key_Escape);
+        };
+        w.constants().fieldButton(w.Text1(k(1, 3)))->trigger(); // the button in the field
+        QCOMPARE(m_platform.dialogs, 1);
+        QCOMPARE(text(k(1, 3)), QString("1E-5"));
+    }
+
+    void firstDissociationCompleteLeavesTheHiddenRow() {
+        FormMain& w = open();
+        choose(1, 2);
+        w.Chk(1)->click();
+        m_platform.answer = pick("sulfuric");
+        w.mnu_Constants()->trigger();
+        QCOMPARE(text(k(1, 3)), QString());
+        QVERIFY(w.Text1(k(1, 3))->isHidden());
+        QCOMPARE(text(k(1, 4)), QString("0.01023"));
+    }
+
+    void mixtureFillsBothConstantsWithTheSeparatorInUse() {
+        FormMain& w = open();
+        w.mnu_Config_SepaDec_COM_Click();
+        choose(3, 3);
+        type(k(3, 0), "0,1");
+        m_platform.answer = [](CompoundChooser& chooser) {
+            QTest::keyClicks(chooser.searchField(0), "acetic");
+            QTest::keyClicks(chooser.searchField(1), "ammonia");
+            QTest::keyClick(chooser.searchField(1), Qt::Key_Enter);
+        };
+        w.mnu_Constants()->trigger();
+        QCOMPARE(text(k(3, 3)), QString("1,738E-5"));
+        QCOMPARE(text(k(3, 4)), QString("1,778E-5"));
+        QCOMPARE(text(k(3, 0)), QString("0,1"));
+    }
+
+    void noChooserWithoutConstants() {
+        FormMain& w = open();
+        w.mnu_Constants_Click(); // no task yet
+        choose(2, 0);            // salt of a strong acid and a strong base
+        w.mnu_Constants_Click();
+        QCOMPARE(m_platform.dialogs, 0);
+    }
+};
+
+int main(int argc, char** argv) {
+    return corvane::test::RunGuiTest<ConstantsTest>(argc, argv);
+}
+
+#include "constants_test.moc"
