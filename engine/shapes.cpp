@@ -135,6 +135,7 @@ Rule RootSolve(const char* name, int h, Vars needs, Coefficients coefficients, A
     Rule r = Solve(name, h, needs, [=](Work& w) {
         const std::array<double, 6> c = coefficients(w);
         w.set(h, w.solve(c[0], c[1], c[2], c[3], c[4], c[5]));
+        w.markRoot(h);
         if (!w.stopped() && then) then(w);
     });
     r.polynomial = coefficients;

@@ -64,7 +64,8 @@ Work withZeroTotals(const Work& w, const std::vector<Consistency>& table) {
 
 // A known [H+] must be the root of the equation that would have derived it.
 void checkRoot(Work& w, const Rule& r) {
-    if (r.polynomial == nullptr || w.empty(r.target) || !w.known(r.needs)) return;
+    if (r.polynomial == nullptr || w.empty(r.target) || w.isRoot(r.target)) return;
+    if (!w.known(r.needs)) return;
     if (r.guard != nullptr && !r.guard(w)) return;
     EquilAB scratch = w.state();
     const std::array<double, 6> c = r.polynomial(w);
@@ -242,6 +243,7 @@ void Work::set(int v, double x) {
 
 void Work::put(int v, double x) {
     if (!std::isfinite(x)) fault();
+    if (x != m_values[v]) m_roots &= ~(1u << v);
     m_values[v] = x;
 }
 

@@ -80,6 +80,9 @@ public:
     /// "C_a = 0.1".
     std::string named(int v) const;
     bool given(int v) const { return (m_given >> v) & 1u; }
+    /// v holds the root of its equation, as a root solve left it.
+    void markRoot(int v) { m_roots |= 1u << v; }
+    bool isRoot(int v) const { return (m_roots >> v) & 1u; }
     /// The symbols of every value the user gave.
     std::vector<std::string> givenNames() const;
     bool stopped() const { return m_stopped; }
@@ -93,6 +96,7 @@ private:
     const SolverTables* m_tables;
     const Rule* m_step = nullptr;
     std::uint32_t m_given = 0;
+    std::uint32_t m_roots = 0;
     std::array<double, MaxWorkingValues> m_values;
     bool m_changed = false;
     bool m_stopped = false;
