@@ -2,6 +2,7 @@
 // concentration C_S, in codes 42 to 45 with a strong acid HX (C_SA) or strong base ZOH (C_SB)
 // added. Each code solves its cubic in h = [H+] and, being linear in every other unknown, the
 // same cubic for the one that is empty.
+#include "polynomials.h"
 #include "shapes.h"
 #include "solvers.h"
 
@@ -131,10 +132,7 @@ void Calc40(EquilAB& state) {
         {
             RootSolve(
                 "R1", H, {CS, C, k},
-                [](const Work& w) {
-                    const double Kw = w.Kw();
-                    return std::array{0.0, 0.0, 1.0, w[k] + w[CS], -(w[C] * w[k] + Kw), -w[k] * Kw};
-                },
+                [](const Work& w) { return Polynomial40(w[C], w[CS], w[k], w.Kw()); },
                 SnapNeutral(H)),
             Derive("R2", CS, {H, k, C},
                    [](const Work& w) {
@@ -168,10 +166,7 @@ void Calc41(EquilAB& state) {
         {
             RootSolve(
                 "R1", H, {CS, C, k},
-                [](const Work& w) {
-                    const double Kw = w.Kw(), Kb = w[k];
-                    return std::array{0.0, 0.0, Kb, Kb * w[C] + Kw, -Kw * (w[CS] + Kb), -Kw * Kw};
-                },
+                [](const Work& w) { return Polynomial41(w[C], w[CS], w[k], w.Kw()); },
                 SnapNeutral(H)),
             Derive("R2", CS, {H, k, C},
                    [](const Work& w) {
@@ -207,12 +202,7 @@ void Calc42(EquilAB& state) {
         {
             RootSolve(
                 "R1", H, {CS, C, k, Added},
-                [](const Work& w) {
-                    const double Kw = w.Kw(), Ka = w[k];
-                    return std::array{
-                        0.0,     0.0, 1.0, Ka + w[CS] - w[Added], -(Ka * (w[C] + w[Added]) + Kw),
-                        -Ka * Kw};
-                },
+                [](const Work& w) { return Polynomial42(w[C], w[CS], w[k], w[Added], w.Kw()); },
                 SnapNeutral(H)),
             Derive("R2", CS, {H, k, C, Added},
                    [](const Work& w) {
@@ -252,11 +242,7 @@ void Calc43(EquilAB& state) {
         {
             RootSolve(
                 "R1", H, {CS, C, k, Added},
-                [](const Work& w) {
-                    const double Kw = w.Kw(), Kb = w[k], A = w[Added];
-                    return std::array{
-                        0.0, 0.0, Kb, Kb * (w[C] - A) + Kw, -Kw * (w[CS] + A + Kb), -Kw * Kw};
-                },
+                [](const Work& w) { return Polynomial43(w[C], w[CS], w[k], w[Added], w.Kw()); },
                 SnapNeutral(H)),
             Derive("R2", CS, {H, k, C, Added},
                    [](const Work& w) {
@@ -293,46 +279,42 @@ void Calc43(EquilAB& state) {
 }
 
 void Calc44(EquilAB& state) {
-    static const SolverTables t =
-        buffer({Partner::Acid, Addition::StrongBase, true},
-               {
-                   RootSolve(
-                       "R1", H, {CS, C, k, Added},
-                       [](const Work& w) {
-                           const double Kw = w.Kw(), Ka = w[k], B = w[Added];
-                           return std::array{
-                               0.0, 0.0, 1.0, Ka + w[CS] + B, Ka * (B - w[C]) - Kw, -Ka * Kw};
-                       },
-                       SnapNeutral(H)),
-                   Derive("R2", CS, {H, k, C, Added},
-                          [](const Work& w) {
-                              const double h = w[H], Kw = w.Kw(), Ka = w[k], B = w[Added];
-                              return ((Ka * w[C] - Ka * B + Kw) * h - std::pow(h, 3) -
-                                      (Ka + B) * h * h + Ka * Kw) /
-                                     (h * h);
-                          }),
-                   Derive("R3", C, {H, k, CS, Added},
-                          [](const Work& w) {
-                              const double h = w[H], Kw = w.Kw(), Ka = w[k], B = w[Added];
-                              return (std::pow(h, 3) + (w[CS] + B + Ka) * h * h +
-                                      (Ka * B - Kw) * h - Ka * Kw) /
-                                     (Ka * h);
-                          }),
-                   Derive(
-                       "R4", k, {H, CS, C, Added},
-                       [](const Work& w) {
-                           const double h = w[H], Kw = w.Kw(), B = w[Added];
-                           return (std::pow(h, 3) + (w[CS] + B) * h * h - Kw * h) /
-                                  ((w[C] - B) * h - h * h + Kw);
-                       },
-                       NonZero(C)),
-                   Derive("R5", Added, {H, CS, C, k},
-                          addedFromCubic(acidBufferCubic,
-                                         [](const Work& w) { return -w[H] * w[H] - w[k] * w[H]; })),
-                   WaterTriplet("R6", pH, H, OH),
-                   Derive("R7", Dis, {CS, C, H, k}, dissociated(H)),
-                   Derive("R8", Und, {Dis, H, k}, FromConstant(H, Dis, k), NonZero(k)),
-               });
+    static const SolverTables t = buffer(
+        {Partner::Acid, Addition::StrongBase, true},
+        {
+            RootSolve(
+                "R1", H, {CS, C, k, Added},
+                [](const Work& w) { return Polynomial44(w[C], w[CS], w[k], w[Added], w.Kw()); },
+                SnapNeutral(H)),
+            Derive("R2", CS, {H, k, C, Added},
+                   [](const Work& w) {
+                       const double h = w[H], Kw = w.Kw(), Ka = w[k], B = w[Added];
+                       return ((Ka * w[C] - Ka * B + Kw) * h - std::pow(h, 3) - (Ka + B) * h * h +
+                               Ka * Kw) /
+                              (h * h);
+                   }),
+            Derive("R3", C, {H, k, CS, Added},
+                   [](const Work& w) {
+                       const double h = w[H], Kw = w.Kw(), Ka = w[k], B = w[Added];
+                       return (std::pow(h, 3) + (w[CS] + B + Ka) * h * h + (Ka * B - Kw) * h -
+                               Ka * Kw) /
+                              (Ka * h);
+                   }),
+            Derive(
+                "R4", k, {H, CS, C, Added},
+                [](const Work& w) {
+                    const double h = w[H], Kw = w.Kw(), B = w[Added];
+                    return (std::pow(h, 3) + (w[CS] + B) * h * h - Kw * h) /
+                           ((w[C] - B) * h - h * h + Kw);
+                },
+                NonZero(C)),
+            Derive("R5", Added, {H, CS, C, k},
+                   addedFromCubic(acidBufferCubic,
+                                  [](const Work& w) { return -w[H] * w[H] - w[k] * w[H]; })),
+            WaterTriplet("R6", pH, H, OH),
+            Derive("R7", Dis, {CS, C, H, k}, dissociated(H)),
+            Derive("R8", Und, {Dis, H, k}, FromConstant(H, Dis, k), NonZero(k)),
+        });
     RunSolver(state, t);
 }
 
@@ -342,11 +324,7 @@ void Calc45(EquilAB& state) {
         {
             RootSolve(
                 "R1", H, {CS, C, k, Added},
-                [](const Work& w) {
-                    const double Kw = w.Kw(), Kb = w[k], B = w[Added];
-                    return std::array{0.0,     0.0, Kb, Kb * (w[C] + B) + Kw, Kw * (B - w[CS] - Kb),
-                                      -Kw * Kw};
-                },
+                [](const Work& w) { return Polynomial45(w[C], w[CS], w[k], w[Added], w.Kw()); },
                 SnapNeutral(H)),
             Derive("R2", CS, {H, k, C, Added},
                    [](const Work& w) {

@@ -1,5 +1,6 @@
 // Hydrolysis of a salt BA of concentration C_S (codes 20 to 23). The ion of a strong partner
 // is a spectator equal to C_S; a salt of a strong acid and a strong base is neutral.
+#include "polynomials.h"
 #include "reason.h"
 #include "shapes.h"
 #include "solvers.h"
@@ -86,10 +87,7 @@ void Calc21(EquilAB& state) {
             {
                 RootSolve(
                     "R1", H, {CS, kb},
-                    [](const Work& w) {
-                        const double Kw = w.Kw();
-                        return std::array{0.0, 0.0, w[kb], Kw, -w[kb] * Kw - Kw * w[CS], -Kw * Kw};
-                    },
+                    [](const Work& w) { return Polynomial21(w[CS], w[kb], w.Kw()); },
                     SnapNeutral(H)),
                 Derive("R2", CS, {H, kb},
                        [](const Work& w) {
@@ -129,10 +127,7 @@ void Calc22(EquilAB& state) {
             {
                 RootSolve(
                     "R1", H, {CS, ka},
-                    [](const Work& w) {
-                        const double Kw = w.Kw();
-                        return std::array{0.0, 0.0, 1.0, w[ka] + w[CS], -Kw, -w[ka] * Kw};
-                    },
+                    [](const Work& w) { return Polynomial22(w[CS], w[ka], w.Kw()); },
                     SnapNeutral(H)),
                 Derive("R2", CS, {H, ka},
                        [](const Work& w) {
@@ -173,15 +168,7 @@ void Calc23(EquilAB& state) {
             {
                 RootSolve(
                     "R1", H, {CS, ka, kb},
-                    [](const Work& w) {
-                        const double Kw = w.Kw(), C = w[CS], Ka = w[ka], Kb = w[kb];
-                        return std::array{0.0,
-                                          Kb,
-                                          Kb * Ka + Kb * C + Kw,
-                                          Kw * Ka - Kw * Kb,
-                                          -C * Ka * Kw - Kb * Ka * Kw - Kw * Kw,
-                                          -Kw * Kw * Ka};
-                    },
+                    [](const Work& w) { return Polynomial23(w[CS], w[ka], w[kb], w.Kw()); },
                     SnapNeutral(H)),
                 Derive("R2", CS, {H, ka, kb},
                        [](const Work& w) {

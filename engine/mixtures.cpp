@@ -1,6 +1,7 @@
 // Mixtures of a monoprotic acid (C_a) and a base (C_b) in one solution (codes 30 to 33). Any pH
 // is accepted, the root is not snapped to neutrality, and the concentrations follow from each
 // other through the charge balance.
+#include "polynomials.h"
 #include "shapes.h"
 #include "solvers.h"
 
@@ -76,9 +77,7 @@ void Calc30(EquilAB& state) {
                 Derive("R2", B, {Cb}, copyOf(Cb)),
                 WaterTriplet("R3", pH, H, OH),
                 RootSolve("R4", H, {Ca, Cb},
-                          [](const Work& w) {
-                              return std::array{0.0, 0.0, 0.0, 1.0, w[Cb] - w[Ca], -w.Kw()};
-                          }),
+                          [](const Work& w) { return StrongPairPolynomial(w[Ca], w[Cb], w.Kw()); }),
                 Derive("R5", Ca, {H, Cb}, anionFromCharge(Cb)),
                 Derive("R6", Cb, {H, Ca}, cationFromCharge(Ca)),
             },
@@ -103,15 +102,7 @@ void Calc31(EquilAB& state) {
                 Derive("R5", BOH, {OH, kb, B}, FromConstant(OH, B, kb), NonZero(kb)),
                 WaterTriplet("R6", pH, H, OH),
                 RootSolve("R7", H, {Ca, Cb, kb},
-                          [](const Work& w) {
-                              const double Kw = w.Kw(), Kb = w[kb];
-                              return std::array{0.0,
-                                                0.0,
-                                                Kb,
-                                                Kb * w[Cb] + Kw - Kb * w[Ca],
-                                                -w[Ca] * Kw - Kw * Kb,
-                                                -Kw * Kw};
-                          }),
+                          [](const Work& w) { return Polynomial31(w[Ca], w[Cb], w[kb], w.Kw()); }),
                 Derive("R8", Ca, {H, Cb, kb},
                        [](const Work& w) {
                            const double h = w[H], Kw = w.Kw(), Kb = w[kb];
@@ -157,12 +148,7 @@ void Calc32(EquilAB& state) {
                 Derive("R5", HA, {H, ka, A}, FromConstant(H, A, ka), NonZero(ka)),
                 WaterTriplet("R6", pH, H, OH),
                 RootSolve("R7", H, {Ca, Cb, ka},
-                          [](const Work& w) {
-                              const double Kw = w.Kw(), Ka = w[ka];
-                              return std::array{
-                                  0.0,     0.0, 1.0, Ka + w[Cb], Ka * w[Cb] - Ka * w[Ca] - Kw,
-                                  -Ka * Kw};
-                          }),
+                          [](const Work& w) { return Polynomial32(w[Ca], w[Cb], w[ka], w.Kw()); }),
                 Derive("R8", Ca, {H, Cb, ka},
                        [](const Work& w) {
                            const double h = w[H], Kw = w.Kw(), Ka = w[ka];
@@ -211,17 +197,9 @@ void Calc33(EquilAB& state) {
                        [](const Work& w) { return w[kb] * w[Cb] / (w[kb] + w[OH]); }),
                 Derive("R8", BOH, {OH, kb, B}, FromConstant(OH, B, kb), NonZero(kb)),
                 WaterTriplet("R9", pH, H, OH),
-                RootSolve("R10", H, {Ca, Cb, ka, kb},
-                          [](const Work& w) {
-                              const double Kw = w.Kw(), Ka = w[ka], Kb = w[kb];
-                              const double C = w[Ca], D = w[Cb];
-                              return std::array{0.0,
-                                                Kb,
-                                                Kb * Ka + Kw + Kb * D,
-                                                Ka * D * Kb + Kw * Ka - Ka * C * Kb - Kw * Kb,
-                                                -(Kw * Kw + Ka * C * Kw + Kb * Ka * Kw),
-                                                -Kw * Kw * Ka};
-                          }),
+                RootSolve(
+                    "R10", H, {Ca, Cb, ka, kb},
+                    [](const Work& w) { return Polynomial33(w[Ca], w[Cb], w[ka], w[kb], w.Kw()); }),
                 Derive("R11", Ca, {H, Cb, ka, kb},
                        [](const Work& w) {
                            const double h = w[H], Kw = w.Kw(), Ka = w[ka], Kb = w[kb], D = w[Cb];

@@ -1,6 +1,7 @@
 // Diprotic and triprotic acid solutions (codes 12, 12C, 13, 13C): the exact proton balance as a
 // polynomial in h = [H+], its inverse for C_a and each constant, and the species shares. The
 // "C" variants take the first proton as fully dissociated.
+#include "polynomials.h"
 #include "shapes.h"
 #include "solvers.h"
 
@@ -77,15 +78,7 @@ const SolverTables& tables() {
             {
                 RootSolve(
                     "R1", H, {Ca, k1, k2},
-                    [](const Work& w) {
-                        const double Kw = w.Kw(), C = w[Ca], K1 = w[k1], K2 = w[k2];
-                        return std::array{0.0,
-                                          1.0,
-                                          K1,
-                                          K1 * K2 - K1 * C - Kw,
-                                          -2 * C * K1 * K2 - Kw * K1,
-                                          -K1 * K2 * Kw};
-                    },
+                    [](const Work& w) { return Polynomial12(w[Ca], w[k1], w[k2], w.Kw()); },
                     clearWhenPureWater(H, {A2, HA, H2A})),
                 Derive("R2", Ca, {H, k1, k2},
                        [](const Work& w) {
@@ -150,10 +143,7 @@ const SolverTables& tables() {
             {
                 RootSolve(
                     "R1", H, {Ca, k2},
-                    [](const Work& w) {
-                        const double Kw = w.Kw(), C = w[Ca], K2 = w[k2];
-                        return std::array{0.0, 0.0, 1.0, K2 - C, -2 * C * K2 - Kw, -K2 * Kw};
-                    },
+                    [](const Work& w) { return Polynomial12C(w[Ca], w[k2], w.Kw()); },
                     clearWhenPureWater(H, {A2, HA})),
                 Derive("R2", Ca, {H, k2},
                        [](const Work& w) {
@@ -217,15 +207,7 @@ const SolverTables& tables() {
             {
                 RootSolve(
                     "R1", H, {Ca, k1, k2, k3},
-                    [](const Work& w) {
-                        const double Kw = w.Kw(), C = w[Ca], K1 = w[k1], K2 = w[k2], K3 = w[k3];
-                        return std::array{1.0,
-                                          K1,
-                                          K1 * K2 - K1 * C - Kw,
-                                          K1 * K2 * K3 - 2 * C * K1 * K2 - Kw * K1,
-                                          -3 * C * K1 * K2 * K3 - K1 * K2 * Kw,
-                                          -K1 * K2 * K3 * Kw};
-                    },
+                    [](const Work& w) { return Polynomial13(w[Ca], w[k1], w[k2], w[k3], w.Kw()); },
                     clearWhenPureWater(H, {A3, HA2, H2A, H3A})),
                 Derive(
                     "R2", Ca, {H, k1, k2, k3},
@@ -318,15 +300,7 @@ const SolverTables& tables() {
             {
                 RootSolve(
                     "R1", H, {Ca, k2, k3},
-                    [](const Work& w) {
-                        const double Kw = w.Kw(), C = w[Ca], K2 = w[k2], K3 = w[k3];
-                        return std::array{0.0,
-                                          1.0,
-                                          K2 - C,
-                                          K2 * K3 - 2 * C * K2 - Kw,
-                                          -3 * C * K2 * K3 - Kw * K2,
-                                          -K2 * K3 * Kw};
-                    },
+                    [](const Work& w) { return Polynomial13C(w[Ca], w[k2], w[k3], w.Kw()); },
                     clearWhenPureWater(H, {A3, HA2, H2A})),
                 Derive("R2", Ca, {H, k2, k3},
                        [](const Work& w) {

@@ -1,6 +1,7 @@
 // A diprotic or triprotic acid (C_a) mixed with a strong base (C_b), codes 34, 34C, 35, 35C.
 // Any pH is accepted, there is no snapping to neutrality, and the species are always
 // distributed from C_a.
+#include "polynomials.h"
 #include "shapes.h"
 #include "solvers.h"
 
@@ -81,17 +82,9 @@ void Calc34(EquilAB& state) {
                 Derive("R3", S1, {Ca, H, k1, k2}, Distributed(Ca, H, {k1, k2}, 1)),
                 Derive("R4", S0, {Ca, H, k1, k2}, Distributed(Ca, H, {k1, k2}, 0)),
                 WaterTriplet("R5", pH, H, OH),
-                RootSolve("R6", H, {Ca, Cb, k1, k2},
-                          [](const Work& w) {
-                              const double Kw = w.Kw(), C = w[Ca], D = w[Cb], K1 = w[k1],
-                                           K2 = w[k2];
-                              return std::array{0.0,
-                                                1.0,
-                                                K1 + D,
-                                                K1 * K2 - K1 * C + K1 * D - Kw,
-                                                K1 * D * K2 - 2 * C * K1 * K2 - Kw * K1,
-                                                -K1 * K2 * Kw};
-                          }),
+                RootSolve(
+                    "R6", H, {Ca, Cb, k1, k2},
+                    [](const Work& w) { return Polynomial34(w[Ca], w[Cb], w[k1], w[k2], w.Kw()); }),
                 Derive("R7", Ca, {H, Cb, k1, k2},
                        [](const Work& w) {
                            const double h = w[H], Kw = w.Kw(), D = w[Cb], K1 = w[k1], K2 = w[k2];
@@ -156,11 +149,7 @@ void Calc34C(EquilAB& state) {
                 Derive("R3", S1, {Ca, H, k2}, Distributed(Ca, H, {k2}, 0)),
                 WaterTriplet("R4", pH, H, OH),
                 RootSolve("R5", H, {Ca, Cb, k2},
-                          [](const Work& w) {
-                              const double Kw = w.Kw(), C = w[Ca], D = w[Cb], K2 = w[k2];
-                              return std::array{
-                                  0.0, 0.0, 1.0, K2 - C + D, K2 * D - Kw - 2 * C * K2, -K2 * Kw};
-                          }),
+                          [](const Work& w) { return Polynomial34C(w[Ca], w[Cb], w[k2], w.Kw()); }),
                 Derive("R6", Ca, {H, Cb, k2},
                        [](const Work& w) {
                            const double h = w[H], Kw = w.Kw(), D = w[Cb], K2 = w[k2];
@@ -207,15 +196,7 @@ void Calc35(EquilAB& state) {
                 WaterTriplet("R6", pH, H, OH),
                 RootSolve("R7", H, {Ca, Cb, k1, k2, k3},
                           [](const Work& w) {
-                              const double Kw = w.Kw(), C = w[Ca], D = w[Cb];
-                              const double K1 = w[k1], K2 = w[k2], K3 = w[k3];
-                              return std::array{
-                                  1.0,
-                                  K1 + D,
-                                  K1 * K2 - K1 * C + K1 * D - Kw,
-                                  K1 * K2 * K3 - 2 * C * K1 * K2 + K1 * D * K2 - Kw * K1,
-                                  K1 * D * K2 * K3 - 3 * C * K1 * K2 * K3 - K1 * K2 * Kw,
-                                  -K1 * K2 * K3 * Kw};
+                              return Polynomial35(w[Ca], w[Cb], w[k1], w[k2], w[k3], w.Kw());
                           }),
                 Derive("R8", Ca, {H, Cb, k1, k2, k3},
                        [](const Work& w) {
@@ -308,14 +289,7 @@ void Calc35C(EquilAB& state) {
                 WaterTriplet("R5", pH, H, OH),
                 RootSolve("R6", H, {Ca, Cb, k2, k3},
                           [](const Work& w) {
-                              const double Kw = w.Kw(), C = w[Ca], D = w[Cb], K2 = w[k2],
-                                           K3 = w[k3];
-                              return std::array{0.0,
-                                                1.0,
-                                                K2 - C + D,
-                                                K2 * K3 - 2 * C * K2 + K2 * D - Kw,
-                                                K2 * D * K3 - 3 * C * K2 * K3 - Kw * K2,
-                                                -K2 * K3 * Kw};
+                              return Polynomial35C(w[Ca], w[Cb], w[k2], w[k3], w.Kw());
                           }),
                 Derive("R7", Ca, {H, Cb, k2, k3},
                        [](const Work& w) {

@@ -1,5 +1,6 @@
 // Titrations of a diprotic or triprotic acid with a strong base (codes 54, 54C, 55, 55C): two
 // or three equivalence points, V_eq the last, V_eq1 (and V_eq2) the earlier ones.
+#include "polynomials.h"
 #include "solvers.h"
 #include "titration.h"
 
@@ -98,31 +99,16 @@ std::vector<Rule> concat(std::vector<std::vector<Rule>> parts) {
 
 // The charge balance at any C_A, C_B, per code.
 std::array<double, 6> diproticPolynomial(const Work& w, double A, double B) {
-    const double K1 = w[k1], K2 = w[k2], Kw = w.Kw();
-    return {0.0,          1.0, K1 + B, K1 * K2 + K1 * (B - A) - Kw, K1 * K2 * (B - 2 * A) - K1 * Kw,
-            -K1 * K2 * Kw};
+    return Polynomial54(A, B, w[k1], w[k2], w.Kw());
 }
 std::array<double, 6> diproticCPolynomial(const Work& w, double A, double B) {
-    const double K2 = w[k2], Kw = w.Kw();
-    return {0.0, 0.0, 1.0, K2 + B - A, K2 * (B - 2 * A) - Kw, -K2 * Kw};
+    return Polynomial54C(A, B, w[k2], w.Kw());
 }
 std::array<double, 6> triproticPolynomial(const Work& w, double A, double B) {
-    const double K1 = w[k1], K2 = w[k2], K3 = w[k3], Kw = w.Kw();
-    return {1.0,
-            K1 + B,
-            K1 * K2 + K1 * (B - A) - Kw,
-            K1 * K2 * K3 + K1 * K2 * (B - 2 * A) - K1 * Kw,
-            K1 * K2 * K3 * (B - 3 * A) - K1 * K2 * Kw,
-            -K1 * K2 * K3 * Kw};
+    return Polynomial55(A, B, w[k1], w[k2], w[k3], w.Kw());
 }
 std::array<double, 6> triproticCPolynomial(const Work& w, double A, double B) {
-    const double K2 = w[k2], K3 = w[k3], Kw = w.Kw();
-    return {0.0,
-            1.0,
-            K2 + B - A,
-            K2 * K3 + K2 * (B - 2 * A) - Kw,
-            K2 * K3 * (B - 3 * A) - K2 * Kw,
-            -K2 * K3 * Kw};
+    return Polynomial55C(A, B, w[k2], w[k3], w.Kw());
 }
 
 struct Layout {

@@ -1,5 +1,6 @@
 // Strong acid (code 10) and strong base (code 14) solutions: the water equilibrium is taken
 // exactly, so dilute solutions tend to neutrality instead of crossing it.
+#include "polynomials.h"
 #include "shapes.h"
 #include "solvers.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 // (C + √(C² + 4·Kw)) / 2: [H+] of a strong acid, [OH-] of a strong base.
 Formula strongIon(int C) {
-    return [C](const Work& w) { return (w[C] + std::sqrt(w[C] * w[C] + 4 * w.Kw())) / 2; };
+    return [C](const Work& w) { return StrongIon(w[C], w.Kw()); };
 }
 
 // (x² − Kw) / x: the concentration behind that ion.

@@ -1,5 +1,6 @@
 // Titrations of monoprotic acids and bases (codes 50 to 53): the titrated solution (C, V),
 // the titrant concentration, the titrant volume at equivalence V_eq and the state there.
+#include "polynomials.h"
 #include "solvers.h"
 #include "titration.h"
 
@@ -66,19 +67,17 @@ Rule equivalenceVolume(const char* name) {
 
 // Codes 50 and 52: h² + (C_B − C_A)·h − Kw at any titrant volume.
 std::array<double, 6> strongPolynomial(const Work& w, double CA, double CB) {
-    return {0.0, 0.0, 0.0, 1.0, CB - CA, -w.Kw()};
+    return StrongPairPolynomial(CA, CB, w.Kw());
 }
 
 // Code 51: h³ + (k_a + C_B)·h² + (k_a·C_B − k_a·C_A − Kw)·h − k_a·Kw.
 std::array<double, 6> weakAcidPolynomial(const Work& w, double CA, double CB) {
-    const double Ka = w[k], Kw = w.Kw();
-    return {0.0, 0.0, 1.0, Ka + CB, Ka * CB - Ka * CA - Kw, -Ka * Kw};
+    return Polynomial51(CA, CB, w[k], w.Kw());
 }
 
 // Code 53: k_b·h³ + (k_b·(C_B − C_A) + Kw)·h² − Kw·(C_A + k_b)·h − Kw².
 std::array<double, 6> weakBasePolynomial(const Work& w, double CA, double CB) {
-    const double Kb = w[k], Kw = w.Kw();
-    return {0.0, 0.0, Kb, Kb * (CB - CA) + Kw, -Kw * (CA + Kb), -Kw * Kw};
+    return Polynomial53(CA, CB, w[k], w.Kw());
 }
 
 Action slope(bool weak, Flask flask, TitrationPolynomial polynomial) {

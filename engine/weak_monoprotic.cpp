@@ -1,4 +1,5 @@
 // Weak monoprotic acid (code 11) and weak base (code 15) solutions.
+#include "polynomials.h"
 #include "shapes.h"
 #include "solvers.h"
 
@@ -67,10 +68,7 @@ const SolverTables& tables() {
                     [](const Work& w) { return w[alpha] != 0 && w[alpha] != 1; }),
                 RootSolve(
                     "R7", H, {Ca, ka},
-                    [](const Work& w) {
-                        const double Kw = w.Kw();
-                        return std::array{0.0, 0.0, 1.0, w[ka], -(w[Ca] * w[ka] + Kw), -w[ka] * Kw};
-                    },
+                    [](const Work& w) { return Polynomial11(w[Ca], w[ka], w.Kw()); },
                     SnapNeutral(H)),
                 WaterTriplet("R8", pH, H, OH),
                 Step("R9", {Ca}, IsZero(Ca), SetZero({alpha, HA})),
@@ -157,11 +155,7 @@ const SolverTables& tables() {
                 // Unlike code 11, a root at neutrality turns the whole solution into pure water.
                 RootSolve(
                     "R7", H, {Cb, kb},
-                    [](const Work& w) {
-                        const double Kw = w.Kw();
-                        return std::array{0.0,         0.0,     w[kb], w[kb] * w[Cb] + Kw,
-                                          -w[kb] * Kw, -Kw * Kw};
-                    },
+                    [](const Work& w) { return Polynomial15(w[Cb], w[kb], w.Kw()); },
                     [](Work& w) {
                         if (std::abs(w[H] - w.sqrtKw()) / w.sqrtKw() < 1e-8) pureWater(w);
                     }),
