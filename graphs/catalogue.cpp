@@ -1,0 +1,178 @@
+#include "catalogue.h"
+
+#include <algorithm>
+
+namespace corvane::graphs {
+
+namespace {
+
+struct KindText {
+    int kind;
+    const char* title;
+    const char* xName;
+    const char* yName;
+};
+
+// The "–" is the en dash the mark-up draws as a minus sign.
+const KindText Kinds[] = {
+    {1, "pH  vs.  C_a.  @pH versus acid concentration C_a", "Acid concentration C_a (mol/L)", "pH"},
+    {2, "pH  vs.  pC_a.  @pH versus acid concentration.  pC_a = –log_1_0C_a",
+     "Acid concentration pC_a", "pH"},
+    {3, "pH  vs.  C_b.  @pH versus base concentration C_b", "Base concentration C_b (mol/L)", "pH"},
+    {4, "pH  vs.  pC_b.  @pH versus base concentration.  pC_b = –log_1_0C_b",
+     "Base concentration pC_b", "pH"},
+    {5, "pH  vs.  C_S.  @pH versus salt concentration C_S", "Salt concentration C_S (mol/L)", "pH"},
+    {6, "pH  vs.  pC_S.  @pH versus salt concentration.  pC_S = –log_1_0C_S",
+     "Salt concentration pC_S", "pH"},
+    {7, "pH  vs.  k_a.  @pH versus acidity constant k_a", "Acidity constant k_a", "pH"},
+    {8, "pH  vs.  pk_a.  @pH versus acidity constant.  pk_a = –log_1_0k_a", "Acidity constant pk_a",
+     "pH"},
+    {9, "pH  vs.  k_b.  @pH versus base dissociation constant k_b",
+     "Base dissociation constant k_b", "pH"},
+    {10, "pH  vs.  pk_b.  @pH versus base dissociation constant.  pk_b = –log_1_0k_b",
+     "Base dissociation constant pk_b", "pH"},
+    {11, "&alfa  vs.  C_a.  @Degree of dissociation &alfa versus acid concentration C_a",
+     "Acid concentration C_a (mol/L)", "&alfa"},
+    {12,
+     "&alfa  vs.  pC_a.  @Degree of dissociation &alfa versus acid concentration.  pC_a = "
+     "–log_1_0C_a",
+     "Acid concentration pC_a", "&alfa"},
+    {13, "&alfa  vs.  C_b.  @Degree of dissociation &alfa versus base concentration C_b",
+     "Base concentration C_b (mol/L)", "&alfa"},
+    {14,
+     "&alfa  vs.  pC_b.  @Degree of dissociation versus base concentration.  pC_b = –log_1_0C_b",
+     "Base concentration pC_b", "&alfa"},
+    {16, "&alfa_0, &alfa_1  vs.  pH.  @Molar fractions &alfa_i of acid derivatives versus pH.",
+     "pH", "&alfa_0, &alfa_1"},
+    {18, "&alfa_0, &alfa_1  vs.  pH.  @Molar fractions &alfa_i of base derivatives versus pH.",
+     "pH", "&alfa_0, &alfa_1"},
+    {20,
+     "&alfa_0, &alfa_1, &alfa_2  vs.  pH.  @Molar fractions &alfa_i of acid derivatives versus "
+     "pH.",
+     "pH", "&alfa_0, &alfa_1, &alfa_2"},
+    {22,
+     "&alfa_0, &alfa_1, &alfa_2, &alfa_3  vs.  pH.  @Molar fractions &alfa_i of acid derivatives "
+     "versus pH.",
+     "pH", "&alfa_0, &alfa_1, &alfa_2, &alfa_3"},
+    {23, "pH  vs.  C_S_A.  @pH versus added strong acid concentration C_S_A",
+     "Added strong acid concentration C_S_A (mol/L)", "pH"},
+    {24, "pH  vs.  pC_S_A.  @pH versus added strong acid concentration.  pC_S_A = –log_1_0C_S_A",
+     "Added strong acid concentration pC_S_A", "pH"},
+    {25, "pH  vs.  C_S_B.  @pH versus added strong base concentration C_S_B",
+     "Added strong base concentration C_S_B (mol/L)", "pH"},
+    {26, "pH  vs.  pC_S_B.  @pH versus added strong base concentration.  pC_S_B = –log_1_0C_S_B",
+     "Added strong base concentration pC_S_B", "pH"},
+    {27, "pH  vs.  V_S_A.  @pH versus volume of added strong acid V_S_A",
+     "Volume of added strong acid V_S_A (mL)", "pH"},
+    {29, "pH  vs.  V_S_B.  @pH versus volume of added strong base V_S_B",
+     "Volume of added strong base V_S_B (mL)", "pH"},
+    {31,
+     "-&DeltapH/&DeltaV  vs.  V_S_A.  @Rate of change of pH with change of volume  vs.  volume "
+     "of added strong acid V_S_A",
+     "Volume of added strong acid V_S_A (mL)", "-&DeltapH/&DeltaV"},
+    {33,
+     "&DeltapH/&DeltaV  vs.  V_S_B.  @Rate of change of pH with change of volume  vs.  volume of "
+     "added strong base V_S_B",
+     "Volume of added strong base V_S_B (mL)", "&DeltapH/&DeltaV"},
+};
+
+struct Offer {
+    const char* code;
+    std::vector<std::int16_t> kinds;
+};
+
+// Catalogue rows 1..34 in order.
+const Offer Offers[] = {
+    {"10", {1, 2}},
+    {"11", {1, 2, 7, 8, 11, 12, 16}},
+    {"12", {1, 2, 20}},
+    {"12C", {1, 2, 20}},
+    {"13", {1, 2, 22}},
+    {"13C", {1, 2, 22}},
+    {"14", {3, 4}},
+    {"15", {3, 4, 9, 10, 13, 14, 18}},
+    {"20", {5, 6}},
+    {"21", {5, 6, 9, 10}},
+    {"22", {5, 6, 7, 8}},
+    {"23", {5, 6, 7, 8, 9, 10}},
+    {"30", {1, 2, 3, 4}},
+    {"31", {1, 2, 3, 4, 9, 10}},
+    {"32", {1, 2, 3, 4, 7, 8}},
+    {"33", {1, 2, 3, 4, 7, 8, 9, 10}},
+    {"34", {1, 2, 3, 4}},
+    {"34C", {1, 2, 3, 4}},
+    {"35", {1, 2, 3, 4}},
+    {"35C", {1, 2, 3, 4}},
+    {"40", {1, 2, 5, 6, 7, 8}},
+    {"41", {3, 4, 5, 6, 9, 10}},
+    {"42", {23, 24, 27}},
+    {"43", {23, 24, 27}},
+    {"44", {25, 26, 29}},
+    {"45", {25, 26, 29}},
+    {"50", {29, 33}},
+    {"51", {29, 33}},
+    {"52", {27, 31}},
+    {"53", {27, 31}},
+    {"54", {29, 33}},
+    {"54C", {29, 33}},
+    {"55", {29, 33}},
+    {"55C", {29, 33}},
+};
+
+} // namespace
+
+void InicializaDescripciones(GraphCatalogue& catalogue) {
+    catalogue = GraphCatalogue{};
+    for (const KindText& k : Kinds) {
+        catalogue.GraphKindTitle[k.kind] = k.title;
+        catalogue.GraphKindXName[k.kind] = k.xName;
+        catalogue.GraphKindYName[k.kind] = k.yName;
+    }
+    int row = 1;
+    for (const Offer& offer : Offers) {
+        catalogue.GraphOfferCode[row] = offer.code;
+        int slot = 1;
+        for (std::int16_t kind : offer.kinds)
+            catalogue.GraphOffer[row][slot++] = kind;
+        ++row;
+    }
+}
+
+const GraphCatalogue& Catalogue() {
+    static const GraphCatalogue catalogue = [] {
+        GraphCatalogue c;
+        InicializaDescripciones(c);
+        return c;
+    }();
+    return catalogue;
+}
+
+std::vector<int> OfferedKinds(const GraphCatalogue& catalogue, std::string_view code) {
+    std::vector<int> kinds;
+    for (int row = 1; row <= OfferRowCount; ++row) {
+        if (catalogue.GraphOfferCode[row] != code) continue;
+        for (int slot = 1; slot <= OfferSlotCount; ++slot)
+            if (catalogue.GraphOffer[row][slot] != 0)
+                kinds.push_back(catalogue.GraphOffer[row][slot]);
+        break;
+    }
+    return kinds;
+}
+
+bool NeedsExtraFields(std::string_view code, int kind) {
+    const bool buffer = code == "42" || code == "43" || code == "44" || code == "45";
+    return buffer && (kind == 27 || kind == 29);
+}
+
+std::string ListTitle(std::string_view title) {
+    std::string s(title);
+    s.erase(std::remove(s.begin(), s.end(), '@'), s.end());
+    return s;
+}
+
+std::string Subtitle(std::string_view title) {
+    const std::size_t at = title.find('@');
+    return std::string(at == std::string_view::npos ? title : title.substr(at + 1));
+}
+
+} // namespace corvane::graphs
