@@ -1,0 +1,478 @@
+#include "generators.h"
+
+#include "engine/polynomials.h"
+
+#include <cmath>
+#include <functional>
+
+namespace corvane::graphs {
+
+using engine::EquilAB;
+using engine::PolynomialCoefficients;
+
+namespace {
+
+// The working copies of a problem's parameters; the kind's quantity follows x.
+struct Problem {
+    double Ca = 0, Cb = 0, CS = 0, ka = 0, kb = 0, k1 = 0, k2 = 0, k3 = 0, added = 0;
+};
+
+// Kinds whose x axis is the negative logarithm of the quantity.
+bool negativeLog(int kind) {
+    switch (kind) {
+    case 2:
+    case 4:
+    case 6:
+    case 8:
+    case 10:
+    case 12:
+    case 14:
+    case 24:
+    case 26:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void setFromX(Problem& p, int kind, double x) {
+    const double v = negativeLog(kind) ? std::pow(10.0, -x) : x;
+    switch (kind) {
+    case 1:
+    case 2:
+    case 11:
+    case 12:
+        p.Ca = v;
+        break;
+    case 3:
+    case 4:
+    case 13:
+    case 14:
+        p.Cb = v;
+        break;
+    case 5:
+    case 6:
+        p.CS = v;
+        break;
+    case 7:
+    case 8:
+        p.ka = v;
+        break;
+    case 9:
+    case 10:
+        p.kb = v;
+        break;
+    case 23:
+    case 24:
+    case 25:
+    case 26:
+        p.added = v;
+        break;
+    default:
+        break;
+    }
+}
+
+double root(EquilAB& w, const PolynomialCoefficients& c) {
+    return engine::SolvePolynomial(w, c[0], c[1], c[2], c[3], c[4], c[5]);
+}
+
+double pHOf(EquilAB& w, double h) {
+    return -engine::Log10Guarded(w, h);
+}
+
+/// [H+] of a problem at one point.
+using HydrogenIon = std::function<double(const Problem&, EquilAB&)>;
+/// A polynomial of the problem's parameters.
+using ProblemPolynomial = std::function<PolynomialCoefficients(const Problem&, double Kw)>;
+
+HydrogenIon rootOf(ProblemPolynomial polynomial) {
+    return [polynomial](const Problem& p, EquilAB& w) { return root(w, polynomial(p, w.Kw)); };
+}
+
+// One pH curve: x sets the kind's quantity, the rest keep their solved values.
+Curves pHCurve(const GeneratorInput& in, const Problem& problem, const HydrogenIon& h) {
+    const int kind = in.kind;
+    return RunSweep(in, 1, false, [&](double x, EquilAB& w, double* y) {
+        Problem p = problem;
+        setFromX(p, kind, x);
+        y[0] = pHOf(w, h(p, w));
+    });
+}
+
+/// The molar fractions at h; a denominator that is not positive fails the point.
+using Fractions = std::function<void(double h, EquilAB& w, double* alpha)>;
+
+Curves fractionCurves(const GeneratorInput& in, int count, const Fractions& fractions) {
+    return RunSweep(in, count, true,
+                    [&](double x, EquilAB& w, double* y) { fractions(std::pow(10.0, -x), w, y); });
+}
+
+// Fails the point when the fraction denominator is not positive.
+bool positive(EquilAB& w, double D) {
+    if (D > 0) return true;
+    w.CalcError = 1;
+    return false;
+}
+
+const engine::Slots& io(const GeneratorInput& in) {
+    return in.state.IOValues;
+}
+
+// Buffers: in the volume kinds the buffer is diluted by the added volume V of a strong acid or
+// base of concentration C_T; otherwise x sets one quantity and nothing is diluted.
+Curves bufferCurve(const GeneratorInput& in, const Problem& problem, ProblemPolynomial polynomial) {
+    if (in.kind != 27 && in.kind != 29) return pHCurve(in, problem, rootOf(polynomial));
+    const double V0 = io(in)[15], CT = io(in)[16];
+    return RunSweep(in, 1, false, [&](double V, EquilAB& w, double* y) {
+        Problem p = problem;
+        p.Ca = problem.Ca * V0 / (V0 + V);
+        p.Cb = problem.Cb * V0 / (V0 + V);
+        p.CS = problem.CS * V0 / (V0 + V);
+        p.added = CT * V / (V + V0);
+        y[0] = pHOf(w, root(w, polynomial(p, w.Kw)));
+    });
+}
+
+/// The titration polynomial at the flask concentrations C_A and C_B.
+using FlaskPolynomial = std::function<PolynomialCoefficients(double CA, double CB, double Kw)>;
+
+struct Titration {
+    bool acidTitrated; // acid in the flask, base added (50, 51, 54 to 55C); else the reverse
+    double C, V0, titrant;
+};
+
+// C_A(V), C_B(V): the flask after V mL of titrant.
+std::pair<double, double> flask(const Titration& t, double V) {
+    if (t.acidTitrated) return {t.C * t.V0 / (t.V0 + V), t.titrant * V / (V + t.V0)};
+    return {t.titrant * V / (V + t.V0), t.C * t.V0 / (t.V0 + V)};
+}
+
+// pH against the titrant volume (27, 29) or its slope |ΔpH/ΔV| by a central difference (31,
+// 33) with a half-width fixed by the axis alone.
+Curves titrationCurve(const GeneratorInput& in, const Titration& t, FlaskPolynomial polynomial,
+                      int fineness = 1) {
+    auto logH = [&](double V, EquilAB& w) {
+        const auto [CA, CB] = flask(t, V);
+        return engine::Log10Guarded(w, root(w, polynomial(CA, CB, w.Kw)));
+    };
+    if (in.kind == 31 || in.kind == 33) {
+        const double delta = in.frame.XRange() / 256 / 1000;
+        return RunSweep(
+            in, 1, false,
+            [&](double V, EquilAB& w, double* y) {
+                y[0] = std::abs(logH(V - delta, w) - logH(V + delta, w)) / (2 * delta);
+            },
+            fineness);
+    }
+    return RunSweep(
+        in, 1, false, [&](double V, EquilAB& w, double* y) { y[0] = -logH(V, w); }, fineness);
+}
+
+Titration acidTitration(const GeneratorInput& in, int titrantSlot) {
+    return {true, io(in)[0], io(in)[1], io(in)[titrantSlot]};
+}
+Titration baseTitration(const GeneratorInput& in) {
+    return {false, io(in)[0], io(in)[1], io(in)[3]};
+}
+
+} // namespace
+
+Curves G10(const GeneratorInput& in) {
+    return pHCurve(in, {},
+                   [](const Problem& p, EquilAB& w) { return engine::StrongIon(p.Ca, w.Kw); });
+}
+
+Curves G11(const GeneratorInput& in) {
+    Problem q{.Ca = io(in)[0], .ka = io(in)[3]};
+    if (in.kind == 16)
+        return fractionCurves(in, 2, [ka = q.ka](double h, EquilAB& w, double* a) {
+            const double D = h + ka;
+            if (!positive(w, D)) return;
+            a[0] = h / D;
+            a[1] = ka / D;
+        });
+    const HydrogenIon h =
+        rootOf([](const Problem& p, double Kw) { return engine::Polynomial11(p.Ca, p.ka, Kw); });
+    if (in.kind == 11 || in.kind == 12) {
+        const int kind = in.kind;
+        return RunSweep(in, 1, false, [&](double x, EquilAB& w, double* y) {
+            Problem p = q;
+            setFromX(p, kind, x);
+            const double hx = h(p, w);
+            y[0] = p.Ca == 0 ? 0.0 : p.ka / (hx + p.ka);
+        });
+    }
+    return pHCurve(in, q, h);
+}
+
+Curves G12(const GeneratorInput& in) {
+    Problem q{.Ca = io(in)[0], .k1 = io(in)[3], .k2 = io(in)[4]};
+    if (in.kind == 20)
+        return fractionCurves(in, 3, [q](double h, EquilAB& w, double* a) {
+            const double D = h * h + q.k1 * h + q.k1 * q.k2;
+            if (!positive(w, D)) return;
+            a[0] = h * h / D;
+            a[1] = q.k1 * h / D;
+            a[2] = q.k1 * q.k2 / D;
+        });
+    return pHCurve(in, q, rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial12(p.Ca, p.k1, p.k2, Kw);
+                   }));
+}
+
+Curves G12C(const GeneratorInput& in) {
+    Problem q{.Ca = io(in)[0], .k2 = io(in)[4]};
+    if (in.kind == 20)
+        return fractionCurves(in, 3, [q](double h, EquilAB& w, double* a) {
+            const double D = h + q.k2;
+            if (!positive(w, D)) return;
+            a[0] = 0;
+            a[1] = h / D;
+            a[2] = q.k2 / D;
+        });
+    return pHCurve(in, q, rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial12C(p.Ca, p.k2, Kw);
+                   }));
+}
+
+Curves G13(const GeneratorInput& in) {
+    Problem q{.Ca = io(in)[0], .k1 = io(in)[3], .k2 = io(in)[4], .k3 = io(in)[5]};
+    if (in.kind == 22)
+        return fractionCurves(in, 4, [q](double h, EquilAB& w, double* a) {
+            const double D = h * h * h + q.k1 * h * h + q.k1 * q.k2 * h + q.k1 * q.k2 * q.k3;
+            if (!positive(w, D)) return;
+            a[0] = h * h * h / D;
+            a[1] = q.k1 * h * h / D;
+            a[2] = q.k1 * q.k2 * h / D;
+            a[3] = q.k1 * q.k2 * q.k3 / D;
+        });
+    return pHCurve(in, q, rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial13(p.Ca, p.k1, p.k2, p.k3, Kw);
+                   }));
+}
+
+Curves G13C(const GeneratorInput& in) {
+    Problem q{.Ca = io(in)[0], .k2 = io(in)[4], .k3 = io(in)[5]};
+    if (in.kind == 22)
+        return fractionCurves(in, 4, [q](double h, EquilAB& w, double* a) {
+            const double D = h * h + q.k2 * h + q.k2 * q.k3;
+            if (!positive(w, D)) return;
+            a[0] = 0;
+            a[1] = h * h / D;
+            a[2] = q.k2 * h / D;
+            a[3] = q.k2 * q.k3 / D;
+        });
+    return pHCurve(in, q, rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial13C(p.Ca, p.k2, p.k3, Kw);
+                   }));
+}
+
+Curves G14(const GeneratorInput& in) {
+    return pHCurve(
+        in, {}, [](const Problem& p, EquilAB& w) { return w.Kw / engine::StrongIon(p.Cb, w.Kw); });
+}
+
+Curves G15(const GeneratorInput& in) {
+    Problem q{.Cb = io(in)[0], .kb = io(in)[3]};
+    const double Kw = in.state.Kw;
+    if (in.kind == 18)
+        return fractionCurves(in, 2, [kb = q.kb, Kw](double h, EquilAB& w, double* a) {
+            const double D = Kw / h + kb;
+            if (!positive(w, D)) return;
+            a[0] = Kw / h / D;
+            a[1] = kb / D;
+        });
+    const HydrogenIon h =
+        rootOf([](const Problem& p, double Kw) { return engine::Polynomial15(p.Cb, p.kb, Kw); });
+    if (in.kind == 13 || in.kind == 14) {
+        const int kind = in.kind;
+        return RunSweep(in, 1, false, [&](double x, EquilAB& w, double* y) {
+            Problem p = q;
+            setFromX(p, kind, x);
+            const double hx = h(p, w);
+            y[0] = p.Cb == 0 ? 0.0 : p.kb / (w.Kw / hx + p.kb);
+        });
+    }
+    return pHCurve(in, q, h);
+}
+
+Curves G20(const GeneratorInput& in) {
+    EquilAB w = in.state;
+    const double neutral = pHOf(w, std::sqrt(w.Kw));
+    return RunSweep(in, 1, false, [neutral](double, EquilAB&, double* y) { y[0] = neutral; });
+}
+
+Curves G21(const GeneratorInput& in) {
+    return pHCurve(in, {.CS = io(in)[0], .kb = io(in)[4]}, rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial21(p.CS, p.kb, Kw);
+                   }));
+}
+
+Curves G22(const GeneratorInput& in) {
+    return pHCurve(in, {.CS = io(in)[0], .ka = io(in)[3]}, rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial22(p.CS, p.ka, Kw);
+                   }));
+}
+
+Curves G23(const GeneratorInput& in) {
+    return pHCurve(in, {.CS = io(in)[0], .ka = io(in)[3], .kb = io(in)[4]},
+                   rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial23(p.CS, p.ka, p.kb, Kw);
+                   }));
+}
+
+Curves G30(const GeneratorInput& in) {
+    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1]}, rootOf([](const Problem& p, double Kw) {
+                       return engine::StrongPairPolynomial(p.Ca, p.Cb, Kw);
+                   }));
+}
+
+Curves G31(const GeneratorInput& in) {
+    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1], .kb = io(in)[4]},
+                   rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial31(p.Ca, p.Cb, p.kb, Kw);
+                   }));
+}
+
+Curves G32(const GeneratorInput& in) {
+    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1], .ka = io(in)[3]},
+                   rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial32(p.Ca, p.Cb, p.ka, Kw);
+                   }));
+}
+
+Curves G33(const GeneratorInput& in) {
+    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1], .ka = io(in)[3], .kb = io(in)[4]},
+                   rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial33(p.Ca, p.Cb, p.ka, p.kb, Kw);
+                   }));
+}
+
+Curves G34(const GeneratorInput& in) {
+    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1], .k1 = io(in)[3], .k2 = io(in)[4]},
+                   rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial34(p.Ca, p.Cb, p.k1, p.k2, Kw);
+                   }));
+}
+
+Curves G34C(const GeneratorInput& in) {
+    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1], .k2 = io(in)[4]},
+                   rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial34C(p.Ca, p.Cb, p.k2, Kw);
+                   }));
+}
+
+Curves G35(const GeneratorInput& in) {
+    return pHCurve(
+        in, {.Ca = io(in)[0], .Cb = io(in)[1], .k1 = io(in)[3], .k2 = io(in)[4], .k3 = io(in)[5]},
+        rootOf([](const Problem& p, double Kw) {
+            return engine::Polynomial35(p.Ca, p.Cb, p.k1, p.k2, p.k3, Kw);
+        }));
+}
+
+Curves G35C(const GeneratorInput& in) {
+    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1], .k2 = io(in)[4], .k3 = io(in)[5]},
+                   rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial35C(p.Ca, p.Cb, p.k2, p.k3, Kw);
+                   }));
+}
+
+Curves G40(const GeneratorInput& in) {
+    return bufferCurve(
+        in, {.Ca = io(in)[0], .CS = io(in)[1], .ka = io(in)[3]},
+        [](const Problem& p, double Kw) { return engine::Polynomial40(p.Ca, p.CS, p.ka, Kw); });
+}
+
+Curves G41(const GeneratorInput& in) {
+    return bufferCurve(
+        in, {.Cb = io(in)[0], .CS = io(in)[1], .kb = io(in)[3]},
+        [](const Problem& p, double Kw) { return engine::Polynomial41(p.Cb, p.CS, p.kb, Kw); });
+}
+
+Curves G42(const GeneratorInput& in) {
+    return bufferCurve(in, {.Ca = io(in)[0], .CS = io(in)[1], .ka = io(in)[3]},
+                       [](const Problem& p, double Kw) {
+                           return engine::Polynomial42(p.Ca, p.CS, p.ka, p.added, Kw);
+                       });
+}
+
+Curves G43(const GeneratorInput& in) {
+    return bufferCurve(in, {.Cb = io(in)[0], .CS = io(in)[1], .kb = io(in)[3]},
+                       [](const Problem& p, double Kw) {
+                           return engine::Polynomial43(p.Cb, p.CS, p.kb, p.added, Kw);
+                       });
+}
+
+Curves G44(const GeneratorInput& in) {
+    return bufferCurve(in, {.Ca = io(in)[0], .CS = io(in)[1], .ka = io(in)[3]},
+                       [](const Problem& p, double Kw) {
+                           return engine::Polynomial44(p.Ca, p.CS, p.ka, p.added, Kw);
+                       });
+}
+
+Curves G45(const GeneratorInput& in) {
+    return bufferCurve(in, {.Cb = io(in)[0], .CS = io(in)[1], .kb = io(in)[3]},
+                       [](const Problem& p, double Kw) {
+                           return engine::Polynomial45(p.Cb, p.CS, p.kb, p.added, Kw);
+                       });
+}
+
+Curves G50(const GeneratorInput& in) {
+    return titrationCurve(in, acidTitration(in, 3), engine::StrongPairPolynomial);
+}
+
+Curves G51(const GeneratorInput& in) {
+    const double ka = io(in)[2];
+    return titrationCurve(in, acidTitration(in, 3), [ka](double CA, double CB, double Kw) {
+        return engine::Polynomial51(CA, CB, ka, Kw);
+    });
+}
+
+Curves G52(const GeneratorInput& in) {
+    return titrationCurve(in, baseTitration(in), engine::StrongPairPolynomial);
+}
+
+Curves G53(const GeneratorInput& in) {
+    const double kb = io(in)[2];
+    return titrationCurve(in, baseTitration(in), [kb](double CA, double CB, double Kw) {
+        return engine::Polynomial53(CA, CB, kb, Kw);
+    });
+}
+
+// The diprotic titrations sweep five times more finely.
+constexpr int DiproticFineness = 5;
+
+Curves G54(const GeneratorInput& in) {
+    const double k1 = io(in)[3], k2 = io(in)[4];
+    return titrationCurve(
+        in, acidTitration(in, 6),
+        [k1, k2](double CA, double CB, double Kw) {
+            return engine::Polynomial54(CA, CB, k1, k2, Kw);
+        },
+        DiproticFineness);
+}
+
+Curves G54C(const GeneratorInput& in) {
+    const double k2 = io(in)[4];
+    return titrationCurve(
+        in, acidTitration(in, 6),
+        [k2](double CA, double CB, double Kw) { return engine::Polynomial54C(CA, CB, k2, Kw); },
+        DiproticFineness);
+}
+
+Curves G55(const GeneratorInput& in) {
+    const double k1 = io(in)[3], k2 = io(in)[4], k3 = io(in)[5];
+    return titrationCurve(in, acidTitration(in, 6), [k1, k2, k3](double CA, double CB, double Kw) {
+        return engine::Polynomial55(CA, CB, k1, k2, k3, Kw);
+    });
+}
+
+Curves G55C(const GeneratorInput& in) {
+    const double k2 = io(in)[4], k3 = io(in)[5];
+    return titrationCurve(in, acidTitration(in, 6), [k2, k3](double CA, double CB, double Kw) {
+        return engine::Polynomial55C(CA, CB, k2, k3, Kw);
+    });
+}
+
+} // namespace corvane::graphs
