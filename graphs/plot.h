@@ -1,0 +1,77 @@
+// \brief Dibujar and DibujarGrafica: the graph's frame (titles, axis names, labelled grid, axes)
+// and its curves on any DrawingSurface, from the graph settings and the solved problem.
+#pragma once
+
+#include "settings.h"
+#include "sweep.h"
+
+#include "engine/equilab.h"
+
+#include <QColor>
+
+#include <array>
+
+namespace corvane::markup {
+class DrawingSurface;
+}
+
+namespace corvane::graphs {
+
+struct PlotColors {
+    QColor TextColor{64, 64, 96};
+    QColor AxisColor{0, 64, 128};
+    QColor GridColor{196, 196, 196};
+    std::array<QColor, MaxCurves> CurveColor{QColor(200, 0, 0), QColor(0, 100, 220),
+                                             QColor(0, 128, 0), QColor(196, 128, 0)};
+};
+
+/// The scale of one drawing: problem values to surface units (y grows downwards).
+struct PlotState {
+    double PlotWidth = 0, PlotHeight = 0;
+    double XMin = 0, XMax = 0, YMin = 0, YMax = 0, XStep = 0, YStep = 0;
+    double XRange = 0, YRange = 0;
+    double LineHeight = 0, SampleWidth = 0;
+    double YScale = 0, LeftMargin = 0, XScale = 0;
+    int PenWidth = 1;
+    int SweepDensity = 1;
+
+    double X(double x) const { return (x - XMin) * XScale + LeftMargin + 0.1 * SampleWidth; }
+    double Y(double y) const { return PlotHeight - (y - YMin) * YScale - 3 * LineHeight; }
+    SweepFrame frame() const { return {XMin, XMax, YMin, YMax, SweepDensity}; }
+};
+
+/// One graph as the graph window draws it: the settings and problem it reads, the table it
+/// fills, and the plot state and curves of its last drawing.
+class GraphPlot {
+public:
+    GraphPlot(const GraphSettings& settings, const engine::EquilAB& state, GraphTable& table);
+
+    PlotColors colors;
+    char decimalSeparator = '.';
+
+    /// Clears GraphTable and draws the frame (a picture is cleared first); with drawCurves
+    /// DibujarGrafica follows. Empty or reversed ranges or a non-positive step draw nothing
+    /// and give false.
+    bool Dibujar(markup::DrawingSurface& surface, bool drawCurves);
+
+    /// Runs the generator of the problem code over the frame of the last Dibujar, records the
+    /// on-screen points into GraphTable and draws the curves.
+    void DibujarGrafica(markup::DrawingSurface& surface);
+
+    const PlotState& plot() const { return m_plot; }
+    const Curves& curves() const { return m_curves; }
+
+private:
+    const GraphSettings& m_settings;
+    const engine::EquilAB& m_state;
+    GraphTable& m_table;
+    PlotState m_plot;
+    Curves m_curves;
+};
+
+/// Draws the accepted points of a sweep as line segments; a rejected point breaks the curves.
+/// Molar fractions are drawn from the highest curve down, so that the first lies on top.
+void DrawCurves(markup::DrawingSurface& surface, const PlotState& plot, const Curves& curves,
+                const PlotColors& colors);
+
+} // namespace corvane::graphs
