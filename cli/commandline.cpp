@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "request.h"
 
 #include "compoundlist.h"
 
@@ -22,15 +23,15 @@ namespace {
 using engine::EquilAB;
 using engine::ProblemType;
 
-constexpr const char* ReadingErrorMessage = "Invalid input values: Reading error.";
-constexpr const char* CalculationErrorMessage = "Invalid input values: Calculation error.";
-
 constexpr const char* HelpText =
     R"(corvane-cli - acid-base equilibria in water from the command line
 
 Usage:
   corvane-cli solve CODE [--pkw 14.00|13.59] [--digits N] [--json] [--acid NAME]
                    [--base NAME] [NAME=VALUE ...]
+  corvane-cli graph CODE KIND [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
+                    [--volume V0] [--added C] [--picture FILE] [--size WxH] [--json]
+                    [NAME=VALUE ...]
   corvane-cli list
   corvane-cli compounds [TEXT]
   corvane-cli --help
@@ -53,33 +54,36 @@ solve   Calculates one problem type as the Calculate button does: every quantity
                  Its constants cannot also be given as NAME=VALUE.
         Text output: one line "slot<TAB>symbol<TAB>value" for every quantity that holds a
         value, then "ok" or the error message.
+graph   Solves as "solve" does, then makes graph KIND of the problem as the graph window
+        does: its scales, the sweep of its curves and the recorded points of the data table.
+        KIND     a graph kind the code offers (a wrong one lists those offered).
+        --volume the buffer volume in mL for kinds 27 and 29 of codes 42 to 45 (default 100).
+        --added  the concentration of the added strong acid or base in mol/L for those kinds
+                 (default: the one the solver found).
+        --picture draws the graph into FILE, a Windows bitmap (.bmp) or a PNG (.png).
+        --size   the picture in pixels, 200x150 to 8000x8000 (default 1000x700).
+        --json   one JSON object: titles, axes, columns, the recorded rows, the number of
+                 accepted sweep points and the picture written.
+        Text output: the column headings, tab-separated, then one line per recorded row.
 list    Every problem code with its task, option, title and slot table.
 compounds
         The table of common weak acids and bases at 25 °C whose name or formula contains
         TEXT (all without it), one line each: name, formula, kind, pK values, constants and
         the source of the values. Exit status 1 when none matches.
 
-Exit status: 0 solved, 1 invalid input (reading or calculation error), 2 usage error.
+Exit status: 0 solved (and drawn), 1 invalid input (reading or calculation error, "Invalid
+data" for the graph, a picture that cannot be written), 2 usage error.
 
 Examples:
   corvane-cli solve 11 C_a=0.1 k_a=1.8e-5
   corvane-cli solve 11 --json C_a=0.1 pH=2.87528
   corvane-cli solve 55 --acid phosphoric C_a=0.1 V_a=25 C_SB=0.1
   corvane-cli compounds amine
+  corvane-cli graph 50 33 --picture slope.png C_a=0.1 V_a=25 C_SB=0.1
+  corvane-cli graph 13 22 --json C_a=0.1 k_1=7.5e-3 k_2=6.2e-8 k_3=4.8e-13
 )";
 
-struct UsageError {
-    std::string message;
-};
-
-struct SolveRequest {
-    const ProblemType* problem = nullptr;
-    double pKw = 14.0;
-    int digits = 4;
-    bool json = false;
-    std::map<int, std::string> values; // by slot
-    std::map<int, double> constants;   // by slot, from --acid and --base
-};
+} // namespace
 
 std::optional<int> parseWhole(const std::string& text) {
     if (text.empty() || text.size() > 3) return std::nullopt;
@@ -87,6 +91,8 @@ std::optional<int> parseWhole(const std::string& text) {
         return std::nullopt;
     return std::stoi(text);
 }
+
+namespace {
 
 double parsePKw(const std::string& text) {
     char* end = nullptr;
@@ -125,6 +131,8 @@ int resolveSlot(const ProblemType& problem, const std::string& name) {
     return slot;
 }
 
+} // namespace
+
 // An option needs a value: "--digits 6" or "--digits=6".
 std::string optionValue(const std::vector<std::string>& args, std::size_t& i,
                         const std::string& option) {
@@ -135,6 +143,8 @@ std::string optionValue(const std::vector<std::string>& args, std::size_t& i,
     if (i + 1 >= args.size()) throw UsageError{option + " needs a value"};
     return args[++i];
 }
+
+namespace {
 
 std::string_view slotName(const ProblemType& problem, int slot) {
     const engine::SlotRow* row = engine::FindRow(problem, slot);
@@ -158,16 +168,20 @@ std::map<int, double> constantsOf(const ProblemType& problem,
     return constants;
 }
 
-SolveRequest parseSolve(const std::vector<std::string>& args) {
-    if (args.size() < 2) throw UsageError{"solve needs a problem code"};
+} // namespace
+
+SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
+                        const ExtraOption& extra) {
     SolveRequest request;
     request.problem = engine::FindProblem(args[1]);
     if (request.problem == nullptr)
         throw UsageError{"unknown problem code \"" + args[1] + "\" (see corvane-cli list)"};
     std::optional<std::string> acid, base;
-    for (std::size_t i = 2; i < args.size(); ++i) {
+    for (std::size_t i = first; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg.starts_with("--acid")) {
+        if (extra && extra(args, i)) {
+            continue;
+        } else if (arg.starts_with("--acid")) {
             acid = optionValue(args, i, "--acid");
         } else if (arg.starts_with("--base")) {
             base = optionValue(args, i, "--base");
@@ -192,11 +206,13 @@ SolveRequest parseSolve(const std::vector<std::string>& args) {
     return request;
 }
 
+namespace {
+
 bool blank(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
 }
 
-enum class Status { Ok, ReadingError, CalculationError };
+} // namespace
 
 std::string jsonString(std::string_view text) {
     std::string s = "\"";
@@ -219,34 +235,41 @@ std::string fullPrecision(double v) {
     return buffer;
 }
 
-int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
-    const ProblemType& problem = *request.problem;
-    EquilAB state(request.pKw);
-    numtext::NumberSettings settings;
-
+Status solveProblem(const SolveRequest& request, EquilAB& state, numtext::NumberSettings& settings,
+                    std::string& reason) {
     for (const auto& [slot, value] : request.constants)
         state.IOValues[slot] = value;
     // Reading as the window reads its fields: in row order, stopping at the first failure.
-    Status status = Status::Ok;
-    std::string reason;
     for (const auto& [slot, text] : request.values) {
         if (blank(text)) continue;
         const double v = numtext::ParseNumber(text, settings, state.CalcError);
         if (state.CalcError != 0) {
-            status = Status::ReadingError;
-            reason = std::string(slotName(problem, slot)) + " = \"" + text +
+            reason = std::string(slotName(*request.problem, slot)) + " = \"" + text +
                      "\" cannot be read as a number";
-            break;
+            return Status::ReadingError;
         }
         state.IOValues[slot] = v;
     }
-    if (status == Status::Ok) {
-        engine::RunProblem(state, problem.code);
-        if (state.CalcError != 0) {
-            status = Status::CalculationError;
-            reason = state.CalcErrorReason;
-        }
-    }
+    engine::RunProblem(state, request.problem->code);
+    if (state.CalcError == 0) return Status::Ok;
+    reason = state.CalcErrorReason;
+    return Status::CalculationError;
+}
+
+const char* statusMessage(Status status) {
+    return status == Status::Ok             ? "ok"
+           : status == Status::ReadingError ? ReadingErrorMessage
+                                            : CalculationErrorMessage;
+}
+
+namespace {
+
+int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
+    const ProblemType& problem = *request.problem;
+    EquilAB state(request.pKw);
+    numtext::NumberSettings settings;
+    std::string reason;
+    const Status status = solveProblem(request, state, settings, reason);
     if (status != Status::Ok)
         for (int slot = engine::InputRowCount(problem.task); slot < engine::SlotCount; ++slot)
             state.IOValues[slot] = engine::EmptyValue;
@@ -255,9 +278,7 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
     auto text = [&](double v) {
         return numtext::FormatNumber(v, request.digits, settings.DecimalSeparator, formatError);
     };
-    const char* message = status == Status::Ok             ? "ok"
-                          : status == Status::ReadingError ? ReadingErrorMessage
-                                                           : CalculationErrorMessage;
+    const char* message = statusMessage(status);
     if (request.json) {
         const char* statusWord = status == Status::Ok             ? "ok"
                                  : status == Status::ReadingError ? "reading error"
@@ -326,7 +347,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             list(out);
             return ExitOk;
         }
-        if (command == "solve") return solve(parseSolve(args), out, err);
+        if (command == "solve") {
+            if (args.size() < 2) throw UsageError{"solve needs a problem code"};
+            return solve(parseSolve(args, 2), out, err);
+        }
+        if (command == "graph") return RunGraph(args, out, err);
         if (command == "compounds") {
             if (args.size() > 2) throw UsageError{"compounds takes at most one TEXT"};
             return ListCompounds(args.size() > 1 ? args[1] : std::string(), out, err);

@@ -1,0 +1,65 @@
+// \brief What the solve and graph commands share: reading the command line, solving the
+// problem as the Calculate button does, and writing JSON.
+#pragma once
+
+#include "engine/catalogue.h"
+#include "engine/equilab.h"
+#include "numtext/numbertext.h"
+
+#include <cstddef>
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane::cli {
+
+inline constexpr const char* ReadingErrorMessage = "Invalid input values: Reading error.";
+inline constexpr const char* CalculationErrorMessage = "Invalid input values: Calculation error.";
+
+struct UsageError {
+    std::string message;
+};
+
+struct SolveRequest {
+    const engine::ProblemType* problem = nullptr;
+    double pKw = 14.0;
+    int digits = 4;
+    bool json = false;
+    std::map<int, std::string> values; // by slot
+    std::map<int, double> constants;   // by slot, from --acid and --base
+};
+
+std::optional<int> parseWhole(const std::string& text);
+
+/// The value of an option given as "--name value" or "--name=value"; args[i] is the option and
+/// i moves past its value.
+std::string optionValue(const std::vector<std::string>& args, std::size_t& i,
+                        const std::string& option);
+
+/// A command's own option at args[i]: true when it took it (moving i past its value).
+using ExtraOption = std::function<bool(const std::vector<std::string>& args, std::size_t& i)>;
+
+/// CODE in args[1], then from args[first] on the common options and NAME=VALUE pairs.
+SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
+                        const ExtraOption& extra = nullptr);
+
+enum class Status { Ok, ReadingError, CalculationError };
+
+/// Sets the constants of --acid and --base, reads the given values into a state whose slots
+/// start empty and runs the solver; `reason` says in words why it failed.
+Status solveProblem(const SolveRequest& request, engine::EquilAB& state,
+                    numtext::NumberSettings& settings, std::string& reason);
+const char* statusMessage(Status status);
+
+std::string jsonString(std::string_view text);
+/// 17 significant digits.
+std::string fullPrecision(double v);
+
+/// The graph command.
+int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace corvane::cli
