@@ -1,0 +1,104 @@
+// Medians of the graph code: whole on-screen sweeps (values only) of a titration, a triprotic
+// molar-fraction diagram and a mixture, the finer sweep of a diprotic titration, and Dibujar
+// with its curves on a large picture.
+#include "graphs/catalogue.h"
+#include "graphs/plot.h"
+#include "graphs/scales.h"
+
+#include "engine/catalogue.h"
+#include "markup/fonts.h"
+#include "markup/surface.h"
+#include "markup/symbols.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <utility>
+#include <vector>
+
+using namespace corvane;
+
+namespace {
+
+struct Graph {
+    engine::EquilAB state;
+    graphs::GraphSettings settings;
+};
+
+Graph solved(const char* code, int kind, std::vector<std::pair<int, double>> given) {
+    Graph g;
+    for (auto [slot, v] : given)
+        g.state.IOValues[slot] = v;
+    engine::RunProblem(g.state, code);
+    g.settings.ProblemCode = code;
+    graphs::ChooseGraphKind(g.settings, graphs::Catalogue(), kind);
+    graphs::AjustaEscalasETC(g.settings, g.state);
+    return g;
+}
+
+void sweep(benchmark::State& bench, const Graph& g) {
+    if (g.state.CalcError != 0) bench.SkipWithError("the problem did not solve");
+    const graphs::GeneratorInput in{
+        g.settings.GraphKind,
+        g.state,
+        {g.settings.XMin, g.settings.XMax, g.settings.YMin, g.settings.YMax, 1}};
+    for (auto _ : bench) {
+        graphs::GraphTable table;
+        const graphs::Curves curves = graphs::GenerateCurves(g.settings.ProblemCode, in, table);
+        benchmark::DoNotOptimize(curves.accepted);
+    }
+}
+
+const std::vector<std::pair<int, double>> Triprotic55{{0, 0.1},    {1, 25},      {3, 7.5e-3},
+                                                      {4, 6.2e-8}, {5, 4.8e-13}, {6, 0.1}};
+
+void BM_Sweep_Titration55_pH(benchmark::State& bench) {
+    sweep(bench, solved("55", 29, Triprotic55));
+}
+BENCHMARK(BM_Sweep_Titration55_pH);
+
+void BM_Sweep_Titration51_Slope(benchmark::State& bench) {
+    sweep(bench, solved("51", 33, {{0, 0.1}, {1, 25}, {2, 1.8e-5}, {3, 0.1}}));
+}
+BENCHMARK(BM_Sweep_Titration51_Slope);
+
+void BM_Sweep_TriproticFractions13(benchmark::State& bench) {
+    sweep(bench, solved("13", 22, {{0, 0.1}, {3, 7.5e-3}, {4, 6.2e-8}, {5, 4.8e-13}}));
+}
+BENCHMARK(BM_Sweep_TriproticFractions13);
+
+void BM_Sweep_Mixture35(benchmark::State& bench) {
+    sweep(bench, solved("35", 3, {{0, 0.1}, {1, 0.1}, {3, 7.5e-3}, {4, 6.2e-8}, {5, 4.8e-13}}));
+}
+BENCHMARK(BM_Sweep_Mixture35);
+
+void BM_Sweep_Titration54_1281Points(benchmark::State& bench) {
+    sweep(bench, solved("54", 29, {{0, 0.1}, {1, 25}, {3, 4.3e-7}, {4, 5.6e-11}, {6, 0.1}}));
+}
+BENCHMARK(BM_Sweep_Titration54_1281Points);
+
+void BM_Dibujar_Titration55_1600x1000(benchmark::State& bench) {
+    const Graph g = solved("55", 29, Triprotic55);
+    graphs::GraphTable table;
+    graphs::GraphPlot graph(g.settings, g.state, table);
+    markup::PictureSurface picture(1600, 1000);
+    for (auto _ : bench) {
+        graph.Dibujar(picture, true);
+        benchmark::DoNotOptimize(picture.image().constBits());
+    }
+}
+BENCHMARK(BM_Dibujar_Titration55_1600x1000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    markup::InstallFontSubstitutions();
+    markup::InitMarkupSymbols();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
