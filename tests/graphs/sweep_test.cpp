@@ -1,9 +1,11 @@
 // The sweep's rhythm and recording, and a random sweep over every code and offered kind.
 #include "graphs/catalogue.h"
 #include "graphs/generators.h"
+#include "graphs/plot.h"
 #include "graphs/scales.h"
 
 #include "engine/catalogue.h"
+#include "markup/surface.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +19,9 @@ namespace {
 
 using engine::EquilAB;
 
-EquilAB problem(std::vector<std::pair<int, double>> slots) {
+EquilAB problem(std::vector<std::pair<int, double>> given) {
     EquilAB state;
-    for (auto [slot, v] : slots)
+    for (auto [slot, v] : given)
         state.IOValues[slot] = v;
     return state;
 }
