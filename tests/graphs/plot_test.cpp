@@ -86,6 +86,39 @@ TEST(Dibujar, FrameLiesWhereThePlotStateSays) {
     EXPECT_EQ(table.RecordedRows, 0);
 }
 
+// Ink in a band of rows (or columns) of the picture, between two surface positions.
+bool inkBetween(const QImage& image, double x0, double x1, double y0, double y1) {
+    for (int y = std::max(0, int(y0 / Twips)); y <= std::min(image.height() - 1, int(y1 / Twips));
+         ++y)
+        for (int x = std::max(0, int(x0 / Twips));
+             x <= std::min(image.width() - 1, int(x1 / Twips)); ++x)
+            if (image.pixelColor(x, y) != QColor(Qt::white)) return true;
+    return false;
+}
+
+TEST(Dibujar, EverySecondTickIsLabelled) {
+    // Degree of dissociation: both axes 0 to 1 by 0.05, labels at 0, 0.1, ..., 1.
+    auto g = SolveAndChoose("11", 11, {{0, 0.1}, {3, 1.8e-5}});
+    GraphTable table;
+    GraphPlot graph(g.settings, g.state, table);
+    PictureSurface picture(1000, 700);
+    ASSERT_TRUE(graph.Dibujar(picture, false));
+    const PlotState& p = graph.plot();
+    const QImage image = picture.image();
+    const double quarter = 0.25 * p.LineHeight;
+    for (int i = 0; i <= 20; ++i) {
+        const double y = p.Y(0.05 * i);
+        EXPECT_EQ(inkBetween(image, 0, p.LeftMargin - 30, y - quarter, y + quarter), i % 2 == 0)
+            << "y tick " << i;
+        const double x = p.X(0.05 * i);
+        const double labelTop = p.PlotHeight - 2.7 * p.LineHeight;
+        EXPECT_EQ(inkBetween(image, x - 2 * Twips, x + 2 * Twips, labelTop + quarter,
+                             labelTop + 3 * quarter),
+                  i % 2 == 0)
+            << "x tick " << i;
+    }
+}
+
 TEST(Dibujar, CurvesStayInsideTheFrameAndFillTheTable) {
     auto g = SolveAndChoose("50", 33, {{0, 0.1}, {1, 25}, {3, 0.1}});
     GraphTable table;
