@@ -143,6 +143,47 @@ TEST(Dibujar, CurvesStayInsideTheFrameAndFillTheTable) {
     EXPECT_GT(inside, 100);
 }
 
+// A picture that also keeps the colour of every line drawn on it.
+class RecordingPicture : public PictureSurface {
+public:
+    using PictureSurface::PictureSurface;
+    void drawLine(double x1, double y1, double x2, double y2, const QColor& color) override {
+        lines.push_back({x1, x2, color});
+        PictureSurface::drawLine(x1, y1, x2, y2, color);
+    }
+    struct Line {
+        double x1, x2;
+        QColor color;
+    };
+    std::vector<Line> lines;
+};
+
+TEST(DrawCurves, FractionsFromTheHighestDownAndBrokenAtARejectedPoint) {
+    PlotState plot;
+    plot.XMax = plot.YMax = plot.XRange = plot.YRange = 1;
+    plot.XScale = plot.YScale = 1000;
+    Curves curves;
+    curves.count = 3;
+    curves.fractions = true;
+    curves.points = {{0.0, {1, 0, 0}, true},
+                     {0.25, {0.5, 0.5, 0}, true},
+                     {0.5, {}, false},
+                     {0.75, {0, 0.5, 0.5}, true},
+                     {1.0, {0, 0, 1}, true}};
+    RecordingPicture picture(100, 100);
+    const PlotColors colors;
+    DrawCurves(picture, plot, curves, colors);
+    // Two segments (0 to 0.25 and 0.75 to 1), each drawn as curves 2, 1, 0.
+    ASSERT_EQ(picture.lines.size(), 6u);
+    for (int segment = 0; segment < 2; ++segment)
+        for (int k = 0; k < 3; ++k) {
+            const auto& line = picture.lines[3 * segment + k];
+            EXPECT_EQ(line.color, colors.CurveColor[2 - k]);
+            EXPECT_DOUBLE_EQ(line.x1, plot.X(segment == 0 ? 0.0 : 0.75));
+            EXPECT_DOUBLE_EQ(line.x2, plot.X(segment == 0 ? 0.25 : 1.0));
+        }
+}
+
 TEST(Dibujar, EmptyOrReversedRangeDrawsNothing) {
     auto g = SolveAndChoose("10", 1, {{0, 0.01}});
     GraphTable table;
