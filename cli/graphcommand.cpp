@@ -143,9 +143,9 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return true;
         });
     const engine::ProblemType& problem = *request.problem;
-    g.kind = parseKind(args[2], problem);
     const std::string code(problem.code);
 
+    // First the problem, as solve does; then the kind, as the chooser takes it.
     EquilAB state(request.pKw);
     numtext::NumberSettings numbers;
     std::string reason;
@@ -155,6 +155,7 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (!reason.empty()) err << "corvane-cli: " << reason << "\n";
         return ExitInvalidInput;
     }
+    g.kind = parseKind(args[2], problem);
 
     // The chooser proposes 100 mL and the added concentration the solver found, as its fields
     // show them.

@@ -81,6 +81,8 @@ TEST(Graph, KindNotOfferedIsAUsageErrorListingTheOffer) {
         << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(run(graph({"50", "x"})).status, ExitUsage);
+    // The problem is solved before the kind is taken.
+    EXPECT_EQ(run(graph({"50", "27"}, {"C_a=0.1", "V_a=25", "C_SB=-1"})).status, ExitInvalidInput);
     EXPECT_EQ(run({"graph", "50"}).status, ExitUsage);
 }
 
