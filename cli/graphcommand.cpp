@@ -5,6 +5,7 @@
 #include "commandline.h"
 
 #include "graphs/catalogue.h"
+#include "graphs/extrafields.h"
 #include "graphs/plot.h"
 #include "graphs/scales.h"
 #include "markup/fonts.h"
@@ -24,8 +25,6 @@ namespace corvane::cli {
 namespace {
 
 using engine::EquilAB;
-
-constexpr const char* ChooserInvalidData = "Invalid data";
 
 constexpr int MinWidth = 200, MinHeight = 150, MaxSide = 8000;
 
@@ -74,21 +73,6 @@ void parsePicture(const std::string& path, GraphRequest& g) {
         throw UsageError{"--picture must name a .bmp or a .png file, not \"" + path + "\""};
     g.picture = path;
     g.pictureFormat = suffix == "bmp" ? "BMP" : "PNG";
-}
-
-// The chooser's two extra fields: empty, unreadable or not positive fails.
-bool readExtraField(const std::string& text, int slot, EquilAB& state,
-                    numtext::NumberSettings& settings) {
-    const bool blank = std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
-    const double v =
-        blank ? engine::EmptyValue : numtext::ParseNumber(text, settings, state.CalcError);
-    if (blank || state.CalcError != 0 || engine::IsEmpty(v) || !(v > 0)) {
-        state.CalcError = 1;
-        state.IOValues[slot] = engine::EmptyValue;
-        return false;
-    }
-    state.IOValues[slot] = v;
-    return true;
 }
 
 // The command's error stream carries its own messages only, not the toolkit's notes.
@@ -160,17 +144,11 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     // The chooser proposes 100 mL and the added concentration the solver found, as its fields
     // show them.
     if (graphs::NeedsExtraFields(code, g.kind)) {
-        std::int16_t formatError = 0;
-        const double found = state.IOValues[16];
         const std::string proposed =
-            engine::IsKnown(found) ? numtext::FormatNumber(found, request.digits,
-                                                           numbers.DecimalSeparator, formatError)
-                                   : "";
-        state.IOValues[15] = state.IOValues[16] = engine::EmptyValue;
-        state.CalcError = 0;
-        if (!readExtraField(g.volume.value_or("100"), 15, state, numbers) ||
-            !readExtraField(g.added.value_or(proposed), 16, state, numbers)) {
-            err << "corvane-cli: " << ChooserInvalidData << "\n";
+            graphs::ExtraFieldText(state.IOValues[16], request.digits, numbers.DecimalSeparator);
+        if (!graphs::ReadExtraFields(g.volume.value_or(graphs::DefaultBufferVolume),
+                                     g.added.value_or(proposed), state, numbers)) {
+            err << "corvane-cli: " << graphs::ExtraFieldsInvalidMessage << "\n";
             return ExitInvalidInput;
         }
     }
