@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
+#include <sstream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -106,7 +109,17 @@ TEST_P(GeneratorReference, GivesTheReferenceValue) {
         << "code " << r.code << " kind " << r.kind << " x " << r.x << " curve " << r.curve;
 }
 
-INSTANTIATE_TEST_SUITE_P(Graphs, GeneratorReference, ::testing::ValuesIn(References));
+void PrintTo(const Reference& r, std::ostream* os) {
+    *os << "code " << r.code << " kind " << r.kind << " x " << r.x << " curve " << r.curve;
+}
+
+INSTANTIATE_TEST_SUITE_P(Graphs, GeneratorReference, ::testing::ValuesIn(References),
+                         [](const ::testing::TestParamInfo<Reference>& info) {
+                             std::ostringstream name;
+                             name << "G" << info.param.code << "_kind" << info.param.kind << "_"
+                                  << info.index;
+                             return name.str();
+                         });
 
 TEST(Generators, NeutralSaltFollowsTheWaterConstant) {
     EXPECT_NEAR(pointAt("20", 6, problem({{0, 0.1}}, 13.59), 4).y[0], 6.795, 1e-12);
