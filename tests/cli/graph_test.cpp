@@ -98,6 +98,15 @@ TEST(Graph, SolvesFirstWithTheMessagesOfSolve) {
     EXPECT_EQ(r.out, "");
 }
 
+TEST(Graph, ConstantsFromTheCompoundTable) {
+    // Acetic acid, pK_a 4.76: k_a = 10^-4.76.
+    const Outcome r = run({"graph", "11", "16", "--json", "--acid", "acetic", "C_a=0.1"});
+    ASSERT_EQ(r.status, ExitOk) << r.err;
+    EXPECT_TRUE(
+        contains(r.out, "\"title\":\"Single solution of weak monoprotic acid  ka = 1.738E–5\""))
+        << r.out.substr(0, 200);
+}
+
 TEST(Graph, BufferVolumeKindsTakeTheChoosersValues) {
     const std::vector<std::string> buffer{"C_a=0.1", "C_S=0.1", "k_a=1.8e-5", "C_SA=0.1"};
     // Defaults: 100 mL and the added concentration the solver found (0.1 mol/L): 400 mL span.
