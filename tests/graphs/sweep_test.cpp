@@ -97,6 +97,28 @@ TEST(Sweep, DiproticTitrationSweepsFiveTimesFinerAndRecordsEveryTwentieth) {
     EXPECT_EQ(GenerateCurves("54", {29, state, {0, 75, -1, 15, 4}}, table).points.size(), 5121u);
 }
 
+TEST(Sweep, AFailedPointIsSkippedAndBreaksTheCurve) {
+    // Below pC_a ≈ -154.1, C_a² overflows in (C_a + √(C_a² + 4·Kw)) / 2: those points fail.
+    const EquilAB state = problem({});
+    GraphTable table;
+    const Curves curves = GenerateCurves("10", {2, state, {-170, -150, -1e300, 1e300, 1}}, table);
+    ASSERT_EQ(curves.points.size(), 257u);
+    int failed = 0;
+    for (const SweepPoint& p : curves.points) {
+        if (p.x < -154.2 || p.x > -154) {
+            EXPECT_EQ(p.accepted, p.x > -154) << p.x;
+        }
+        failed += p.accepted ? 0 : 1;
+    }
+    EXPECT_GT(failed, 100);
+    EXPECT_EQ(curves.accepted, 257 - failed);
+    for (int row = 1; row <= table.RecordedRows; ++row) {
+        EXPECT_TRUE(std::isfinite(table.Value[1][row]));
+        EXPECT_GE(table.Value[0][row], -154.2);
+    }
+    EXPECT_EQ(table.RecordedRows, (curves.accepted + 3) / 4);
+}
+
 TEST(Sweep, RecordingStopsAtRow100) {
     Curves curves;
     curves.count = 1;
