@@ -4,6 +4,7 @@
 
 #include "graphs/plot.h"
 
+#include "markup/renderer.h"
 #include "markup/surface.h"
 
 #include <QDir>
@@ -143,10 +144,23 @@ TEST(Dibujar, CurvesStayInsideTheFrameAndFillTheTable) {
     EXPECT_GT(inside, 100);
 }
 
-// A picture that also keeps the colour of every line drawn on it.
+// A picture that also keeps the colour of every line and the place of every text drawn on it.
 class RecordingPicture : public PictureSurface {
 public:
     using PictureSurface::PictureSurface;
+    struct Text {
+        double x, baseline;
+        QString text;
+    };
+    std::vector<Text> texts;
+
+protected:
+    void paintText(double x, double baseline, const QString& text) override {
+        texts.push_back({x, baseline, text});
+        PictureSurface::paintText(x, baseline, text);
+    }
+
+public:
     void drawLine(double x1, double y1, double x2, double y2, const QColor& color) override {
         lines.push_back({x1, x2, color});
         PictureSurface::drawLine(x1, y1, x2, y2, color);
@@ -182,6 +196,29 @@ TEST(DrawCurves, FractionsFromTheHighestDownAndBrokenAtARejectedPoint) {
             EXPECT_DOUBLE_EQ(line.x1, plot.X(segment == 0 ? 0.0 : 0.75));
             EXPECT_DOUBLE_EQ(line.x2, plot.X(segment == 0 ? 0.25 : 1.0));
         }
+}
+
+// Where the first title line starts, in pixels, and how wide it is in surface units.
+std::pair<double, double> titleStartAndWidth(const GraphSettings& settings, int widthPixels) {
+    const auto g = SolveAndChoose("10", 1, {{0, 0.01}});
+    GraphTable table;
+    GraphPlot graph(settings, g.state, table);
+    RecordingPicture picture(widthPixels, 400);
+    EXPECT_TRUE(graph.Dibujar(picture, false));
+    markup::MeasuringSurface measuring(picture);
+    measuring.setBold(true);
+    markup::DrawMarkup(QString::fromStdString(settings.GraphTitle), measuring);
+    return {picture.texts.at(0).x, measuring.currentX()};
+}
+
+TEST(Dibujar, TitleIsCentredOrStartsAtTheLeftWhenTooWide) {
+    auto g = SolveAndChoose("10", 1, {{0, 0.01}});
+    const auto [x, width] = titleStartAndWidth(g.settings, 1000);
+    RecordingPicture probe(1000, 400);
+    const double sample = probe.textWidth("R2D2X");
+    EXPECT_NEAR(x * Twips, (1000 * Twips - width + sample) / 2, 1.0);
+    g.settings.GraphTitle = std::string(120, 'W');
+    EXPECT_EQ(titleStartAndWidth(g.settings, 300).first, 0.0);
 }
 
 TEST(Dibujar, EmptyOrReversedRangeDrawsNothing) {
