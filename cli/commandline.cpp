@@ -1,4 +1,5 @@
 #include "commandline.h"
+#include "batch.h"
 #include "request.h"
 
 #include "compoundlist.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iostream>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -32,6 +34,8 @@ Usage:
   corvane-cli graph CODE KIND [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
                     [--volume V0] [--added C] [--picture FILE] [--size WxH] [--json]
                     [NAME=VALUE ...]
+  corvane-cli batch CODE [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
+                    [--input FILE]
   corvane-cli list
   corvane-cli compounds [TEXT]
   corvane-cli --help
@@ -53,7 +57,8 @@ solve   Calculates one problem type as the Calculate button does: every quantity
                  its name, a part of it or its formula, ignoring case ("acetic", "HF").
                  Its constants cannot also be given as NAME=VALUE.
         Text output: one line "slot<TAB>symbol<TAB>value" for every quantity that holds a
-        value, then "ok" or the error message.
+        value, then "ok" or the error message followed by a line saying why the input is
+        invalid ("reason" in the JSON object).
 graph   Solves as "solve" does, then makes graph KIND of the problem as the graph window
         does: its scales, the sweep of its curves and the recorded points of the data table.
         KIND     a graph kind the code offers (a wrong one lists those offered).
@@ -65,6 +70,13 @@ graph   Solves as "solve" does, then makes graph KIND of the problem as the grap
         --json   one JSON object: titles, axes, columns, the recorded rows, the number of
                  accepted sweep points and the picture written.
         Text output: the column headings, tab-separated, then one line per recorded row.
+batch   Solves one problem per line of CSV read from standard input (or FILE), as "solve"
+        does, and writes CSV as it goes. The first line names the columns (NAME as for
+        "solve"); fields are separated by ";" when that line holds one (numbers may then
+        use a decimal comma), else by ",". Each line written holds every quantity of the
+        code, a status (ok, reading error, calculation error, bad line) and the reason. A
+        bad line is reported and the batch goes on; a bad first line stops it (status 2).
+        --acid and --base fill the constants of every line.
 list    Every problem code with its task, option, title and slot table.
 compounds
         The table of common weak acids and bases at 25 °C whose name or formula contains
@@ -72,7 +84,7 @@ compounds
         the source of the values. Exit status 1 when none matches.
 
 Exit status: 0 solved (and drawn), 1 invalid input (reading or calculation error, "Invalid
-data" for the graph, a picture that cannot be written), 2 usage error.
+data" for the graph, a picture that cannot be written, any line of a batch), 2 usage error.
 
 Examples:
   corvane-cli solve 11 C_a=0.1 k_a=1.8e-5
@@ -81,6 +93,7 @@ Examples:
   corvane-cli compounds amine
   corvane-cli graph 50 33 --picture slope.png C_a=0.1 V_a=25 C_SB=0.1
   corvane-cli graph 13 22 --json C_a=0.1 k_1=7.5e-3 k_2=6.2e-8 k_3=4.8e-13
+  corvane-cli batch 11 --acid acetic < concentrations.csv
 )";
 
 } // namespace
@@ -110,6 +123,8 @@ int parseDigits(const std::string& text) {
     return *n;
 }
 
+} // namespace
+
 int resolveSlot(const ProblemType& problem, const std::string& name) {
     int slot = -1;
     if (const std::optional<int> index = parseWhole(name)) {
@@ -131,8 +146,6 @@ int resolveSlot(const ProblemType& problem, const std::string& name) {
     return slot;
 }
 
-} // namespace
-
 // An option needs a value: "--digits 6" or "--digits=6".
 std::string optionValue(const std::vector<std::string>& args, std::size_t& i,
                         const std::string& option) {
@@ -144,12 +157,12 @@ std::string optionValue(const std::vector<std::string>& args, std::size_t& i,
     return args[++i];
 }
 
-namespace {
-
 std::string_view slotName(const ProblemType& problem, int slot) {
     const engine::SlotRow* row = engine::FindRow(problem, slot);
     return row ? engine::SymbolName(row->quantity) : std::string_view("-");
 }
+
+namespace {
 
 // The constant slots that --acid and --base fill; none of them may also be typed.
 std::map<int, double> constantsOf(const ProblemType& problem,
@@ -335,6 +348,11 @@ void list(std::ostream& out) {
 } // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return RunCommandLine(args, std::cin, out, err);
+}
+
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
     try {
         if (args.empty()) throw UsageError{"no command given"};
         const std::string& command = args[0];
@@ -352,6 +370,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return solve(parseSolve(args, 2), out, err);
         }
         if (command == "graph") return RunGraph(args, out, err);
+        if (command == "batch") {
+            if (args.size() < 2) throw UsageError{"batch needs a problem code"};
+            return RunBatch(args, in, out);
+        }
         if (command == "compounds") {
             if (args.size() > 2) throw UsageError{"compounds takes at most one TEXT"};
             return ListCompounds(args.size() > 1 ? args[1] : std::string(), out, err);

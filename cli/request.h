@@ -35,6 +35,12 @@ struct SolveRequest {
 
 std::optional<int> parseWhole(const std::string& text);
 
+/// The slot of NAME (a slot index or a quantity's symbol) among the rows the option offers for
+/// typing.
+int resolveSlot(const engine::ProblemType& problem, const std::string& name);
+/// The symbol of a slot's quantity, "-" for a slot the problem does not use.
+std::string_view slotName(const engine::ProblemType& problem, int slot);
+
 /// The value of an option given as "--name value" or "--name=value"; args[i] is the option and
 /// i moves past its value.
 std::string optionValue(const std::vector<std::string>& args, std::size_t& i,

@@ -1,0 +1,144 @@
+// corvane-cli batch: each line solved as "solve" solves it, bad lines reported and passed
+// over, only a bad header stopping the run.
+#include "run_cli.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace corvane::cli::test {
+namespace {
+
+Outcome runBatch(const std::vector<std::string>& args, const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = RunCommandLine(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> split(const std::string& text, char at) {
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream stream(text);
+    while (std::getline(stream, part, at))
+        parts.push_back(part);
+    if (!text.empty() && text.back() == at) parts.push_back("");
+    return parts;
+}
+
+/// The values "solve" prints, by symbol.
+std::map<std::string, std::string> solved(const std::vector<std::string>& args) {
+    std::map<std::string, std::string> values;
+    for (const std::string& line : split(run(args).out, '\n')) {
+        const std::vector<std::string> fields = split(line, '\t');
+        if (fields.size() == 3) values[fields[1]] = fields[2];
+    }
+    return values;
+}
+
+TEST(Batch, EveryLineAgreesWithSolve) {
+    struct Batch {
+        std::string code;
+        std::string input;
+    };
+    const std::vector<Batch> batches = {
+        {"11", "C_a,k_a\n0.1,1.8e-5\n0.01,6.3e-5\n1e-4,1.8e-5\n"},
+        {"31", "C_a,C_b,k_b\n0.1,0.1,1.8e-5\n0.05,0.1,1.8e-5\n"},
+        {"55", "C_a,V_a,k_1,k_2,k_3,C_SB\n0.1,25,7.1e-3,6.3e-8,4.5e-13,0.1\n"
+               "0.05,10,7.5e-3,6.2e-8,4.8e-13,0.2\n"},
+        {"44", "C_a,C_S,k_a,C_SB\n0.1,0.1,1.8e-5,0.01\n"},
+    };
+    for (const Batch& b : batches) {
+        const Outcome r = runBatch({"batch", b.code, "--digits", "6"}, b.input);
+        ASSERT_EQ(r.status, ExitOk) << r.out << r.err;
+        const std::vector<std::string> in = split(b.input, '\n');
+        const std::vector<std::string> out = split(r.out, '\n');
+        const std::vector<std::string> given = split(in[0], ',');
+        const std::vector<std::string> columns = split(out[0], ',');
+        ASSERT_EQ(columns.back(), "reason");
+        for (std::size_t line = 1; line + 1 < in.size(); ++line) {
+            std::vector<std::string> args = {"solve", b.code, "--digits", "6"};
+            const std::vector<std::string> values = split(in[line], ',');
+            for (std::size_t i = 0; i < given.size(); ++i)
+                args.push_back(given[i] + "=" + values[i]);
+            const std::map<std::string, std::string> expected = solved(args);
+            const std::vector<std::string> cells = split(out[line], ',');
+            ASSERT_EQ(cells.size(), columns.size()) << out[line];
+            for (std::size_t c = 0; c + 2 < columns.size(); ++c) {
+                const auto it = expected.find(columns[c]);
+                EXPECT_EQ(cells[c], it == expected.end() ? "" : it->second)
+                    << b.code << " line " << line << " " << columns[c];
+            }
+            EXPECT_EQ(cells[columns.size() - 2], "ok");
+        }
+    }
+}
+
+TEST(Batch, ABadLineIsReportedAndTheRestGoesOn) {
+    const Outcome r = runBatch({"batch", "11"}, "C_a,k_a,pH\n"
+                                                "0.1,1.8e-5,\n"
+                                                "0.1x/,1.8e-5,\n"
+                                                "0.1,1.8e-5,9\n"
+                                                "0.1,1.8e-5\n"
+                                                "0.1,\"1.8e-5,\n"
+                                                "0.01,,3.4\n");
+    EXPECT_EQ(r.status, ExitInvalidInput);
+    const std::vector<std::string> out = split(r.out, '\n');
+    ASSERT_EQ(out.size(), 8u) << r.out; // header, six lines, the last newline
+    EXPECT_TRUE(contains(out[1], ",ok,"));
+    EXPECT_TRUE(contains(out[2], ",reading error,\"C_a = \"\"0.1x/\"\" cannot be read"));
+    EXPECT_TRUE(contains(out[3], ",calculation error,\"pH = 9 disagrees with")) << out[3];
+    EXPECT_TRUE(contains(out[4], ",bad line,\"the line has 2 fields, the header 3\""));
+    EXPECT_TRUE(contains(out[5], ",bad line,the line has a quote left open"));
+    EXPECT_TRUE(contains(out[6], ",ok,")) << "the lines after the bad ones are solved";
+}
+
+TEST(Batch, CommaDecimalsWithSemicolonFields) {
+    const Outcome r = runBatch({"batch", "11"}, "C_a;k_a\r\n0,1;1,8E-5\r\n");
+    EXPECT_EQ(r.status, ExitOk) << r.err;
+    EXPECT_EQ(split(r.out, '\n')[0], "C_a;pH;[H+];k_a;alpha;[HA];[A-];[OH-];status;reason");
+    EXPECT_EQ(split(r.out, '\n')[1], "0,1;2,875;1,333E-3;1,8E-5;0,01333;0,09867;1,333E-3;"
+                                     "7,504E-12;ok;");
+}
+
+TEST(Batch, ABadHeaderStopsTheRun) {
+    for (const std::string& header : {std::string("C_a,k_x\n"), std::string("C_a,C_a\n"),
+                                      std::string("[HA]\n"), std::string("\n"), std::string("")}) {
+        const Outcome r = runBatch({"batch", "11"}, header + "0.1,1e-5\n");
+        EXPECT_EQ(r.status, ExitUsage) << header;
+        EXPECT_EQ(r.out, "") << header;
+        EXPECT_TRUE(contains(r.err, "corvane-cli: ")) << header;
+    }
+}
+
+TEST(Batch, UsageErrors) {
+    EXPECT_EQ(runBatch({"batch"}, "").status, ExitUsage);
+    EXPECT_EQ(runBatch({"batch", "99"}, "C_a\n").status, ExitUsage);
+    EXPECT_EQ(runBatch({"batch", "11", "C_a=0.1"}, "k_a\n1e-5\n").status, ExitUsage);
+    EXPECT_EQ(runBatch({"batch", "11", "--json"}, "C_a\n0.1\n").status, ExitUsage);
+    EXPECT_EQ(runBatch({"batch", "11", "--input", "/nonexistent/file.csv"}, "").status, ExitUsage);
+}
+
+TEST(Batch, FillsTheConstantsOfEveryLineFromTheTable) {
+    const Outcome r = runBatch({"batch", "11", "--acid", "acetic"}, "C_a\n0.1\n0.01\n");
+    EXPECT_EQ(r.status, ExitOk) << r.err;
+    EXPECT_TRUE(contains(r.out, "\n0.1,2.883,")) << r.out;
+    EXPECT_EQ(runBatch({"batch", "11", "--acid", "acetic"}, "C_a,k_a\n0.1,1e-5\n").status,
+              ExitUsage);
+}
+
+TEST(Batch, ReadsAFileGivenWithInput) {
+    const std::string path = ::testing::TempDir() + "corvane-batch.csv";
+    {
+        std::ofstream file(path);
+        file << "C_S\n0.1\n";
+    }
+    const Outcome r = runBatch({"batch", "20", "--input", path, "--pkw", "13.59"}, "");
+    EXPECT_EQ(r.status, ExitOk) << r.err;
+    EXPECT_TRUE(contains(r.out, "0.1,6.795,")) << r.out;
+}
+
+} // namespace
+} // namespace corvane::cli::test
