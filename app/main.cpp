@@ -1,3 +1,4 @@
+#include "programfolder.h"
 #include "startup.h"
 
 #include "mainwin/platform.h"
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
 
     corvane::mainwin::DesktopPlatform platform;
     corvane::mainwin::SettingsStore store;
-    corvane::app::StartUp startUp(store, platform, QCoreApplication::applicationDirPath());
+    corvane::app::StartUp startUp(
+        store, platform, corvane::app::ProgramFolderOf(QCoreApplication::applicationFilePath()));
     startUp.start();
     return application.exec();
 }

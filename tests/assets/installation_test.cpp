@@ -1,0 +1,81 @@
+// An installed or unpacked Corvane, as its own code finds its files: the executable named by
+// CORVANE_INSTALLED_PROGRAM (for example P/bin/corvane, a link) leads to the program folder,
+// where the main window finds the formula pictures of every code and the user's manual.
+#include "../mainwin/fakeplatform.h"
+
+#include "app/programfolder.h"
+#include "engine/catalogue.h"
+#include "mainwin/controls.h"
+#include "mainwin/formmain.h"
+#include "mainwin/settings.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "../support/gui_test_main.h"
+
+using namespace corvane;
+using namespace corvane::mainwin;
+
+class InstallationTest : public QObject {
+    Q_OBJECT
+
+    QString m_folder;
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase() {
+        const QString program = qEnvironmentVariable("CORVANE_INSTALLED_PROGRAM");
+        QVERIFY2(!program.isEmpty(), "CORVANE_INSTALLED_PROGRAM names no program");
+        QVERIFY2(QFileInfo(program).isExecutable(), qPrintable(program + " is not executable"));
+        m_folder = app::ProgramFolderOf(program);
+    }
+
+    void programFolderHoldsTheExecutables() {
+        QVERIFY2(m_folder.endsWith("/lib/corvane"), qPrintable(m_folder));
+        QVERIFY(QFileInfo(m_folder + "/corvane").isExecutable());
+        QVERIFY(QFileInfo(m_folder + "/corvane-cli").isExecutable());
+    }
+
+    void windowShowsThePicturesOfEveryCode() {
+        SettingsStore store(m_dir.filePath("ZEMLO.ini"));
+        mainwin::test::FakePlatform platform;
+        FormMain w(store, platform, m_folder);
+        w.show();
+        for (const engine::ProblemType& p : engine::Problems()) {
+            QTest::mouseClick(w.LblMENU(p.task), Qt::LeftButton);
+            w.Opt(p.task, p.option)->click();
+            if (w.Chk(p.task) && w.Chk(p.task)->isChecked() != p.firstDissociationComplete)
+                w.Chk(p.task)->click();
+            const QString code = QString::fromUtf8(p.code.data(), p.code.size());
+            QCOMPARE(w.state().ProblemCode, code);
+            QVERIFY2(!w.ImgFOR(p.task)->pixmap().isNull(), qPrintable(code + ".gif not found"));
+            QVERIFY2(!w.ImgFORX(p.task)->pixmap().isNull(), qPrintable("X" + code + ".jpg"));
+        }
+    }
+
+    void manualCommandOpensTheManual() {
+        SettingsStore store(m_dir.filePath("ZEMLO.ini"));
+        mainwin::test::FakePlatform platform;
+        FormMain w(store, platform, m_folder);
+        w.mnu_Ayuda_Manual_Click();
+        QVERIFY2(platform.messages.empty(),
+                 qPrintable(platform.messages.empty() ? QString() : platform.messages[0].text));
+        QCOMPARE(platform.opened.size(), std::size_t(1));
+        const QString manual = platform.opened[0].toLocalFile();
+        QCOMPARE(manual, m_folder + "/Manual_ZEMLO.pdf");
+        QFile file(manual);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(5), QByteArray("%PDF-"));
+    }
+};
+
+int main(int argc, char** argv) {
+    return corvane::test::RunGuiTest<InstallationTest>(argc, argv);
+}
+
+#include "installation_test.moc"
