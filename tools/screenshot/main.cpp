@@ -1,0 +1,89 @@
+// corvane-screenshot: the main window as it looks with a problem solved, drawn offscreen by
+// the program's own window code, for the user's manual.
+//   corvane-screenshot OUT.png WIDTH HEIGHT PROGRAMFOLDER CODE NAME=VALUE...
+// The values are typed into the fields of CODE and Calculate is pressed; the settings are a
+// throw-away file, so the user's own settings are never touched.
+#include "engine/catalogue.h"
+#include "mainwin/controls.h"
+#include "mainwin/formmain.h"
+#include "mainwin/platform.h"
+#include "mainwin/settings.h"
+#include "markup/fonts.h"
+#include "markup/symbols.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace corvane;
+
+namespace {
+
+// Message boxes would wait for a click; here they only go to the error output.
+class QuietPlatform : public mainwin::Platform {
+public:
+    void showMessage(QWidget*, const QString& title, const QString& text,
+                     mainwin::MessageIcon) override {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+        failed = true;
+    }
+    bool openUrl(const QUrl&) override { return false; }
+    bool failed = false;
+};
+
+int fail(const QString& message) {
+    std::fprintf(stderr, "corvane-screenshot: %s\n", qPrintable(message));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setStyle("Fusion");
+    markup::InstallFontSubstitutions();
+    markup::InitMarkupSymbols();
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 6)
+        return fail(
+            "usage: corvane-screenshot OUT.png WIDTH HEIGHT PROGRAMFOLDER CODE NAME=VALUE...");
+    const engine::ProblemType* problem = engine::FindProblem(args[5].toStdString());
+    if (problem == nullptr) return fail("unknown problem code " + args[5]);
+
+    QTemporaryDir settings;
+    mainwin::SettingsStore store(settings.filePath("ZEMLO.ini"));
+    QuietPlatform platform;
+    mainwin::FormMain window(store, platform, args[4]);
+    window.show();
+    window.client()->resize(args[2].toInt(), args[3].toInt());
+    window.resize(args[2].toInt(), args[3].toInt() + window.menuBar()->height());
+    QCoreApplication::processEvents();
+
+    const int t = problem->task;
+    window.LblMENU_Click(t);
+    window.Opt(t, problem->option)->click();
+    if (window.Chk(t) && window.Chk(t)->isChecked() != problem->firstDissociationComplete)
+        window.Chk(t)->click();
+    for (int n = 6; n < args.size(); ++n) {
+        const QString name = args[n].section(QLatin1Char('='), 0, 0);
+        int slot = -1;
+        for (const engine::SlotRow& row : problem->rows) {
+            const std::string_view symbol = engine::SymbolName(row.quantity);
+            if (engine::OffersInput(*problem, row.slot) &&
+                name == QString::fromUtf8(symbol.data(), qsizetype(symbol.size())))
+                slot = row.slot;
+        }
+        if (slot < 0) return fail("code " + args[5] + " has no input " + name);
+        window.Text1(15 * (t - 1) + slot)->setText(args[n].section(QLatin1Char('='), 1));
+    }
+    window.LblCAL_Click(t);
+    QCoreApplication::processEvents();
+    if (platform.failed) return fail("the example does not solve");
+    if (!window.grab().save(args[1])) return fail("cannot write " + args[1]);
+    return 0;
+}
