@@ -126,6 +126,16 @@ private:
         return name;
     }
 
+    // A formula picture no wider than its column, both sides scaled alike.
+    QString pictureInColumn(const QString& name, const QImage& image) {
+        const double scale = std::min(1.0, double(PictureColumnWidth) / image.width());
+        return QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\" "
+                              "style=\"vertical-align: top;\">")
+            .arg(addImage(name, image))
+            .arg(qRound(image.width() * scale))
+            .arg(qRound(image.height() * scale));
+    }
+
     QString picture(const QStringList& args) {
         if (args.isEmpty()) {
             fail(QStringLiteral("picture needs a file name"));
@@ -220,13 +230,9 @@ private:
         QString html =
             QStringLiteral("<h3 style=\"page-break-before: always;\">%1 &#8212; %2</h3>\n")
                 .arg(code, escape(problemTitle(*p)));
-        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"4\"><tr>"
-                               "<td><img src=\"%1\" width=\"%2\"></td>"
-                               "<td><img src=\"%3\" width=\"%4\"></td></tr></table>")
-                    .arg(addImage(code + ".gif", formula))
-                    .arg(std::min(formula.width(), PictureColumnWidth))
-                    .arg(addImage("X" + code + ".jpg", extra))
-                    .arg(std::min(extra.width(), PictureColumnWidth));
+        html += QStringLiteral("<p>%1&nbsp;&nbsp;&nbsp;%2</p>")
+                    .arg(pictureInColumn(code + ".gif", formula),
+                         pictureInColumn("X" + code + ".jpg", extra));
         html += quantityTable(*p);
         html += QStringLiteral("<p>Any one of these sets of quantities determines the problem; "
                                "Corvane computes everything else from it:</p><ul>");
