@@ -31,6 +31,10 @@ public:
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
         failed = true;
     }
+    void showDetailedMessage(QWidget* parent, const QString& title, const QString& text,
+                             const QString& details, mainwin::MessageIcon icon) override {
+        showMessage(parent, title, text + " " + details, icon);
+    }
     bool openUrl(const QUrl&) override { return false; }
     bool failed = false;
 };
