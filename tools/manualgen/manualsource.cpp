@@ -19,6 +19,9 @@ namespace corvane::manual {
 
 namespace {
 
+// Slots 15 and 16 carry working values that no field shows.
+constexpr int FieldRowCount = 15;
+
 // Two formula pictures stand side by side across the page.
 constexpr int PictureColumnWidth = 305;
 
@@ -198,7 +201,7 @@ private:
             QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
                            "<tr><th>Quantity</th><th>Field heading</th><th>Role</th></tr>");
         for (const engine::SlotRow& row : p.rows) {
-            if (row.slot >= engine::InputRowCount(p.task) + 9 || row.slot == p.hiddenSlot) continue;
+            if (row.slot >= FieldRowCount || row.slot == p.hiddenSlot) continue;
             QString role =
                 typable(p, row) ? QStringLiteral("typed or computed") : QStringLiteral("computed");
             if (row.hgroup) role += QStringLiteral(" (one of the linked group)");
