@@ -153,6 +153,22 @@ GeneratorRun runGenerator(const QTemporaryDir& dir, const QStringList& sources) 
     return {generator.exitCode(), QString::fromUtf8(generator.readAllStandardError())};
 }
 
+TEST(GifWriter, KeepsAFewColoursExactly) {
+    QImage image(40, 10, QImage::Format_RGB32);
+    image.fill(qRgb(255, 255, 255));
+    for (int x = 0; x < 40; ++x) {
+        image.setPixel(x, 3, qRgb(0, 100, 220));
+        image.setPixel(x, 6, qRgb(0, 128, 0));
+    }
+    const QImage indexed = ToPalette(image);
+    EXPECT_EQ(indexed.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(indexed.colorCount(), 3);
+    EXPECT_EQ(indexed.color(0), qRgb(255, 255, 255)); // the commonest first
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 40; ++x)
+            ASSERT_EQ(indexed.pixel(x, y), image.pixel(x, y)) << x << "," << y;
+}
+
 // The generator as the build runs it: a slip stops it with the file and line, and nothing
 // is written.
 TEST(Generator, ASlipFailsWithFileAndLine) {
