@@ -88,6 +88,22 @@ void PrinterNameTimer::refresh() {
     if (auto* button = qobject_cast<BarButton*>(m_button.data())) button->icon()->setToolTip(name);
 }
 
+QIcon SvgIcon(const QString& name, int size) {
+    QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(name));
+    QIcon icon;
+    for (int scale : {1, 2}) {
+        QPixmap pixmap(size * scale, size * scale);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&p);
+        p.end();
+        pixmap.setDevicePixelRatio(scale);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 QFrame* BorderFrame(QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setFrameShape(QFrame::Box);

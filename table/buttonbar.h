@@ -3,6 +3,7 @@
 // of the Print button; the windows' framing helpers.
 #pragma once
 
+#include <QIcon>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
@@ -85,6 +86,9 @@ private:
     QPointer<QWidget> m_button;
     QTimer m_timer;
 };
+
+/// The same icon for ordinary buttons, rendered for 100 % and 200 % scale.
+QIcon SvgIcon(const QString& name, int size = 20);
 
 /// A one-pixel frame in the windows' frame colour.
 QFrame* BorderFrame(QWidget* parent);

@@ -1,0 +1,8 @@
+// The graph window tests: the chooser, then the graph window.
+#include "formeditgraf_test.h"
+
+#include "../../support/gui_test_main.h"
+
+int main(int argc, char** argv) {
+    return corvane::test::RunGuiTest<FormEditGRAFTest>(argc, argv);
+}
