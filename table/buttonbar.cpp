@@ -104,6 +104,18 @@ QIcon SvgIcon(const QString& name, int size) {
     return icon;
 }
 
+QRect LayOutBarWindow(QWidget& window, QWidget& menus, QWidget& client, ButtonBar& bar,
+                      QFrame& contentFrame, QFrame& barFrame) {
+    const int menuHeight = menus.sizeHint().height();
+    menus.setGeometry(0, 0, window.width(), menuHeight);
+    client.setGeometry(0, menuHeight, window.width(), window.height() - menuHeight);
+    const QRect content(5, 5, client.width() - ButtonBar::Width - 15, client.height() - 11);
+    bar.setGeometry(content.right() + 1 + 3, content.top(), ButtonBar::Width, content.height());
+    FrameAround(&contentFrame, content);
+    FrameAround(&barFrame, bar.geometry());
+    return content;
+}
+
 QFrame* BorderFrame(QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setFrameShape(QFrame::Box);

@@ -103,17 +103,9 @@ void FormTabla::resizeEvent(QResizeEvent* event) {
 
 void FormTabla::layOut() {
     if (isMinimized()) return;
-    const int menuHeight = m_menuBar->sizeHint().height();
-    m_menuBar->setGeometry(0, 0, width(), menuHeight);
-    m_client->setGeometry(0, menuHeight, width(), height() - menuHeight);
-
-    const int innerWidth = m_client->width(), innerHeight = m_client->height();
-    const QRect container(5, 5, innerWidth - ButtonBar::Width - 15, innerHeight - 11);
+    const QRect container =
+        LayOutBarWindow(*this, *m_menuBar, *m_client, *m_bar, *m_containerFrame, *m_barFrame);
     m_container->setGeometry(container);
-    m_bar->setGeometry(container.right() + 1 + 3, container.top(), ButtonBar::Width,
-                       container.height());
-    FrameAround(m_containerFrame, container);
-    FrameAround(m_barFrame, m_bar->geometry());
 
     const int barWidth = m_scroll->sizeHint().width();
     const int room = container.width() - barWidth;

@@ -97,18 +97,10 @@ void FormGraficaAB::resizeEvent(QResizeEvent* event) {
 
 void FormGraficaAB::layOut() {
     if (isMinimized()) return;
-    const int menuHeight = m_menuBar->sizeHint().height();
-    m_menuBar->setGeometry(0, 0, width(), menuHeight);
-    m_client->setGeometry(0, menuHeight, width(), height() - menuHeight);
-
-    const QRect picture(5, 5, m_client->width() - table::ButtonBar::Width - 15,
-                        m_client->height() - 11);
+    const QRect picture =
+        table::LayOutBarWindow(*this, *m_menuBar, *m_client, *m_bar, *m_pictureFrame, *m_barFrame);
     m_picture->setPictureSize(picture.width(), picture.height());
     m_picture->move(picture.topLeft());
-    m_bar->setGeometry(picture.right() + 1 + 3, picture.top(), table::ButtonBar::Width,
-                       picture.height());
-    table::FrameAround(m_pictureFrame, picture);
-    table::FrameAround(m_barFrame, m_bar->geometry());
 
     // The frame at once; the curves when resizing pauses.
     m_plot.Dibujar(m_picture->surface(), false);
