@@ -9,6 +9,14 @@
 
 namespace corvane::test {
 
+/// Answers the next modal window of type Window once it shows.
+template <class Window, class F> void WhenShown(F answer) {
+    QTimer::singleShot(0, [answer] {
+        QTRY_VERIFY(qobject_cast<Window*>(QApplication::activeModalWidget()) != nullptr);
+        answer(*qobject_cast<Window*>(QApplication::activeModalWidget()));
+    });
+}
+
 template <class Test> int RunOneTest(int argc, char** argv) {
     Test test;
     return QTest::qExec(&test, argc, argv);

@@ -1,5 +1,6 @@
 #include "formgraficaab_test.h"
 
+#include "../../support/gui_test_main.h"
 #include "../../table/fakedesktop.h"
 
 #include "graphs/windows/formeditgraf.h"
@@ -48,14 +49,6 @@ int curvePixels(const QImage& image, const QColor& color) {
 }
 
 const QColor Red(200, 0, 0);
-
-// Answers the next modal window once it shows.
-template <class Window, class F> void whenShown(F answer) {
-    QTimer::singleShot(0, [answer] {
-        QTRY_VERIFY(qobject_cast<Window*>(QApplication::activeModalWidget()) != nullptr);
-        answer(*qobject_cast<Window*>(QApplication::activeModalWidget()));
-    });
-}
 
 } // namespace
 
@@ -298,7 +291,7 @@ void FormGraficaABTest::exportPdfWritesOneA4Page() {
 
 void FormGraficaABTest::editChoosesAnotherKind() {
     auto w = openGraph();
-    whenShown<FormEditGRAF>([](FormEditGRAF& chooser) {
+    corvane::test::WhenShown<FormEditGRAF>([](FormEditGRAF& chooser) {
         QCOMPARE(chooser.selectedRow(), 0); // kind 29, drawn so far
         chooser.selectRow(1);
         chooser.Ok();
@@ -310,7 +303,7 @@ void FormGraficaABTest::editChoosesAnotherKind() {
     QVERIFY(curvePixels(w->picture()->surface().image(), Red) > 50);
 
     const auto before = w->picture()->surface().image();
-    whenShown<FormEditGRAF>([](FormEditGRAF& chooser) {
+    corvane::test::WhenShown<FormEditGRAF>([](FormEditGRAF& chooser) {
         chooser.selectRow(0);
         QTest::keyClick(&chooser, Qt::Key_Escape);
     });
@@ -323,7 +316,7 @@ void FormGraficaABTest::editChoosesAnotherKind() {
 void FormGraficaABTest::dataTableShowsTheScreenPoints() {
     auto w = openGraph();
     QString shown;
-    whenShown<table::FormTabla>([&shown](table::FormTabla& window) {
+    corvane::test::WhenShown<table::FormTabla>([&shown](table::FormTabla& window) {
         shown = window.TableText();
         QTest::keyClick(&window, Qt::Key_Escape);
     });
