@@ -1,9 +1,9 @@
 #include "formeditgraf.h"
 
 #include "graphs/catalogue.h"
+#include "graphs/extrafields.h"
 #include "graphs/scales.h"
 #include "markup/renderer.h"
-#include "numtext/numbertext.h"
 #include "table/buttonbar.h"
 #include "table/desktop.h"
 #include "table/pictureview.h"
@@ -14,8 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-
-#include <cmath>
 
 namespace corvane::graphs {
 
@@ -111,11 +109,11 @@ FormEditGRAF::FormEditGRAF(table::WindowContext& context, QWidget* parent)
     m_panel->setFixedSize(pictureWidth, PanelHeight);
     m_volumeLabel = new QLabel(VolumeCaption, m_panel);
     m_volumeLabel->setGeometry(0, 4, pictureWidth - 140, 24);
-    m_volume = new ExtraField("100", m_panel);
+    m_volume = new ExtraField(m_panel);
     m_volume->setGeometry(pictureWidth - 135, 4, 130, 24);
     m_concentrationLabel = new QLabel(AcidCaption, m_panel);
     m_concentrationLabel->setGeometry(0, 31, pictureWidth - 140, 24);
-    m_concentration = new ExtraField(QString(), m_panel);
+    m_concentration = new ExtraField(m_panel);
     m_concentration->setGeometry(pictureWidth - 135, 31, 130, 24);
     m_panel->hide();
 
@@ -142,15 +140,14 @@ FormEditGRAF::FormEditGRAF(table::WindowContext& context, QWidget* parent)
             selectRow(r);
             break;
         }
-    std::int16_t formatError = 0;
     const auto& io = context.engine.IOValues;
     const char separator = context.numbers.DecimalSeparator;
-    if (engine::IsKnown(io[VolumeSlot]))
-        m_volume->setText(QString::fromStdString(
-            numtext::FormatNumber(io[VolumeSlot], context.sigDigits, separator, formatError)));
-    if (engine::IsKnown(io[ConcentrationSlot]))
-        m_concentration->setText(QString::fromStdString(numtext::FormatNumber(
-            io[ConcentrationSlot], context.sigDigits, separator, formatError)));
+    m_volume->setText(
+        QString::fromStdString(engine::IsKnown(io[VolumeSlot])
+                                   ? ExtraFieldText(io[VolumeSlot], context.sigDigits, separator)
+                                   : std::string(DefaultBufferVolume)));
+    m_concentration->setText(QString::fromStdString(
+        ExtraFieldText(io[ConcentrationSlot], context.sigDigits, separator)));
 }
 
 FormEditGRAF::~FormEditGRAF() = default;
@@ -184,30 +181,6 @@ void FormEditGRAF::selectRow(int r) {
     m_highlight->show();
 }
 
-bool FormEditGRAF::readExtraFields() {
-    auto& io = m_context.engine.IOValues;
-    std::int16_t& calcError = m_context.engine.CalcError;
-    io[VolumeSlot] = engine::EmptyValue;
-    io[ConcentrationSlot] = engine::EmptyValue;
-    calcError = 0;
-    const std::array<std::pair<int, ExtraField*>, 2> fields{
-        {{VolumeSlot, m_volume}, {ConcentrationSlot, m_concentration}}};
-    for (auto [slot, field] : fields) {
-        const QString text = field->text().trimmed();
-        bool ok = !text.isEmpty();
-        if (ok) {
-            io[slot] = numtext::ParseNumber(text.toStdString(), m_context.numbers, calcError);
-            ok = calcError == 0 && engine::IsKnown(io[slot]) && io[slot] > 0;
-        }
-        if (!ok) {
-            calcError = 1;
-            io[slot] = engine::EmptyValue;
-            return false;
-        }
-    }
-    return true;
-}
-
 void FormEditGRAF::Ok() {
     GraphSettings& settings = m_context.graph;
     settings.GraphConfirmed = false;
@@ -215,8 +188,11 @@ void FormEditGRAF::Ok() {
     if (r < 0) return;
     // The extra values are read before anything in the settings changes, so a refused entry
     // leaves the graph drawn so far as it was.
-    if (m_extra[r] && !readExtraFields()) {
-        m_context.desktop.showMessage(this, "Error", "Invalid data", table::MessageKind::Warning);
+    if (m_extra[r] &&
+        !ReadExtraFields(m_volume->text().toStdString(), m_concentration->text().toStdString(),
+                         m_context.engine, m_context.numbers)) {
+        m_context.desktop.showMessage(this, "Error", ExtraFieldsInvalidMessage,
+                                      table::MessageKind::Warning);
         return;
     }
     const GraphSettings before = settings;

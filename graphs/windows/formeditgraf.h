@@ -70,7 +70,6 @@ protected:
 
 private:
     bool handleKey(int key);
-    bool readExtraFields();
 
     table::WindowContext& m_context;
     QLabel* m_heading;
