@@ -351,5 +351,6 @@ void FormTablaTest::escapeCloses() {
 void FormTablaTest::screenshot() {
     auto w = openTable(900, 640);
     QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
-    QVERIFY(w->grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/table_window.png"));
+    QVERIFY(w->grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/table_window-" +
+                           QGuiApplication::platformName() + ".png"));
 }

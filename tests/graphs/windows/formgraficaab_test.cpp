@@ -367,20 +367,22 @@ void FormGraficaABTest::timings() {
 
 void FormGraficaABTest::screenshots() {
     QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
+    // One set per platform: offscreen, and xcb when run under xvfb-run.
     const QString out = QString(CORVANE_TEST_OUTPUT_DIR) + "/";
+    const QString suffix = "-" + QGuiApplication::platformName() + ".png";
     {
         auto w = openGraph();
-        QVERIFY(w->grab().save(out + "graph_titration.png"));
+        QVERIFY(w->grab().save(out + "graph_titration" + suffix));
     }
     QVERIFY(g_shared->solve("50", 33, {}));
     {
         auto w = openGraph();
-        QVERIFY(w->grab().save(out + "graph_titration_slope.png"));
+        QVERIFY(w->grab().save(out + "graph_titration_slope" + suffix));
     }
     g_shared = std::make_unique<Shared>();
     QVERIFY(g_shared->solve("13", 22, {{0, 0.1}, {3, 7.1e-3}, {4, 6.3e-8}, {5, 4.5e-13}}));
     {
         auto w = openGraph();
-        QVERIFY(w->grab().save(out + "graph_triprotic_fractions.png"));
+        QVERIFY(w->grab().save(out + "graph_triprotic_fractions" + suffix));
     }
 }
