@@ -32,7 +32,10 @@ bool SystemDesktop::printDialog(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    // One page per copy: the range is preselected and holds that page.
+    dialog.setMinMax(1, 1);
+    dialog.setFromTo(1, 1);
+    dialog.setPrintRange(QAbstractPrintDialog::PageRange);
     return dialog.exec() == QDialog::Accepted;
 }
 

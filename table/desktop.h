@@ -26,8 +26,9 @@ public:
     virtual bool hasPrinter() = 0;
     /// The device name of the printer a print job would use; empty when there is none.
     virtual QString currentPrinterName() = 0;
-    /// The print dialog for `printer`: no print-to-file or selection choice, all pages. The
-    /// printer chosen there and its copy count end up in `printer`. False on cancel.
+    /// The print dialog for `printer`: no print-to-file or selection choice, the page range
+    /// preselected. The printer chosen there and its copy count end up in `printer`. False on
+    /// cancel.
     virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;
 };
 

@@ -340,9 +340,10 @@ void FormGraficaABTest::printerNameBecomesTheTooltip() {
 }
 
 void FormGraficaABTest::timings() {
-    auto w = openGraph(1600, 1000);
-    // From Ok in the chooser to the curves on the picture, and the frame of a resize.
-    double chooseAndDraw = 1e9, frame = 1e9;
+    // From Ok in the chooser to the curves in a new 1600x1000 graph window, the 20 ms timer
+    // included; and the frame of a resize. The best of three runs.
+    g_context = std::make_unique<table::WindowContext>(g_shared->context());
+    double okToCurves = 1e9, frame = 1e9;
     for (int run = 0; run < 3; ++run) {
         FormEditGRAF chooser(*g_context);
         chooser.selectRow(run % 2);
@@ -350,18 +351,21 @@ void FormGraficaABTest::timings() {
         clock.start();
         chooser.Ok();
         QVERIFY(g_shared->graph.GraphConfirmed);
-        markup::PictureSurface& picture = w->picture()->surface();
-        GraphPlot plot(g_shared->graph, g_shared->engine, g_shared->table);
-        plot.Dibujar(picture, true);
-        chooseAndDraw = std::min(chooseAndDraw, clock.nsecsElapsed() / 1e6);
+        FormGraficaAB w(*g_context);
+        w.resize(1600, 1000);
+        w.show();
+        while (w.plot().curves().points.empty() && clock.elapsed() < 2000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        okToCurves = std::min(okToCurves, clock.nsecsElapsed() / 1e6);
+        QVERIFY(curvePixels(w.picture()->surface().image(), Red) > 100);
 
         clock.restart();
-        w->resize(1599 - run, 1000);
-        QCOMPARE(w->picture()->width(), 1599 - run - table::ButtonBar::Width - 15);
+        w.resize(1599, 1000);
+        QCOMPARE(w.picture()->width(), 1599 - table::ButtonBar::Width - 15);
         frame = std::min(frame, clock.nsecsElapsed() / 1e6);
     }
-    qInfo("Ok to curves: %.1f ms; resize frame at 1600x1000: %.1f ms", chooseAndDraw, frame);
-    QVERIFY(chooseAndDraw <= 100);
+    qInfo("Ok to curves: %.1f ms; resize frame at 1600x1000: %.1f ms", okToCurves, frame);
+    QVERIFY(okToCurves <= 100);
     QVERIFY(frame <= 20);
 }
 
