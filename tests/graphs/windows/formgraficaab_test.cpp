@@ -120,14 +120,20 @@ void FormGraficaABTest::frameFirstCurvesAfterTheTimer() {
 
 void FormGraficaABTest::draggingRestartsTheTimer() {
     auto w = openGraph();
-    QElapsedTimer clock;
-    clock.start();
+    // Resizes 8 ms apart, 48 ms in all: the curves wait for the last one. A pause that the
+    // machine stretched beyond the timer's 20 ms proves nothing and is not checked.
+    int checked = 0;
     for (int i = 0; i < 6; ++i) {
         w->resize(900 + 20 * i, 700);
+        QElapsedTimer pause;
+        pause.start();
         QTest::qWait(8);
+        if (pause.elapsed() >= 18) continue;
         QVERIFY(w->deferredDraw().isActive());
         QCOMPARE(w->plot().curves().points.size(), std::size_t(0));
+        ++checked;
     }
+    if (checked == 0) QSKIP("the machine is too busy to time a 20 ms timer");
     QTRY_VERIFY_WITH_TIMEOUT(!w->deferredDraw().isActive(), 1000);
     QVERIFY(w->plot().curves().points.size() >= 257);
 }
@@ -341,10 +347,10 @@ void FormGraficaABTest::printerNameBecomesTheTooltip() {
 
 void FormGraficaABTest::timings() {
     // From Ok in the chooser to the curves in a new 1600x1000 graph window, the 20 ms timer
-    // included; and the frame of a resize. The best of three runs.
+    // included; and the frame of a resize. The best of five runs.
     g_context = std::make_unique<table::WindowContext>(g_shared->context());
     double okToCurves = 1e9, frame = 1e9;
-    for (int run = 0; run < 3; ++run) {
+    for (int run = 0; run < 5; ++run) {
         FormEditGRAF chooser(*g_context);
         chooser.selectRow(run % 2);
         QElapsedTimer clock;
