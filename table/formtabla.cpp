@@ -54,7 +54,7 @@ FormTabla::FormTabla(WindowContext& context, QWidget* parent)
     connect(m_print, &BarButton::clicked, this, &FormTabla::PrintTable);
     connect(m_copy, &BarButton::clicked, this, &FormTabla::CopyTable);
     connect(m_close, &BarButton::clicked, this, &FormTabla::close);
-    m_printerName = new PrinterNameTimer(context.desktop, m_print, this);
+    new PrinterNameTimer(context.desktop, m_print, this); // lives as long as the window
     buildMenus();
 
     m_drawing.PonerCabecera(m_heading->surface());

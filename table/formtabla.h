@@ -7,7 +7,6 @@
 
 #include <QDialog>
 
-class QAction;
 class QFrame;
 class QMenuBar;
 class QScrollBar;
@@ -17,7 +16,6 @@ namespace corvane::table {
 class BarButton;
 class ButtonBar;
 class PictureView;
-class PrinterNameTimer;
 
 class FormTabla : public QDialog {
     Q_OBJECT
@@ -74,7 +72,6 @@ private:
     BarButton* m_print;
     BarButton* m_copy;
     BarButton* m_close;
-    PrinterNameTimer* m_printerName;
 };
 
 } // namespace corvane::table

@@ -65,7 +65,7 @@ FormGraficaAB::FormGraficaAB(table::WindowContext& context, QWidget* parent)
     connect(m_buttons[2], &BarButton::clicked, this, &FormGraficaAB::PrintGraphic);
     connect(m_buttons[3], &BarButton::clicked, this, &FormGraficaAB::CopyGraphic);
     connect(m_buttons[4], &BarButton::clicked, this, &FormGraficaAB::close);
-    m_printerName = new table::PrinterNameTimer(context.desktop, m_buttons[2], this);
+    new table::PrinterNameTimer(context.desktop, m_buttons[2], this); // lives as long as the window
     buildMenus();
 
     m_deferredDraw.setInterval(20);

@@ -17,7 +17,6 @@ namespace corvane::table {
 class BarButton;
 class ButtonBar;
 class PictureView;
-class PrinterNameTimer;
 struct SaveResult;
 } // namespace corvane::table
 
@@ -68,7 +67,6 @@ private:
     QFrame* m_barFrame;
     std::array<table::BarButton*, 5> m_buttons{};
     QTimer m_deferredDraw;
-    table::PrinterNameTimer* m_printerName;
 };
 
 } // namespace corvane::graphs
