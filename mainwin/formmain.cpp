@@ -8,7 +8,10 @@
 #include "settings.h"
 
 #include "engine/catalogue.h"
+#include "graphs/windows/formeditgraf.h"
+#include "graphs/windows/formgraficaab.h"
 #include "numtext/numbertext.h"
+#include "table/desktop.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -77,6 +80,22 @@ QFrame* line(QWidget* parent) {
 void placeLine(QFrame* l, int x1, int x2, int y) {
     l->setGeometry(x1, y, std::max(x2 - x1, 1), 1);
 }
+
+// The graph windows' boxes shown through the main window's platform; their dialogs are the
+// system's own.
+class PlatformDesktop : public table::SystemDesktop {
+public:
+    explicit PlatformDesktop(Platform& platform) : m_platform(platform) {}
+    void showMessage(QWidget* parent, const QString& title, const QString& text,
+                     table::MessageKind kind) override {
+        m_platform.showMessage(parent, title, text,
+                               kind == table::MessageKind::Warning ? MessageIcon::Exclamation
+                                                                   : MessageIcon::Information);
+    }
+
+private:
+    Platform& m_platform;
+};
 
 // Round to the nearest whole number, halves to the even neighbour.
 int roundHalfEven(double v) {
@@ -510,14 +529,25 @@ void FormMain::LblGRA_Click(int t) {
         if (!k.optionButtons[j]->isChecked()) continue;
         const int option = static_cast<int>(j);
         const bool checked = k.check && k.check->isChecked();
-        m_state.graph.ProblemCode =
-            QString::fromStdString(engine::FormProblemCode(t, option, checked));
+        m_state.graph.ProblemCode = engine::FormProblemCode(t, option, checked);
     }
-    m_state.graph.TaskTitle = k.title->text();
-    m_state.graph.GraphTitle = k.title->text();
+    m_state.graph.TaskTitle = k.title->text().toStdString();
+    m_state.graph.GraphTitle = m_state.graph.TaskTitle;
     m_state.graph.GraphKind = 0;
     m_state.graph.GraphConfirmed = false;
     emit graphicRequested();
+
+    // The chooser, then, once a kind is confirmed, the graph window; both modal.
+    PlatformDesktop desktop(m_platform);
+    table::WindowContext context{
+        m_state.graph,           m_state.graphTable, m_state.engine,
+        m_state.numbers,         m_state.SigDigits,  m_state.LastGraphFolder,
+        m_state.LastTableFolder, m_programFolder,    desktop};
+    graphs::FormEditGRAF chooser(context, this);
+    m_platform.runDialog(chooser);
+    if (!m_state.graph.GraphConfirmed) return;
+    graphs::FormGraficaAB graph(context, this);
+    m_platform.runDialog(graph);
 }
 
 // Only a field the user sees may take the keys: the first field of a task that is not shown,

@@ -2,20 +2,13 @@
 #pragma once
 
 #include "engine/equilab.h"
+#include "graphs/settings.h"
+#include "graphs/sweep.h"
 #include "numtext/numbertext.h"
 
 #include <QString>
 
 namespace corvane::mainwin {
-
-/// What the Graphic command hands to the graph windows.
-struct GraphSettings {
-    QString ProblemCode;
-    QString TaskTitle;
-    QString GraphTitle;
-    int GraphKind = 0;
-    bool GraphConfirmed = false;
-};
 
 struct MainState {
     explicit MainState(double startPKw = 14.0) : engine(startPKw) {}
@@ -32,7 +25,8 @@ struct MainState {
     int InputRowCount = 6;
     QString ProblemCode;
     bool SuppressFieldEvents = false;
-    GraphSettings graph;
+    graphs::GraphSettings graph; // what the Graphic command hands to the graph windows
+    graphs::GraphTable graphTable;
 };
 
 } // namespace corvane::mainwin

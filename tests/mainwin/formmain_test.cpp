@@ -1,5 +1,7 @@
 #include "fakeplatform.h"
 
+#include "graphs/windows/formeditgraf.h"
+#include "graphs/windows/formgraficaab.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
 #include "mainwin/headings.h"
@@ -571,10 +573,16 @@ private slots:
         calculate(1);
         QVERIFY2(w.ImgGRA(1)->isEnabled(), "the hidden k_1 row does not count");
         QSignalSpy spy(&w, &FormMain::graphicRequested);
+        int chooserRows = 0;
+        corvane::test::WhenShown<graphs::FormEditGRAF>([&](graphs::FormEditGRAF& chooser) {
+            chooserRows = chooser.visibleRows();
+            chooser.Cancel();
+        });
         QTest::mouseClick(w.ImgGRA(1)->label(), Qt::LeftButton);
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(w.state().graph.ProblemCode, QString("13C"));
-        QCOMPARE(w.state().graph.TaskTitle, w.LblMainTIT(1)->text());
+        QCOMPARE(chooserRows, 3); // pH vs. C_a, pH vs. pC_a, the molar fractions
+        QCOMPARE(w.state().graph.ProblemCode, std::string("13C"));
+        QCOMPARE(QString::fromStdString(w.state().graph.TaskTitle), w.LblMainTIT(1)->text());
         QCOMPARE(w.state().graph.GraphKind, 0);
         QVERIFY(!w.state().graph.GraphConfirmed);
     }
@@ -653,6 +661,34 @@ private slots:
         type(k(task, 0), "0.5");
         QCOMPARE(w.Text1(k(task, 0))->font().pointSizeF(), 11.0);
         QVERIFY(w.Text1(k(task, 0))->toolTip().isEmpty());
+    }
+
+    void graphicOpensTheChooserThenTheGraphWindow() {
+        FormMain& w = open();
+        choose(1, 1);
+        QCOMPARE(w.state().ProblemCode, QString("11"));
+        type(k(1, 0), "0.1");
+        type(k(1, 3), "1.8e-5");
+        calculate(1);
+        QVERIFY(w.ImgGRA(1)->isEnabled());
+        QString graphTitle;
+        int recorded = 0;
+        corvane::test::WhenShown<graphs::FormEditGRAF>([&](graphs::FormEditGRAF& chooser) {
+            chooser.selectRow(6); // the molar fractions
+            corvane::test::WhenShown<graphs::FormGraficaAB>([&](graphs::FormGraficaAB& graph) {
+                graphTitle = graph.windowTitle();
+                QTRY_VERIFY(!graph.deferredDraw().isActive());
+                recorded = w.state().graphTable.RecordedRows;
+                QTest::keyClick(&graph, Qt::Key_Escape);
+            });
+            QTest::keyClick(&chooser, Qt::Key_Return);
+        });
+        QTest::mouseClick(w.ImgGRA(1)->label(), Qt::LeftButton);
+        QCOMPARE(graphTitle, QString("Graphic"));
+        QCOMPARE(w.state().graph.GraphKind, 16);
+        QVERIFY(w.state().graph.GraphConfirmed);
+        QCOMPARE(recorded, 65);
+        QVERIFY(m_platform.messages.empty());
     }
 
     void panelGeometry() {

@@ -9,14 +9,29 @@
 
 namespace corvane::test {
 
-template <class Test> int RunGuiTest(int argc, char** argv) {
+/// Answers the next modal window of type Window once it shows.
+template <class Window, class F> void WhenShown(F answer) {
+    QTimer::singleShot(0, [answer] {
+        QTRY_VERIFY(qobject_cast<Window*>(QApplication::activeModalWidget()) != nullptr);
+        answer(*qobject_cast<Window*>(QApplication::activeModalWidget()));
+    });
+}
+
+template <class Test> int RunOneTest(int argc, char** argv) {
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+/// Runs each test class in turn; gives the number of failed tests.
+template <class... Tests> int RunGuiTest(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle("Fusion");
     markup::InstallFontSubstitutions();
     markup::InitMarkupSymbols();
-    Test test;
-    return QTest::qExec(&test, argc, argv);
+    int failed = 0;
+    ((failed += RunOneTest<Tests>(argc, argv)), ...);
+    return failed;
 }
 
 } // namespace corvane::test

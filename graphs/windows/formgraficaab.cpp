@@ -1,0 +1,226 @@
+#include "formgraficaab.h"
+
+#include "formeditgraf.h"
+#include "svgsurface.h"
+
+#include "table/buttonbar.h"
+#include "table/desktop.h"
+#include "table/export.h"
+#include "table/formtabla.h"
+#include "table/pictureview.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPrinter>
+
+namespace corvane::graphs {
+
+namespace {
+
+const QString SaveFailure = QStringLiteral("Error: Impossible to save the image:");
+const QString BmpFilter = QStringLiteral("Windows BitMap  (*.bmp)");
+const QString PngFilter = QStringLiteral("PNG image (*.png)");
+const QString SvgFilter = QStringLiteral("SVG drawing (*.svg)");
+const QString PdfFilter = QStringLiteral("PDF document (*.pdf)");
+const QString AllFilter = QStringLiteral("All files (*)");
+
+// The picture format: the file name's own ending when it names one, else the chosen filter,
+// else the Windows bitmap.
+QString ImageFormat(const QString& path, const QString& filter) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == "bmp" || suffix == "png" || suffix == "svg") return suffix;
+    if (filter == PngFilter) return "png";
+    if (filter == SvgFilter) return "svg";
+    return "bmp";
+}
+
+} // namespace
+
+FormGraficaAB::FormGraficaAB(table::WindowContext& context, QWidget* parent)
+    : QDialog(parent), m_context(context), m_plot(context.graph, context.engine, context.table) {
+    setWindowTitle("Graphic");
+    setMinimumSize(800, 600);
+    m_plot.decimalSeparator = context.numbers.DecimalSeparator;
+
+    m_menuBar = new QMenuBar(this);
+    m_client = new QWidget(this);
+    m_picture = new table::PictureView(1, 1, Qt::white, m_client);
+    m_bar = new table::ButtonBar(m_client);
+    m_pictureFrame = table::BorderFrame(m_client);
+    m_barFrame = table::BorderFrame(m_client);
+
+    m_buttons[0] = m_bar->addButton("Edit...", "edit", "Edit type of graph");
+    m_buttons[1] = m_bar->addButton("Data table", "table", "Show the data table");
+    m_buttons[2] = m_bar->addButton("Print...", "print", QString());
+    m_buttons[3] = m_bar->addButton("Copy", "copy", "Copy graphic to the clipboard");
+    m_buttons[4] =
+        m_bar->addButton("Close", "close", "Close this window and return to the main window");
+    using table::BarButton;
+    connect(m_buttons[0], &BarButton::clicked, this, &FormGraficaAB::EditTypeOfGraphic);
+    connect(m_buttons[1], &BarButton::clicked, this, &FormGraficaAB::ShowDataTable);
+    connect(m_buttons[2], &BarButton::clicked, this, &FormGraficaAB::PrintGraphic);
+    connect(m_buttons[3], &BarButton::clicked, this, &FormGraficaAB::CopyGraphic);
+    connect(m_buttons[4], &BarButton::clicked, this, &FormGraficaAB::close);
+    new table::PrinterNameTimer(context.desktop, m_buttons[2], this); // lives as long as the window
+    buildMenus();
+
+    m_deferredDraw.setInterval(20);
+    connect(&m_deferredDraw, &QTimer::timeout, this, [this] {
+        m_deferredDraw.stop();
+        drawAll();
+    });
+    resize(1000, 720);
+}
+
+FormGraficaAB::~FormGraficaAB() = default;
+
+void FormGraficaAB::buildMenus() {
+    QMenu* file = m_menuBar->addMenu("&File");
+    file->addAction("&Edit type of graphic...", this, &FormGraficaAB::EditTypeOfGraphic);
+    file->addAction("&Save image as...", this, &FormGraficaAB::SaveImageAs);
+    file->addAction("&Print...", this, &FormGraficaAB::PrintGraphic);
+    file->addAction("Export &PDF...", this, &FormGraficaAB::ExportPdf);
+    file->addSeparator();
+    file->addAction("&Close", this, &FormGraficaAB::close);
+    m_menuBar->addMenu("&Edit")->addAction("&Copy", this, &FormGraficaAB::CopyGraphic);
+    m_menuBar->addMenu("&View")->addAction("Data &table", this, &FormGraficaAB::ShowDataTable);
+}
+
+void FormGraficaAB::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    layOut();
+}
+
+void FormGraficaAB::layOut() {
+    if (isMinimized()) return;
+    const QRect picture =
+        table::LayOutBarWindow(*this, *m_menuBar, *m_client, *m_bar, *m_pictureFrame, *m_barFrame);
+    m_picture->setPictureSize(picture.width(), picture.height());
+    m_picture->move(picture.topLeft());
+
+    // The frame at once; the curves when resizing pauses.
+    m_plot.Dibujar(m_picture->surface(), false);
+    m_picture->update();
+    m_deferredDraw.start();
+}
+
+void FormGraficaAB::drawAll() {
+    m_plot.decimalSeparator = m_context.numbers.DecimalSeparator;
+    m_plot.Dibujar(m_picture->surface(), true);
+    m_picture->update();
+}
+
+void FormGraficaAB::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FormGraficaAB::EditTypeOfGraphic() {
+    m_context.graph.GraphConfirmed = false;
+    FormEditGRAF chooser(m_context, this);
+    chooser.exec();
+    if (m_context.graph.GraphConfirmed) drawAll();
+}
+
+void FormGraficaAB::ShowDataTable() {
+    table::FormTabla window(m_context, this);
+    window.exec();
+}
+
+QPageLayout::Orientation FormGraficaAB::pageOrientation() const {
+    return m_picture->height() >= m_picture->width() ? QPageLayout::Portrait
+                                                     : QPageLayout::Landscape;
+}
+
+void FormGraficaAB::PrintGraphic() {
+    if (!m_context.desktop.hasPrinter()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    if (!m_context.desktop.printDialog(this, printer)) return;
+    const QFont font = m_picture->surface().font();
+    {
+        table::BusyPointer busy;
+        table::PrintCopies(printer, pageOrientation(), [&](markup::PrinterSurface& page) {
+            page.setFont(font);
+            m_plot.Dibujar(page, true);
+        });
+    }
+    // Printing recorded nothing: the screen drawing fills the table again.
+    drawAll();
+}
+
+void FormGraficaAB::saveFailed(const QString& path, const table::SaveResult& result) {
+    m_context.desktop.showMessage(this, "Error",
+                                  table::SaveFailureText(SaveFailure, path, result, true),
+                                  table::MessageKind::Warning);
+}
+
+void FormGraficaAB::SaveImageAs() {
+    QString filter = BmpFilter;
+    const QString path = m_context.desktop.saveFileName(
+        this, "Save", table::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
+        {BmpFilter, PngFilter, SvgFilter, AllFilter}, &filter);
+    if (path.isEmpty()) return;
+    m_context.lastGraphFolder = table::FolderOf(path);
+
+    const QString format = ImageFormat(path, filter);
+    table::BusyPointer busy;
+    const QImage image = m_picture->surface().image();
+    const table::SaveResult result = table::SaveAtomically(path, [&](QIODevice& file) {
+        if (format != "svg") {
+            QImageWriter writer(&file, format.toLatin1());
+            return writer.write(image);
+        }
+        // The same drawing again, as vector lines and text at the picture's size.
+        SvgSurface svg(file, image.width(), image.height());
+        if (!svg.isActive()) return false;
+        svg.setFont(m_picture->surface().font());
+        m_plot.Dibujar(svg, true);
+        return true;
+    });
+    if (format == "svg") drawAll();
+    if (!result.ok) saveFailed(path, result);
+}
+
+void FormGraficaAB::CopyGraphic() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    const QImage image = m_picture->surface().image();
+    clipboard->setImage(image);
+    if (clipboard->image().size() != image.size()) {
+        m_context.desktop.showMessage(this, "Error", "Error: Impossible to copy the image.",
+                                      table::MessageKind::Warning);
+        return;
+    }
+    m_context.desktop.showMessage(this, "Copy",
+                                  "The graphic was successfully copied to the clipboard.",
+                                  table::MessageKind::Information);
+}
+
+void FormGraficaAB::ExportPdf() {
+    QString filter = PdfFilter;
+    const QString path = m_context.desktop.saveFileName(
+        this, "Export PDF", table::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
+        {PdfFilter, AllFilter}, &filter);
+    if (path.isEmpty()) return;
+    m_context.lastGraphFolder = table::FolderOf(path);
+    const QFont font = m_picture->surface().font();
+    table::SaveResult result;
+    {
+        table::BusyPointer busy;
+        result = table::ExportPdf(path, pageOrientation(), [&](markup::PrinterSurface& page) {
+            page.setFont(font);
+            m_plot.Dibujar(page, true);
+        });
+    }
+    drawAll();
+    if (!result.ok) saveFailed(path, result);
+}
+
+} // namespace corvane::graphs

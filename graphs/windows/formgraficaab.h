@@ -1,0 +1,72 @@
+// \brief FormGraficaAB: the graph window. It draws the chosen graph through Dibujar, redraws
+// the frame at once on every resize and the curves 20 ms after the last one, and offers the
+// chooser, the data table, printing, saving (BMP, PNG, SVG), copying and PDF export.
+#pragma once
+
+#include "graphs/plot.h"
+#include "table/context.h"
+
+#include <QDialog>
+#include <QPageLayout>
+#include <QTimer>
+
+class QFrame;
+class QMenuBar;
+
+namespace corvane::table {
+class BarButton;
+class ButtonBar;
+class PictureView;
+struct SaveResult;
+} // namespace corvane::table
+
+namespace corvane::graphs {
+
+class FormGraficaAB : public QDialog {
+    Q_OBJECT
+public:
+    explicit FormGraficaAB(table::WindowContext& context, QWidget* parent = nullptr);
+    ~FormGraficaAB() override;
+
+    // The commands; each button and its menu item do the same.
+    void EditTypeOfGraphic();
+    void ShowDataTable();
+    void PrintGraphic();
+    void SaveImageAs();
+    void CopyGraphic();
+    void ExportPdf();
+
+    /// Portrait when the picture is at least as tall as wide.
+    QPageLayout::Orientation pageOrientation() const;
+
+    table::PictureView* picture() const { return m_picture; }
+    table::ButtonBar* buttonBar() const { return m_bar; }
+    /// 0 Edit..., 1 Data table, 2 Print..., 3 Copy, 4 Close.
+    table::BarButton* button(int index) const { return m_buttons[index]; }
+    const QTimer& deferredDraw() const { return m_deferredDraw; }
+    const GraphPlot& plot() const { return m_plot; }
+    QMenuBar* menus() const { return m_menuBar; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildMenus();
+    void layOut();
+    void drawAll();
+    void saveFailed(const QString& path, const table::SaveResult& result);
+
+    table::WindowContext& m_context;
+    GraphPlot m_plot;
+    QMenuBar* m_menuBar;
+    QWidget* m_client;
+    table::PictureView* m_picture;
+    table::ButtonBar* m_bar;
+    QFrame* m_pictureFrame;
+    QFrame* m_barFrame;
+    std::array<table::BarButton*, 5> m_buttons{};
+    QTimer m_deferredDraw;
+};
+
+} // namespace corvane::graphs

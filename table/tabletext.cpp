@@ -1,0 +1,139 @@
+#include "tabletext.h"
+
+#include "markup/renderer.h"
+#include "markup/surface.h"
+#include "numtext/numbertext.h"
+
+#include <cmath>
+
+namespace corvane::table {
+
+using markup::DrawingSurface;
+
+namespace {
+
+const QString LineEnd = QStringLiteral("\r\n");
+
+double Millimetres(double mm) {
+    return mm / 25.4 * 1440;
+}
+
+// Draws a mark-up text at (x, y) and gives its plain text.
+QString drawAt(DrawingSurface& surface, const std::string& text, double x, double y) {
+    surface.setCurrentX(x);
+    surface.setCurrentY(y);
+    QString plain;
+    markup::DrawMarkup(QString::fromStdString(text), surface, &plain);
+    return plain;
+}
+
+} // namespace
+
+TableDrawing::TableDrawing(const graphs::GraphSettings& settings, const graphs::GraphTable& table,
+                           int sigDigits, char decimalSeparator)
+    : m_settings(settings), m_table(table), m_sigDigits(sigDigits),
+      m_decimalSeparator(decimalSeparator) {}
+
+int TableDrawing::columnCount() const {
+    const auto& h = m_settings.ColumnHeading;
+    if (!h[4].empty()) return 5;
+    if (!h[3].empty()) return 4;
+    if (!h[2].empty()) return 3;
+    return 2;
+}
+
+TableDrawing::Metrics TableDrawing::measure(const DrawingSurface& surface) const {
+    return {surface.textHeight(QStringLiteral("VX")),
+            surface.textWidth(QString(cellCharacters(), QLatin1Char('9')))};
+}
+
+QString TableDrawing::cell(const QString& plain) const {
+    return plain.leftJustified(cellCharacters(), QLatin1Char(' '), true);
+}
+
+QString TableDrawing::rule() const {
+    return QString(cellCharacters() * columnCount(), QLatin1Char('=')) + LineEnd;
+}
+
+void TableDrawing::PonerCabecera(DrawingSurface& surface) {
+    m_text.clear();
+    // 0.1 mm in twips, taken as printer pixels as it stands.
+    surface.setPenWidth(surface.isPrinter() ? static_cast<int>(std::lround(Millimetres(0.1))) : 1);
+    const Metrics m = measure(surface);
+    const double left = Millimetres(2);
+    const auto& s = m_settings;
+
+    surface.setBold(true);
+    m_text += drawAt(surface, s.GraphTitle, left, 0) + LineEnd;
+    surface.setBold(false);
+    m_text += drawAt(surface, s.GraphSubtitle, left, 1.1 * m.RowHeight) + LineEnd;
+    m_text += drawAt(surface, s.TableCaption, left, 2.2 * m.RowHeight) + LineEnd;
+    m_text += rule();
+    for (int c = 0; c < graphs::GraphTableColumns; ++c)
+        m_text +=
+            cell(drawAt(surface, s.ColumnHeading[c], left + c * m.CellWidth, 3.6 * m.RowHeight));
+    m_text += LineEnd;
+    m_text += rule();
+
+    const double width = columnCount() * m.CellWidth;
+    for (double y : {3.6 * m.RowHeight, 4.9 * m.RowHeight})
+        surface.drawLine(left, y, left + width, y, Qt::black);
+}
+
+void TableDrawing::PonerTabla(DrawingSurface& surface) {
+    const Metrics m = measure(surface);
+    const double top = surface.isPrinter() ? Millimetres(21.5) - m.RowHeight : -m.RowHeight;
+    const double left = Millimetres(2);
+    std::int16_t formatError = 0;
+    for (int i = 1; i <= TableRows; ++i) {
+        const double y = i * m.RowHeight + top;
+        if (y + m.RowHeight > surface.scaleHeight()) return;
+        for (int c = 0; c < graphs::GraphTableColumns; ++c) {
+            if (c >= 2 && m_settings.ColumnHeading[c].empty()) continue;
+            const std::string number = numtext::FormatNumberMarkup(m_table.Value[c][i], m_sigDigits,
+                                                                   m_decimalSeparator, formatError);
+            m_text += cell(drawAt(surface, number, left + c * m.CellWidth, y));
+        }
+        m_text += LineEnd;
+    }
+    const double y = TableRows * m.RowHeight + top + 1.1 * m.RowHeight;
+    surface.drawLine(left, y, left + columnCount() * m.CellWidth, y, Qt::black);
+    m_text += rule();
+}
+
+QString PlainText(const std::string& markup) {
+    markup::PictureSurface scratch(1, 1);
+    return drawAt(scratch, markup, 0, 0);
+}
+
+QString TableCsv(const graphs::GraphSettings& settings, const graphs::GraphTable& table,
+                 char decimalSeparator) {
+    const QChar separator = decimalSeparator == ',' ? QLatin1Char(';') : QLatin1Char(',');
+    std::vector<int> columns{0, 1};
+    for (int c = 2; c < graphs::GraphTableColumns; ++c)
+        if (!settings.ColumnHeading[c].empty()) columns.push_back(c);
+
+    auto field = [&](QString text) {
+        if (text.contains(separator) || text.contains(QLatin1Char('"'))) {
+            text.replace(QLatin1String("\""), QLatin1String("\"\""));
+            text = QLatin1Char('"') + text + QLatin1Char('"');
+        }
+        return text;
+    };
+    QStringList heading;
+    for (int c : columns)
+        heading << field(PlainText(settings.ColumnHeading[c]));
+    QString csv = heading.join(separator) + LineEnd;
+    for (int i = 1; i <= std::min(table.RecordedRows, graphs::GraphTableLastRow); ++i) {
+        QStringList row;
+        for (int c : columns) {
+            QString number = QString::number(table.Value[c][i], 'g', 17);
+            if (decimalSeparator == ',') number.replace(QLatin1Char('.'), QLatin1Char(','));
+            row << number;
+        }
+        csv += row.join(separator) + LineEnd;
+    }
+    return csv;
+}
+
+} // namespace corvane::table

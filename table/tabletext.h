@@ -1,0 +1,65 @@
+// \brief PonerCabecera and PonerTabla: the data table drawn on a surface (a window picture or a
+// printer page) while its plain-text copy TableText is built; the CSV form of the same table.
+#pragma once
+
+#include "graphs/settings.h"
+#include "graphs/sweep.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace corvane::markup {
+class DrawingSurface;
+}
+
+namespace corvane::table {
+
+inline constexpr int TableRows = 64;
+
+class TableDrawing {
+public:
+    TableDrawing(const graphs::GraphSettings& settings, const graphs::GraphTable& table,
+                 int sigDigits, char decimalSeparator);
+
+    /// Draws the title lines, the caption and the column headings with their rules, and
+    /// starts TableText afresh.
+    void PonerCabecera(markup::DrawingSurface& surface);
+    /// Draws rows 1 to 64 and the closing rule, appending them to TableText; stops at the
+    /// first row that does not fit on the surface.
+    void PonerTabla(markup::DrawingSurface& surface);
+
+    /// The plain-text table of the last drawing, lines ended by CR LF.
+    const QString& TableText() const { return m_text; }
+
+    /// Characters per cell: SigDigits + 8.
+    int cellCharacters() const { return m_sigDigits + 8; }
+    /// Columns in use: 0 and 1, then up to the last column with a heading.
+    int columnCount() const;
+
+private:
+    struct Metrics {
+        double RowHeight;
+        double CellWidth;
+    };
+    Metrics measure(const markup::DrawingSurface& surface) const;
+    QString cell(const QString& plain) const;
+    QString rule() const;
+
+    const graphs::GraphSettings& m_settings;
+    const graphs::GraphTable& m_table;
+    int m_sigDigits;
+    char m_decimalSeparator;
+    QString m_text;
+};
+
+/// The plain text of a mark-up string, as DrawMarkup gives it.
+QString PlainText(const std::string& markup);
+
+/// The recorded rows as comma-separated values: a line of the plain headings of the columns in
+/// use, then one line per recorded row with 17 significant digits. The separator is ";" when
+/// the decimal separator is ",". Lines end in CR LF; a field holding the separator or a quote
+/// is quoted.
+QString TableCsv(const graphs::GraphSettings& settings, const graphs::GraphTable& table,
+                 char decimalSeparator);
+
+} // namespace corvane::table

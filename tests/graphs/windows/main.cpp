@@ -1,0 +1,9 @@
+// The graph window tests: the chooser, then the graph window.
+#include "formeditgraf_test.h"
+#include "formgraficaab_test.h"
+
+#include "../../support/gui_test_main.h"
+
+int main(int argc, char** argv) {
+    return corvane::test::RunGuiTest<FormEditGRAFTest, FormGraficaABTest>(argc, argv);
+}

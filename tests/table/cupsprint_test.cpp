@@ -1,0 +1,121 @@
+// A graph and a table printed through a real CUPS queue: the PDF printer "CorvanePDF" that
+// tools/corvane-dev sets up with cups-pdf, which writes each job to ~/PDF.
+#include "fakedesktop.h"
+
+#include "../support/gui_test_main.h"
+
+#include "graphs/windows/formgraficaab.h"
+#include "table/buttonbar.h"
+#include "table/formtabla.h"
+
+#include <QDir>
+#include <QPrinterInfo>
+
+using namespace corvane;
+using corvane::table::test::PdfPageSizes;
+using corvane::table::test::Shared;
+
+namespace {
+
+const QString Queue = QStringLiteral("CorvanePDF");
+
+// The print dialog chooses the CUPS queue and names the job so that its file can be found.
+class QueueDesktop : public table::test::FakeDesktop {
+public:
+    bool printDialog(QWidget*, QPrinter& printer) override {
+        ++printDialogs;
+        printer.setPrinterName(Queue);
+        printer.setDocName(jobName);
+        printer.setCopyCount(copies);
+        return true;
+    }
+    QString jobName;
+};
+
+// The PDF cups-pdf wrote for the job, once it is complete.
+QString arrivedPdf(const QString& jobName) {
+    const QDir out(QDir::homePath() + "/PDF");
+    for (int wait = 0; wait < 600; ++wait) {
+        for (const QString& name : out.entryList({"*" + jobName + "*.pdf"}, QDir::Files)) {
+            QFile file(out.filePath(name));
+            if (file.open(QIODevice::ReadOnly) && file.readAll().trimmed().endsWith("%%EOF"))
+                return file.fileName();
+        }
+        QTest::qWait(100);
+    }
+    return {};
+}
+
+QString uniqueJobName(const char* what) {
+    return QStringLiteral("corvane_%1_%2_%3")
+        .arg(what)
+        .arg(QCoreApplication::applicationPid())
+        .arg(QDateTime::currentMSecsSinceEpoch());
+}
+
+} // namespace
+
+class CupsPrintTest : public QObject {
+    Q_OBJECT
+
+    Shared m_shared;
+    QueueDesktop m_desktop;
+
+    table::WindowContext context() {
+        return {m_shared.graph,
+                m_shared.table,
+                m_shared.engine,
+                m_shared.numbers,
+                4,
+                m_shared.lastGraphFolder,
+                m_shared.lastTableFolder,
+                "/opt/corvane",
+                m_desktop};
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(QPrinterInfo::availablePrinterNames().contains(Queue),
+                 "no CUPS queue CorvanePDF: tools/corvane-dev test sets it up");
+        // Titration of 25 mL of 0.1 mol/L strong acid with 0.1 mol/L strong base.
+        QVERIFY(m_shared.solve("50", 29, {{0, 0.1}, {1, 25}, {3, 0.1}}));
+    }
+
+    void graphArrivesAsOnePagePerCopy() {
+        table::WindowContext c = context();
+        graphs::FormGraficaAB window(c);
+        window.resize(1000, 700);
+        window.show();
+        QTRY_VERIFY(!window.deferredDraw().isActive());
+        m_desktop.jobName = uniqueJobName("graph");
+        m_desktop.copies = 2;
+        QTest::mouseClick(window.button(2), Qt::LeftButton);
+        QCOMPARE(m_desktop.printDialogs, 1);
+        const QString pdf = arrivedPdf(m_desktop.jobName);
+        QVERIFY2(!pdf.isEmpty(), "no PDF arrived from the queue within a minute");
+        QCOMPARE(PdfPageSizes(pdf).size(), std::size_t(2));
+        QFile::remove(pdf);
+        QCOMPARE(m_shared.table.RecordedRows, 65);
+    }
+
+    void tableArrivesOnOnePage() {
+        table::WindowContext c = context();
+        table::FormTabla window(c);
+        window.show();
+        m_desktop.jobName = uniqueJobName("table");
+        m_desktop.copies = 1;
+        window.PrintTable();
+        const QString pdf = arrivedPdf(m_desktop.jobName);
+        QVERIFY2(!pdf.isEmpty(), "no PDF arrived from the queue within a minute");
+        const auto pages = PdfPageSizes(pdf);
+        QCOMPARE(pages.size(), std::size_t(1));
+        QVERIFY(pages[0].height() > pages[0].width());
+        QFile::remove(pdf);
+    }
+};
+
+int main(int argc, char** argv) {
+    return corvane::test::RunGuiTest<CupsPrintTest>(argc, argv);
+}
+
+#include "cupsprint_test.moc"

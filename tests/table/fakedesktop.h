@@ -1,0 +1,120 @@
+// A desktop that records message boxes and answers the save and print dialogs as told; the
+// print dialog sends the job to a PDF file. Also the helpers the window tests share.
+#pragma once
+
+#include "table/context.h"
+#include "table/desktop.h"
+
+#include "engine/catalogue.h"
+#include "graphs/catalogue.h"
+#include "graphs/plot.h"
+#include "graphs/scales.h"
+#include "markup/surface.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QSizeF>
+
+#include <vector>
+
+namespace corvane::table::test {
+
+struct Message {
+    QString title;
+    QString text;
+    MessageKind kind;
+};
+
+class FakeDesktop : public Desktop {
+public:
+    void showMessage(QWidget*, const QString& title, const QString& text,
+                     MessageKind kind) override {
+        messages.push_back({title, text, kind});
+    }
+    QString saveFileName(QWidget*, const QString& title, const QString& folder,
+                         const QStringList& filters, QString* selectedFilter) override {
+        saveTitle = title;
+        saveFolder = folder;
+        saveFilters = filters;
+        if (!saveFilter.isEmpty() && selectedFilter != nullptr) *selectedFilter = saveFilter;
+        return savePath;
+    }
+    bool hasPrinter() override { return printerInstalled; }
+    QString currentPrinterName() override { return printerInstalled ? printerName : QString(); }
+    bool printDialog(QWidget*, QPrinter& printer) override {
+        ++printDialogs;
+        if (!printAccepted) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFile);
+        printer.setCopyCount(copies);
+        return true;
+    }
+
+    std::vector<Message> messages;
+    QString savePath; // empty: the dialog is cancelled
+    QString saveFilter;
+    QString saveTitle, saveFolder;
+    QStringList saveFilters;
+    bool printerInstalled = true;
+    QString printerName = "Office laser";
+    bool printAccepted = true;
+    QString printFile;
+    int copies = 1;
+    int printDialogs = 0;
+};
+
+/// The program-wide state a window test owns, with a context over it.
+struct Shared {
+    graphs::GraphSettings graph;
+    graphs::GraphTable table;
+    engine::EquilAB engine;
+    numtext::NumberSettings numbers;
+    QString lastGraphFolder, lastTableFolder;
+    FakeDesktop desktop;
+
+    WindowContext context(int sigDigits = 4) {
+        return {graph,           table,           engine,         numbers, sigDigits,
+                lastGraphFolder, lastTableFolder, "/opt/corvane", desktop};
+    }
+
+    /// Solves `code` from the given slots and confirms `kind` as the chooser does.
+    bool solve(const char* code, int kind, std::vector<std::pair<int, double>> given) {
+        for (auto [slot, v] : given)
+            engine.IOValues[slot] = v;
+        engine::RunProblem(engine, code);
+        if (engine.CalcError != 0) return false;
+        const engine::ProblemType* type = engine::FindProblem(code);
+        graph.ProblemCode = code;
+        graph.TaskTitle =
+            engine::FormTaskTitle(type->task, type->option, type->firstDissociationComplete);
+        graph.GraphTitle = graph.TaskTitle;
+        graphs::ChooseGraphKind(graph, graphs::Catalogue(), kind);
+        return graphs::AjustaEscalasETC(graph, engine, numbers.DecimalSeparator);
+    }
+
+    /// Draws the graph on a screen picture, which fills GraphTable.
+    void drawOnScreen(int width = 1000, int height = 700) {
+        markup::PictureSurface picture(width, height);
+        graphs::GraphPlot plot(graph, engine, table);
+        plot.Dibujar(picture, true);
+    }
+};
+
+/// The page sizes (points) of a PDF file written by Qt, in page order.
+inline std::vector<QSizeF> PdfPageSizes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QString pdf = QString::fromLatin1(file.readAll());
+    static const QRegularExpression page(
+        R"(/Type\s*/Page\b(?!s)[^>]*?/MediaBox\s*\[\s*([\d.]+)\s+([\d.]+)\s+([\d.]+)\s+([\d.]+))");
+    std::vector<QSizeF> sizes;
+    for (auto it = page.globalMatch(pdf); it.hasNext();) {
+        const auto m = it.next();
+        sizes.emplace_back(m.captured(3).toDouble() - m.captured(1).toDouble(),
+                           m.captured(4).toDouble() - m.captured(2).toDouble());
+    }
+    return sizes;
+}
+
+} // namespace corvane::table::test

@@ -1,0 +1,28 @@
+// The data table window driven as a user would: layout, scrolling, save, copy, print, PDF.
+#pragma once
+
+#include <QtTest>
+
+class FormTablaTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void showsTheTableOfTheLastScreenDrawing();
+    void minimumSizeSnapsBack();
+    void wheelMovesOneSmallStepPerEvent();
+    void scrollingToTheBottomLeavesFourPixels();
+    void aTallWindowHasNoScrollBar();
+    void saveWritesUtf8WithCrLfOverALongerFile();
+    void saveAsCsvByFilterOrName();
+    void aFailedSaveKeepsTheOldFile();
+    void aSaveIntoAVanishedFolderReports();
+    void cancelledSaveChangesNothing();
+    void copyPutsTheTextOnTheClipboard();
+    void printWritesOnePortraitPagePerCopy();
+    void printWithoutPrinterDoesNothing();
+    void exportPdfWritesOneA4Page();
+    void printerNameBecomesTheTooltip();
+    void buttonsAndMenus();
+    void escapeCloses();
+    void screenshot();
+};

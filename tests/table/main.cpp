@@ -1,0 +1,9 @@
+// The table tests: the text layout, then the window.
+#include "formtabla_test.h"
+#include "tabletext_test.h"
+
+#include "../support/gui_test_main.h"
+
+int main(int argc, char** argv) {
+    return corvane::test::RunGuiTest<TableTextTest, FormTablaTest>(argc, argv);
+}
