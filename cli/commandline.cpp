@@ -32,8 +32,8 @@ Usage:
   corvane-cli solve CODE [--pkw 14.00|13.59] [--digits N] [--json] [--acid NAME]
                    [--base NAME] [NAME=VALUE ...]
   corvane-cli graph CODE KIND [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
-                    [--volume V0] [--added C] [--picture FILE] [--size WxH] [--json]
-                    [NAME=VALUE ...]
+                    [--volume V0] [--added C] [--picture FILE] [--size WxH]
+                    [--table FILE] [--json] [NAME=VALUE ...]
   corvane-cli batch CODE [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
                     [--input FILE]
   corvane-cli list
@@ -65,8 +65,11 @@ graph   Solves as "solve" does, then makes graph KIND of the problem as the grap
         --volume the buffer volume in mL for kinds 27 and 29 of codes 42 to 45 (default 100).
         --added  the concentration of the added strong acid or base in mol/L for those kinds
                  (default: the one the solver found).
-        --picture draws the graph into FILE, a Windows bitmap (.bmp) or a PNG (.png).
+        --picture draws the graph into FILE, a Windows bitmap (.bmp), a PNG (.png), an SVG
+                 drawing (.svg) or, as printed, an A4 PDF page (.pdf).
         --size   the picture in pixels, 200x150 to 8000x8000 (default 1000x700).
+        --table  writes the data table into FILE as the table window saves it (its text
+                 with CR LF line ends, UTF-8), or as CSV when FILE ends in .csv.
         --json   one JSON object: titles, axes, columns, the recorded rows, the number of
                  accepted sweep points and the picture written.
         Text output: the column headings, tab-separated, then one line per recorded row.
@@ -84,7 +87,8 @@ compounds
         the source of the values. Exit status 1 when none matches.
 
 Exit status: 0 solved (and drawn), 1 invalid input (reading or calculation error, "Invalid
-data" for the graph, a picture that cannot be written, any line of a batch), 2 usage error.
+data" for the graph, a picture or table that cannot be written, any line of a batch), 2 usage
+error.
 
 Examples:
   corvane-cli solve 11 C_a=0.1 k_a=1.8e-5

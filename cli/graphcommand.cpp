@@ -8,13 +8,16 @@
 #include "graphs/extrafields.h"
 #include "graphs/plot.h"
 #include "graphs/scales.h"
+#include "graphs/windows/svgsurface.h"
 #include "markup/fonts.h"
 #include "markup/renderer.h"
 #include "markup/surface.h"
 #include "markup/symbols.h"
+#include "table/export.h"
+#include "table/formtabla.h"
+#include "table/tabletext.h"
 
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -32,7 +35,9 @@ struct GraphRequest {
     int kind = 0;
     std::optional<std::string> volume, added;
     std::string picture;
-    const char* pictureFormat = nullptr;
+    QString pictureFormat; // "bmp", "png", "svg" or "pdf"
+    std::string table;
+    bool tableAsCsv = false;
     int width = 1000, height = 700;
 };
 
@@ -67,12 +72,24 @@ void parseSize(const std::string& text, GraphRequest& g) {
     g.height = *h;
 }
 
+QString suffixOf(const std::string& path) {
+    if (path.find('.') == std::string::npos) return {};
+    return QString::fromStdString(path).section('.', -1).toLower();
+}
+
 void parsePicture(const std::string& path, GraphRequest& g) {
-    const QString suffix = QString::fromStdString(path).section('.', -1).toLower();
-    if (path.find('.') == std::string::npos || (suffix != "bmp" && suffix != "png"))
-        throw UsageError{"--picture must name a .bmp or a .png file, not \"" + path + "\""};
+    const QString suffix = suffixOf(path);
+    if (suffix != "bmp" && suffix != "png" && suffix != "svg" && suffix != "pdf")
+        throw UsageError{"--picture must name a .bmp, .png, .svg or .pdf file, not \"" + path +
+                         "\""};
     g.picture = path;
-    g.pictureFormat = suffix == "bmp" ? "BMP" : "PNG";
+    g.pictureFormat = suffix;
+}
+
+void parseTable(const std::string& path, GraphRequest& g) {
+    if (path.empty()) throw UsageError{"--table needs a file name"};
+    g.table = path;
+    g.tableAsCsv = suffixOf(path) == "csv";
 }
 
 // The command's error stream carries its own messages only, not the toolkit's notes.
@@ -94,16 +111,56 @@ void ensureGuiApplication() {
     markup::InitMarkupSymbols();
 }
 
-// Writes the picture whole or not at all.
-std::optional<std::string> writePicture(const QImage& image, const GraphRequest& g) {
-    QSaveFile file(QString::fromStdString(g.picture));
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
-    if (!image.save(&file, g.pictureFormat)) {
-        file.cancelWriting();
-        return std::string("the image could not be encoded");
-    }
-    if (!file.commit()) return file.errorString().toStdString();
-    return std::nullopt;
+std::optional<std::string> failure(const table::SaveResult& result) {
+    if (result.ok) return std::nullopt;
+    return result.description.isEmpty() ? std::string("it could not be written")
+                                        : result.description.toStdString();
+}
+
+// The vector forms, drawn as the graph window saves and exports them: an SVG of the picture's
+// size, or the printer-page drawing on an A4 PDF page turned as the picture is.
+std::optional<std::string> writeVectorPicture(graphs::GraphPlot& graph,
+                                              const markup::PictureSurface& picture,
+                                              const GraphRequest& g) {
+    const QString path = QString::fromStdString(g.picture);
+    const QFont font = picture.font();
+    if (g.pictureFormat == "svg")
+        return failure(table::SaveAtomically(path, [&](QIODevice& file) {
+            graphs::SvgSurface svg(file, g.width, g.height);
+            if (!svg.isActive()) return false;
+            svg.setFont(font);
+            graph.Dibujar(svg, true);
+            return true;
+        }));
+    const auto orientation = g.height >= g.width ? QPageLayout::Portrait : QPageLayout::Landscape;
+    return failure(table::ExportPdf(path, orientation, [&](markup::PrinterSurface& page) {
+        page.setFont(font);
+        graph.Dibujar(page, true);
+    }));
+}
+
+// The bitmap forms, of the picture as drawn, whole or not at all.
+std::optional<std::string> writeImage(const QImage& image, const GraphRequest& g) {
+    return failure(table::SaveAtomically(QString::fromStdString(g.picture), [&](QIODevice& file) {
+        return image.save(&file, g.pictureFormat.toUpper().toLatin1().constData());
+    }));
+}
+
+// The data table as the table window saves it: TableText, or the CSV for a .csv file.
+std::optional<std::string> writeTable(const graphs::GraphSettings& settings,
+                                      const graphs::GraphTable& graphTable, int digits,
+                                      char decimalSeparator, const GraphRequest& g) {
+    table::TableDrawing drawing(settings, graphTable, digits, decimalSeparator);
+    markup::PictureSurface heading(table::FormTabla::HeadingWidth, table::FormTabla::HeadingHeight);
+    markup::PictureSurface body(table::FormTabla::HeadingWidth, table::FormTabla::BodyHeight);
+    drawing.PonerCabecera(heading);
+    drawing.PonerTabla(body);
+    const QByteArray bytes = (g.tableAsCsv ? table::TableCsv(settings, graphTable, decimalSeparator)
+                                           : drawing.TableText())
+                                 .toUtf8();
+    return failure(table::SaveAtomically(QString::fromStdString(g.table), [&](QIODevice& file) {
+        return file.write(bytes) == bytes.size();
+    }));
 }
 
 } // namespace
@@ -122,6 +179,8 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
                 parsePicture(optionValue(a, i, "--picture"), g);
             else if (arg.starts_with("--size"))
                 parseSize(optionValue(a, i, "--size"), g);
+            else if (arg.starts_with("--table"))
+                parseTable(optionValue(a, i, "--table"), g);
             else
                 return false;
             return true;
@@ -168,14 +227,25 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     graphs::GraphTable table;
     graphs::GraphPlot graph(settings, state, table);
     graph.decimalSeparator = numbers.DecimalSeparator;
+    auto cannotWrite = [&err](const std::string& what, const std::string& path,
+                              const std::string& why) {
+        err << "corvane-cli: cannot write the " << what << " \"" << path << "\": " << why << "\n";
+        return ExitInvalidInput;
+    };
+    // A vector picture first: drawing on a printer page records the printer's rows, and the
+    // screen drawing below records the rows of the data table again, as the window does.
+    const bool vector = g.pictureFormat == "svg" || g.pictureFormat == "pdf";
+    if (vector)
+        if (const std::optional<std::string> why = writeVectorPicture(graph, picture, g))
+            return cannotWrite("picture", g.picture, *why);
     graph.Dibujar(picture, true);
-    if (!g.picture.empty()) {
-        if (const std::optional<std::string> failure = writePicture(picture.image(), g)) {
-            err << "corvane-cli: cannot write the picture \"" << g.picture << "\": " << *failure
-                << "\n";
-            return ExitInvalidInput;
-        }
-    }
+    if (!g.picture.empty() && !vector)
+        if (const std::optional<std::string> why = writeImage(picture.image(), g))
+            return cannotWrite("picture", g.picture, *why);
+    if (!g.table.empty())
+        if (const std::optional<std::string> why =
+                writeTable(settings, table, request.digits, numbers.DecimalSeparator, g))
+            return cannotWrite("data table", g.table, *why);
 
     markup::MeasuringSurface measuring(picture);
     auto plain = [&measuring](const std::string& text) {

@@ -154,6 +154,57 @@ TEST(Graph, WritesBitmapAndPngPictures) {
     EXPECT_EQ(QImage(png, "PNG").size(), QSize(1000, 700));
 }
 
+TEST(Graph, WritesVectorPicturesAsTheWindowSavesAndExportsThem) {
+    const QString svg = outputPath("titration-50.svg");
+    const QString pdf = outputPath("titration-50.pdf");
+    QFile::remove(svg);
+    QFile::remove(pdf);
+    const Outcome screen = run(graph({"50", "29"}));
+    Outcome r = run(graph({"50", "29", "--picture", svg.toStdString(), "--size", "1200x800"}));
+    ASSERT_EQ(r.status, ExitOk) << r.err;
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray drawing = file.readAll();
+    EXPECT_TRUE(drawing.contains("viewBox=\"0 0 1200 800\""));
+    EXPECT_TRUE(drawing.contains("<text")) << "text stays text";
+    EXPECT_FALSE(drawing.contains("<image")) << "no bitmap inside";
+    // The printer page records its own rows; the rows printed are still the screen's.
+    r = run(graph({"50", "29", "--picture", pdf.toStdString()}));
+    ASSERT_EQ(r.status, ExitOk) << r.err;
+    EXPECT_EQ(r.out, screen.out);
+    QFile page(pdf);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(page.read(5) == QByteArray("%PDF-"));
+    EXPECT_TRUE(page.readAll().contains("/MediaBox [0 0 842.000000 595.000000]"))
+        << "A4 turned as the picture";
+}
+
+TEST(Graph, WritesTheDataTableAsTheTableWindowSavesIt) {
+    const QString text = outputPath("table-50.txt");
+    const QString csv = outputPath("table-50.csv");
+    Outcome r = run(graph({"50", "29", "--digits", "6", "--table", text.toStdString()}));
+    ASSERT_EQ(r.status, ExitOk) << r.err;
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString table = QString::fromUtf8(file.readAll());
+    const QStringList rows = table.split("\r\n");
+    ASSERT_GT(rows.size(), 10);
+    EXPECT_EQ(rows[0], "Titration of strong acid with strong base");
+    EXPECT_TRUE(table.contains("\r\n" + QString(28, '=') + "\r\n")) << "two cells of 6 + 8";
+    EXPECT_TRUE(table.contains("\r\n0             1.00000       \r\n") ||
+                table.contains("\r\n0             1             \r\n"))
+        << table.toStdString();
+    r = run(graph({"50", "29", "--table", csv.toStdString(), "C_SB=0,1"}, {"C_a=0.1", "V_a=25"}));
+    ASSERT_EQ(r.status, ExitOk) << r.err;
+    QFile values(csv);
+    ASSERT_TRUE(values.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = values.readAll().split('\n');
+    EXPECT_EQ(lines[0], QByteArray("VSB (mL);pH\r"));
+    EXPECT_TRUE(lines[1].startsWith("0;0,9999999999")) << "17 digits, decimal comma";
+    EXPECT_EQ(run(graph({"50", "29", "--table", outputPath("missing/t.txt").toStdString()})).status,
+              ExitInvalidInput);
+}
+
 TEST(Graph, UnwritablePictureFailsWithoutLeavingAFile) {
     const QString dir = outputPath("a-directory");
     QDir().mkpath(dir);
@@ -176,7 +227,7 @@ TEST(Graph, PictureOptionsAreChecked) {
         EXPECT_EQ(run(graph({"50", "29", "--size", size})).status, ExitUsage) << size;
     EXPECT_EQ(run(graph({"50", "29", "--size", "200x150"})).status, ExitOk);
     EXPECT_EQ(run(graph({"50", "29", "--size", "8000x150"})).status, ExitOk);
-    for (const char* file : {"graph.jpg", "graph", "graph.bmp.txt"})
+    for (const char* file : {"graph.jpg", "graph", "graph.bmp.txt", "graph.svgz"})
         EXPECT_EQ(run(graph({"50", "29", "--picture", file})).status, ExitUsage) << file;
 }
 
