@@ -11,6 +11,7 @@
 #include "graphs/windows/formeditgraf.h"
 #include "graphs/windows/formgraficaab.h"
 #include "numtext/numbertext.h"
+#include "table/buttonbar.h"
 #include "table/desktop.h"
 
 #include <QAction>
@@ -42,13 +43,6 @@ const QColor OptionPanelColor(240, 244, 255);
 const QColor FieldPanelColor(248, 250, 255);
 const QColor FrameColor(168, 178, 206);
 
-void paint(QWidget* w, const QColor& background) {
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, background);
-    w->setPalette(p);
-}
-
 void setTextColor(QLabel* label, const QColor& color) {
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, color);
@@ -61,18 +55,9 @@ void setBold(QWidget* w, bool bold) {
     w->setFont(f);
 }
 
-QFrame* borderFrame(QWidget* parent) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameShape(QFrame::Box);
-    QPalette p = frame->palette();
-    p.setColor(QPalette::WindowText, FrameColor);
-    frame->setPalette(p);
-    return frame;
-}
-
 QFrame* line(QWidget* parent) {
     auto* frame = new QFrame(parent);
-    paint(frame, FrameColor);
+    table::PaintBackground(frame, FrameColor);
     return frame;
 }
 
@@ -273,7 +258,7 @@ void FormMain::buildTask(int t) {
     connect(k.tabCaption, &ClickLabel::clicked, this, [this, t] { LblMENU_Click(t); });
 
     k.area = new QWidget(m_client);
-    paint(k.area, Qt::white);
+    table::PaintBackground(k.area, Qt::white);
     k.area->hide();
 
     k.title = new QLabel(info.titleBeforeOption.data(), k.area);
@@ -283,9 +268,9 @@ void FormMain::buildTask(int t) {
     k.title->setFont(titleFont);
     setTextColor(k.title, ChosenTabColor);
 
-    k.optionsFrame = borderFrame(k.area);
+    k.optionsFrame = table::BorderFrame(k.area);
     k.options = new QWidget(k.area);
-    paint(k.options, OptionPanelColor);
+    table::PaintBackground(k.options, OptionPanelColor);
     for (std::size_t j = 0; j < info.options.size(); ++j) {
         auto* b = new QRadioButton(info.options[j].data(), k.options);
         b->setFont(QFont("Arial", 9));
@@ -296,7 +281,7 @@ void FormMain::buildTask(int t) {
 
     if (info.hasCheckBox) {
         k.checkPanel = new QWidget(k.area);
-        paint(k.checkPanel, OptionPanelColor);
+        table::PaintBackground(k.checkPanel, OptionPanelColor);
         k.checkLine = line(k.checkPanel);
         k.check = new QCheckBox(engine::CheckBoxCaption.data(), k.checkPanel);
         k.check->setFont(QFont("Arial", 9));
@@ -306,16 +291,16 @@ void FormMain::buildTask(int t) {
         k.checkPanel->hide();
     }
 
-    k.ioFrame = borderFrame(k.area);
+    k.ioFrame = table::BorderFrame(k.area);
     k.io = new QWidget(k.area);
-    paint(k.io, FieldPanelColor);
+    table::PaintBackground(k.io, FieldPanelColor);
     k.io->hide();
     k.ioFrame->hide();
     k.ioLine = line(k.io);
     for (int i = 0; i < RowsPerTask; ++i) {
         Task::Row& row = k.rows[i];
         const int index = RowsPerTask * (t - 1) + i;
-        row.frame = borderFrame(k.io);
+        row.frame = table::BorderFrame(k.io);
         // The frame is drawn over the field's edge and lets the clicks through.
         row.frame->setAttribute(Qt::WA_TransparentForMouseEvents);
         row.heading = new QLabel(k.io);
@@ -345,9 +330,9 @@ void FormMain::buildTask(int t) {
     connect(k.clear, &PictureButton::clicked, this, [this, t] { LblDEL_Click(t); });
     connect(k.graphic, &PictureButton::clicked, this, [this, t] { LblGRA_Click(t); });
 
-    k.formulasFrame = borderFrame(k.area);
+    k.formulasFrame = table::BorderFrame(k.area);
     k.formulas = new QWidget(k.area);
-    paint(k.formulas, Qt::white);
+    table::PaintBackground(k.formulas, Qt::white);
     k.formula = new QLabel(k.formulas);
     k.extra = new QLabel(k.formulas);
     k.formulaLine = line(k.formulas);
