@@ -67,7 +67,7 @@ public:
     /// "Constants...": fills the constant fields from the table of common acids and bases.
     void mnu_Constants_Click();
 
-    // The controls, by the design's names: k = 15 × (t − 1) + i.
+    // The controls by their program names: k = 15 × (t − 1) + i.
     ValueField* Text1(int k) const;
     QLabel* Label1(int k) const;
     QLabel* Img1(int k) const;
