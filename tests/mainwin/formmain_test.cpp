@@ -180,6 +180,11 @@ private slots:
         QVERIFY2(m_platform.messages.empty(), "no message");
         QCOMPARE(text(k(task, row)), expected);
         QVERIFY(w.ImgGRA(task)->isEnabled());
+        // A second Calculate on what the first wrote, rounded, agrees with it.
+        calculate(task);
+        QVERIFY2(m_platform.messages.empty(), "no message the second time");
+        QCOMPARE(text(k(task, row)), expected);
+        QVERIFY(w.ImgGRA(task)->isEnabled());
     }
 
     void readingAndCalculationErrors() {
