@@ -4,6 +4,8 @@
 
 #include "commandline.h"
 
+#include "engine/reason.h"
+
 #include "graphs/catalogue.h"
 #include "graphs/extrafields.h"
 #include "graphs/plot.h"
@@ -196,6 +198,16 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (status != Status::Ok) {
         err << "corvane-cli: " << statusMessage(status) << "\n";
         if (!reason.empty()) err << "corvane-cli: " << reason << "\n";
+        return ExitInvalidInput;
+    }
+    // As the Graphic button, which the window offers only when every input row holds a value.
+    std::vector<std::string> empty;
+    for (const engine::SlotRow& row : problem.rows)
+        if (engine::OffersInput(problem, row.slot) && engine::IsEmpty(state.IOValues[row.slot]))
+            empty.emplace_back(engine::SymbolName(row.quantity));
+    if (!empty.empty()) {
+        err << "corvane-cli: a graph needs every input of the problem; still unknown: "
+            << engine::JoinNames(empty) << "\n";
         return ExitInvalidInput;
     }
     g.kind = parseKind(args[2], problem);

@@ -128,6 +128,14 @@ TEST(Graph, BufferVolumeKindsTakeTheChoosersValues) {
     EXPECT_EQ(run(graph({"42", "23", "--added", "0"}, buffer)).status, ExitOk);
 }
 
+TEST(Graph, NeedsEveryInputOfTheProblemAsTheGraphicButtonDoes) {
+    const Outcome r = run(graph({"51", "33"}, {"C_a=0.1", "V_a=25", "k_a=1.8e-5", "pH_eq=8.72"}));
+    EXPECT_EQ(r.status, ExitInvalidInput);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "corvane-cli: a graph needs every input of the problem; still unknown: "
+                     "C_SB and V_eq\n");
+}
+
 TEST(Graph, ScalesThatFailGiveInvalidData) {
     // No weak pair at all: the span of the added acid is 0.
     const Outcome r = run(graph({"42", "23"}, {"C_a=0", "C_S=0", "k_a=1.8e-5", "C_SA=0.01"}));
