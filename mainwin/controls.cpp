@@ -48,27 +48,36 @@ QString ValueField::shownText() const {
     return m_abbreviated.isEmpty() ? text() : m_abbreviated;
 }
 
+FittedFont FitFont(QFont font, const QString& text, double room, double largest, double smallest) {
+    for (double points = largest; points >= smallest; points -= 0.5) {
+        font.setPointSizeF(points);
+        for (const QStringList& faces : {RegularFaces, NarrowFaces}) {
+            font.setFamilies(faces);
+            if (QFontMetricsF(font).horizontalAdvance(text) <= room) return {font, true};
+        }
+    }
+    return {font, false};
+}
+
+void SetFittedText(QLabel* label, const QString& text, double points) {
+    const FittedFont fitted = FitFont(label->font(), text, label->contentsRect().width(), points,
+                                      ValueField::SmallestFontPoints);
+    label->setFont(fitted.font);
+    label->setText(fitted.fits
+                       ? text
+                       : QFontMetricsF(fitted.font)
+                             .elidedText(text, Qt::ElideRight, label->contentsRect().width()));
+    const bool usual = fitted.font.families() == RegularFaces && fitted.font.pointSizeF() == points;
+    label->setToolTip(usual ? QString() : text.trimmed());
+}
+
 void ValueField::fitText() {
     const QString t = text();
     const int room = textRoom();
-    QFont f = font();
-    const auto fits = [&](const QString& s) {
-        return QFontMetricsF(f).horizontalAdvance(s) <= room;
-    };
-    // The largest size that fits, in the usual face or else in its narrow cut.
-    const auto fitSize = [&] {
-        for (double points = FontPoints; points >= SmallestFontPoints; points -= 0.5) {
-            f.setPointSizeF(points);
-            for (const QStringList& faces : {RegularFaces, NarrowFaces}) {
-                f.setFamilies(faces);
-                if (fits(t)) return true;
-            }
-        }
-        return false;
-    };
-    const bool fitted = fitSize();
+    const FittedFont fitted = FitFont(font(), t, room, FontPoints, SmallestFontPoints);
+    const QFont f = fitted.font;
     m_abbreviated.clear();
-    if (!fitted) {
+    if (!fitted.fits) {
         // Leave out the last digits of the mantissa, never its start or the exponent.
         const qsizetype mark = t.indexOf('E', 0, Qt::CaseInsensitive);
         const QString exponent = mark < 0 ? QString() : t.mid(mark);

@@ -7,6 +7,19 @@
 
 namespace corvane::mainwin {
 
+/// The font for `text` in `room` pixels: the largest size from `largest` down to `smallest`
+/// points at which Arial, or else its narrow cut, is narrow enough. `fits` is false when none
+/// is; the font is then the smallest narrow one.
+struct FittedFont {
+    QFont font;
+    bool fits;
+};
+FittedFont FitFont(QFont font, const QString& text, double room, double largest, double smallest);
+
+/// Sets a label's text in the largest font that fits its width (down to 7 points), elided only
+/// when even that is too wide; the tooltip then shows the whole text.
+void SetFittedText(QLabel* label, const QString& text, double points);
+
 /// Text1(k): keeps only the characters of a number, selects all on entry, Enter moves on;
 /// its font shrinks so that a number is never cut off.
 class ValueField : public QLineEdit {

@@ -31,6 +31,7 @@ namespace corvane::mainwin {
 namespace {
 
 constexpr int RowsPerTask = 15;
+constexpr int HeadingPoints = 9;
 constexpr int TabWidth = 156;
 constexpr int TabHeight = 34;
 constexpr int ButtonWidth = 100;
@@ -304,7 +305,7 @@ void FormMain::buildTask(int t) {
         // The frame is drawn over the field's edge and lets the clicks through.
         row.frame->setAttribute(Qt::WA_TransparentForMouseEvents);
         row.heading = new QLabel(k.io);
-        row.heading->setFont(QFont("Arial", 9));
+        row.heading->setFont(QFont("Arial", HeadingPoints));
         setTextColor(row.heading, QColor(70, 78, 110));
         row.symbol = new QLabel(k.io);
         row.field = new ValueField(index, k.io);
@@ -602,7 +603,8 @@ void FormMain::layoutTask(int t) {
         row.symbol->setVisible(visible);
         row.frame->setVisible(visible);
         row.frame->raise();
-        row.heading->setText(FitHeading(row.headingText, w));
+        // A heading the fitting rule leaves too wide for the font drawn is set smaller.
+        SetFittedText(row.heading, FitHeading(row.headingText, w), HeadingPoints);
     }
     const int buttonRow = t == 5 ? 3 : 2;
     const int buttonTop = buttonRow * h + 8;

@@ -2,6 +2,7 @@
 
 #include "graphs/windows/formeditgraf.h"
 #include "graphs/windows/formgraficaab.h"
+#include "engine/catalogue.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
 #include "mainwin/headings.h"
@@ -595,6 +596,33 @@ private slots:
     // At the smallest window and 12 digits the longest results are wider than their fields
     // at the usual 11 points. The text fits when the field looks the same with the cursor at
     // its start and at its end: a cut text scrolls.
+    // At the smallest window every heading of every option shows whole: the fitting rule's
+    // words, set smaller where the font drawn is wider than the rule assumes.
+    void headingsAreNeverCut() {
+        FormMain& w = open(800, 600);
+        QCOMPARE(w.client()->size(), QSize(800, 600));
+        int smaller = 0;
+        for (int t = 1; t <= 5; ++t)
+            for (int option = 0; option < int(engine::Task(t).options.size()); ++option) {
+                choose(t, option);
+                for (int i = 0; i < 15; ++i) {
+                    const QLabel* heading = w.Label1(k(t, i));
+                    if (w.Text1(k(t, i))->isHidden() || heading->text().isEmpty()) continue;
+                    const QString shown = heading->text();
+                    QVERIFY2(!shown.contains(QChar(0x2026)), qPrintable(shown));
+                    QVERIFY2(QFontMetricsF(heading->font()).horizontalAdvance(shown) <=
+                                 heading->contentsRect().width(),
+                             qPrintable(shown));
+                    QVERIFY(heading->font().pointSizeF() >= 7);
+                    if (heading->font().pointSizeF() < 9) {
+                        ++smaller;
+                        QCOMPARE(heading->toolTip(), shown.trimmed());
+                    }
+                }
+            }
+        QVERIFY2(smaller > 0, "the titration headings need a smaller font at 800x600");
+    }
+
     void valueFieldsNeverCutANumber_data() {
         QTest::addColumn<int>("task");
         QTest::addColumn<int>("option");
