@@ -310,6 +310,45 @@ void FormTablaTest::printerNameBecomesTheTooltip() {
     QTRY_COMPARE_WITH_TIMEOUT(w->button(2)->toolTip(), QString("Office laser"), 1500);
 }
 
+void FormTablaTest::printerChosenInTheDialogIsUsedNext() {
+    test::FakeDesktop& desktop = g_shared->desktop;
+    desktop.printFile = g_dir->filePath("printed.pdf");
+    desktop.printers = {"Lab inkjet", "Office laser"};
+    auto w = openTable();
+    // Without a default printer, a job goes to the first one installed.
+    desktop.systemDefault.clear();
+    QCOMPARE(desktop.currentPrinterName(), QString("Lab inkjet"));
+    desktop.systemDefault = "Office laser";
+    QCOMPARE(desktop.currentPrinterName(), QString("Office laser"));
+
+    struct Step {
+        bool accept;
+        QString choice;      // picked in the dialog
+        QString shownFirst;  // the printer the dialog shows on opening
+        QString thenCurrent; // the current printer afterwards
+    };
+    const Step steps[] = {
+        {true, "Lab inkjet", "Office laser", "Lab inkjet"},
+        {true, "", "Lab inkjet", "Lab inkjet"},
+        {false, "Office laser", "Lab inkjet", "Lab inkjet"},
+    };
+    for (const Step& step : steps) {
+        desktop.printAccepted = step.accept;
+        desktop.dialogChoice = step.choice;
+        w->PrintTable();
+        QCOMPARE(desktop.dialogStartedOn.last(), step.shownFirst);
+        QCOMPARE(desktop.currentPrinterName(), step.thenCurrent);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(w->button(2)->toolTip(), QString("Lab inkjet"), 1500);
+
+    // A chosen printer that is no longer installed gives way to the default.
+    desktop.printers = {"Office laser"};
+    QCOMPARE(desktop.currentPrinterName(), QString("Office laser"));
+    desktop.printerInstalled = false;
+    QVERIFY(!desktop.hasPrinter());
+    QCOMPARE(desktop.currentPrinterName(), QString());
+}
+
 void FormTablaTest::buttonsAndMenus() {
     auto w = openTable();
     const QStringList captions{w->button(2)->text(), w->button(3)->text(), w->button(4)->text()};

@@ -22,6 +22,7 @@ private slots:
     void printWithoutPrinterDoesNothing();
     void exportPdfWritesOneA4Page();
     void printerNameBecomesTheTooltip();
+    void printerChosenInTheDialogIsUsedNext();
     void buttonsAndMenus();
     void escapeCloses();
     void screenshot();
