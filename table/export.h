@@ -20,6 +20,7 @@ struct SaveResult {
     bool ok = false;
     /// The file or its folder may not be written by the user.
     bool readOnly = false;
+    /// The system's error number (errno) left by the call that failed, and its description.
     int errorNumber = 0;
     QString description;
 };

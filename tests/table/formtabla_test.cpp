@@ -230,11 +230,38 @@ void FormTablaTest::aSaveIntoAVanishedFolderReports() {
     const test::Message& m = g_shared->desktop.messages[0];
     QCOMPARE(m.title, QString("Error"));
     QCOMPARE(m.kind, MessageKind::Warning);
-    QVERIFY2(m.text.startsWith("Error: Impossible to save the data table:\n" + path +
-                               "\nError number: "),
-             qPrintable(m.text));
+    QCOMPARE(m.text, "Error: Impossible to save the data table:\n" + path +
+                         "\nError number: 2 No such file or directory");
     QVERIFY(!QFileInfo::exists(path));
     QCOMPARE(g_shared->lastTableFolder, QDir::toNativeSeparators(g_dir->filePath("gone")));
+}
+
+void FormTablaTest::saveFailuresNameTheSystemError_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("writerFails");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("description");
+    QTest::addRow("missing folder")
+        << "gone/table.txt" << false << 2 << "No such file or directory";
+    QTest::addRow("a folder in the way") << "folder" << false << 21 << "Is a directory";
+    QTest::addRow("the writer fails") << "table.txt" << true << 5 << "Input/output error";
+}
+
+void FormTablaTest::saveFailuresNameTheSystemError() {
+    QFETCH(QString, target);
+    QFETCH(bool, writerFails);
+    QFETCH(int, number);
+    QFETCH(QString, description);
+    QVERIFY(QDir(g_dir->path()).mkdir("folder"));
+    const QString path = g_dir->filePath(target);
+    const SaveResult result = SaveAtomically(
+        path, [&](QIODevice& file) { return file.write("rows") == 4 && !writerFails; });
+    QVERIFY(!result.ok);
+    QVERIFY(!result.readOnly);
+    QCOMPARE(result.errorNumber, number);
+    QCOMPARE(result.description, description);
+    QCOMPARE(SaveFailureText("Heading", path, result, true),
+             QString("Heading\n%1\nError number: %2 %3").arg(path).arg(number).arg(description));
 }
 
 void FormTablaTest::cancelledSaveChangesNothing() {

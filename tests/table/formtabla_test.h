@@ -16,6 +16,8 @@ private slots:
     void saveAsCsvByFilterOrName();
     void aFailedSaveKeepsTheOldFile();
     void aSaveIntoAVanishedFolderReports();
+    void saveFailuresNameTheSystemError_data();
+    void saveFailuresNameTheSystemError();
     void cancelledSaveChangesNothing();
     void copyPutsTheTextOnTheClipboard();
     void printWritesOnePortraitPagePerCopy();
