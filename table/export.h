@@ -16,6 +16,10 @@ class PrinterSurface;
 
 namespace corvane::table {
 
+/// The save dialogs' filters for every file and for the PDF export.
+inline const QString AllFilesFilter = QStringLiteral("All files (*.*)");
+inline const QString PdfFilter = QStringLiteral("PDF document (*.pdf)");
+
 struct SaveResult {
     bool ok = false;
     /// The file or its folder may not be written by the user.

@@ -24,8 +24,6 @@ namespace {
 const QString SaveFailure = QStringLiteral("Error: Impossible to save the data table:");
 const QString TextFilter = QStringLiteral("Text file (*.txt)");
 const QString CsvFilter = QStringLiteral("CSV file (*.csv)");
-const QString PdfFilter = QStringLiteral("PDF document (*.pdf)");
-const QString AllFilter = QStringLiteral("All files (*)");
 
 } // namespace
 
@@ -163,7 +161,7 @@ void FormTabla::SaveTableAs() {
     QString filter = TextFilter;
     const QString path = m_context.desktop.saveFileName(
         this, "Save", StartFolder(m_context.lastTableFolder, m_context.programFolder),
-        {TextFilter, CsvFilter, AllFilter}, &filter);
+        {TextFilter, CsvFilter, AllFilesFilter}, &filter);
     if (path.isEmpty()) return;
     m_context.lastTableFolder = FolderOf(path);
 
@@ -211,7 +209,7 @@ void FormTabla::ExportPdf() {
     QString filter = PdfFilter;
     const QString path = m_context.desktop.saveFileName(
         this, "Export PDF", StartFolder(m_context.lastTableFolder, m_context.programFolder),
-        {PdfFilter, AllFilter}, &filter);
+        {PdfFilter, AllFilesFilter}, &filter);
     if (path.isEmpty()) return;
     m_context.lastTableFolder = FolderOf(path);
     const QFont font = m_heading->surface().font();

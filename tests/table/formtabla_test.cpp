@@ -173,10 +173,23 @@ void FormTablaTest::saveAsCsvByFilterOrName() {
 
     const QString byName = g_dir->filePath("points.CSV");
     g_shared->desktop.savePath = byName;
-    g_shared->desktop.saveFilter = "All files (*)";
+    g_shared->desktop.saveFilter = "All files (*.*)";
     w->SaveTableAs();
     QCOMPARE(readAll(byName), csv.toUtf8());
     QVERIFY(g_shared->desktop.saveFilters.contains("Text file (*.txt)"));
+}
+
+void FormTablaTest::saveDialogsOfferTheFilters() {
+    auto w = openTable();
+    const std::pair<void (FormTabla::*)(), QStringList> commands[] = {
+        {&FormTabla::SaveTableAs, {"Text file (*.txt)", "CSV file (*.csv)", "All files (*.*)"}},
+        {&FormTabla::ExportPdf, {"PDF document (*.pdf)", "All files (*.*)"}},
+    };
+    for (const auto& [command, filters] : commands) {
+        g_shared->desktop.saveFilters.clear();
+        (w.get()->*command)(); // the dialog is cancelled
+        QCOMPARE(g_shared->desktop.saveFilters, filters);
+    }
 }
 
 void FormTablaTest::aFailedSaveKeepsTheOldFile() {

@@ -14,6 +14,7 @@ private slots:
     void aTallWindowHasNoScrollBar();
     void saveWritesUtf8WithCrLfOverALongerFile();
     void saveAsCsvByFilterOrName();
+    void saveDialogsOfferTheFilters();
     void aFailedSaveKeepsTheOldFile();
     void aSaveIntoAVanishedFolderReports();
     void saveFailuresNameTheSystemError_data();

@@ -235,6 +235,21 @@ void FormGraficaABTest::savesPngAndSvg() {
     QCOMPARE(g_shared->table.RecordedRows, 65);
 }
 
+void FormGraficaABTest::saveDialogsOfferTheFilters() {
+    auto w = openGraph();
+    const std::pair<void (FormGraficaAB::*)(), QStringList> commands[] = {
+        {&FormGraficaAB::SaveImageAs,
+         {"Windows BitMap  (*.bmp)", "PNG image (*.png)", "SVG drawing (*.svg)",
+          "All files (*.*)"}},
+        {&FormGraficaAB::ExportPdf, {"PDF document (*.pdf)", "All files (*.*)"}},
+    };
+    for (const auto& [command, filters] : commands) {
+        g_shared->desktop.saveFilters.clear();
+        (w.get()->*command)(); // the dialog is cancelled
+        QCOMPARE(g_shared->desktop.saveFilters, filters);
+    }
+}
+
 void FormGraficaABTest::aFailedSaveReportsAndKeepsTheOldFile() {
     auto w = openGraph();
     const QString path = g_dir->filePath("gone/graph.bmp");
