@@ -61,7 +61,13 @@ void FormTablaTest::showsTheTableOfTheLastScreenDrawing() {
     auto w = openTable();
     QCOMPARE(w->windowTitle(), QString("Data table"));
     QCOMPARE(w->headingPicture()->size(), QSize(796, 81));
-    QCOMPARE(w->bodyPicture()->size(), QSize(796, 1044));
+    // Tall enough for rows 1 to 64 and the closing rule 1.1 rows below the last one.
+    const double row =
+        QFontMetricsF(w->bodyPicture()->surface().font(), &w->bodyPicture()->surface().image())
+            .height();
+    QCOMPARE(w->bodyPicture()->width(), 796);
+    QVERIFY(w->bodyPicture()->height() >= 64.1 * row);
+    QVERIFY(w->bodyPicture()->height() <= 64.1 * row + 2);
     const QStringList lines = w->TableText().split("\r\n");
     QCOMPARE(lines[0], QString("Single solution of weak monoprotic acid"));
     QCOMPARE(lines[4].left(24), QString("Ca (mol/L)  pH          "));
@@ -115,6 +121,14 @@ void FormTablaTest::scrollingToTheBottomLeavesFourPixels() {
     QScrollBar* bar = w->scrollBar();
     bar->setValue(bar->maximum());
     QCOMPARE(w->bodyPicture()->geometry().bottom() + 1, w->container()->height() - 4);
+    // The body ends with its closing rule, the lowest thing drawn on it: at the bottom the rule
+    // sits 4 pixels above the container's bottom, with no blank body below it.
+    const QImage body = w->bodyPicture()->surface().image();
+    int lastInk = -1;
+    for (int y = 0; y < body.height(); ++y)
+        for (int x = 0; x < body.width(); ++x)
+            if (qGray(body.pixel(x, y)) < 255) lastInk = y;
+    QCOMPARE(w->container()->height() - (w->bodyPicture()->y() + lastInk + 1), 4);
     for (int i = 0; i < 200; ++i)
         wheel(w->bodyPicture(), -120);
     QCOMPARE(w->bodyPicture()->geometry().bottom() + 1, w->container()->height() - 4);
@@ -431,5 +445,8 @@ void FormTablaTest::screenshot() {
     auto w = openTable(900, 640);
     QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
     QVERIFY(w->grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/table_window-" +
+                           QGuiApplication::platformName() + ".png"));
+    w->scrollBar()->setValue(w->scrollBar()->maximum());
+    QVERIFY(w->grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/table_window_bottom-" +
                            QGuiApplication::platformName() + ".png"));
 }
