@@ -154,7 +154,8 @@ std::optional<std::string> writeTable(const graphs::GraphSettings& settings,
                                       char decimalSeparator, const GraphRequest& g) {
     table::TableDrawing drawing(settings, graphTable, digits, decimalSeparator);
     markup::PictureSurface heading(table::FormTabla::HeadingWidth, table::FormTabla::HeadingHeight);
-    markup::PictureSurface body(table::FormTabla::HeadingWidth, table::FormTabla::BodyHeight);
+    markup::PictureSurface body(table::FormTabla::HeadingWidth, 1);
+    body.resize(table::FormTabla::HeadingWidth, drawing.bodyPictureHeight(body));
     drawing.PonerCabecera(heading);
     drawing.PonerTabla(body);
     const QByteArray bytes = (g.tableAsCsv ? table::TableCsv(settings, graphTable, decimalSeparator)

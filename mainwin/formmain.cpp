@@ -145,7 +145,8 @@ struct FormMain::Menus {
 FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& programFolder,
                    QWidget* parent)
     : QMainWindow(parent), m_store(store), m_platform(platform), m_programFolder(programFolder),
-      m_loaded(ReadSettings(store)), m_state(m_loaded.pKw), m_menus(std::make_unique<Menus>()) {
+      m_loaded(ReadSettings(store)), m_state(m_loaded.pKw), m_menus(std::make_unique<Menus>()),
+      m_desktop(std::make_unique<PlatformDesktop>(platform)) {
     setWindowTitle("Quellwerk - Acid - base equilibrium");
     m_client = new QWidget(this);
     m_client->setMinimumSize(800, 600);
@@ -524,11 +525,10 @@ void FormMain::LblGRA_Click(int t) {
     emit graphicRequested();
 
     // The chooser, then, once a kind is confirmed, the graph window; both modal.
-    PlatformDesktop desktop(m_platform);
     table::WindowContext context{
         m_state.graph,           m_state.graphTable, m_state.engine,
         m_state.numbers,         m_state.SigDigits,  m_state.LastGraphFolder,
-        m_state.LastTableFolder, m_programFolder,    desktop};
+        m_state.LastTableFolder, m_programFolder,    *m_desktop};
     graphs::FormEditGRAF chooser(context, this);
     m_platform.runDialog(chooser);
     if (!m_state.graph.GraphConfirmed) return;

@@ -17,6 +17,10 @@ class QFrame;
 class QLabel;
 class QRadioButton;
 
+namespace corvane::table {
+class Desktop;
+}
+
 namespace corvane::mainwin {
 
 class ClickLabel;
@@ -135,6 +139,9 @@ private:
     std::array<std::unique_ptr<Task>, 6> m_tasks; // 1 to 5
     struct Menus;
     std::unique_ptr<Menus> m_menus;
+    // The graph and table windows' dialogs and printers; it lives as long as the window, so the
+    // printer chosen in a print dialog stays the one used.
+    std::unique_ptr<table::Desktop> m_desktop;
     ConstantsCommand* m_constants = nullptr; // a child of the window
     bool m_unloaded = false;
 };

@@ -20,15 +20,32 @@ QString SystemDesktop::saveFileName(QWidget* parent, const QString& title, const
     return QFileDialog::getSaveFileName(parent, title, folder, filters.join(";;"), selectedFilter);
 }
 
-bool SystemDesktop::hasPrinter() {
-    return !QPrinterInfo::availablePrinterNames().isEmpty();
+QString Desktop::currentPrinterName() {
+    const QStringList installed = printerNames();
+    if (installed.isEmpty()) return {};
+    if (installed.contains(m_chosenPrinter)) return m_chosenPrinter;
+    const QString system = defaultPrinterName();
+    // Without a default, a new print job goes to the first printer.
+    return installed.contains(system) ? system : installed.first();
 }
 
-QString SystemDesktop::currentPrinterName() {
+bool Desktop::printDialog(QWidget* parent, QPrinter& printer) {
+    QString name = currentPrinterName();
+    if (!showPrintDialog(parent, printer, name)) return false;
+    m_chosenPrinter = name;
+    return true;
+}
+
+QStringList SystemDesktop::printerNames() {
+    return QPrinterInfo::availablePrinterNames();
+}
+
+QString SystemDesktop::defaultPrinterName() {
     return QPrinterInfo::defaultPrinterName();
 }
 
-bool SystemDesktop::printDialog(QWidget* parent, QPrinter& printer) {
+bool SystemDesktop::showPrintDialog(QWidget* parent, QPrinter& printer, QString& printerName) {
+    if (!printerName.isEmpty()) printer.setPrinterName(printerName);
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -36,7 +53,9 @@ bool SystemDesktop::printDialog(QWidget* parent, QPrinter& printer) {
     dialog.setMinMax(1, 1);
     dialog.setFromTo(1, 1);
     dialog.setPrintRange(QAbstractPrintDialog::PageRange);
-    return dialog.exec() == QDialog::Accepted;
+    if (dialog.exec() != QDialog::Accepted) return false;
+    printerName = printer.printerName();
+    return true;
 }
 
 } // namespace corvane::table

@@ -23,13 +23,27 @@ public:
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QStringList& filters, QString* selectedFilter) = 0;
     /// Whether at least one printer is installed.
-    virtual bool hasPrinter() = 0;
-    /// The device name of the printer a print job would use; empty when there is none.
-    virtual QString currentPrinterName() = 0;
-    /// The print dialog for `printer`: no print-to-file or selection choice, the page range
-    /// preselected. The printer chosen there and its copy count end up in `printer`. False on
-    /// cancel.
-    virtual bool printDialog(QWidget* parent, QPrinter& printer) = 0;
+    bool hasPrinter() { return !printerNames().isEmpty(); }
+    /// The device name of the printer print jobs use: the one chosen in the last accepted print
+    /// dialog while it is still installed, else the system's default, else the first installed
+    /// printer; empty when there is none.
+    QString currentPrinterName();
+    /// The print dialog for `printer`, which starts on the current printer: no print-to-file or
+    /// selection choice, the page range preselected. The printer chosen there and its copy
+    /// count end up in `printer`, and that printer becomes the current printer. False on cancel.
+    bool printDialog(QWidget* parent, QPrinter& printer);
+
+protected:
+    /// The installed printers.
+    virtual QStringList printerNames() = 0;
+    /// The system's default printer; empty when it has none.
+    virtual QString defaultPrinterName() = 0;
+    /// Shows the print dialog for `printer`, set to the printer `printerName` first; on Ok
+    /// `printerName` becomes the printer chosen there.
+    virtual bool showPrintDialog(QWidget* parent, QPrinter& printer, QString& printerName) = 0;
+
+private:
+    QString m_chosenPrinter;
 };
 
 /// Qt's message boxes and dialogs and the system's printer list.
@@ -39,9 +53,11 @@ public:
                      MessageKind kind) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
                          const QStringList& filters, QString* selectedFilter) override;
-    bool hasPrinter() override;
-    QString currentPrinterName() override;
-    bool printDialog(QWidget* parent, QPrinter& printer) override;
+
+protected:
+    QStringList printerNames() override;
+    QString defaultPrinterName() override;
+    bool showPrintDialog(QWidget* parent, QPrinter& printer, QString& printerName) override;
 };
 
 } // namespace corvane::table

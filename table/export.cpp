@@ -10,26 +10,53 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <cstring>
+
 namespace corvane::table {
 
-SaveResult SaveAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
+namespace {
+
+// A failure with the system's error number and its description; a failure that no system call
+// reported counts as an input/output error.
+SaveResult SystemFailure(int error) {
     SaveResult result;
+    result.errorNumber = error != 0 ? error : EIO;
+    result.description = QString::fromLocal8Bit(std::strerror(result.errorNumber));
+    return result;
+}
+
+} // namespace
+
+SaveResult SaveAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        const bool written = write(file) && file.error() == QFileDevice::NoError;
-        if (written && file.commit()) {
-            result.ok = true;
-            return result;
+    // errno is read right after the call that failed, before anything else can change it.
+    int error = 0;
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = errno;
+    } else {
+        errno = 0;
+        const bool written = write(file);
+        if (file.error() != QFileDevice::NoError) error = errno;
+        if (written && file.error() == QFileDevice::NoError) {
+            errno = 0;
+            if (file.commit()) {
+                SaveResult saved;
+                saved.ok = true;
+                return saved;
+            }
+            error = errno;
+        } else {
+            file.cancelWriting();
         }
-        if (!written) file.cancelWriting();
     }
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
+    if (error == 0 && target.isDir()) error = EISDIR;
+    SaveResult result = SystemFailure(error);
     result.readOnly =
         (target.exists() && !target.isWritable()) || (folder.isDir() && !folder.isWritable());
-    result.errorNumber =
-        file.error() == QFileDevice::NoError ? QFileDevice::WriteError : file.error();
-    result.description = file.errorString();
     return result;
 }
 
@@ -79,19 +106,11 @@ SaveResult ExportPdf(const QString& path, QPageLayout::Orientation orientation,
     printer.setOutputFileName(scratch.filePath("page.pdf"));
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setCopyCount(1);
-    if (!scratch.isValid() || !PrintCopies(printer, orientation, draw)) {
-        SaveResult failed;
-        failed.errorNumber = QFileDevice::WriteError;
-        failed.description = QStringLiteral("The PDF page could not be drawn.");
-        return failed;
-    }
+    errno = 0;
+    if (!scratch.isValid() || !PrintCopies(printer, orientation, draw)) return SystemFailure(errno);
     QFile pdf(printer.outputFileName());
-    if (!pdf.open(QIODevice::ReadOnly)) {
-        SaveResult failed;
-        failed.errorNumber = pdf.error();
-        failed.description = pdf.errorString();
-        return failed;
-    }
+    errno = 0;
+    if (!pdf.open(QIODevice::ReadOnly)) return SystemFailure(errno);
     const QByteArray bytes = pdf.readAll();
     return SaveAtomically(path, [&](QIODevice& out) { return out.write(bytes) == bytes.size(); });
 }

@@ -16,10 +16,15 @@ class PrinterSurface;
 
 namespace corvane::table {
 
+/// The save dialogs' filters for every file and for the PDF export.
+inline const QString AllFilesFilter = QStringLiteral("All files (*.*)");
+inline const QString PdfFilter = QStringLiteral("PDF document (*.pdf)");
+
 struct SaveResult {
     bool ok = false;
     /// The file or its folder may not be written by the user.
     bool readOnly = false;
+    /// The system's error number (errno) left by the call that failed, and its description.
     int errorNumber = 0;
     QString description;
 };

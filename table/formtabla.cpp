@@ -24,8 +24,6 @@ namespace {
 const QString SaveFailure = QStringLiteral("Error: Impossible to save the data table:");
 const QString TextFilter = QStringLiteral("Text file (*.txt)");
 const QString CsvFilter = QStringLiteral("CSV file (*.csv)");
-const QString PdfFilter = QStringLiteral("PDF document (*.pdf)");
-const QString AllFilter = QStringLiteral("All files (*)");
 
 } // namespace
 
@@ -39,7 +37,8 @@ FormTabla::FormTabla(WindowContext& context, QWidget* parent)
     m_client = new QWidget(this);
     m_container = new QWidget(m_client);
     m_container->setAutoFillBackground(true);
-    m_body = new PictureView(HeadingWidth, BodyHeight, Qt::white, m_container);
+    m_body = new PictureView(HeadingWidth, 1, Qt::white, m_container);
+    m_body->setPictureSize(HeadingWidth, m_drawing.bodyPictureHeight(m_body->surface()));
     m_strip = new QWidget(m_container);
     PaintBackground(m_strip, BarColor);
     m_heading = new PictureView(HeadingWidth, HeadingHeight, BarColor, m_container);
@@ -115,8 +114,9 @@ void FormTabla::layOut() {
     const int headingBottom = 4 + HeadingHeight;
     m_scroll->setGeometry(container.width() - barWidth, 0, barWidth, container.height());
 
-    const int shortfall = BodyHeight - (container.height() - headingBottom) + 4;
-    if (container.height() - headingBottom >= BodyHeight) {
+    const int bodyHeight = m_body->height();
+    const int shortfall = bodyHeight - (container.height() - headingBottom) + 4;
+    if (container.height() - headingBottom >= bodyHeight) {
         m_scroll->hide();
         m_scroll->setRange(0, 0);
     } else {
@@ -163,7 +163,7 @@ void FormTabla::SaveTableAs() {
     QString filter = TextFilter;
     const QString path = m_context.desktop.saveFileName(
         this, "Save", StartFolder(m_context.lastTableFolder, m_context.programFolder),
-        {TextFilter, CsvFilter, AllFilter}, &filter);
+        {TextFilter, CsvFilter, AllFilesFilter}, &filter);
     if (path.isEmpty()) return;
     m_context.lastTableFolder = FolderOf(path);
 
@@ -211,7 +211,7 @@ void FormTabla::ExportPdf() {
     QString filter = PdfFilter;
     const QString path = m_context.desktop.saveFileName(
         this, "Export PDF", StartFolder(m_context.lastTableFolder, m_context.programFolder),
-        {PdfFilter, AllFilter}, &filter);
+        {PdfFilter, AllFilesFilter}, &filter);
     if (path.isEmpty()) return;
     m_context.lastTableFolder = FolderOf(path);
     const QFont font = m_heading->surface().font();

@@ -25,7 +25,6 @@ public:
 
     static constexpr int HeadingWidth = 796;
     static constexpr int HeadingHeight = 81;
-    static constexpr int BodyHeight = 1125 - 81;
 
     // The commands.
     void SaveTableAs();

@@ -47,6 +47,17 @@ TableDrawing::Metrics TableDrawing::measure(const DrawingSurface& surface) const
             surface.textWidth(QString(cellCharacters(), QLatin1Char('9')))};
 }
 
+double TableDrawing::closingRuleY(const Metrics& m, double top) {
+    return TableRows * m.RowHeight + top + 1.1 * m.RowHeight;
+}
+
+int TableDrawing::bodyPictureHeight(const DrawingSurface& surface) const {
+    const Metrics m = measure(surface);
+    // A window picture's rows start one row up; the rule is drawn centred on its y.
+    const double rule = closingRuleY(m, -m.RowHeight) / surface.twipsPerPixelY();
+    return static_cast<int>(std::ceil(rule + surface.penWidth() / 2.0));
+}
+
 QString TableDrawing::cell(const QString& plain) const {
     return plain.leftJustified(cellCharacters(), QLatin1Char(' '), true);
 }
@@ -96,7 +107,7 @@ void TableDrawing::PonerTabla(DrawingSurface& surface) {
         }
         m_text += LineEnd;
     }
-    const double y = TableRows * m.RowHeight + top + 1.1 * m.RowHeight;
+    const double y = closingRuleY(m, top);
     surface.drawLine(left, y, left + columnCount() * m.CellWidth, y, Qt::black);
     m_text += rule();
 }

@@ -28,6 +28,10 @@ public:
     /// first row that does not fit on the surface.
     void PonerTabla(markup::DrawingSurface& surface);
 
+    /// The height in pixels of a window picture that just holds what PonerTabla draws on it:
+    /// rows 1 to 64 and, on its last pixel rows, the closing rule.
+    int bodyPictureHeight(const markup::DrawingSurface& surface) const;
+
     /// The plain-text table of the last drawing, lines ended by CR LF.
     const QString& TableText() const { return m_text; }
 
@@ -42,6 +46,8 @@ private:
         double CellWidth;
     };
     Metrics measure(const markup::DrawingSurface& surface) const;
+    /// Where the rule under row 64 is drawn, rows starting at `top`.
+    static double closingRuleY(const Metrics& m, double top);
     QString cell(const QString& plain) const;
     QString rule() const;
 

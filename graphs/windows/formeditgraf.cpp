@@ -15,17 +15,24 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <cmath>
+
 namespace corvane::graphs {
 
 namespace {
 
-constexpr int WindowWidth = 620;
-constexpr int WindowHeight = 410;
+constexpr int MinimumWidth = 620;
 constexpr int FirstRowTop = 58;
 constexpr int RowStep = 28;
 constexpr int RowHeight = 25;
 constexpr int OptionLeft = 15;
 constexpr int OptionWidth = 30;
+constexpr int PictureLeft = OptionLeft + OptionWidth;
+constexpr int PictureRightMargin = 30;
+constexpr int TitleX = 90; // twips
+constexpr int TitleY = 30;
+constexpr int InstructionBottom = 50;
+constexpr int ContentMargin = 10;
 constexpr int PanelHeight = 58;
 constexpr int BarHeight = 48;
 constexpr int VolumeSlot = 15;
@@ -35,6 +42,21 @@ const QColor HighlightColor(0, 64, 128);
 const QString VolumeCaption = QStringLiteral(" Volume (mL) of buffer solution");
 const QString AcidCaption = QStringLiteral(" Concentration (mol/L) of added strong acid");
 const QString BaseCaption = QStringLiteral(" Concentration (mol/L) of added strong base");
+
+// How many pixels the title pictures need: the widest title drawn from TitleX, as much room after
+// it as before it.
+int TitlePictureWidth(const markup::PictureSurface& picture, const std::vector<QString>& titles) {
+    const double twips = markup::PictureSurface::ScreenTwipsPerPixel;
+    int width = MinimumWidth - PictureRightMargin - PictureLeft;
+    for (const QString& title : titles) {
+        markup::MeasuringSurface measure(picture);
+        measure.setCurrentX(TitleX);
+        measure.setCurrentY(TitleY);
+        markup::DrawMarkup(title, measure);
+        width = std::max(width, static_cast<int>(std::ceil((measure.currentX() + TitleX) / twips)));
+    }
+    return width;
+}
 
 } // namespace
 
@@ -59,16 +81,36 @@ void ExtraField::focusInEvent(QFocusEvent* event) {
 FormEditGRAF::FormEditGRAF(table::WindowContext& context, QWidget* parent)
     : QDialog(parent), m_context(context) {
     setWindowTitle("Edit type of graphic");
-    setFixedSize(WindowWidth, WindowHeight);
     GraphSettings& settings = context.graph;
+
+    const GraphCatalogue& catalogue = Catalogue();
+    const std::vector<int> offered = OfferedKinds(catalogue, settings.ProblemCode);
+    std::vector<QString> titles;
+    for (int kind : offered)
+        titles.push_back(QString::fromStdString(ListTitle(catalogue.GraphKindTitle[kind])));
+    const int shown = std::min(static_cast<int>(offered.size()), Rows);
+
+    // The window is as wide as the longest title needs and as tall as the rows it shows, with
+    // the extra panel under the lowest row that can open it.
+    const markup::PictureSurface probe(1, 1, Qt::white);
+    const int pictureWidth = TitlePictureWidth(probe, titles);
+    const int width = PictureLeft + pictureWidth + PictureRightMargin;
+    int contentBottom = InstructionBottom;
+    for (int r = 0; r < shown; ++r) {
+        const int rowBottom = FirstRowTop + RowStep * r + RowHeight;
+        const bool panel = NeedsExtraFields(settings.ProblemCode, offered[r]);
+        contentBottom = std::max(contentBottom, rowBottom + (panel ? PanelHeight : 0) + 1);
+    }
+    const int height = contentBottom + ContentMargin + BarHeight;
+    setFixedSize(width, height);
 
     m_heading = new QLabel(QString::fromStdString(settings.TaskTitle), this);
     QFont bold = m_heading->font();
     bold.setBold(true);
     m_heading->setFont(bold);
-    m_heading->setGeometry(OptionLeft, 8, WindowWidth - 2 * OptionLeft, 20);
+    m_heading->setGeometry(OptionLeft, 8, width - 2 * OptionLeft, 20);
     auto* instruction = new QLabel("Select a type of graphic", this);
-    instruction->setGeometry(OptionLeft, 30, WindowWidth - 2 * OptionLeft, 20);
+    instruction->setGeometry(OptionLeft, 30, width - 2 * OptionLeft, 20);
 
     m_highlight = table::BorderFrame(this);
     QPalette frame = m_highlight->palette();
@@ -76,30 +118,24 @@ FormEditGRAF::FormEditGRAF(table::WindowContext& context, QWidget* parent)
     m_highlight->setPalette(frame);
     m_highlight->setLineWidth(1);
 
-    const GraphCatalogue& catalogue = Catalogue();
-    const std::vector<int> offered = OfferedKinds(catalogue, settings.ProblemCode);
-    const int pictureLeft = OptionLeft + OptionWidth;
-    const int pictureWidth = WindowWidth - 30 - pictureLeft;
     for (int r = 0; r < Rows; ++r) {
         const int top = FirstRowTop + RowStep * r;
         m_options[r] = new QRadioButton(this);
         m_options[r]->setGeometry(OptionLeft, top, OptionWidth, RowHeight);
         m_pictures[r] = new table::PictureView(pictureWidth, RowHeight, Qt::white, this);
-        m_pictures[r]->move(pictureLeft, top);
-        const bool shown = r < static_cast<int>(offered.size());
-        m_options[r]->setVisible(shown);
-        m_pictures[r]->setVisible(shown);
-        if (!shown) continue;
+        m_pictures[r]->move(PictureLeft, top);
+        m_options[r]->setVisible(r < shown);
+        m_pictures[r]->setVisible(r < shown);
+        if (r >= shown) continue;
         const int kind = offered[r];
         m_kinds[r] = kind;
         m_extra[r] = NeedsExtraFields(settings.ProblemCode, kind);
         m_options[r]->setObjectName(QString::number(kind));
         markup::PictureSurface& surface = m_pictures[r]->surface();
         surface.clear();
-        surface.setCurrentX(90);
-        surface.setCurrentY(30);
-        markup::DrawMarkup(QString::fromStdString(ListTitle(catalogue.GraphKindTitle[kind])),
-                           surface);
+        surface.setCurrentX(TitleX);
+        surface.setCurrentY(TitleY);
+        markup::DrawMarkup(titles[r], surface);
         connect(m_options[r], &QRadioButton::clicked, this, [this, r] { selectRow(r); });
         m_options[r]->installEventFilter(this);
         m_pictures[r]->installEventFilter(this);
@@ -119,11 +155,11 @@ FormEditGRAF::FormEditGRAF(table::WindowContext& context, QWidget* parent)
 
     auto* bar = new QWidget(this);
     table::PaintBackground(bar, table::BarColor);
-    bar->setGeometry(0, WindowHeight - BarHeight, WindowWidth, BarHeight);
+    bar->setGeometry(0, height - BarHeight, width, BarHeight);
     m_ok = new QPushButton(table::SvgIcon("ok"), "Ok", bar);
     m_cancel = new QPushButton(table::SvgIcon("cancel"), "Cancel", bar);
-    m_ok->setGeometry(WindowWidth - 2 * 110 - 15, 10, 105, 30);
-    m_cancel->setGeometry(WindowWidth - 110 - 10, 10, 105, 30);
+    m_ok->setGeometry(width - 2 * 110 - 15, 10, 105, 30);
+    m_cancel->setGeometry(width - 110 - 10, 10, 105, 30);
     m_ok->setAutoDefault(false);
     m_cancel->setAutoDefault(false);
     connect(m_ok, &QPushButton::clicked, this, &FormEditGRAF::Ok);

@@ -25,8 +25,6 @@ const QString SaveFailure = QStringLiteral("Error: Impossible to save the image:
 const QString BmpFilter = QStringLiteral("Windows BitMap  (*.bmp)");
 const QString PngFilter = QStringLiteral("PNG image (*.png)");
 const QString SvgFilter = QStringLiteral("SVG drawing (*.svg)");
-const QString PdfFilter = QStringLiteral("PDF document (*.pdf)");
-const QString AllFilter = QStringLiteral("All files (*)");
 
 // The picture format: the file name's own ending when it names one, else the chosen filter,
 // else the Windows bitmap.
@@ -165,7 +163,7 @@ void FormGraficaAB::SaveImageAs() {
     QString filter = BmpFilter;
     const QString path = m_context.desktop.saveFileName(
         this, "Save", table::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
-        {BmpFilter, PngFilter, SvgFilter, AllFilter}, &filter);
+        {BmpFilter, PngFilter, SvgFilter, table::AllFilesFilter}, &filter);
     if (path.isEmpty()) return;
     m_context.lastGraphFolder = table::FolderOf(path);
 
@@ -204,10 +202,10 @@ void FormGraficaAB::CopyGraphic() {
 }
 
 void FormGraficaAB::ExportPdf() {
-    QString filter = PdfFilter;
+    QString filter = table::PdfFilter;
     const QString path = m_context.desktop.saveFileName(
         this, "Export PDF", table::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
-        {PdfFilter, AllFilter}, &filter);
+        {table::PdfFilter, table::AllFilesFilter}, &filter);
     if (path.isEmpty()) return;
     m_context.lastGraphFolder = table::FolderOf(path);
     const QFont font = m_picture->surface().font();

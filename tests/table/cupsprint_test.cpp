@@ -8,6 +8,7 @@
 #include "table/buttonbar.h"
 #include "table/formtabla.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QPrinterInfo>
 
@@ -22,8 +23,9 @@ const QString Queue = QStringLiteral("CorvanePDF");
 // The print dialog chooses the CUPS queue and names the job so that its file can be found.
 class QueueDesktop : public table::test::FakeDesktop {
 public:
-    bool printDialog(QWidget*, QPrinter& printer) override {
+    bool showPrintDialog(QWidget*, QPrinter& printer, QString& printerName) override {
         ++printDialogs;
+        printerName = Queue;
         printer.setPrinterName(Queue);
         printer.setDocName(jobName);
         printer.setCopyCount(copies);
@@ -79,6 +81,36 @@ private slots:
                  "no CUPS queue CorvanePDF: tools/corvane-dev test sets it up");
         // Titration of 25 mL of 0.1 mol/L strong acid with 0.1 mol/L strong base.
         QVERIFY(m_shared.solve("50", 29, {{0, 0.1}, {1, 25}, {3, 0.1}}));
+    }
+
+    // The printer a job goes to, as the Print button's tooltip names it: with no default
+    // destination set, the first queue, which is also where a new QPrinter prints.
+    void currentPrinterIsWhereAJobGoes() {
+        table::SystemDesktop desktop;
+        QVERIFY(desktop.hasPrinter());
+        const QString name = desktop.currentPrinterName();
+        QVERIFY(QPrinterInfo::availablePrinterNames().contains(name));
+        if (QPrinterInfo::defaultPrinterName().isEmpty())
+            QCOMPARE(name, QPrinterInfo::availablePrinterNames().first());
+        else
+            QCOMPARE(name, QPrinterInfo::defaultPrinterName());
+        QCOMPARE(QPrinter().printerName(), name);
+    }
+
+    // The real print dialog, accepted as it opens: the printer it showed is the one used and
+    // becomes the current printer.
+    void printDialogKeepsTheChosenQueue() {
+        table::SystemDesktop desktop;
+        QTimer accept;
+        connect(&accept, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        accept.start(50);
+        QPrinter printer(QPrinter::HighResolution);
+        QVERIFY(desktop.printDialog(nullptr, printer));
+        QCOMPARE(printer.printerName(), Queue);
+        QCOMPARE(desktop.currentPrinterName(), Queue);
     }
 
     void graphArrivesAsOnePagePerCopy() {

@@ -40,14 +40,16 @@ public:
         if (!saveFilter.isEmpty() && selectedFilter != nullptr) *selectedFilter = saveFilter;
         return savePath;
     }
-    bool hasPrinter() override { return printerInstalled; }
-    QString currentPrinterName() override { return printerInstalled ? printerName : QString(); }
-    bool printDialog(QWidget*, QPrinter& printer) override {
+    QStringList printerNames() override { return printerInstalled ? printers : QStringList(); }
+    QString defaultPrinterName() override { return systemDefault; }
+    bool showPrintDialog(QWidget*, QPrinter& printer, QString& printerName) override {
         ++printDialogs;
+        dialogStartedOn << printerName;
         if (!printAccepted) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printFile);
         printer.setCopyCount(copies);
+        if (!dialogChoice.isEmpty()) printerName = dialogChoice;
         return true;
     }
 
@@ -57,7 +59,10 @@ public:
     QString saveTitle, saveFolder;
     QStringList saveFilters;
     bool printerInstalled = true;
-    QString printerName = "Office laser";
+    QStringList printers{"Office laser", "Lab inkjet"};
+    QString systemDefault = "Office laser";
+    QString dialogChoice;        // the printer picked in the dialog; empty: the one it showed
+    QStringList dialogStartedOn; // the printer each print dialog showed first
     bool printAccepted = true;
     QString printFile;
     int copies = 1;

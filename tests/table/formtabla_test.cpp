@@ -61,7 +61,13 @@ void FormTablaTest::showsTheTableOfTheLastScreenDrawing() {
     auto w = openTable();
     QCOMPARE(w->windowTitle(), QString("Data table"));
     QCOMPARE(w->headingPicture()->size(), QSize(796, 81));
-    QCOMPARE(w->bodyPicture()->size(), QSize(796, 1044));
+    // Tall enough for rows 1 to 64 and the closing rule 1.1 rows below the last one.
+    const double row =
+        QFontMetricsF(w->bodyPicture()->surface().font(), &w->bodyPicture()->surface().image())
+            .height();
+    QCOMPARE(w->bodyPicture()->width(), 796);
+    QVERIFY(w->bodyPicture()->height() >= 64.1 * row);
+    QVERIFY(w->bodyPicture()->height() <= 64.1 * row + 2);
     const QStringList lines = w->TableText().split("\r\n");
     QCOMPARE(lines[0], QString("Single solution of weak monoprotic acid"));
     QCOMPARE(lines[4].left(24), QString("Ca (mol/L)  pH          "));
@@ -115,6 +121,14 @@ void FormTablaTest::scrollingToTheBottomLeavesFourPixels() {
     QScrollBar* bar = w->scrollBar();
     bar->setValue(bar->maximum());
     QCOMPARE(w->bodyPicture()->geometry().bottom() + 1, w->container()->height() - 4);
+    // The body ends with its closing rule, the lowest thing drawn on it: at the bottom the rule
+    // sits 4 pixels above the container's bottom, with no blank body below it.
+    const QImage body = w->bodyPicture()->surface().image();
+    int lastInk = -1;
+    for (int y = 0; y < body.height(); ++y)
+        for (int x = 0; x < body.width(); ++x)
+            if (qGray(body.pixel(x, y)) < 255) lastInk = y;
+    QCOMPARE(w->container()->height() - (w->bodyPicture()->y() + lastInk + 1), 4);
     for (int i = 0; i < 200; ++i)
         wheel(w->bodyPicture(), -120);
     QCOMPARE(w->bodyPicture()->geometry().bottom() + 1, w->container()->height() - 4);
@@ -173,10 +187,23 @@ void FormTablaTest::saveAsCsvByFilterOrName() {
 
     const QString byName = g_dir->filePath("points.CSV");
     g_shared->desktop.savePath = byName;
-    g_shared->desktop.saveFilter = "All files (*)";
+    g_shared->desktop.saveFilter = "All files (*.*)";
     w->SaveTableAs();
     QCOMPARE(readAll(byName), csv.toUtf8());
     QVERIFY(g_shared->desktop.saveFilters.contains("Text file (*.txt)"));
+}
+
+void FormTablaTest::saveDialogsOfferTheFilters() {
+    auto w = openTable();
+    const std::pair<void (FormTabla::*)(), QStringList> commands[] = {
+        {&FormTabla::SaveTableAs, {"Text file (*.txt)", "CSV file (*.csv)", "All files (*.*)"}},
+        {&FormTabla::ExportPdf, {"PDF document (*.pdf)", "All files (*.*)"}},
+    };
+    for (const auto& [command, filters] : commands) {
+        g_shared->desktop.saveFilters.clear();
+        (w.get()->*command)(); // the dialog is cancelled
+        QCOMPARE(g_shared->desktop.saveFilters, filters);
+    }
 }
 
 void FormTablaTest::aFailedSaveKeepsTheOldFile() {
@@ -230,11 +257,38 @@ void FormTablaTest::aSaveIntoAVanishedFolderReports() {
     const test::Message& m = g_shared->desktop.messages[0];
     QCOMPARE(m.title, QString("Error"));
     QCOMPARE(m.kind, MessageKind::Warning);
-    QVERIFY2(m.text.startsWith("Error: Impossible to save the data table:\n" + path +
-                               "\nError number: "),
-             qPrintable(m.text));
+    QCOMPARE(m.text, "Error: Impossible to save the data table:\n" + path +
+                         "\nError number: 2 No such file or directory");
     QVERIFY(!QFileInfo::exists(path));
     QCOMPARE(g_shared->lastTableFolder, QDir::toNativeSeparators(g_dir->filePath("gone")));
+}
+
+void FormTablaTest::saveFailuresNameTheSystemError_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("writerFails");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("description");
+    QTest::addRow("missing folder")
+        << "gone/table.txt" << false << 2 << "No such file or directory";
+    QTest::addRow("a folder in the way") << "folder" << false << 21 << "Is a directory";
+    QTest::addRow("the writer fails") << "table.txt" << true << 5 << "Input/output error";
+}
+
+void FormTablaTest::saveFailuresNameTheSystemError() {
+    QFETCH(QString, target);
+    QFETCH(bool, writerFails);
+    QFETCH(int, number);
+    QFETCH(QString, description);
+    QVERIFY(QDir(g_dir->path()).mkdir("folder"));
+    const QString path = g_dir->filePath(target);
+    const SaveResult result = SaveAtomically(
+        path, [&](QIODevice& file) { return file.write("rows") == 4 && !writerFails; });
+    QVERIFY(!result.ok);
+    QVERIFY(!result.readOnly);
+    QCOMPARE(result.errorNumber, number);
+    QCOMPARE(result.description, description);
+    QCOMPARE(SaveFailureText("Heading", path, result, true),
+             QString("Heading\n%1\nError number: %2 %3").arg(path).arg(number).arg(description));
 }
 
 void FormTablaTest::cancelledSaveChangesNothing() {
@@ -310,6 +364,45 @@ void FormTablaTest::printerNameBecomesTheTooltip() {
     QTRY_COMPARE_WITH_TIMEOUT(w->button(2)->toolTip(), QString("Office laser"), 1500);
 }
 
+void FormTablaTest::printerChosenInTheDialogIsUsedNext() {
+    test::FakeDesktop& desktop = g_shared->desktop;
+    desktop.printFile = g_dir->filePath("printed.pdf");
+    desktop.printers = {"Lab inkjet", "Office laser"};
+    auto w = openTable();
+    // Without a default printer, a job goes to the first one installed.
+    desktop.systemDefault.clear();
+    QCOMPARE(desktop.currentPrinterName(), QString("Lab inkjet"));
+    desktop.systemDefault = "Office laser";
+    QCOMPARE(desktop.currentPrinterName(), QString("Office laser"));
+
+    struct Step {
+        bool accept;
+        QString choice;      // picked in the dialog
+        QString shownFirst;  // the printer the dialog shows on opening
+        QString thenCurrent; // the current printer afterwards
+    };
+    const Step steps[] = {
+        {true, "Lab inkjet", "Office laser", "Lab inkjet"},
+        {true, "", "Lab inkjet", "Lab inkjet"},
+        {false, "Office laser", "Lab inkjet", "Lab inkjet"},
+    };
+    for (const Step& step : steps) {
+        desktop.printAccepted = step.accept;
+        desktop.dialogChoice = step.choice;
+        w->PrintTable();
+        QCOMPARE(desktop.dialogStartedOn.last(), step.shownFirst);
+        QCOMPARE(desktop.currentPrinterName(), step.thenCurrent);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(w->button(2)->toolTip(), QString("Lab inkjet"), 1500);
+
+    // A chosen printer that is no longer installed gives way to the default.
+    desktop.printers = {"Office laser"};
+    QCOMPARE(desktop.currentPrinterName(), QString("Office laser"));
+    desktop.printerInstalled = false;
+    QVERIFY(!desktop.hasPrinter());
+    QCOMPARE(desktop.currentPrinterName(), QString());
+}
+
 void FormTablaTest::buttonsAndMenus() {
     auto w = openTable();
     const QStringList captions{w->button(2)->text(), w->button(3)->text(), w->button(4)->text()};
@@ -352,5 +445,8 @@ void FormTablaTest::screenshot() {
     auto w = openTable(900, 640);
     QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
     QVERIFY(w->grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/table_window-" +
+                           QGuiApplication::platformName() + ".png"));
+    w->scrollBar()->setValue(w->scrollBar()->maximum());
+    QVERIFY(w->grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/table_window_bottom-" +
                            QGuiApplication::platformName() + ".png"));
 }

@@ -14,14 +14,18 @@ private slots:
     void aTallWindowHasNoScrollBar();
     void saveWritesUtf8WithCrLfOverALongerFile();
     void saveAsCsvByFilterOrName();
+    void saveDialogsOfferTheFilters();
     void aFailedSaveKeepsTheOldFile();
     void aSaveIntoAVanishedFolderReports();
+    void saveFailuresNameTheSystemError_data();
+    void saveFailuresNameTheSystemError();
     void cancelledSaveChangesNothing();
     void copyPutsTheTextOnTheClipboard();
     void printWritesOnePortraitPagePerCopy();
     void printWithoutPrinterDoesNothing();
     void exportPdfWritesOneA4Page();
     void printerNameBecomesTheTooltip();
+    void printerChosenInTheDialogIsUsedNext();
     void buttonsAndMenus();
     void escapeCloses();
     void screenshot();

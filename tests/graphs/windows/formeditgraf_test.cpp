@@ -2,7 +2,9 @@
 
 #include "../../table/fakedesktop.h"
 
+#include "graphs/catalogue.h"
 #include "graphs/windows/formeditgraf.h"
+#include "markup/renderer.h"
 #include "table/pictureview.h"
 
 #include <QDir>
@@ -10,6 +12,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <cmath>
 
 using namespace corvane;
 using namespace corvane::graphs;
@@ -75,7 +79,7 @@ void FormEditGRAFTest::offeredRows() {
         QCOMPARE(w->rowKind(r), shown ? kinds[r] : 0);
         if (shown) QCOMPARE(w->option(r)->objectName(), QString::number(kinds[r]));
         QCOMPARE(w->option(r)->geometry(), QRect(15, 58 + 28 * r, 30, 25));
-        QCOMPARE(w->titlePicture(r)->geometry(), QRect(45, 58 + 28 * r, 620 - 30 - 45, 25));
+        QCOMPARE(w->titlePicture(r)->geometry(), QRect(45, 58 + 28 * r, w->width() - 30 - 45, 25));
     }
     // GraphKind 0: the first row is selected.
     QCOMPARE(w->selectedRow(), kinds.isEmpty() ? -1 : 0);
@@ -97,6 +101,73 @@ void FormEditGRAFTest::titlesAreDrawn() {
     QVERIFY(firstInk >= 6 && firstInk <= 8); // drawn from 90 twips (6 pixels) on
     const QImage hidden = w->titlePicture(5)->surface().image();
     QCOMPARE(hidden.pixelColor(10, 10), QColor(Qt::white));
+}
+
+namespace {
+
+// Every problem code the catalogue offers graphs for.
+QStringList offerCodes() {
+    QStringList codes;
+    for (int row = 1; row <= OfferRowCount; ++row)
+        codes << QString::fromStdString(Catalogue().GraphOfferCode[row]);
+    return codes;
+}
+
+// The rightmost column with ink in it, -1 for none.
+int lastInkColumn(const QImage& image) {
+    for (int x = image.width() - 1; x >= 0; --x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 160) return x;
+    return -1;
+}
+
+} // namespace
+
+void FormEditGRAFTest::everyTitleShowsWhole() {
+    for (const QString& code : offerCodes()) {
+        g_shared->graph.ProblemCode = code.toStdString();
+        auto w = openChooser();
+        int widest = 0; // pixels from the picture's left to the end of the longest title
+        for (int r = 0; r < w->visibleRows(); ++r) {
+            table::PictureView* picture = w->titlePicture(r);
+            markup::MeasuringSurface measure(picture->surface());
+            measure.setCurrentX(90);
+            measure.setCurrentY(30);
+            markup::DrawMarkup(
+                QString::fromStdString(ListTitle(Catalogue().GraphKindTitle[w->rowKind(r)])),
+                measure);
+            const int end = static_cast<int>(std::ceil(measure.currentX() / 15));
+            widest = std::max(widest, end);
+            const QString where = code + " kind " + QString::number(w->rowKind(r));
+            QVERIFY2(picture->width() >= end, qPrintable(where));
+            // Nothing is cut at the right edge: the last columns stay white.
+            QVERIFY2(lastInkColumn(picture->surface().image()) < picture->width() - 3,
+                     qPrintable(where));
+            QCOMPARE(picture->geometry().left(), 45);
+            QCOMPARE(picture->geometry().right() + 1, w->width() - 30);
+        }
+        // As wide as the longest title needs, and never narrower than 620.
+        QVERIFY2(w->width() >= 620, qPrintable(code));
+        if (w->width() > 620) QVERIFY2(w->titlePicture(0)->width() - widest <= 8, qPrintable(code));
+    }
+}
+
+void FormEditGRAFTest::windowHeightFollowsTheRows() {
+    for (const QString& code : offerCodes()) {
+        g_shared->graph.ProblemCode = code.toStdString();
+        auto w = openChooser();
+        // The lowest thing the window ever shows above its button bar: the highlight around
+        // each row in turn, with the extra panel under the rows that have one.
+        int lowest = 0;
+        for (int r = 0; r < w->visibleRows(); ++r) {
+            w->selectRow(r);
+            lowest = std::max(lowest, w->highlight()->geometry().bottom() + 1);
+        }
+        const QRect bar = w->okButton()->parentWidget()->geometry();
+        QCOMPARE(bar.bottom() + 1, w->height());
+        QVERIFY2(bar.top() >= lowest, qPrintable(code));
+        QVERIFY2(bar.top() - lowest <= 12, qPrintable(code));
+    }
 }
 
 void FormEditGRAFTest::extraPanelFollowsTheSelection() {
@@ -293,4 +364,9 @@ void FormEditGRAFTest::screenshot() {
     QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
     QVERIFY(w->grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/chooser_42-" +
                            QGuiApplication::platformName() + ".png"));
+    // A titration: the longest titles.
+    g_shared->graph.ProblemCode = "52";
+    auto titration = openChooser();
+    QVERIFY(titration->grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/chooser_52-" +
+                                   QGuiApplication::platformName() + ".png"));
 }

@@ -10,6 +10,8 @@ private slots:
     void offeredRows_data();
     void offeredRows();
     void titlesAreDrawn();
+    void everyTitleShowsWhole();
+    void windowHeightFollowsTheRows();
     void extraPanelFollowsTheSelection();
     void okStoresTheChoiceAndScales();
     void okWithTheExtraValues();

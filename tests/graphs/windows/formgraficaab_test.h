@@ -16,6 +16,7 @@ private slots:
     void printWithoutPrinterOrCancelledDoesNothing();
     void savesBmpThatReadsBackAsThePicture();
     void savesPngAndSvg();
+    void saveDialogsOfferTheFilters();
     void aFailedSaveReportsAndKeepsTheOldFile();
     void copyPutsThePictureOnTheClipboard();
     void exportPdfWritesOneA4Page();
