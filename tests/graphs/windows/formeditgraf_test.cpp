@@ -2,6 +2,7 @@
 
 #include "../../table/fakedesktop.h"
 
+#include "engine/catalogue.h"
 #include "graphs/catalogue.h"
 #include "graphs/windows/formeditgraf.h"
 #include "markup/renderer.h"
@@ -366,7 +367,9 @@ void FormEditGRAFTest::screenshot() {
                            QGuiApplication::platformName() + ".png"));
     // A titration: the longest titles.
     g_shared->graph.ProblemCode = "52";
+    g_shared->graph.TaskTitle = engine::FormTaskTitle(5, 2, false);
     auto titration = openChooser();
+    QCOMPARE(titration->windowTitle(), QString("Edit type of graphic"));
     QVERIFY(titration->grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/chooser_52-" +
                                    QGuiApplication::platformName() + ".png"));
 }
