@@ -105,17 +105,13 @@ FormSplash::FormSplash(mainwin::Platform& platform, QWidget* parent)
 }
 
 void FormSplash::LblWEB_Click() {
-    if (!m_platform.openUrl(QUrl(WebSite)))
-        m_platform.showMessage(this, "Error",
-                               QString("Sorry, cannot connect to %1").arg(WebSiteName),
-                               mainwin::MessageIcon::Exclamation);
+    mainwin::OpenOrWarn(m_platform, this, QUrl(WebSite), "Error",
+                        QString("Sorry, cannot connect to %1").arg(WebSiteName));
 }
 
 void FormSplash::LlblMAIL_Click() {
-    if (!m_platform.openUrl(QUrl(QString("mailto:%1").arg(MailAddress))))
-        m_platform.showMessage(this, ApplicationTitle,
-                               "Sorry, cannot found your email client application.",
-                               mainwin::MessageIcon::Exclamation);
+    mainwin::OpenOrWarn(m_platform, this, QUrl(QString("mailto:%1").arg(MailAddress)),
+                        ApplicationTitle, "Sorry, cannot found your email client application.");
 }
 
 bool FormSplash::eventFilter(QObject* watched, QEvent* event) {

@@ -1,14 +1,15 @@
 // Medians of the graph code: whole on-screen sweeps (values only) of a titration, a triprotic
-// molar-fraction diagram and a mixture, the finer sweep of a diprotic titration, and Dibujar
-// with its curves on a large picture.
+// molar-fraction diagram and a mixture, the finer sweep of a diprotic titration, Dibujar
+// with its curves on a large picture, and DrawMarkup of the longest graph title.
 #include "graphs/catalogue.h"
 #include "graphs/plot.h"
 #include "graphs/scales.h"
 
 #include "engine/catalogue.h"
-#include "markup/fonts.h"
+#include "qt_bench_main.h"
+
+#include "markup/renderer.h"
 #include "markup/surface.h"
-#include "markup/symbols.h"
 
 #include <QGuiApplication>
 
@@ -90,15 +91,22 @@ void BM_Dibujar_Titration55_1600x1000(benchmark::State& bench) {
 }
 BENCHMARK(BM_Dibujar_Titration55_1600x1000)->Unit(benchmark::kMillisecond);
 
+void BM_DrawMarkup_LongestGraphTitle(benchmark::State& bench) {
+    const QString title = "-&DeltapH/&DeltaV  vs.  V_S_A.  @Rate of change of pH with change of "
+                          "volume  vs.  volume of added strong acid V_S_A";
+    markup::PictureSurface picture(1200, 40);
+    picture.setFontSize(12);
+    for (auto _ : bench) {
+        picture.setCurrentX(0);
+        markup::DrawMarkup(title, picture);
+    }
+}
+BENCHMARK(BM_DrawMarkup_LongestGraphTitle)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::UseOffscreenByDefault();
     QGuiApplication app(argc, argv);
-    markup::InstallFontSubstitutions();
-    markup::InitMarkupSymbols();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks(argc, argv);
 }

@@ -196,10 +196,11 @@ const Legend Legends[] = {
 class Adjuster {
 public:
     Adjuster(GraphSettings& s, engine::EquilAB& state, char separator)
-        : s(s), io(state.IOValues), separator(separator) {}
+        : s(s), io(state.IOValues), calcError(state.CalcError), separator(separator) {}
 
-    // A template with its {n} filled in.
-    std::string fill(std::string_view text) const {
+    // A template with its {n} filled in. A number written clears a CalcError left by an
+    // earlier step (a refused entry in the chooser); one that cannot be written is a failure.
+    std::string fill(std::string_view text) {
         std::string out;
         std::size_t i = 0;
         while (i < text.size()) {
@@ -208,6 +209,10 @@ public:
                 const int slot = std::stoi(std::string(text.substr(i + 1, close - i - 1)));
                 std::int16_t formatError = 0;
                 out += numtext::FormatNumberMarkup(io[slot], 4, separator, formatError);
+                if (formatError != 0)
+                    failed = true;
+                else if (io[slot] != 0)
+                    calcError = 0;
                 i = close + 1;
             } else {
                 out += text[i++];
@@ -271,6 +276,7 @@ public:
 
     GraphSettings& s;
     const engine::Slots& io;
+    std::int16_t& calcError;
     char separator;
     bool failed = false;
 };

@@ -742,28 +742,24 @@ void FormMain::clearAllTasks() {
     m_state.InputRowCount = rows;
 }
 
-void FormMain::openOrWarn(const QUrl& url, const QString& failureTitle,
-                          const QString& failureText) {
-    if (!m_platform.openUrl(url))
-        m_platform.showMessage(this, failureTitle, failureText, MessageIcon::Exclamation);
-}
-
 void FormMain::mnu_Ayuda_Manual_Click() {
     const QString path =
         QDir(m_programFolder)
             .absoluteFilePath(QString("Manual_%1.pdf").arg(installation::ApplicationName));
-    if (!QFileInfo::exists(path) || !m_platform.openUrl(QUrl::fromLocalFile(path)))
-        m_platform.showMessage(this, "Error", "Sorry, cannot find/open file " + path,
-                               MessageIcon::Exclamation);
+    const QString failure = "Sorry, cannot find/open file " + path;
+    if (QFileInfo::exists(path))
+        OpenOrWarn(m_platform, this, QUrl::fromLocalFile(path), "Error", failure);
+    else
+        m_platform.showMessage(this, "Error", failure, MessageIcon::Exclamation);
 }
 
 void FormMain::mnu_Ayuda_WEB_Click() {
-    openOrWarn(QUrl(installation::WebSite), installation::ApplicationTitle,
+    OpenOrWarn(m_platform, this, QUrl(installation::WebSite), installation::ApplicationTitle,
                QString("Sorry, cannot connect to %1").arg(installation::WebSiteName));
 }
 
 void FormMain::mnu_Ayuda_DONA_Click() {
-    openOrWarn(QUrl(installation::DonationPage), installation::ApplicationTitle,
+    OpenOrWarn(m_platform, this, QUrl(installation::DonationPage), installation::ApplicationTitle,
                QString("Sorry, cannot connect to %1").arg(installation::WebSiteName));
 }
 

@@ -123,7 +123,6 @@ private:
     void syncSeparatorMarks();
     void setDigitsMarks(int n);
     void setPKwMarks(int item);
-    void openOrWarn(const QUrl& url, const QString& failureTitle, const QString& failureText);
     void clearAllTasks();
     void layoutTask(int t);
     void placeFormulaPictures(int t);

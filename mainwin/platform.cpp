@@ -1,13 +1,23 @@
 #include "platform.h"
 
-#include <QDesktopServices>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace corvane::mainwin {
 
+DesktopPlatform::DesktopPlatform(QString opener) : m_opener(std::move(opener)) {}
+
 bool Platform::runDialog(QDialog& dialog) {
     return dialog.exec() == QDialog::Accepted;
+}
+
+void OpenOrWarn(Platform& platform, QWidget* window, const QUrl& url, const QString& failureTitle,
+                const QString& failureText) {
+    platform.openUrl(
+        url, [&platform, window = QPointer<QWidget>(window), failureTitle, failureText] {
+            platform.showMessage(window, failureTitle, failureText, MessageIcon::Exclamation);
+        });
 }
 
 void DesktopPlatform::showMessage(QWidget* parent, const QString& title, const QString& text,
@@ -25,8 +35,8 @@ void DesktopPlatform::showDetailedMessage(QWidget* parent, const QString& title,
     box.exec();
 }
 
-bool DesktopPlatform::openUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
+void DesktopPlatform::openUrl(const QUrl& url, std::function<void()> failed) {
+    m_opener.open(url, std::move(failed));
 }
 
 } // namespace corvane::mainwin

@@ -2,8 +2,12 @@
 // document or address with its default application. Tests replace them.
 #pragma once
 
+#include "opener.h"
+
 #include <QString>
 #include <QUrl>
+
+#include <functional>
 
 class QDialog;
 class QWidget;
@@ -21,20 +25,30 @@ public:
     /// The same box with details below the text, such as why the input was refused.
     virtual void showDetailedMessage(QWidget* parent, const QString& title, const QString& text,
                                      const QString& details, MessageIcon icon) = 0;
-    /// Opens a file, web page or mail address; false when that could not be done.
-    virtual bool openUrl(const QUrl& url) = 0;
+    /// Opens a file, web page or mail address and returns at once; `failed` runs, now or
+    /// later, when that could not be done.
+    virtual void openUrl(const QUrl& url, std::function<void()> failed) = 0;
     /// Runs a dialog modally; true when it was accepted.
     virtual bool runDialog(QDialog& dialog);
 };
 
-/// QMessageBox and QDesktopServices.
+/// Opens url; when that fails, a warning box with the title and text, over `window` if it is
+/// still open by then.
+void OpenOrWarn(Platform& platform, QWidget* window, const QUrl& url, const QString& failureTitle,
+                const QString& failureText);
+
+/// QMessageBox and the desktop's opener.
 class DesktopPlatform : public Platform {
 public:
+    explicit DesktopPlatform(QString opener = DesktopOpener::XdgOpen);
     void showMessage(QWidget* parent, const QString& title, const QString& text,
                      MessageIcon icon) override;
     void showDetailedMessage(QWidget* parent, const QString& title, const QString& text,
                              const QString& details, MessageIcon icon) override;
-    bool openUrl(const QUrl& url) override;
+    void openUrl(const QUrl& url, std::function<void()> failed) override;
+
+private:
+    DesktopOpener m_opener;
 };
 
 /// The program's name and the maker's addresses.

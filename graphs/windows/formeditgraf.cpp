@@ -250,7 +250,7 @@ void FormEditGRAF::Cancel() {
     done(Rejected);
 }
 
-bool FormEditGRAF::handleKey(int key) {
+bool FormEditGRAF::handleKey(QObject* target, int key) {
     const int rows = visibleRows();
     const int r = selectedRow();
     switch (key) {
@@ -262,7 +262,11 @@ bool FormEditGRAF::handleKey(int key) {
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Ok();
+        // On a focused button Enter does what Space does there; elsewhere it means Ok.
+        if (auto* button = qobject_cast<QPushButton*>(target))
+            button->click();
+        else
+            Ok();
         return true;
     case Qt::Key_Escape:
         Cancel();
@@ -273,11 +277,12 @@ bool FormEditGRAF::handleKey(int key) {
 }
 
 void FormEditGRAF::keyPressEvent(QKeyEvent* event) {
-    if (!handleKey(event->key())) QDialog::keyPressEvent(event);
+    if (!handleKey(this, event->key())) QDialog::keyPressEvent(event);
 }
 
 bool FormEditGRAF::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent*>(event)->key()))
+    if (event->type() == QEvent::KeyPress &&
+        handleKey(watched, static_cast<QKeyEvent*>(event)->key()))
         return true;
     for (int r = 0; r < Rows; ++r) {
         if (watched != m_options[r] && watched != m_pictures[r]) continue;

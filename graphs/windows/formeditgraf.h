@@ -69,7 +69,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    bool handleKey(int key);
+    /// The chooser's keys, pressed on target (the window or one of its controls).
+    bool handleKey(QObject* target, int key);
 
     table::WindowContext& m_context;
     QLabel* m_heading;

@@ -39,7 +39,8 @@ QString ImageFormat(const QString& path, const QString& filter) {
 } // namespace
 
 FormGraficaAB::FormGraficaAB(table::WindowContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context), m_plot(context.graph, context.engine, context.table) {
+    : QDialog(parent), m_context(context), m_settings(context.graph), m_values(context.engine),
+      m_plot(m_settings, m_values, context.table) {
     setWindowTitle("Graphic");
     setMinimumSize(800, 600);
     m_plot.decimalSeparator = context.numbers.DecimalSeparator;
@@ -124,11 +125,21 @@ void FormGraficaAB::EditTypeOfGraphic() {
     m_context.graph.GraphConfirmed = false;
     FormEditGRAF chooser(m_context, this);
     chooser.exec();
-    if (m_context.graph.GraphConfirmed) drawAll();
+    if (!m_context.graph.GraphConfirmed) return;
+    m_settings = m_context.graph;
+    m_values = m_context.engine;
+    drawAll();
+}
+
+table::WindowContext FormGraficaAB::drawnContext() {
+    const table::WindowContext& c = m_context;
+    return {m_settings,        c.table,           m_values,        c.numbers, c.sigDigits,
+            c.lastGraphFolder, c.lastTableFolder, c.programFolder, c.desktop};
 }
 
 void FormGraficaAB::ShowDataTable() {
-    table::FormTabla window(m_context, this);
+    table::WindowContext context = drawnContext();
+    table::FormTabla window(context, this);
     window.exec();
 }
 

@@ -1,6 +1,8 @@
 // \brief FormGraficaAB: the graph window. It draws the chosen graph through Dibujar, redraws
 // the frame at once on every resize and the curves 20 ms after the last one, and offers the
-// chooser, the data table, printing, saving (BMP, PNG, SVG), copying and PDF export.
+// chooser, the data table, printing, saving (BMP, PNG, SVG), copying and PDF export. It draws
+// from its own copy of the graph settings and values, taken when a choice is confirmed, so
+// that a cancelled or refused choice leaves the graph and its table as they were.
 #pragma once
 
 #include "graphs/plot.h"
@@ -45,6 +47,9 @@ public:
     table::BarButton* button(int index) const { return m_buttons[index]; }
     const QTimer& deferredDraw() const { return m_deferredDraw; }
     const GraphPlot& plot() const { return m_plot; }
+    /// The settings and values the graph was confirmed with.
+    const GraphSettings& drawnSettings() const { return m_settings; }
+    const engine::EquilAB& drawnValues() const { return m_values; }
     QMenuBar* menus() const { return m_menuBar; }
 
 protected:
@@ -55,9 +60,14 @@ private:
     void buildMenus();
     void layOut();
     void drawAll();
+    /// The context of the windows opened from here: the confirmed copy in place of the shared
+    /// settings and values.
+    table::WindowContext drawnContext();
     void saveFailed(const QString& path, const table::SaveResult& result);
 
     table::WindowContext& m_context;
+    GraphSettings m_settings;
+    engine::EquilAB m_values;
     GraphPlot m_plot;
     QMenuBar* m_menuBar;
     QWidget* m_client;

@@ -216,6 +216,23 @@ TEST(AjustaEscalasETC, PendingCalcErrorFails) {
     EXPECT_FALSE(AjustaEscalasETC(a.settings, a.state));
 }
 
+TEST(AjustaEscalasETC, ACaptionWithNumbersClearsAPendingCalcError) {
+    // As after a refused entry in the chooser: the buffer's own kind still scales.
+    Adjusted a{{}, EquilAB{}, false};
+    a.settings.ProblemCode = "42";
+    ChooseGraphKind(a.settings, Catalogue(), 23);
+    a.state.IOValues[0] = a.state.IOValues[1] = 0.1;
+    a.state.IOValues[3] = 1.8e-5;
+    a.state.CalcError = 1;
+    EXPECT_TRUE(AjustaEscalasETC(a.settings, a.state));
+    EXPECT_EQ(a.state.CalcError, 0);
+    EXPECT_EQ(a.settings.ParamCaption, "k_a = 1.80&E-5  C_a = 0.1 mol/L  C_S = 0.1 mol/L");
+    // A number that cannot be written fails, whatever follows it.
+    a.state.IOValues[3] = std::numeric_limits<double>::infinity();
+    EXPECT_FALSE(AjustaEscalasETC(a.settings, a.state));
+    EXPECT_EQ(a.state.CalcError, 1);
+}
+
 TEST(AjustaEscalasETC, AlkalineSolutionsTakeTheAlkalineRange) {
     for (const char* code : {"14", "15", "22"}) {
         const Adjusted a = adjust(code, code[1] == '2' ? 5 : 3, {{0, 0.1}, {3, 1e-5}});

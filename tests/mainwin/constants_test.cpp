@@ -15,7 +15,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -200,6 +202,21 @@ private slots:
         QCOMPARE(chooser.result(), int(QDialog::Accepted));
         QCOMPARE(chosen(chooser, 0), QString("Formic acid"));
         QCOMPARE(chosen(chooser, 1), QString("Pyridine"));
+    }
+
+    void enterOnAFocusedButtonPressesIt() {
+        for (const bool cancel : {true, false}) {
+            CompoundChooser chooser(rolesOf("11"));
+            chooser.show();
+            QVERIFY(QTest::qWaitForWindowActive(&chooser));
+            QTest::keyClicks(chooser.searchField(0), "acetic");
+            QVERIFY(chooser.choice(0) != nullptr);
+            QPushButton* button = chooser.findChild<QDialogButtonBox*>()->button(
+                cancel ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok);
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+            QCOMPARE(chooser.result(), int(cancel ? QDialog::Rejected : QDialog::Accepted));
+        }
     }
 
     void listsTheCompoundsThatFit_data() {

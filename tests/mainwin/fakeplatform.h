@@ -1,4 +1,5 @@
-// A platform that records the message boxes and answers every open with a chosen result.
+// A platform that records the message boxes and answers every open with a chosen result, at
+// once.
 #pragma once
 
 #include "mainwin/platform.h"
@@ -14,8 +15,10 @@ struct Message {
     QString details = {};
 };
 
-class FakePlatform : public Platform {
+/// A platform whose message boxes are recorded instead of shown.
+template <class Base> class RecordsMessages : public Base {
 public:
+    using Base::Base;
     void showMessage(QWidget*, const QString& title, const QString& text,
                      MessageIcon icon) override {
         messages.push_back({title, text, icon});
@@ -24,12 +27,17 @@ public:
                              const QString& details, MessageIcon icon) override {
         messages.push_back({title, text, icon, details});
     }
-    bool openUrl(const QUrl& url) override {
-        opened.push_back(url);
-        return openSucceeds;
-    }
 
     std::vector<Message> messages;
+};
+
+class FakePlatform : public RecordsMessages<Platform> {
+public:
+    void openUrl(const QUrl& url, std::function<void()> failed) override {
+        opened.push_back(url);
+        if (!openSucceeds) failed();
+    }
+
     std::vector<QUrl> opened;
     bool openSucceeds = true;
 };

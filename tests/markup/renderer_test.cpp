@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QImage>
 
 #include <cmath>
-#include <iostream>
 #include <ostream>
 #include <random>
 
@@ -254,23 +252,6 @@ TEST(DrawMarkup, SurvivesRandomText) {
     }
     EXPECT_GT(completed, 1000);
     EXPECT_GT(stopped, 1000);
-}
-
-TEST(DrawMarkup, TheLongestGraphTitleAThousandTimes) {
-    const QString title = "-&DeltapH/&DeltaV  vs.  V_S_A.  @Rate of change of pH with change of "
-                          "volume  vs.  volume of added strong acid V_S_A";
-    PictureSurface picture(1200, 40);
-    picture.setFontSize(12);
-    QElapsedTimer timer;
-    timer.start();
-    for (int n = 0; n < 1000; ++n) {
-        picture.setCurrentX(0);
-        DrawMarkup(title, picture);
-    }
-    const qint64 ms = timer.elapsed();
-    RecordProperty("milliseconds", static_cast<int>(ms));
-    std::cout << "[ timing   ] longest title x1000: " << ms << " ms\n";
-    EXPECT_LT(ms, 1000);
 }
 
 } // namespace

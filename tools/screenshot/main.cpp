@@ -35,7 +35,7 @@ public:
                              const QString& details, mainwin::MessageIcon icon) override {
         showMessage(parent, title, text + " " + details, icon);
     }
-    bool openUrl(const QUrl&) override { return false; }
+    void openUrl(const QUrl&, std::function<void()> failed) override { failed(); }
     bool failed = false;
 };
 

@@ -335,6 +335,37 @@ void FormEditGRAFTest::arrowKeysEnterAndEscape() {
     QCOMPARE(g_shared->graph.XAxisName, before.XAxisName);
 }
 
+void FormEditGRAFTest::enterOnAFocusedButtonPressesIt_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("confirmed");
+    QTest::addRow("Return on Cancel") << "Cancel" << int(Qt::Key_Return) << false;
+    QTest::addRow("keypad Enter on Cancel") << "Cancel" << int(Qt::Key_Enter) << false;
+    QTest::addRow("Space on Cancel") << "Cancel" << int(Qt::Key_Space) << false;
+    QTest::addRow("Return on Ok") << "Ok" << int(Qt::Key_Return) << true;
+    QTest::addRow("Return on an option") << "option" << int(Qt::Key_Return) << true;
+}
+
+void FormEditGRAFTest::enterOnAFocusedButtonPressesIt() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(bool, confirmed);
+    QVERIFY(g_shared->solve("11", 1, {{0, 0.1}, {3, 1.8e-5}}));
+    auto w = openChooser();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
+    w->selectRow(2);
+    QWidget* target = focus == "Ok"       ? static_cast<QWidget*>(w->okButton())
+                      : focus == "Cancel" ? static_cast<QWidget*>(w->cancelButton())
+                                          : static_cast<QWidget*>(w->option(2));
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+    QTest::keyClick(target, Qt::Key(key));
+    QTRY_VERIFY(!w->isVisible());
+    QCOMPARE(g_shared->graph.GraphConfirmed, confirmed);
+    QCOMPARE(g_shared->graph.GraphKind, confirmed ? w->rowKind(2) : 1);
+}
+
 void FormEditGRAFTest::doubleClickConfirms() {
     QVERIFY(g_shared->solve("11", 1, {{0, 0.1}, {3, 1.8e-5}}));
     g_shared->graph.GraphKind = 0;

@@ -20,6 +20,8 @@ private slots:
     void failedScalesCloseWithoutChange();
     void fieldKeyFilter();
     void arrowKeysEnterAndEscape();
+    void enterOnAFocusedButtonPressesIt_data();
+    void enterOnAFocusedButtonPressesIt();
     void doubleClickConfirms();
     void reopeningSelectsTheKindDrawn();
     void screenshot();

@@ -24,6 +24,5 @@ private slots:
     void dataTableShowsTheScreenPoints();
     void escapeCloses();
     void printerNameBecomesTheTooltip();
-    void timings();
     void screenshots();
 };
