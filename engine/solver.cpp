@@ -87,10 +87,7 @@ void checkFinalValues(Work& w, const SolverTables& tables) {
     ClearArithmeticFaults();
 }
 
-// A root ends its pass once the water step has completed pH and [OH-] from it: the next pass
-// starts again at the first rule, so the rules that derive directly from [H+] (alpha =
-// k_a / ([H+] + k_a), listed before the root solve) come before those that derive by a
-// difference of nearly equal terms, and no rule derives [OH-] other than from [H+].
+// The water step of the [H+] that a root solve has just filled.
 void completeWater(Work& w, const std::vector<Rule>& rules, int H) {
     for (const Rule& r : rules)
         if (r.waterValues.size() == 3 && r.waterValues.begin()[1] == H) run(w, r);
@@ -115,6 +112,11 @@ bool derive(Work& w, const SolverTables& tables) {
             const bool fired = applies(w, r);
             if (fired) run(w, r);
             if (w.stopped()) return false;
+            // A root ends its pass once the water step has completed pH and [OH-] from it: the
+            // next pass starts again at the first rule, so the rules that derive directly from
+            // [H+] (alpha = k_a / ([H+] + k_a), listed before the root solve) come before those
+            // that derive by a difference of nearly equal terms, and no rule derives [OH-]
+            // other than from [H+].
             if (fired && r.polynomial != nullptr) {
                 completeWater(w, tables.rules, r.target);
                 if (w.stopped()) return false;
