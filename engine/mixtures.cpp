@@ -98,19 +98,20 @@ void Calc31(EquilAB& state) {
                 Derive("R1", A, {Ca}, copyOf(Ca)),
                 Derive("R2", B, {kb}, zero(), IsZero(kb)),
                 Derive("R3", BOH, {Cb, kb}, copyOf(Cb), IsZero(kb)),
-                Derive("R4", B, {H, Ca}, cationFromCharge(Ca)),
-                Derive("R5", BOH, {OH, kb, B}, FromConstant(OH, B, kb), NonZero(kb)),
-                WaterTriplet("R6", pH, H, OH),
-                RootSolve("R7", H, {Ca, Cb, kb},
+                Derive("R4", B, {Cb, kb, H}, BaseDissociated(Cb, H, kb)),
+                Derive("R5", B, {H, Ca}, cationFromCharge(Ca)),
+                Derive("R6", BOH, {OH, kb, B}, FromConstant(OH, B, kb), NonZero(kb)),
+                WaterTriplet("R7", pH, H, OH),
+                RootSolve("R8", H, {Ca, Cb, kb},
                           [](const Work& w) { return Polynomial31(w[Ca], w[Cb], w[kb], w.Kw()); }),
-                Derive("R8", Ca, {H, Cb, kb},
+                Derive("R9", Ca, {H, Cb, kb},
                        [](const Work& w) {
                            const double h = w[H], Kw = w.Kw(), Kb = w[kb];
                            return (Kb * std::pow(h, 3) + (Kb * w[Cb] + Kw) * h * h - Kw * Kb * h -
                                    Kw * Kw) /
                                   (Kb * h * h + Kw * h);
                        }),
-                Derive("R9", Cb, {H, Ca, kb},
+                Derive("R10", Cb, {H, Ca, kb},
                        [](const Work& w) {
                            const double h = w[H], Kw = w.Kw(), Kb = w[kb], C = w[Ca];
                            return (Kb * std::pow(h, 3) + (Kw - Kb * C) * h * h -
@@ -118,7 +119,7 @@ void Calc31(EquilAB& state) {
                                   (-Kb * h * h);
                        }),
                 Derive(
-                    "R10", kb, {H, Ca, Cb},
+                    "R11", kb, {H, Ca, Cb},
                     [](const Work& w) {
                         const double h = w[H], Kw = w.Kw();
                         return (Kw * Kw + Kw * w[Ca] * h - Kw * h * h) /
@@ -144,26 +145,27 @@ void Calc32(EquilAB& state) {
                 Derive("R1", A, {ka}, zero(), IsZero(ka)),
                 Derive("R2", HA, {Ca, ka}, copyOf(Ca), IsZero(ka)),
                 Derive("R3", B, {Cb}, copyOf(Cb)),
-                Derive("R4", A, {H, Cb}, anionFromCharge(Cb)),
-                Derive("R5", HA, {H, ka, A}, FromConstant(H, A, ka), NonZero(ka)),
-                WaterTriplet("R6", pH, H, OH),
-                RootSolve("R7", H, {Ca, Cb, ka},
+                Derive("R4", A, {Ca, ka, H}, AcidDissociated(Ca, H, ka)),
+                Derive("R5", A, {H, Cb}, anionFromCharge(Cb)),
+                Derive("R6", HA, {H, ka, A}, FromConstant(H, A, ka), NonZero(ka)),
+                WaterTriplet("R7", pH, H, OH),
+                RootSolve("R8", H, {Ca, Cb, ka},
                           [](const Work& w) { return Polynomial32(w[Ca], w[Cb], w[ka], w.Kw()); }),
-                Derive("R8", Ca, {H, Cb, ka},
+                Derive("R9", Ca, {H, Cb, ka},
                        [](const Work& w) {
                            const double h = w[H], Kw = w.Kw(), Ka = w[ka];
                            return (std::pow(h, 3) + (Ka + w[Cb]) * h * h + (Ka * w[Cb] - Kw) * h -
                                    Kw * Ka) /
                                   (h * Ka);
                        }),
-                Derive("R9", Cb, {H, Ca, ka},
+                Derive("R10", Cb, {H, Ca, ka},
                        [](const Work& w) {
                            const double h = w[H], Kw = w.Kw(), Ka = w[ka];
                            return (std::pow(h, 3) + Ka * h * h - (Ka * w[Ca] + Kw) * h - Kw * Ka) /
                                   (-h * h - h * Ka);
                        }),
                 Derive(
-                    "R10", ka, {H, Ca, Cb},
+                    "R11", ka, {H, Ca, Cb},
                     [](const Work& w) {
                         const double h = w[H], Kw = w.Kw();
                         return (std::pow(h, 3) + w[Cb] * h * h - Kw * h) /
@@ -190,8 +192,7 @@ void Calc33(EquilAB& state) {
                 Derive("R2", HA, {Ca, ka}, copyOf(Ca), IsZero(ka)),
                 Derive("R3", B, {kb}, zero(), IsZero(kb)),
                 Derive("R4", BOH, {Cb, kb}, copyOf(Cb), IsZero(kb)),
-                Derive("R5", A, {ka, Ca, H},
-                       [](const Work& w) { return w[ka] * w[Ca] / (w[H] + w[ka]); }),
+                Derive("R5", A, {ka, Ca, H}, AcidDissociated(Ca, H, ka)),
                 Derive("R6", HA, {H, ka, A}, FromConstant(H, A, ka), NonZero(ka)),
                 Derive("R7", B, {kb, Cb, OH},
                        [](const Work& w) { return w[kb] * w[Cb] / (w[kb] + w[OH]); }),

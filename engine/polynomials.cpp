@@ -167,4 +167,98 @@ PolynomialCoefficients Polynomial55C(double A, double B, double K2, double K3, d
             -K2 * K3 * Kw};
 }
 
+double BackSolve34Acid(double h, double D, double K1, double K2, double Kw) {
+    return (std::pow(h, 4) + (K1 + D) * std::pow(h, 3) + (K1 * K2 + K1 * D - Kw) * h * h +
+            (K1 * D * K2 - Kw * K1) * h - K1 * K2 * Kw) /
+           (K1 * h * h + 2 * K1 * K2 * h);
+}
+
+double BackSolve34Base(double h, double C, double K1, double K2, double Kw) {
+    return (std::pow(h, 4) + K1 * std::pow(h, 3) + (K1 * K2 - K1 * C - Kw) * h * h -
+            (2 * C * K1 * K2 + Kw * K1) * h - K1 * K2 * Kw) /
+           (-std::pow(h, 3) - K1 * h * h - K1 * K2 * h);
+}
+
+double BackSolve34K1(double h, double C, double D, double K2, double Kw) {
+    return (std::pow(h, 4) + D * std::pow(h, 3) - Kw * h * h) /
+           (-std::pow(h, 3) + (C - D - K2) * h * h + (2 * C * K2 - K2 * D + Kw) * h + Kw * K2);
+}
+
+double BackSolve34K2(double h, double C, double D, double K1, double Kw) {
+    return (std::pow(h, 4) + (K1 + D) * std::pow(h, 3) + (K1 * D - K1 * C - Kw) * h * h -
+            Kw * K1 * h) /
+           (-K1 * h * h + (2 * C * K1 - K1 * D) * h + Kw * K1);
+}
+
+double BackSolve34CAcid(double h, double D, double K2, double Kw) {
+    return (std::pow(h, 3) + (K2 + D) * h * h + (K2 * D - Kw) * h - Kw * K2) / (h * h + 2 * K2 * h);
+}
+
+double BackSolve34CBase(double h, double C, double K2, double Kw) {
+    return (std::pow(h, 3) + (K2 - C) * h * h - (2 * C * K2 + Kw) * h - Kw * K2) /
+           (-h * h - h * K2);
+}
+
+double BackSolve34CK2(double h, double C, double D, double Kw) {
+    return (std::pow(h, 3) + (D - C) * h * h - Kw * h) / ((2 * C - D) * h + Kw - h * h);
+}
+
+double BackSolve35Acid(double h, double D, double K1, double K2, double K3, double Kw) {
+    return (std::pow(h, 5) + (K1 + D) * std::pow(h, 4) + (K1 * K2 + K1 * D - Kw) * std::pow(h, 3) +
+            (K1 * K2 * K3 + K1 * D * K2 - Kw * K1) * h * h + (K1 * D * K2 * K3 - K1 * K2 * Kw) * h -
+            K1 * K2 * K3 * Kw) /
+           (K1 * std::pow(h, 3) + 2 * K1 * K2 * h * h + 3 * K1 * K2 * K3 * h);
+}
+
+double BackSolve35Base(double h, double C, double K1, double K2, double K3, double Kw) {
+    return (std::pow(h, 5) + K1 * std::pow(h, 4) + (K1 * K2 - K1 * C - Kw) * std::pow(h, 3) +
+            (K1 * K2 * K3 - 2 * C * K1 * K2 - Kw * K1) * h * h -
+            (3 * C * K1 * K2 * K3 + K1 * K2 * Kw) * h - K1 * K2 * K3 * Kw) /
+           (-std::pow(h, 4) - K1 * std::pow(h, 3) - K1 * K2 * h * h - K1 * K2 * K3 * h);
+}
+
+double BackSolve35K1(double h, double C, double D, double K2, double K3, double Kw) {
+    return (std::pow(h, 5) + D * std::pow(h, 4) - Kw * std::pow(h, 3)) /
+           (-std::pow(h, 4) + (C - D - K2) * std::pow(h, 3) +
+            (2 * C * K2 - K3 * K2 - K2 * D + Kw) * h * h +
+            (3 * C * K2 * K3 - K2 * D * K3 + Kw * K2) * h + K3 * K2 * Kw);
+}
+
+double BackSolve35K2(double h, double C, double D, double K1, double K3, double Kw) {
+    return (std::pow(h, 5) + (K1 + D) * std::pow(h, 4) + (K1 * D - K1 * C - Kw) * std::pow(h, 3) -
+            Kw * K1 * h * h) /
+           (-K1 * std::pow(h, 3) + (2 * C * K1 - K3 * K1 - K1 * D) * h * h +
+            (3 * C * K1 * K3 + Kw * K1 - K1 * D * K3) * h + K3 * K1 * Kw);
+}
+
+double BackSolve35K3(double h, double C, double D, double K1, double K2, double Kw) {
+    return (std::pow(h, 5) + (K1 + D) * std::pow(h, 4) +
+            (K1 * K2 + K1 * D - K1 * C - Kw) * std::pow(h, 3) +
+            (K1 * D * K2 - 2 * C * K1 * K2 - Kw * K1) * h * h - K1 * K2 * Kw * h) /
+           (-K1 * K2 * h * h + (3 * C * K1 * K2 - K1 * D * K2) * h + K1 * K2 * Kw);
+}
+
+double BackSolve35CAcid(double h, double D, double K2, double K3, double Kw) {
+    return (std::pow(h, 4) + (K2 + D) * std::pow(h, 3) + (K2 * K3 + K2 * D - Kw) * h * h +
+            (K2 * D * K3 - Kw * K2) * h - K2 * K3 * Kw) /
+           (std::pow(h, 3) + 2 * K2 * h * h + 3 * K2 * K3 * h);
+}
+
+double BackSolve35CBase(double h, double C, double K2, double K3, double Kw) {
+    return (std::pow(h, 4) + (K2 - C) * std::pow(h, 3) + (K2 * K3 - 2 * C * K2 - Kw) * h * h -
+            (3 * C * K2 * K3 + Kw * K2) * h - K2 * K3 * Kw) /
+           (-std::pow(h, 3) - K2 * h * h - K2 * K3 * h);
+}
+
+double BackSolve35CK2(double h, double C, double D, double K3, double Kw) {
+    return (std::pow(h, 4) + (D - C) * std::pow(h, 3) - Kw * h * h) /
+           (-std::pow(h, 3) + (2 * C - K3 - D) * h * h + (3 * C * K3 + Kw - K3 * D) * h + Kw * K3);
+}
+
+double BackSolve35CK3(double h, double C, double D, double K2, double Kw) {
+    return (std::pow(h, 4) + (K2 + D - C) * std::pow(h, 3) + (K2 * D - 2 * C * K2 - Kw) * h * h -
+            Kw * K2 * h) /
+           (-K2 * h * h + (3 * C * K2 - K2 * D) * h + Kw * K2);
+}
+
 } // namespace corvane::engine

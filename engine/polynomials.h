@@ -1,5 +1,6 @@
-// \brief The [H+] polynomials of the solvers' root-solve rules and the strong-electrolyte closed
-// form, on plain numbers: the solvers and the curve generators build them from here alone.
+// \brief The [H+] polynomials of the solvers' root-solve rules, the strong-electrolyte closed
+// form and the back-solves that invert the polyprotic polynomials, on plain numbers: the solvers
+// and the curve generators build them from here alone.
 #pragma once
 
 #include <array>
@@ -55,5 +56,28 @@ PolynomialCoefficients Polynomial54C(double CA, double CB, double k2, double Kw)
 PolynomialCoefficients Polynomial55(double CA, double CB, double k1, double k2, double k3,
                                     double Kw);
 PolynomialCoefficients Polynomial55C(double CA, double CB, double k2, double k3, double Kw);
+
+// Back-solves of the balance of a polyprotic acid C beside a strong base D (codes 34 to 35C, and
+// codes 54 to 55C at an equivalence point, where C and D are the flask concentrations): the one
+// unknown for which the polynomial of the code has its root at h.
+double BackSolve34Acid(double h, double D, double K1, double K2, double Kw);
+double BackSolve34Base(double h, double C, double K1, double K2, double Kw);
+double BackSolve34K1(double h, double C, double D, double K2, double Kw);
+double BackSolve34K2(double h, double C, double D, double K1, double Kw);
+
+double BackSolve34CAcid(double h, double D, double K2, double Kw);
+double BackSolve34CBase(double h, double C, double K2, double Kw);
+double BackSolve34CK2(double h, double C, double D, double Kw);
+
+double BackSolve35Acid(double h, double D, double K1, double K2, double K3, double Kw);
+double BackSolve35Base(double h, double C, double K1, double K2, double K3, double Kw);
+double BackSolve35K1(double h, double C, double D, double K2, double K3, double Kw);
+double BackSolve35K2(double h, double C, double D, double K1, double K3, double Kw);
+double BackSolve35K3(double h, double C, double D, double K1, double K2, double Kw);
+
+double BackSolve35CAcid(double h, double D, double K2, double K3, double Kw);
+double BackSolve35CBase(double h, double C, double K2, double K3, double Kw);
+double BackSolve35CK2(double h, double C, double D, double K3, double Kw);
+double BackSolve35CK3(double h, double C, double D, double K2, double Kw);
 
 } // namespace corvane::engine

@@ -21,15 +21,6 @@ std::vector<Validation> validation(int Ca, int pH, int H, Vars constants, Vars s
     return v;
 }
 
-// After the root solve, pure water clears the species.
-Action clearWhenPureWater(int H, Vars species) {
-    return [H, species](Work& w) {
-        if (!w.isPureWater(H)) return;
-        w.put(H, w.sqrtKw());
-        SetZero(species)(w);
-    };
-}
-
 Action neutralWithout(int H, Vars species) {
     return [H, species](Work& w) {
         w.put(H, w.sqrtKw());
@@ -76,10 +67,8 @@ const SolverTables& tables() {
             },
         .rules =
             {
-                RootSolve(
-                    "R1", H, {Ca, k1, k2},
-                    [](const Work& w) { return Polynomial12(w[Ca], w[k1], w[k2], w.Kw()); },
-                    clearWhenPureWater(H, {A2, HA, H2A})),
+                RootSolve("R1", H, {Ca, k1, k2},
+                          [](const Work& w) { return Polynomial12(w[Ca], w[k1], w[k2], w.Kw()); }),
                 Derive("R2", Ca, {H, k1, k2},
                        [](const Work& w) {
                            const double h = w[H], Kw = w.Kw(), K1 = w[k1], K2 = w[k2];
@@ -141,10 +130,8 @@ const SolverTables& tables() {
             },
         .rules =
             {
-                RootSolve(
-                    "R1", H, {Ca, k2},
-                    [](const Work& w) { return Polynomial12C(w[Ca], w[k2], w.Kw()); },
-                    clearWhenPureWater(H, {A2, HA})),
+                RootSolve("R1", H, {Ca, k2},
+                          [](const Work& w) { return Polynomial12C(w[Ca], w[k2], w.Kw()); }),
                 Derive("R2", Ca, {H, k2},
                        [](const Work& w) {
                            const double h = w[H], Kw = w.Kw(), K2 = w[k2];
@@ -207,8 +194,7 @@ const SolverTables& tables() {
             {
                 RootSolve(
                     "R1", H, {Ca, k1, k2, k3},
-                    [](const Work& w) { return Polynomial13(w[Ca], w[k1], w[k2], w[k3], w.Kw()); },
-                    clearWhenPureWater(H, {A3, HA2, H2A, H3A})),
+                    [](const Work& w) { return Polynomial13(w[Ca], w[k1], w[k2], w[k3], w.Kw()); }),
                 Derive(
                     "R2", Ca, {H, k1, k2, k3},
                     [](const Work& w) {
@@ -298,10 +284,8 @@ const SolverTables& tables() {
             },
         .rules =
             {
-                RootSolve(
-                    "R1", H, {Ca, k2, k3},
-                    [](const Work& w) { return Polynomial13C(w[Ca], w[k2], w[k3], w.Kw()); },
-                    clearWhenPureWater(H, {A3, HA2, H2A})),
+                RootSolve("R1", H, {Ca, k2, k3},
+                          [](const Work& w) { return Polynomial13C(w[Ca], w[k2], w[k3], w.Kw()); }),
                 Derive("R2", Ca, {H, k2, k3},
                        [](const Work& w) {
                            const double h = w[H], Kw = w.Kw(), K2 = w[k2], K3 = w[k3];

@@ -5,8 +5,6 @@
 #include "shapes.h"
 #include "solvers.h"
 
-#include <cmath>
-
 namespace corvane::engine {
 
 namespace {
@@ -87,37 +85,19 @@ void Calc34(EquilAB& state) {
                     [](const Work& w) { return Polynomial34(w[Ca], w[Cb], w[k1], w[k2], w.Kw()); }),
                 Derive("R7", Ca, {H, Cb, k1, k2},
                        [](const Work& w) {
-                           const double h = w[H], Kw = w.Kw(), D = w[Cb], K1 = w[k1], K2 = w[k2];
-                           return (std::pow(h, 4) + (K1 + D) * std::pow(h, 3) +
-                                   (K1 * K2 + K1 * D - Kw) * h * h + (K1 * D * K2 - Kw * K1) * h -
-                                   K1 * K2 * Kw) /
-                                  (K1 * h * h + 2 * K1 * K2 * h);
+                           return BackSolve34Acid(w[H], w[Cb], w[k1], w[k2], w.Kw());
                        }),
                 Derive("R8", Cb, {H, Ca, k1, k2},
                        [](const Work& w) {
-                           const double h = w[H], Kw = w.Kw(), C = w[Ca], K1 = w[k1], K2 = w[k2];
-                           return (std::pow(h, 4) + K1 * std::pow(h, 3) +
-                                   (K1 * K2 - K1 * C - Kw) * h * h -
-                                   (2 * C * K1 * K2 + Kw * K1) * h - K1 * K2 * Kw) /
-                                  (-std::pow(h, 3) - K1 * h * h - K1 * K2 * h);
+                           return BackSolve34Base(w[H], w[Ca], w[k1], w[k2], w.Kw());
                        }),
                 Derive(
                     "R9", k1, {H, Ca, Cb, k2},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb], K2 = w[k2];
-                        return (std::pow(h, 4) + D * std::pow(h, 3) - Kw * h * h) /
-                               (-std::pow(h, 3) + (C - D - K2) * h * h +
-                                (2 * C * K2 - K2 * D + Kw) * h + Kw * K2);
-                    },
+                    [](const Work& w) { return BackSolve34K1(w[H], w[Ca], w[Cb], w[k2], w.Kw()); },
                     NonZero(Ca)),
                 Derive(
                     "R10", k2, {H, Ca, Cb, k1},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb], K1 = w[k1];
-                        return (std::pow(h, 4) + (K1 + D) * std::pow(h, 3) +
-                                (K1 * D - K1 * C - Kw) * h * h - Kw * K1 * h) /
-                               (-K1 * h * h + (2 * C * K1 - K1 * D) * h + Kw * K1);
-                    },
+                    [](const Work& w) { return BackSolve34K2(w[H], w[Ca], w[Cb], w[k1], w.Kw()); },
                     NonZero(Ca)),
             },
         .writeBack = {{0, Ca},
@@ -151,26 +131,12 @@ void Calc34C(EquilAB& state) {
                 RootSolve("R5", H, {Ca, Cb, k2},
                           [](const Work& w) { return Polynomial34C(w[Ca], w[Cb], w[k2], w.Kw()); }),
                 Derive("R6", Ca, {H, Cb, k2},
-                       [](const Work& w) {
-                           const double h = w[H], Kw = w.Kw(), D = w[Cb], K2 = w[k2];
-                           return (std::pow(h, 3) + (K2 + D) * h * h + (K2 * D - Kw) * h -
-                                   Kw * K2) /
-                                  (h * h + 2 * K2 * h);
-                       }),
+                       [](const Work& w) { return BackSolve34CAcid(w[H], w[Cb], w[k2], w.Kw()); }),
                 Derive("R7", Cb, {H, Ca, k2},
-                       [](const Work& w) {
-                           const double h = w[H], Kw = w.Kw(), C = w[Ca], K2 = w[k2];
-                           return (std::pow(h, 3) + (K2 - C) * h * h - (2 * C * K2 + Kw) * h -
-                                   Kw * K2) /
-                                  (-h * h - h * K2);
-                       }),
+                       [](const Work& w) { return BackSolve34CBase(w[H], w[Ca], w[k2], w.Kw()); }),
                 Derive(
                     "R8", k2, {H, Ca, Cb},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb];
-                        return (std::pow(h, 3) + (D - C) * h * h - Kw * h) /
-                               ((2 * C - D) * h + Kw - h * h);
-                    },
+                    [](const Work& w) { return BackSolve34CK2(w[H], w[Ca], w[Cb], w.Kw()); },
                     NonZero(Ca)),
             },
         .writeBack =
@@ -200,59 +166,28 @@ void Calc35(EquilAB& state) {
                           }),
                 Derive("R8", Ca, {H, Cb, k1, k2, k3},
                        [](const Work& w) {
-                           const double h = w[H], Kw = w.Kw(), D = w[Cb];
-                           const double K1 = w[k1], K2 = w[k2], K3 = w[k3];
-                           return (std::pow(h, 5) + (K1 + D) * std::pow(h, 4) +
-                                   (K1 * K2 + K1 * D - Kw) * std::pow(h, 3) +
-                                   (K1 * K2 * K3 + K1 * D * K2 - Kw * K1) * h * h +
-                                   (K1 * D * K2 * K3 - K1 * K2 * Kw) * h - K1 * K2 * K3 * Kw) /
-                                  (K1 * std::pow(h, 3) + 2 * K1 * K2 * h * h +
-                                   3 * K1 * K2 * K3 * h);
+                           return BackSolve35Acid(w[H], w[Cb], w[k1], w[k2], w[k3], w.Kw());
                        }),
                 Derive("R9", Cb, {H, Ca, k1, k2, k3},
                        [](const Work& w) {
-                           const double h = w[H], Kw = w.Kw(), C = w[Ca];
-                           const double K1 = w[k1], K2 = w[k2], K3 = w[k3];
-                           return (std::pow(h, 5) + K1 * std::pow(h, 4) +
-                                   (K1 * K2 - K1 * C - Kw) * std::pow(h, 3) +
-                                   (K1 * K2 * K3 - 2 * C * K1 * K2 - Kw * K1) * h * h -
-                                   (3 * C * K1 * K2 * K3 + K1 * K2 * Kw) * h - K1 * K2 * K3 * Kw) /
-                                  (-std::pow(h, 4) - K1 * std::pow(h, 3) - K1 * K2 * h * h -
-                                   K1 * K2 * K3 * h);
+                           return BackSolve35Base(w[H], w[Ca], w[k1], w[k2], w[k3], w.Kw());
                        }),
                 Derive(
                     "R10", k1, {H, Ca, Cb, k2, k3},
                     [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb];
-                        const double K2 = w[k2], K3 = w[k3];
-                        return (std::pow(h, 5) + D * std::pow(h, 4) - Kw * std::pow(h, 3)) /
-                               (-std::pow(h, 4) + (C - D - K2) * std::pow(h, 3) +
-                                (2 * C * K2 - K3 * K2 - K2 * D + Kw) * h * h +
-                                (3 * C * K2 * K3 - K2 * D * K3 + Kw * K2) * h + K3 * K2 * Kw);
+                        return BackSolve35K1(w[H], w[Ca], w[Cb], w[k2], w[k3], w.Kw());
                     },
                     NonZero(Ca)),
                 Derive(
                     "R11", k2, {H, Ca, Cb, k1, k3},
                     [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb];
-                        const double K1 = w[k1], K3 = w[k3];
-                        return (std::pow(h, 5) + (K1 + D) * std::pow(h, 4) +
-                                (K1 * D - K1 * C - Kw) * std::pow(h, 3) - Kw * K1 * h * h) /
-                               (-K1 * std::pow(h, 3) + (2 * C * K1 - K3 * K1 - K1 * D) * h * h +
-                                (3 * C * K1 * K3 + Kw * K1 - K1 * D * K3) * h + K3 * K1 * Kw);
+                        return BackSolve35K2(w[H], w[Ca], w[Cb], w[k1], w[k3], w.Kw());
                     },
                     NonZero(Ca)),
                 Derive(
                     "R12", k3, {H, Ca, Cb, k1, k2},
                     [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb];
-                        const double K1 = w[k1], K2 = w[k2];
-                        return (std::pow(h, 5) + (K1 + D) * std::pow(h, 4) +
-                                (K1 * K2 + K1 * D - K1 * C - Kw) * std::pow(h, 3) +
-                                (K1 * D * K2 - 2 * C * K1 * K2 - Kw * K1) * h * h -
-                                K1 * K2 * Kw * h) /
-                               (-K1 * K2 * h * h + (3 * C * K1 * K2 - K1 * D * K2) * h +
-                                K1 * K2 * Kw);
+                        return BackSolve35K3(w[H], w[Ca], w[Cb], w[k1], w[k2], w.Kw());
                     },
                     NonZero(Ca)),
             },
@@ -293,37 +228,19 @@ void Calc35C(EquilAB& state) {
                           }),
                 Derive("R7", Ca, {H, Cb, k2, k3},
                        [](const Work& w) {
-                           const double h = w[H], Kw = w.Kw(), D = w[Cb], K2 = w[k2], K3 = w[k3];
-                           return (std::pow(h, 4) + (K2 + D) * std::pow(h, 3) +
-                                   (K2 * K3 + K2 * D - Kw) * h * h + (K2 * D * K3 - Kw * K2) * h -
-                                   K2 * K3 * Kw) /
-                                  (std::pow(h, 3) + 2 * K2 * h * h + 3 * K2 * K3 * h);
+                           return BackSolve35CAcid(w[H], w[Cb], w[k2], w[k3], w.Kw());
                        }),
                 Derive("R8", Cb, {H, Ca, k2, k3},
                        [](const Work& w) {
-                           const double h = w[H], Kw = w.Kw(), C = w[Ca], K2 = w[k2], K3 = w[k3];
-                           return (std::pow(h, 4) + (K2 - C) * std::pow(h, 3) +
-                                   (K2 * K3 - 2 * C * K2 - Kw) * h * h -
-                                   (3 * C * K2 * K3 + Kw * K2) * h - K2 * K3 * Kw) /
-                                  (-std::pow(h, 3) - K2 * h * h - K2 * K3 * h);
+                           return BackSolve35CBase(w[H], w[Ca], w[k2], w[k3], w.Kw());
                        }),
                 Derive(
                     "R9", k2, {H, Ca, Cb, k3},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb], K3 = w[k3];
-                        return (std::pow(h, 4) + (D - C) * std::pow(h, 3) - Kw * h * h) /
-                               (-std::pow(h, 3) + (2 * C - K3 - D) * h * h +
-                                (3 * C * K3 + Kw - K3 * D) * h + Kw * K3);
-                    },
+                    [](const Work& w) { return BackSolve35CK2(w[H], w[Ca], w[Cb], w[k3], w.Kw()); },
                     NonZero(Ca)),
                 Derive(
                     "R10", k3, {H, Ca, Cb, k2},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), C = w[Ca], D = w[Cb], K2 = w[k2];
-                        return (std::pow(h, 4) + (K2 + D - C) * std::pow(h, 3) +
-                                (K2 * D - 2 * C * K2 - Kw) * h * h - Kw * K2 * h) /
-                               (-K2 * h * h + (3 * C * K2 - K2 * D) * h + Kw * K2);
-                    },
+                    [](const Work& w) { return BackSolve35CK3(w[H], w[Ca], w[Cb], w[k2], w.Kw()); },
                     NonZero(Ca)),
             },
         .writeBack = {{0, Ca},

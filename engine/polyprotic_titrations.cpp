@@ -4,8 +4,6 @@
 #include "solvers.h"
 #include "titration.h"
 
-#include <cmath>
-
 namespace corvane::engine {
 
 namespace {
@@ -159,46 +157,32 @@ const char* Amounts55[4] = {"R13", "R14", "R15", "R16"};
 } // namespace
 
 void Calc54(EquilAB& state) {
-    static const SolverTables t = titration(
-        {{k1, k2}, false, false}, diproticPolynomial,
-        concat({
-            {WaterTriplet("R1", pHeq, H, OH), acidAt("R2", CAeq, Veq), baseAt("R3", CBeq, Veq),
-             acidAt("R4", CA1, Veq1), baseAt("R5", CB1, Veq1),
-             RootAtEquivalence("R6", H, CAeq, CBeq, {k1, k2}, diproticPolynomial),
-             earlierPoint("R7", h1, CA1, CB1, {k1, k2}, pHeq1, diproticPolynomial),
-             Derive("R8", Veq1, {Veq}, [](const Work& w) { return w[Veq] / 2; })},
-            amounts(Amounts54, 2),
-            {Derive("R13", CAeq, {H, CBeq, k1, k2},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), B = w[CBeq], K1 = w[k1], K2 = w[k2];
-                        return (std::pow(h, 4) + (K1 + B) * std::pow(h, 3) +
-                                (K1 * K2 + K1 * B - Kw) * h * h + (B * K1 * K2 - K1 * Kw) * h -
-                                Kw * K1 * K2) /
-                               (K1 * h * h + 2 * K1 * K2 * h);
-                    }),
-             Derive("R14", CBeq, {H, CAeq, k1, k2},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), A = w[CAeq], K1 = w[k1], K2 = w[k2];
-                        return (std::pow(h, 4) + K1 * std::pow(h, 3) +
-                                (K1 * K2 - K1 * A - Kw) * h * h - (2 * A * K1 * K2 + K1 * Kw) * h -
-                                Kw * K1 * K2) /
-                               (-std::pow(h, 3) - K1 * h * h - K1 * K2 * h);
-                    }),
-             Derive("R15", k1, {H, CAeq, CBeq, k2},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), A = w[CAeq], B = w[CBeq], K2 = w[k2];
-                        return (std::pow(h, 4) + B * std::pow(h, 3) - Kw * h * h) /
-                               (-std::pow(h, 3) + (A - B - K2) * h * h +
-                                (2 * A * K2 - K2 * B + Kw) * h + K2 * Kw);
-                    }),
-             Derive("R16", k2, {H, CAeq, CBeq, k1},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), A = w[CAeq], B = w[CBeq], K1 = w[k1];
-                        return (std::pow(h, 4) + (K1 + B) * std::pow(h, 3) +
-                                (B * K1 - K1 * A - Kw) * h * h - K1 * Kw * h) /
-                               (-K1 * h * h + (2 * A * K1 - K1 * B) * h + K1 * Kw);
-                    })},
-        }));
+    static const SolverTables t =
+        titration({{k1, k2}, false, false}, diproticPolynomial,
+                  concat({
+                      {WaterTriplet("R1", pHeq, H, OH), acidAt("R2", CAeq, Veq),
+                       baseAt("R3", CBeq, Veq), acidAt("R4", CA1, Veq1), baseAt("R5", CB1, Veq1),
+                       RootAtEquivalence("R6", H, CAeq, CBeq, {k1, k2}, diproticPolynomial),
+                       earlierPoint("R7", h1, CA1, CB1, {k1, k2}, pHeq1, diproticPolynomial),
+                       Derive("R8", Veq1, {Veq}, [](const Work& w) { return w[Veq] / 2; })},
+                      amounts(Amounts54, 2),
+                      {Derive("R13", CAeq, {H, CBeq, k1, k2},
+                              [](const Work& w) {
+                                  return BackSolve34Acid(w[H], w[CBeq], w[k1], w[k2], w.Kw());
+                              }),
+                       Derive("R14", CBeq, {H, CAeq, k1, k2},
+                              [](const Work& w) {
+                                  return BackSolve34Base(w[H], w[CAeq], w[k1], w[k2], w.Kw());
+                              }),
+                       Derive("R15", k1, {H, CAeq, CBeq, k2},
+                              [](const Work& w) {
+                                  return BackSolve34K1(w[H], w[CAeq], w[CBeq], w[k2], w.Kw());
+                              }),
+                       Derive("R16", k2, {H, CAeq, CBeq, k1},
+                              [](const Work& w) {
+                                  return BackSolve34K2(w[H], w[CAeq], w[CBeq], w[k1], w.Kw());
+                              })},
+                  }));
     RunSolver(state, t);
 }
 
@@ -213,24 +197,11 @@ void Calc54C(EquilAB& state) {
              Derive("R8", Veq1, {Veq}, [](const Work& w) { return w[Veq] / 2; })},
             amounts(Amounts54, 2),
             {Derive("R13", CAeq, {H, CBeq, k2},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), B = w[CBeq], K2 = w[k2];
-                        return ((K2 + B) * h * h + std::pow(h, 3) + (B * K2 - Kw) * h - K2 * Kw) /
-                               (h * h + 2 * K2 * h);
-                    }),
+                    [](const Work& w) { return BackSolve34CAcid(w[H], w[CBeq], w[k2], w.Kw()); }),
              Derive("R14", CBeq, {H, CAeq, k2},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), A = w[CAeq], K2 = w[k2];
-                        return ((K2 - A) * h * h + std::pow(h, 3) - (2 * A * K2 + Kw) * h -
-                                K2 * Kw) /
-                               (-h * h - K2 * h);
-                    }),
+                    [](const Work& w) { return BackSolve34CBase(w[H], w[CAeq], w[k2], w.Kw()); }),
              Derive("R15", k2, {H, CAeq, CBeq},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), A = w[CAeq], B = w[CBeq];
-                        return ((B - A) * h * h + std::pow(h, 3) - Kw * h) /
-                               ((2 * A - B) * h + Kw - h * h);
-                    })},
+                    [](const Work& w) { return BackSolve34CK2(w[H], w[CAeq], w[CBeq], w.Kw()); })},
         }));
     RunSolver(state, t);
 }
@@ -260,94 +231,50 @@ void Calc55(EquilAB& state) {
             triproticRules({k1, k2, k3}, triproticPolynomial),
             {Derive("R17", CAeq, {H, CBeq, k1, k2, k3},
                     [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), B = w[CBeq];
-                        const double K1 = w[k1], K2 = w[k2], K3 = w[k3];
-                        return (std::pow(h, 5) + (K1 + B) * std::pow(h, 4) +
-                                (K1 * K2 + K1 * B - Kw) * std::pow(h, 3) +
-                                (K1 * K2 * K3 + K1 * K2 * B - K1 * Kw) * h * h +
-                                (B * K1 * K2 * K3 - K1 * K2 * Kw) * h - Kw * K1 * K2 * K3) /
-                               (K1 * std::pow(h, 3) + 2 * K1 * K2 * h * h + 3 * K1 * K2 * K3 * h);
+                        return BackSolve35Acid(w[H], w[CBeq], w[k1], w[k2], w[k3], w.Kw());
                     }),
              Derive("R18", CBeq, {H, CAeq, k1, k2, k3},
                     [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), A = w[CAeq];
-                        const double K1 = w[k1], K2 = w[k2], K3 = w[k3];
-                        return (std::pow(h, 5) + K1 * std::pow(h, 4) +
-                                (K1 * K2 - K1 * A - Kw) * std::pow(h, 3) +
-                                (K1 * K2 * K3 - 2 * A * K1 * K2 - K1 * Kw) * h * h -
-                                (3 * A * K1 * K2 * K3 + K1 * K2 * Kw) * h - Kw * K1 * K2 * K3) /
-                               (-std::pow(h, 4) - K1 * std::pow(h, 3) - K1 * K2 * h * h -
-                                K1 * K2 * K3 * h);
+                        return BackSolve35Base(w[H], w[CAeq], w[k1], w[k2], w[k3], w.Kw());
                     }),
              Derive("R19", k1, {H, CAeq, CBeq, k2, k3},
                     [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), A = w[CAeq], B = w[CBeq];
-                        const double K2 = w[k2], K3 = w[k3];
-                        return (std::pow(h, 5) + B * std::pow(h, 4) - Kw * std::pow(h, 3)) /
-                               (-std::pow(h, 4) + (A - B - K2) * std::pow(h, 3) +
-                                (2 * A * K2 - K2 * K3 - K2 * B + Kw) * h * h +
-                                (3 * A * K2 * K3 - K2 * K3 * B + K2 * Kw) * h + Kw * K2 * K3);
+                        return BackSolve35K1(w[H], w[CAeq], w[CBeq], w[k2], w[k3], w.Kw());
                     }),
              Derive("R20", k2, {H, CAeq, CBeq, k1, k3},
                     [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), A = w[CAeq], B = w[CBeq];
-                        const double K1 = w[k1], K3 = w[k3];
-                        return (std::pow(h, 5) + (K1 + B) * std::pow(h, 4) +
-                                (B * K1 - K1 * A - Kw) * std::pow(h, 3) - K1 * Kw * h * h) /
-                               (-K1 * std::pow(h, 3) + (2 * A * K1 - K1 * K3 - K1 * B) * h * h +
-                                (3 * A * K1 * K3 + K1 * Kw - K1 * K3 * B) * h + Kw * K1 * K3);
+                        return BackSolve35K2(w[H], w[CAeq], w[CBeq], w[k1], w[k3], w.Kw());
                     }),
              Derive("R21", k3, {H, CAeq, CBeq, k1, k2},
                     [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), A = w[CAeq], B = w[CBeq];
-                        const double K1 = w[k1], K2 = w[k2];
-                        return (std::pow(h, 5) + (K1 + B) * std::pow(h, 4) +
-                                (K1 * K2 + K1 * B - K1 * A - Kw) * std::pow(h, 3) +
-                                (B * K1 * K2 - 2 * A * K1 * K2 - K1 * Kw) * h * h -
-                                K1 * K2 * Kw * h) /
-                               (-K1 * K2 * h * h + (3 * A * K1 * K2 - K1 * K2 * B) * h +
-                                K1 * K2 * Kw);
+                        return BackSolve35K3(w[H], w[CAeq], w[CBeq], w[k1], w[k2], w.Kw());
                     })},
         }));
     RunSolver(state, t);
 }
 
 void Calc55C(EquilAB& state) {
-    static const SolverTables t = titration(
-        {{k2, k3}, true, true}, triproticCPolynomial,
-        concat({
-            triproticRules({k2, k3}, triproticCPolynomial),
-            {Derive("R17", CAeq, {H, CBeq, k2, k3},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), B = w[CBeq], K2 = w[k2], K3 = w[k3];
-                        return (std::pow(h, 4) + (K2 + B) * std::pow(h, 3) +
-                                (K2 * K3 + K2 * B - Kw) * h * h + (B * K2 * K3 - K2 * Kw) * h -
-                                Kw * K2 * K3) /
-                               (std::pow(h, 3) + 2 * K2 * h * h + 3 * K2 * K3 * h);
-                    }),
-             Derive("R18", CBeq, {H, CAeq, k2, k3},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), A = w[CAeq], K2 = w[k2], K3 = w[k3];
-                        return (std::pow(h, 4) + (K2 - A) * std::pow(h, 3) +
-                                (K2 * K3 - 2 * K2 * A - Kw) * h * h -
-                                (3 * A * K2 * K3 + K2 * Kw) * h - Kw * K2 * K3) /
-                               (-std::pow(h, 3) - K2 * h * h - K2 * K3 * h);
-                    }),
-             Derive("R19", k2, {H, CAeq, CBeq, k3},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), A = w[CAeq], B = w[CBeq], K3 = w[k3];
-                        return (std::pow(h, 4) + (B - A) * std::pow(h, 3) - Kw * h * h) /
-                               (-std::pow(h, 3) + (2 * A - K3 - B) * h * h +
-                                (3 * A * K3 + Kw - K3 * B) * h + K3 * Kw);
-                    }),
-             Derive("R20", k3, {H, CAeq, CBeq, k2},
-                    [](const Work& w) {
-                        const double h = w[H], Kw = w.Kw(), A = w[CAeq], B = w[CBeq], K2 = w[k2];
-                        return (std::pow(h, 4) + (K2 + B - A) * std::pow(h, 3) +
-                                (B * K2 - 2 * K2 * A - Kw) * h * h - K2 * Kw * h) /
-                               (-K2 * h * h + (3 * A * K2 - K2 * B) * h + K2 * Kw);
-                    })},
-        }));
+    static const SolverTables t =
+        titration({{k2, k3}, true, true}, triproticCPolynomial,
+                  concat({
+                      triproticRules({k2, k3}, triproticCPolynomial),
+                      {Derive("R17", CAeq, {H, CBeq, k2, k3},
+                              [](const Work& w) {
+                                  return BackSolve35CAcid(w[H], w[CBeq], w[k2], w[k3], w.Kw());
+                              }),
+                       Derive("R18", CBeq, {H, CAeq, k2, k3},
+                              [](const Work& w) {
+                                  return BackSolve35CBase(w[H], w[CAeq], w[k2], w[k3], w.Kw());
+                              }),
+                       Derive("R19", k2, {H, CAeq, CBeq, k3},
+                              [](const Work& w) {
+                                  return BackSolve35CK2(w[H], w[CAeq], w[CBeq], w[k3], w.Kw());
+                              }),
+                       Derive("R20", k3, {H, CAeq, CBeq, k2},
+                              [](const Work& w) {
+                                  return BackSolve35CK3(w[H], w[CAeq], w[CBeq], w[k2], w.Kw());
+                              })},
+                  }));
     RunSolver(state, t);
 }
 

@@ -109,6 +109,14 @@ Formula FromConstant(int partner, int dissociated, int k) {
     return [=](const Work& w) { return w[partner] * w[dissociated] / w[k]; };
 }
 
+Formula AcidDissociated(int total, int H, int k) {
+    return [=](const Work& w) { return w[k] * w[total] / (w[H] + w[k]); };
+}
+
+Formula BaseDissociated(int total, int H, int k) {
+    return [=](const Work& w) { return w[total] * w[k] * w[H] / (w[k] * w[H] + w.Kw()); };
+}
+
 Formula Distributed(int total, int h, std::vector<int> constants, int removed) {
     return [=](const Work& w) {
         const int n = static_cast<int>(constants.size());

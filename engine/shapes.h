@@ -34,6 +34,12 @@ Consistency EquilibriumConstant(const char* group, int k, int undissociated, int
 /// partner·[dissociated] / k: the undissociated species from its equilibrium.
 Formula FromConstant(int partner, int dissociated, int k);
 
+/// total·k / ([H+] + k): the dissociated species of a weak acid, alpha·total from alpha =
+/// k / ([H+] + k) with no difference of near-equal terms, however dilute the solution.
+Formula AcidDissociated(int total, int H, int k);
+/// total·k·[H+] / (k·[H+] + Kw): the dissociated species of a weak base, likewise from [H+].
+Formula BaseDissociated(int total, int H, int k);
+
 /// The share of total in the species that has lost `removed` protons, for an acid with the
 /// given successive constants: total·h^(n−j)·k_1···k_j / Σ_i h^(n−i)·k_1···k_i.
 Formula Distributed(int total, int h, std::vector<int> constants, int removed);

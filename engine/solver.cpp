@@ -87,6 +87,12 @@ void checkFinalValues(Work& w, const SolverTables& tables) {
     ClearArithmeticFaults();
 }
 
+// The water step of the [H+] that a root solve has just filled.
+void completeWater(Work& w, const std::vector<Rule>& rules, int H) {
+    for (const Rule& r : rules)
+        if (r.waterValues.size() == 3 && r.waterValues.begin()[1] == H) run(w, r);
+}
+
 // Repeats passes until nothing changes. False when the run ends in an error (CalcError set).
 bool derive(Work& w, const SolverTables& tables) {
     EquilAB& state = w.state();
@@ -103,8 +109,19 @@ bool derive(Work& w, const SolverTables& tables) {
             if (applies(w, r)) run(w, r);
         if (w.stopped()) return false;
         for (const Rule& r : tables.rules) {
-            if (applies(w, r)) run(w, r);
+            const bool fired = applies(w, r);
+            if (fired) run(w, r);
             if (w.stopped()) return false;
+            // A root ends its pass once the water step has completed pH and [OH-] from it: the
+            // next pass starts again at the first rule, so the rules that derive directly from
+            // [H+] (alpha = k_a / ([H+] + k_a), listed before the root solve) come before those
+            // that derive by a difference of nearly equal terms, and no rule derives [OH-]
+            // other than from [H+].
+            if (fired && r.polynomial != nullptr) {
+                completeWater(w, tables.rules, r.target);
+                if (w.stopped()) return false;
+                break;
+            }
         }
         if (faulted()) return false;
         // A pass that left CalcError set reports it, even when nothing changed.
@@ -252,6 +269,7 @@ double Work::sqrtKw() const {
 }
 
 bool Work::isPureWater(int H) const {
+    if (isRoot(H)) return false;
     return std::abs(m_values[H] * m_values[H] - m_state.Kw) / m_state.Kw < 1e-12;
 }
 

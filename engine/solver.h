@@ -54,7 +54,9 @@ public:
 
     double Kw() const { return m_state.Kw; }
     double sqrtKw() const;
-    /// |[H+]² − Kw| / Kw < 1e-12: the solution is pure water.
+    /// |[H+]² − Kw| / Kw < 1e-12 for an [H+] that is not a root: the solution is pure water.
+    /// A root comes from a concentration and a constant that are known, and a solution of
+    /// them, however dilute, keeps its species.
     bool isPureWater(int H) const;
     double log10(double x) { return Log10Guarded(m_state, x); }
     /// SolvePolynomial; a failed root solve stops the run.

@@ -94,7 +94,7 @@ void nothingDissolved(Work& w) {
     SetZero({alpha, B, BOH})(w);
 }
 
-// A root at neutrality, or no base at all, makes the whole solution pure water.
+// No base at all makes the whole solution pure water.
 void pureWater(Work& w) {
     w.put(H, w.sqrtKw());
     w.put(OH, w[H]);
@@ -152,13 +152,10 @@ const SolverTables& tables() {
                     "R6", H, {kb, alpha},
                     [](const Work& w) { return w.Kw() * w[alpha] / (1 - w[alpha]) / w[kb]; },
                     [](const Work& w) { return w[alpha] != 0 && w[alpha] != 1; }),
-                // Unlike code 11, a root at neutrality turns the whole solution into pure water.
                 RootSolve(
                     "R7", H, {Cb, kb},
                     [](const Work& w) { return Polynomial15(w[Cb], w[kb], w.Kw()); },
-                    [](Work& w) {
-                        if (std::abs(w[H] - w.sqrtKw()) / w.sqrtKw() < 1e-8) pureWater(w);
-                    }),
+                    SnapNeutral(H)),
                 WaterTriplet("R8", pH, H, OH),
                 Step("R9", {Cb}, IsZero(Cb), pureWater),
                 Derive("R10", alpha, {Cb, H},

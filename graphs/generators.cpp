@@ -199,8 +199,10 @@ Curves G11(const GeneratorInput& in) {
         return RunSweep(in, 1, false, [&](double x, EquilAB& w, double* y) {
             Problem p = q;
             setFromX(p, kind, x);
-            const double hx = h(p, w);
-            y[0] = p.Ca == 0 ? 0.0 : p.ka / (hx + p.ka);
+            // Without acid the solution is neutral water, into which the acid dissociates
+            // in the limit C_a → 0.
+            const double hx = p.Ca == 0 ? std::sqrt(w.Kw) : h(p, w);
+            y[0] = p.ka / (hx + p.ka);
         });
     }
     return pHCurve(in, q, h);
@@ -290,8 +292,9 @@ Curves G15(const GeneratorInput& in) {
         return RunSweep(in, 1, false, [&](double x, EquilAB& w, double* y) {
             Problem p = q;
             setFromX(p, kind, x);
-            const double hx = h(p, w);
-            y[0] = p.Cb == 0 ? 0.0 : p.kb / (w.Kw / hx + p.kb);
+            // Without base the solution is neutral water, the limit of C_b → 0.
+            const double hx = p.Cb == 0 ? std::sqrt(w.Kw) : h(p, w);
+            y[0] = p.kb / (w.Kw / hx + p.kb);
         });
     }
     return pHCurve(in, q, h);

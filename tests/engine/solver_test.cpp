@@ -1,4 +1,5 @@
 // The shared solver mechanism, driven by small tables made for the test.
+#include "engine/shapes.h"
 #include "engine/solver.h"
 #include "solver_fixture.h"
 
@@ -203,4 +204,59 @@ TEST(RelativeMismatch, AnAllZeroGroupBalances) {
     EXPECT_EQ(RelativeMismatch(0, 0), 0);
     EXPECT_TRUE(std::isinf(RelativeMismatch(1, 0)));
     EXPECT_DOUBLE_EQ(RelativeMismatch(-1, 4), 0.25);
+}
+
+namespace {
+
+enum : int { S, H, OH, pH, Share };
+
+// h² = S, snapped to neutrality. The share of S follows from h directly before the root solve
+// (1) and by another rule after it (2); a rule before the root would take [OH-] from the share
+// (5); neutral water marks the share 3.
+SolverTables rootBetweenTwoRules() {
+    return {
+        .inputs = {{0, S}, {1, H}},
+        .validation = {},
+        .consistency = {},
+        .specialCases = {Step(
+            "pure water", {H}, [](const Work& w) { return w.isPureWater(H); },
+            [](Work& w) { w.put(Share, 3); })},
+        .rules = {Derive("R1", Share, {H}, [](const Work&) { return 1.0; }),
+                  Derive("R2", OH, {Share, S}, [](const Work&) { return 5.0; }),
+                  RootSolve(
+                      "R3", H, {S},
+                      [](const Work& w) { return std::array<double, 6>{0, 0, 0, 1, 0, -w[S]}; },
+                      SnapNeutral(H)),
+                  Derive("R4", Share, {H}, [](const Work&) { return 2.0; }),
+                  WaterTriplet("R5", pH, H, OH)},
+        .writeBack = {{0, S}, {1, H}, {2, OH}, {3, pH}, {4, Share}},
+    };
+}
+
+} // namespace
+
+TEST(RunSolver, ARootEndsThePassAfterTheWaterStep) {
+    EquilAB state;
+    state.IOValues[0] = 4e-6;
+    RunSolver(state, rootBetweenTwoRules());
+    ASSERT_EQ(state.CalcError, 0);
+    EXPECT_NEAR(state.IOValues[1], 2e-3, 1e-14);
+    EXPECT_NEAR(state.IOValues[3], -std::log10(2e-3), 1e-12);
+    EXPECT_NEAR(state.IOValues[2], 5e-12, 1e-24) << "[OH-] follows from the root at once";
+    EXPECT_EQ(state.IOValues[4], 1) << "the rule before the root solve comes first";
+}
+
+TEST(RunSolver, ANeutralRootIsNotTakenForPureWater) {
+    EquilAB state;
+    state.IOValues[0] = state.Kw;
+    RunSolver(state, rootBetweenTwoRules());
+    ASSERT_EQ(state.CalcError, 0);
+    EXPECT_EQ(state.IOValues[1], std::sqrt(state.Kw));
+    EXPECT_EQ(state.IOValues[4], 1);
+
+    EquilAB given;
+    given.IOValues[1] = std::sqrt(given.Kw);
+    RunSolver(given, rootBetweenTwoRules());
+    ASSERT_EQ(given.CalcError, 0);
+    EXPECT_EQ(given.IOValues[4], 3) << "a given neutral [H+] is pure water";
 }

@@ -632,7 +632,7 @@ private slots:
         QTest::newRow("strong base at 37 degrees")
             << 1 << 4 << 1 << QStringList{"0=0.0188078"} << 2 << "1.36666477875E-12";
         QTest::newRow("weak acid")
-            << 1 << 1 << 0 << QStringList{"0=0.0123", "3=1.8e-5"} << 7 << "4.61617668602E-4";
+            << 1 << 1 << 0 << QStringList{"0=0.0123", "3=1.8e-5"} << 7 << "4.61617668601E-4";
         QTest::newRow("triprotic acid titration")
             << 5 << 5 << 0
             << QStringList{"0=0.1", "1=25", "3=7.1e-3", "4=6.3e-8", "5=4.5e-13", "6=0.1"} << 9
