@@ -3,9 +3,11 @@
 #include "request.h"
 
 #include "compoundlist.h"
+#include "fileoutput.h"
 
 #include "compounds/constants.h"
 #include "engine/catalogue.h"
+#include "engine/determining.h"
 #include "engine/equilab.h"
 #include "numtext/numbertext.h"
 
@@ -223,14 +225,6 @@ SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
     return request;
 }
 
-namespace {
-
-bool blank(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
-}
-
-} // namespace
-
 std::string jsonString(std::string_view text) {
     std::string s = "\"";
     for (char c : text) {
@@ -254,29 +248,59 @@ std::string fullPrecision(double v) {
 
 Status solveProblem(const SolveRequest& request, EquilAB& state, numtext::NumberSettings& settings,
                     std::string& reason) {
-    for (const auto& [slot, value] : request.constants)
+    std::vector<int> given;
+    for (const auto& [slot, value] : request.constants) {
         state.IOValues[slot] = value;
+        given.push_back(slot);
+    }
     // Reading as the window reads its fields: in row order, stopping at the first failure.
     for (const auto& [slot, text] : request.values) {
-        if (blank(text)) continue;
-        const double v = numtext::ParseNumber(text, settings, state.CalcError);
-        if (state.CalcError != 0) {
+        const double v = numtext::ParseNumberToken(text, settings, state.CalcError);
+        if (state.CalcError != 0 || engine::IsEmpty(v)) {
+            state.CalcError = 1;
             reason = std::string(slotName(*request.problem, slot)) + " = \"" + text +
                      "\" cannot be read as a number";
             return Status::ReadingError;
         }
         state.IOValues[slot] = v;
+        given.push_back(slot);
     }
     engine::RunProblem(state, request.problem->code);
-    if (state.CalcError == 0) return Status::Ok;
-    reason = state.CalcErrorReason;
-    return Status::CalculationError;
+    if (state.CalcError != 0) {
+        reason = state.CalcErrorReason;
+        return Status::CalculationError;
+    }
+    if (engine::IsDetermined(*request.problem, state.IOValues)) return Status::Ok;
+    reason = engine::NotEnoughValuesHint(*request.problem, given);
+    return Status::Incomplete;
 }
 
 const char* statusMessage(Status status) {
-    return status == Status::Ok             ? "ok"
-           : status == Status::ReadingError ? ReadingErrorMessage
-                                            : CalculationErrorMessage;
+    switch (status) {
+    case Status::Ok:
+        return "ok";
+    case Status::ReadingError:
+        return ReadingErrorMessage;
+    case Status::CalculationError:
+        return CalculationErrorMessage;
+    case Status::Incomplete:
+        return "incomplete";
+    }
+    return "";
+}
+
+const char* statusWord(Status status) {
+    switch (status) {
+    case Status::Ok:
+        return "ok";
+    case Status::ReadingError:
+        return "reading error";
+    case Status::CalculationError:
+        return "calculation error";
+    case Status::Incomplete:
+        return "incomplete";
+    }
+    return "";
 }
 
 namespace {
@@ -287,7 +311,7 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
     numtext::NumberSettings settings;
     std::string reason;
     const Status status = solveProblem(request, state, settings, reason);
-    if (status != Status::Ok)
+    if (status == Status::ReadingError || status == Status::CalculationError)
         for (int slot = engine::InputRowCount(problem.task); slot < engine::SlotCount; ++slot)
             state.IOValues[slot] = engine::EmptyValue;
 
@@ -297,16 +321,15 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
     };
     const char* message = statusMessage(status);
     if (request.json) {
-        const char* statusWord = status == Status::Ok             ? "ok"
-                                 : status == Status::ReadingError ? "reading error"
-                                                                  : "calculation error";
         char pKwText[16];
         std::snprintf(pKwText, sizeof pKwText, "%.2f", request.pKw);
         out << "{\"code\":" << jsonString(problem.code) << ",\"title\":"
             << jsonString(engine::FormTaskTitle(problem.task, problem.option,
                                                 problem.firstDissociationComplete))
-            << ",\"pKw\":" << pKwText << ",\"status\":\"" << statusWord << '"';
-        if (status != Status::Ok) out << ",\"reason\":" << jsonString(reason);
+            << ",\"pKw\":" << pKwText << ",\"status\":\"" << statusWord(status) << '"';
+        if (status != Status::Ok)
+            out << (status == Status::Incomplete ? ",\"hint\":" : ",\"reason\":")
+                << jsonString(reason);
         out << ",\"slots\":[";
         bool first = true;
         for (int slot = 0; slot < engine::SlotCount; ++slot) {
@@ -328,7 +351,7 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
         if (!reason.empty()) out << reason << '\n';
     }
     if (status == Status::Ok) return ExitOk;
-    err << "corvane-cli: " << message << "\n";
+    err << "corvane-cli: " << (status == Status::Incomplete ? reason.c_str() : message) << "\n";
     return ExitInvalidInput;
 }
 
@@ -355,8 +378,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     return RunCommandLine(args, std::cin, out, err);
 }
 
-int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                   std::ostream& err) {
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     try {
         if (args.empty()) throw UsageError{"no command given"};
         const std::string& command = args[0];
@@ -387,6 +412,18 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
         err << "corvane-cli: " << e.message << " (corvane-cli --help explains the usage)\n";
         return ExitUsage;
     }
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
+    const int status = runCommand(args, in, out, err);
+    if (out.flush()) return status;
+    const auto* file = dynamic_cast<const FileOutput*>(out.rdbuf());
+    const std::string why = file ? file->error() : std::string();
+    err << "corvane-cli: cannot write the output" << (why.empty() ? "" : ": " + why) << "\n";
+    return ExitInvalidInput;
 }
 
 } // namespace corvane::cli
