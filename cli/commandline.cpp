@@ -48,8 +48,8 @@ solve   Calculates one problem type as the Calculate button does: every quantity
         NAME     a slot index 0..16 or the quantity's symbol as "list" writes it (C_a, pH,
                  [H+], k_a, alpha, V_eq, pH_eq ...). Only the rows the option offers for
                  typing can be given.
-        VALUE    read like a value field: 0.1, 0,1 (a comma switches the output to commas
-                 too), 1e-5, 5% or 1/3.
+        VALUE    a whole number: 0.1, 0,1 (a comma switches the output to commas too),
+                 1e-5, 5% or 1/3; anything after it ("1mM") or nothing is a reading error.
         --pkw    the ionic product of water, 14.00 (25 °C, default) or 13.59 (37 °C).
         --digits significant digits of the results, 4 to 12 (default 4).
         --json   one JSON object instead of text lines.
@@ -60,7 +60,8 @@ solve   Calculates one problem type as the Calculate button does: every quantity
                  Its constants cannot also be given as NAME=VALUE.
         Text output: one line "slot<TAB>symbol<TAB>value" for every quantity that holds a
         value, then "ok" or the error message followed by a line saying why the input is
-        invalid ("reason" in the JSON object).
+        invalid ("reason" in the JSON object), or "incomplete" followed by what else to give
+        ("Not enough values: give also one of k_a, pH, [H+], α"; "hint" in JSON).
 graph   Solves as "solve" does, then makes graph KIND of the problem as the graph window
         does: its scales, the sweep of its curves and the recorded points of the data table.
         KIND     a graph kind the code offers (a wrong one lists those offered).
@@ -79,8 +80,10 @@ batch   Solves one problem per line of CSV read from standard input (or FILE), a
         does, and writes CSV as it goes. The first line names the columns (NAME as for
         "solve"); fields are separated by ";" when that line holds one (numbers may then
         use a decimal comma), else by ",". Each line written holds every quantity of the
-        code, a status (ok, reading error, calculation error, bad line) and the reason. A
-        bad line is reported and the batch goes on; a bad first line stops it (status 2).
+        code, a status (ok, reading error, calculation error, incomplete, bad line) and the
+        reason. An empty cell is not given; a quoted cell may hold line breaks. A bad line
+        (one over 1 MB too) is reported and the batch goes on; a bad first line stops it
+        (status 2).
         --acid and --base fill the constants of every line.
 list    Every problem code with its task, option, title and slot table.
 compounds
@@ -88,9 +91,9 @@ compounds
         TEXT (all without it), one line each: name, formula, kind, pK values, constants and
         the source of the values. Exit status 1 when none matches.
 
-Exit status: 0 solved (and drawn), 1 invalid input (reading or calculation error, "Invalid
-data" for the graph, a picture or table that cannot be written, any line of a batch), 2 usage
-error.
+Exit status: 0 solved (and drawn), 1 invalid input (reading or calculation error, not
+enough values, "Invalid data" for the graph, a picture or table that cannot be written, any
+line of a batch) or standard output that cannot be written, 2 usage error.
 
 Examples:
   corvane-cli solve 11 C_a=0.1 k_a=1.8e-5
