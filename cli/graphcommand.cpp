@@ -99,6 +99,16 @@ bool hasExtraFields(const std::string& code) {
                        [&](int kind) { return graphs::NeedsExtraFields(code, kind); });
 }
 
+// A value given on the command line reads as a whole ("10mL" does not); an empty one is left
+// to the chooser's rule.
+bool wholeNumber(const std::optional<std::string>& text) {
+    if (!text) return true;
+    numtext::NumberSettings scratch;
+    std::int16_t error = 0;
+    numtext::ParseNumberToken(*text, scratch, error);
+    return error == 0;
+}
+
 // The command's error stream carries its own messages only, not the toolkit's notes.
 void keepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
@@ -222,7 +232,8 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (graphs::NeedsExtraFields(code, g.kind)) {
         const std::string proposed =
             graphs::ExtraFieldText(state.IOValues[16], request.digits, numbers.DecimalSeparator);
-        if (!graphs::ReadExtraFields(g.volume.value_or(graphs::DefaultBufferVolume),
+        if (!wholeNumber(g.volume) || !wholeNumber(g.added) ||
+            !graphs::ReadExtraFields(g.volume.value_or(graphs::DefaultBufferVolume),
                                      g.added.value_or(proposed), state, numbers)) {
             err << "corvane-cli: " << graphs::ExtraFieldsInvalidMessage << "\n";
             return ExitInvalidInput;

@@ -117,7 +117,7 @@ TEST(Graph, BufferVolumeKindsTakeTheChoosersValues) {
     r = run(graph({"42", "27", "--json", "--volume", "50", "--added=0.2"}, buffer));
     ASSERT_EQ(r.status, ExitOk) << r.err;
     EXPECT_NE(r.out.find("\"x\":{\"min\":0,\"max\":100,"), std::string::npos);
-    for (const char* bad : {"0", "-1", "", " "}) {
+    for (const char* bad : {"0", "-1", "", " ", "0.1M", "1/2/4"}) {
         r = run(graph({"42", "27", "--added", bad}, buffer));
         EXPECT_EQ(r.status, ExitInvalidInput) << bad;
         EXPECT_EQ(r.err, "corvane-cli: Invalid data\n") << bad;
