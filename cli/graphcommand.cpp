@@ -208,7 +208,8 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const std::string code(problem.code);
     if ((g.volume || g.added) && !hasExtraFields(code))
         throw UsageError{"--volume and --added are for the buffers with an added acid or base "
-                         "(codes 42 to 45), not for code " + code};
+                         "(codes 42 to 45), not for code " +
+                         code};
 
     // First the problem, as solve does; then the kind, as the chooser takes it.
     EquilAB state(request.pKw);

@@ -104,7 +104,8 @@ std::vector<std::vector<int>> MissingInputs(const ProblemType& problem,
                                             const std::vector<int>& given) {
     std::vector<const SlotRow*> rows;
     for (const SlotRow& row : problem.rows)
-        if (IsTypable(problem, row) && std::find(given.begin(), given.end(), row.slot) == given.end())
+        if (IsTypable(problem, row) &&
+            std::find(given.begin(), given.end(), row.slot) == given.end())
             rows.push_back(&row);
     std::stable_partition(rows.begin(), rows.end(),
                           [](const SlotRow* row) { return isStated(row->quantity); });

@@ -58,8 +58,7 @@ const std::map<std::string_view, Inputs>& referenceInputs() {
         {"54", with({{Q::C_a, 0.1}, {Q::V_a, 25}, {Q::C_SB, 0.1}}, diprotic)},
         {"54C", {{Q::C_a, 0.1}, {Q::V_a, 25}, {Q::k_2, 1.2e-2}, {Q::C_SB, 0.1}}},
         {"55", with({{Q::C_a, 0.1}, {Q::V_a, 25}, {Q::C_SB, 0.1}}, triprotic)},
-        {"55C",
-         {{Q::C_a, 0.1}, {Q::V_a, 25}, {Q::k_2, 6.3e-8}, {Q::k_3, 4.5e-13}, {Q::C_SB, 0.1}}},
+        {"55C", {{Q::C_a, 0.1}, {Q::V_a, 25}, {Q::k_2, 6.3e-8}, {Q::k_3, 4.5e-13}, {Q::C_SB, 0.1}}},
     };
     return inputs;
 }

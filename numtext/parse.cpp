@@ -72,8 +72,7 @@ std::string normalised(std::string_view text, NumberSettings& settings) {
 
 // A percentage, a fraction or a plain number, each number read by `number`; EmptyValue and
 // calcError for a value that is not finite.
-double evaluate(const std::string& s, double (*number)(std::string_view),
-                std::int16_t& calcError) {
+double evaluate(const std::string& s, double (*number)(std::string_view), std::int16_t& calcError) {
     using engine::EmptyValue;
     if (s.empty()) return EmptyValue;
     const std::string_view text(s);
@@ -109,8 +108,7 @@ double ParseNumber(std::string_view text, NumberSettings& settings, std::int16_t
     return evaluate(normalised(text, settings), LeadingNumberValue, calcError);
 }
 
-double ParseNumberToken(std::string_view text, NumberSettings& settings,
-                        std::int16_t& calcError) {
+double ParseNumberToken(std::string_view text, NumberSettings& settings, std::int16_t& calcError) {
     return evaluate(normalised(text, settings), wholeNumberValue, calcError);
 }
 

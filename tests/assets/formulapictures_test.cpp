@@ -98,8 +98,8 @@ private slots:
                                               QFileDevice::ReadGroup | QFileDevice::ReadOther;
         for (const QFileInfo& picture : pictures) {
             const QFileDevice::Permissions all =
-                picture.permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser |
-                                          QFileDevice::ExeUser);
+                picture.permissions() &
+                ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
             QVERIFY2(all == mode, qPrintable(picture.fileName()));
         }
     }

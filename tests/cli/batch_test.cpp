@@ -145,8 +145,8 @@ TEST(Batch, ALineOverOneMegabyteIsABadLineAndTheBatchGoesOn) {
     EXPECT_TRUE(out[2].starts_with("0.1,2.875,")) << out[2];
     // A line of exactly 1 MB is read.
     const std::string cell = "0.1" + std::string(1'000'000 - 10, ' ');
-    EXPECT_TRUE(contains(runBatch({"batch", "11"}, "C_a,k_a\n" + cell + ",1.8e-5\n").out,
-                         "\n0.1,2.875,"));
+    EXPECT_TRUE(
+        contains(runBatch({"batch", "11"}, "C_a,k_a\n" + cell + ",1.8e-5\n").out, "\n0.1,2.875,"));
     // Input without a line end at all, such as /dev/zero, stops at the header.
     const Outcome zeros = runBatch({"batch", "11"}, std::string(2'000'000, '\0'));
     EXPECT_EQ(zeros.status, ExitUsage);

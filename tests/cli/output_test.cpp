@@ -40,8 +40,8 @@ TEST(Output, AFailedWriteToStandardOutputIsAnError) {
         }
         ::close(fd);
         EXPECT_EQ(status, ExitInvalidInput) << args[0];
-        EXPECT_TRUE(err.str().ends_with(
-            "corvane-cli: cannot write the output: No space left on device\n"))
+        EXPECT_TRUE(
+            err.str().ends_with("corvane-cli: cannot write the output: No space left on device\n"))
             << args[0] << ": " << err.str();
     }
 }

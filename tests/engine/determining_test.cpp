@@ -86,8 +86,7 @@ TEST(Determining, WhereNoSingleValueSufficesASmallestSet) {
     EXPECT_EQ(NotEnoughValuesHint(triprotic, {0, 1, slotOf(triprotic, Quantity::C_SB)}),
               "Not enough values: give also k_1, k_2 and k_3");
     // Nothing given: the whole of a smallest set.
-    EXPECT_EQ(NotEnoughValuesHint(*FindProblem("11"), {}),
-              "Not enough values: give C_a and k_a");
+    EXPECT_EQ(NotEnoughValuesHint(*FindProblem("11"), {}), "Not enough values: give C_a and k_a");
     EXPECT_EQ(NotEnoughValuesHint(*FindProblem("10"), {}),
               "Not enough values: give one of C_a, pH, [H+]");
 }

@@ -5,9 +5,9 @@
 #include "engine/catalogue.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
-#include "mainwin/statusline.h"
 #include "mainwin/headings.h"
 #include "mainwin/settings.h"
+#include "mainwin/statusline.h"
 #include "markup/fonts.h"
 #include "markup/symbols.h"
 
@@ -259,8 +259,8 @@ private slots:
         QVERIFY(w.ImgGRA(1)->isEnabled());
 
         choose(5, 4);
-        for (auto [row, value] : std::vector<std::pair<int, const char*>>{
-                 {0, "0.1"}, {1, "25"}, {6, "0.1"}})
+        for (auto [row, value] :
+             std::vector<std::pair<int, const char*>>{{0, "0.1"}, {1, "25"}, {6, "0.1"}})
             type(k(5, row), value);
         calculate(5);
         QCOMPARE(w.statusLine(5)->message(), QString("Not enough values: give also k_1 and k_2"));

@@ -21,8 +21,7 @@ using namespace corvane::formulas;
 namespace {
 
 constexpr int PictureGap = 10;
-constexpr QFileDevice::Permissions PictureMode = QFileDevice::ReadOwner |
-                                                 QFileDevice::WriteOwner |
+constexpr QFileDevice::Permissions PictureMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                  QFileDevice::ReadGroup | QFileDevice::ReadOther;
 
 void print(const QString& text) {

@@ -150,7 +150,8 @@ private:
             const qsizetype eq = arg.indexOf(QLatin1Char('='));
             int slot = -1;
             for (const engine::SlotRow& row : p.rows)
-                if (engine::IsTypable(p, row) && qs(engine::SymbolName(row.quantity)) == arg.left(eq))
+                if (engine::IsTypable(p, row) &&
+                    qs(engine::SymbolName(row.quantity)) == arg.left(eq))
                     slot = row.slot;
             if (eq <= 0 || slot < 0) {
                 fail(QStringLiteral("code %1 has no input \"%2\"").arg(qs(p.code), arg));
@@ -174,8 +175,8 @@ private:
                            "<tr><th>Quantity</th><th>Field heading</th><th>Role</th></tr>");
         for (const engine::SlotRow& row : p.rows) {
             if (row.slot >= FieldRowCount || row.slot == p.hiddenSlot) continue;
-            QString role =
-                engine::IsTypable(p, row) ? QStringLiteral("typed or computed") : QStringLiteral("computed");
+            QString role = engine::IsTypable(p, row) ? QStringLiteral("typed or computed")
+                                                     : QStringLiteral("computed");
             if (row.hgroup) role += QStringLiteral(" (one of the linked group)");
             html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
                         .arg(SymbolHtml(qs(engine::SymbolName(row.quantity))),
