@@ -257,6 +257,7 @@ Status solveProblem(const SolveRequest& request, EquilAB& state, numtext::Number
         given.push_back(slot);
     }
     // Reading as the window reads its fields: in row order, stopping at the first failure.
+    // A NAME= with nothing after it is a failure too.
     for (const auto& [slot, text] : request.values) {
         const double v = numtext::ParseNumberToken(text, settings, state.CalcError);
         if (state.CalcError != 0 || engine::IsEmpty(v)) {
@@ -279,17 +280,9 @@ Status solveProblem(const SolveRequest& request, EquilAB& state, numtext::Number
 }
 
 const char* statusMessage(Status status) {
-    switch (status) {
-    case Status::Ok:
-        return "ok";
-    case Status::ReadingError:
-        return ReadingErrorMessage;
-    case Status::CalculationError:
-        return CalculationErrorMessage;
-    case Status::Incomplete:
-        return "incomplete";
-    }
-    return "";
+    if (status == Status::ReadingError) return ReadingErrorMessage;
+    if (status == Status::CalculationError) return CalculationErrorMessage;
+    return statusWord(status);
 }
 
 const char* statusWord(Status status) {

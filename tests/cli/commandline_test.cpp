@@ -98,7 +98,7 @@ TEST(Solve, AValueWithTextAfterTheNumberIsAReadingError) {
         EXPECT_TRUE(contains(r.out, "\"reason\":\"C_a = \\\"" + value + "\\\" cannot be read"))
             << r.out;
     }
-    // The forms the design names still read: 1/3, a percentage, an exponent.
+    // The forms a value may take still read: a fraction, a percentage, an exponent.
     const Outcome r = run({"solve", "10", "C_a=1/10%"});
     EXPECT_EQ(r.status, ExitInvalidInput) << "a percentage of a fraction is neither form";
     EXPECT_TRUE(contains(run({"solve", "10", "C_a=1/1e3"}).out, "1\tpH\t3\n"));
