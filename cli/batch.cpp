@@ -4,10 +4,12 @@
 #include "commandline.h"
 #include "request.h"
 
+#include <algorithm>
 #include <fstream>
 #include <istream>
 #include <map>
 #include <ostream>
+#include <string_view>
 
 namespace corvane::cli {
 
@@ -70,7 +72,8 @@ bool splitFields(const std::string& line, char delimiter, std::vector<std::strin
 }
 
 std::string csvField(const std::string& text, char delimiter) {
-    if (text.find_first_of(std::string{delimiter, '"', '\n'}) == std::string::npos) return text;
+    if (text.find_first_of(std::string{delimiter, '"', '\n', '\r'}) == std::string::npos)
+        return text;
     std::string quoted = "\"";
     for (char c : text) {
         if (c == '"') quoted += '"';
@@ -79,28 +82,47 @@ std::string csvField(const std::string& text, char delimiter) {
     return quoted + '"';
 }
 
+// Without the white space round a cell, line breaks of a quoted cell included.
 std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
+    constexpr const char* space = " \t\r\n";
+    const std::size_t first = text.find_first_not_of(space);
     if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    return text.substr(first, text.find_last_not_of(space) - first + 1);
 }
 
-bool readLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line)) return false;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
-}
+// The longest record read; a longer one is passed over as a bad line.
+constexpr std::size_t MaxRecordBytes = 1'000'000;
 
-const char* statusWord(Status status) {
-    switch (status) {
-    case Status::Ok:
-        return "ok";
-    case Status::ReadingError:
-        return "reading error";
-    case Status::CalculationError:
-        return "calculation error";
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+enum class Record { Read, TooLong, End };
+
+// One CSV record: up to a line end outside quotes (RFC 4180: a quoted field may hold line
+// breaks), without its CR LF or LF. Reading stops after MaxRecordBytes, so memory stays
+// bounded whatever the input.
+Record readRecord(std::istream& in, std::string& record) {
+    record.clear();
+    std::streambuf& buffer = *in.rdbuf();
+    bool quoted = false;
+    for (int c = buffer.sbumpc();; c = buffer.sbumpc()) {
+        if (c == std::char_traits<char>::eof()) {
+            in.setstate(std::ios::eofbit);
+            return record.empty() ? Record::End : Record::Read;
+        }
+        if (c == '\n' && !quoted) break;
+        if (c == '"') quoted = !quoted;
+        if (record.size() == MaxRecordBytes) return Record::TooLong;
+        record += static_cast<char>(c);
     }
-    return "";
+    if (!record.empty() && record.back() == '\r') record.pop_back();
+    return Record::Read;
+}
+
+// Passes over the rest of a record too long to read, up to the next line end.
+void skipLine(std::istream& in) {
+    std::streambuf& buffer = *in.rdbuf();
+    for (int c = buffer.sbumpc(); c != '\n'; c = buffer.sbumpc())
+        if (c == std::char_traits<char>::eof()) return;
 }
 
 class BatchRun {
@@ -122,8 +144,15 @@ public:
                 throw UsageError{"the header names \"" + name + "\", which --acid or --base fills"};
             m_columns.push_back(slot);
         }
-        for (const engine::SlotRow& row : m_request.problem->rows)
-            if (row.slot != m_request.problem->hiddenSlot) m_written.push_back(row.slot);
+        // A quantity kept in two slots (C_SA of the buffers, also in slot 16) is written once.
+        std::vector<engine::Quantity> written;
+        for (const engine::SlotRow& row : m_request.problem->rows) {
+            if (row.slot == m_request.problem->hiddenSlot ||
+                std::find(written.begin(), written.end(), row.quantity) != written.end())
+                continue;
+            written.push_back(row.quantity);
+            m_written.push_back(row.slot);
+        }
         for (int slot : m_written)
             m_out << csvField(std::string(slotName(*m_request.problem, slot)), m_delimiter)
                   << m_delimiter;
@@ -143,12 +172,15 @@ public:
             return writeBadLine(state, "the line has " + std::to_string(m_fields.size()) +
                                            " fields, the header " +
                                            std::to_string(m_columns.size()));
+        // An empty cell is a quantity not given.
         for (std::size_t i = 0; i < m_columns.size(); ++i)
-            request.values.emplace(m_columns[i], trimmed(m_fields[i]));
+            if (const std::string text = trimmed(m_fields[i]); !text.empty())
+                request.values.emplace(m_columns[i], text);
         numtext::NumberSettings settings; // a comma in one line does not carry to the next
         std::string reason;
         const Status status = solveProblem(request, state, settings, reason);
-        if (status != Status::Ok) clearResults(state);
+        if (status == Status::ReadingError || status == Status::CalculationError)
+            clearResults(state);
         writeValues(state);
         m_out << statusWord(status) << m_delimiter << csvField(reason, m_delimiter) << '\n';
         return status == Status::Ok;
@@ -171,12 +203,15 @@ private:
         }
     }
 
+public:
+    /// Writes a line that could not be solved, with the reason; gives false.
     bool writeBadLine(const engine::EquilAB& empty, const std::string& reason) {
         writeValues(empty);
         m_out << "bad line" << m_delimiter << csvField(reason, m_delimiter) << '\n';
         return false;
     }
 
+private:
     const BatchRequest& m_request;
     std::ostream& m_out;
     char m_delimiter = ',';
@@ -196,14 +231,27 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         if (!file) throw UsageError{"cannot read \"" + request.input + "\""};
     }
     std::istream& source = request.input.empty() ? in : file;
-    std::string line;
-    if (!readLine(source, line) || trimmed(line).empty())
+    std::string record;
+    const Record header = readRecord(source, record);
+    if (header == Record::TooLong)
+        throw UsageError{"the header line is longer than 1 MB; it should name the quantities"};
+    if (record.starts_with(ByteOrderMark)) record.erase(0, ByteOrderMark.size());
+    if (header == Record::End || trimmed(record).empty())
         throw UsageError{"the input has no header line of quantity names"};
     BatchRun run(request, out);
-    run.readHeader(line);
+    run.readHeader(record);
     bool allSolved = true;
-    while (readLine(source, line))
-        if (!trimmed(line).empty()) allSolved = run.solveLine(line) && allSolved;
+    // Once the output cannot be written, reading on would be work for nothing.
+    for (Record r; out && (r = readRecord(source, record)) != Record::End;) {
+        if (r == Record::TooLong) {
+            skipLine(source);
+            allSolved =
+                run.writeBadLine(engine::EquilAB(request.pKw), "the line is longer than 1 MB") &&
+                allSolved;
+        } else if (!trimmed(record).empty()) {
+            allSolved = run.solveLine(record) && allSolved;
+        }
+    }
     return allSolved ? ExitOk : ExitInvalidInput;
 }
 

@@ -3,9 +3,11 @@
 #include "request.h"
 
 #include "compoundlist.h"
+#include "fileoutput.h"
 
 #include "compounds/constants.h"
 #include "engine/catalogue.h"
+#include "engine/determining.h"
 #include "engine/equilab.h"
 #include "numtext/numbertext.h"
 
@@ -46,8 +48,8 @@ solve   Calculates one problem type as the Calculate button does: every quantity
         NAME     a slot index 0..16 or the quantity's symbol as "list" writes it (C_a, pH,
                  [H+], k_a, alpha, V_eq, pH_eq ...). Only the rows the option offers for
                  typing can be given.
-        VALUE    read like a value field: 0.1, 0,1 (a comma switches the output to commas
-                 too), 1e-5, 5% or 1/3.
+        VALUE    a whole number: 0.1, 0,1 (a comma switches the output to commas too),
+                 1e-5, 5% or 1/3; anything after it ("1mM") or nothing is a reading error.
         --pkw    the ionic product of water, 14.00 (25 °C, default) or 13.59 (37 °C).
         --digits significant digits of the results, 4 to 12 (default 4).
         --json   one JSON object instead of text lines.
@@ -58,7 +60,8 @@ solve   Calculates one problem type as the Calculate button does: every quantity
                  Its constants cannot also be given as NAME=VALUE.
         Text output: one line "slot<TAB>symbol<TAB>value" for every quantity that holds a
         value, then "ok" or the error message followed by a line saying why the input is
-        invalid ("reason" in the JSON object).
+        invalid ("reason" in the JSON object), or "incomplete" followed by what else to give
+        ("Not enough values: give also one of k_a, pH, [H+], α"; "hint" in JSON).
 graph   Solves as "solve" does, then makes graph KIND of the problem as the graph window
         does: its scales, the sweep of its curves and the recorded points of the data table.
         KIND     a graph kind the code offers (a wrong one lists those offered).
@@ -77,8 +80,10 @@ batch   Solves one problem per line of CSV read from standard input (or FILE), a
         does, and writes CSV as it goes. The first line names the columns (NAME as for
         "solve"); fields are separated by ";" when that line holds one (numbers may then
         use a decimal comma), else by ",". Each line written holds every quantity of the
-        code, a status (ok, reading error, calculation error, bad line) and the reason. A
-        bad line is reported and the batch goes on; a bad first line stops it (status 2).
+        code, a status (ok, reading error, calculation error, incomplete, bad line) and the
+        reason. An empty cell is not given; a quoted cell may hold line breaks. A bad line
+        (one over 1 MB too) is reported and the batch goes on; a bad first line stops it
+        (status 2).
         --acid and --base fill the constants of every line.
 list    Every problem code with its task, option, title and slot table.
 compounds
@@ -86,9 +91,9 @@ compounds
         TEXT (all without it), one line each: name, formula, kind, pK values, constants and
         the source of the values. Exit status 1 when none matches.
 
-Exit status: 0 solved (and drawn), 1 invalid input (reading or calculation error, "Invalid
-data" for the graph, a picture or table that cannot be written, any line of a batch), 2 usage
-error.
+Exit status: 0 solved (and drawn), 1 invalid input (reading or calculation error, not
+enough values, "Invalid data" for the graph, a picture or table that cannot be written, any
+line of a batch) or standard output that cannot be written, 2 usage error.
 
 Examples:
   corvane-cli solve 11 C_a=0.1 k_a=1.8e-5
@@ -223,14 +228,6 @@ SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
     return request;
 }
 
-namespace {
-
-bool blank(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
-}
-
-} // namespace
-
 std::string jsonString(std::string_view text) {
     std::string s = "\"";
     for (char c : text) {
@@ -254,29 +251,52 @@ std::string fullPrecision(double v) {
 
 Status solveProblem(const SolveRequest& request, EquilAB& state, numtext::NumberSettings& settings,
                     std::string& reason) {
-    for (const auto& [slot, value] : request.constants)
+    std::vector<int> given;
+    for (const auto& [slot, value] : request.constants) {
         state.IOValues[slot] = value;
+        given.push_back(slot);
+    }
     // Reading as the window reads its fields: in row order, stopping at the first failure.
+    // A NAME= with nothing after it is a failure too.
     for (const auto& [slot, text] : request.values) {
-        if (blank(text)) continue;
-        const double v = numtext::ParseNumber(text, settings, state.CalcError);
-        if (state.CalcError != 0) {
+        const double v = numtext::ParseNumberToken(text, settings, state.CalcError);
+        if (state.CalcError != 0 || engine::IsEmpty(v)) {
+            state.CalcError = 1;
             reason = std::string(slotName(*request.problem, slot)) + " = \"" + text +
                      "\" cannot be read as a number";
             return Status::ReadingError;
         }
         state.IOValues[slot] = v;
+        given.push_back(slot);
     }
     engine::RunProblem(state, request.problem->code);
-    if (state.CalcError == 0) return Status::Ok;
-    reason = state.CalcErrorReason;
-    return Status::CalculationError;
+    if (state.CalcError != 0) {
+        reason = state.CalcErrorReason;
+        return Status::CalculationError;
+    }
+    if (engine::IsDetermined(*request.problem, state.IOValues)) return Status::Ok;
+    reason = engine::NotEnoughValuesHint(*request.problem, given);
+    return Status::Incomplete;
 }
 
 const char* statusMessage(Status status) {
-    return status == Status::Ok             ? "ok"
-           : status == Status::ReadingError ? ReadingErrorMessage
-                                            : CalculationErrorMessage;
+    if (status == Status::ReadingError) return ReadingErrorMessage;
+    if (status == Status::CalculationError) return CalculationErrorMessage;
+    return statusWord(status);
+}
+
+const char* statusWord(Status status) {
+    switch (status) {
+    case Status::Ok:
+        return "ok";
+    case Status::ReadingError:
+        return "reading error";
+    case Status::CalculationError:
+        return "calculation error";
+    case Status::Incomplete:
+        return "incomplete";
+    }
+    return "";
 }
 
 namespace {
@@ -287,7 +307,7 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
     numtext::NumberSettings settings;
     std::string reason;
     const Status status = solveProblem(request, state, settings, reason);
-    if (status != Status::Ok)
+    if (status == Status::ReadingError || status == Status::CalculationError)
         for (int slot = engine::InputRowCount(problem.task); slot < engine::SlotCount; ++slot)
             state.IOValues[slot] = engine::EmptyValue;
 
@@ -297,16 +317,15 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
     };
     const char* message = statusMessage(status);
     if (request.json) {
-        const char* statusWord = status == Status::Ok             ? "ok"
-                                 : status == Status::ReadingError ? "reading error"
-                                                                  : "calculation error";
         char pKwText[16];
         std::snprintf(pKwText, sizeof pKwText, "%.2f", request.pKw);
         out << "{\"code\":" << jsonString(problem.code) << ",\"title\":"
             << jsonString(engine::FormTaskTitle(problem.task, problem.option,
                                                 problem.firstDissociationComplete))
-            << ",\"pKw\":" << pKwText << ",\"status\":\"" << statusWord << '"';
-        if (status != Status::Ok) out << ",\"reason\":" << jsonString(reason);
+            << ",\"pKw\":" << pKwText << ",\"status\":\"" << statusWord(status) << '"';
+        if (status != Status::Ok)
+            out << (status == Status::Incomplete ? ",\"hint\":" : ",\"reason\":")
+                << jsonString(reason);
         out << ",\"slots\":[";
         bool first = true;
         for (int slot = 0; slot < engine::SlotCount; ++slot) {
@@ -328,7 +347,7 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
         if (!reason.empty()) out << reason << '\n';
     }
     if (status == Status::Ok) return ExitOk;
-    err << "corvane-cli: " << message << "\n";
+    err << "corvane-cli: " << (status == Status::Incomplete ? reason.c_str() : message) << "\n";
     return ExitInvalidInput;
 }
 
@@ -355,8 +374,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     return RunCommandLine(args, std::cin, out, err);
 }
 
-int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-                   std::ostream& err) {
+namespace {
+
+int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+               std::ostream& err) {
     try {
         if (args.empty()) throw UsageError{"no command given"};
         const std::string& command = args[0];
@@ -387,6 +408,18 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
         err << "corvane-cli: " << e.message << " (corvane-cli --help explains the usage)\n";
         return ExitUsage;
     }
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
+    const int status = runCommand(args, in, out, err);
+    if (out.flush()) return status;
+    const auto* file = dynamic_cast<const FileOutput*>(out.rdbuf());
+    const std::string why = file ? file->error() : std::string();
+    err << "corvane-cli: cannot write the output" << (why.empty() ? "" : ": " + why) << "\n";
+    return ExitInvalidInput;
 }
 
 } // namespace corvane::cli

@@ -4,8 +4,6 @@
 
 #include "commandline.h"
 
-#include "engine/reason.h"
-
 #include "graphs/catalogue.h"
 #include "graphs/extrafields.h"
 #include "graphs/plot.h"
@@ -94,16 +92,34 @@ void parseTable(const std::string& path, GraphRequest& g) {
     g.tableAsCsv = suffixOf(path) == "csv";
 }
 
+// Whether any graph kind of the code asks for the buffer volume and the added concentration.
+bool hasExtraFields(const std::string& code) {
+    const std::vector<int> offered = graphs::OfferedKinds(graphs::Catalogue(), code);
+    return std::any_of(offered.begin(), offered.end(),
+                       [&](int kind) { return graphs::NeedsExtraFields(code, kind); });
+}
+
+// A value given on the command line reads as a whole ("10mL" does not); an empty one is left
+// to the chooser's rule.
+bool wholeNumber(const std::optional<std::string>& text) {
+    if (!text) return true;
+    numtext::NumberSettings scratch;
+    std::int16_t error = 0;
+    numtext::ParseNumberToken(*text, scratch, error);
+    return error == 0;
+}
+
 // The command's error stream carries its own messages only, not the toolkit's notes.
 void keepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
-// The graph code draws with Qt's font system, which needs an application object.
+// The graph code draws with Qt's font system, which needs an application object. It never
+// shows a window, so it needs no display either, whatever platform the environment names.
 void ensureGuiApplication() {
     if (QCoreApplication::instance() != nullptr) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepSeriousMessages);
     static int argc = 1;
     static char name[] = "corvane-cli";
@@ -190,25 +206,24 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
         });
     const engine::ProblemType& problem = *request.problem;
     const std::string code(problem.code);
+    if ((g.volume || g.added) && !hasExtraFields(code))
+        throw UsageError{"--volume and --added are for the buffers with an added acid or base "
+                         "(codes 42 to 45), not for code " +
+                         code};
 
     // First the problem, as solve does; then the kind, as the chooser takes it.
     EquilAB state(request.pKw);
     numtext::NumberSettings numbers;
     std::string reason;
     const Status status = solveProblem(request, state, numbers, reason);
+    // As the Graphic button, which the window offers only when every input row holds a value.
+    if (status == Status::Incomplete) {
+        err << "corvane-cli: " << reason << "\n";
+        return ExitInvalidInput;
+    }
     if (status != Status::Ok) {
         err << "corvane-cli: " << statusMessage(status) << "\n";
         if (!reason.empty()) err << "corvane-cli: " << reason << "\n";
-        return ExitInvalidInput;
-    }
-    // As the Graphic button, which the window offers only when every input row holds a value.
-    std::vector<std::string> empty;
-    for (const engine::SlotRow& row : problem.rows)
-        if (engine::OffersInput(problem, row.slot) && engine::IsEmpty(state.IOValues[row.slot]))
-            empty.emplace_back(engine::SymbolName(row.quantity));
-    if (!empty.empty()) {
-        err << "corvane-cli: a graph needs every input of the problem; still unknown: "
-            << engine::JoinNames(empty) << "\n";
         return ExitInvalidInput;
     }
     g.kind = parseKind(args[2], problem);
@@ -218,7 +233,8 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (graphs::NeedsExtraFields(code, g.kind)) {
         const std::string proposed =
             graphs::ExtraFieldText(state.IOValues[16], request.digits, numbers.DecimalSeparator);
-        if (!graphs::ReadExtraFields(g.volume.value_or(graphs::DefaultBufferVolume),
+        if (!wholeNumber(g.volume) || !wholeNumber(g.added) ||
+            !graphs::ReadExtraFields(g.volume.value_or(graphs::DefaultBufferVolume),
                                      g.added.value_or(proposed), state, numbers)) {
             err << "corvane-cli: " << graphs::ExtraFieldsInvalidMessage << "\n";
             return ExitInvalidInput;

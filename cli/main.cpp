@@ -1,8 +1,12 @@
 #include "commandline.h"
+#include "fileoutput.h"
 
 #include <iostream>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
-    return corvane::cli::RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cout,
-                                        std::cerr);
+    corvane::cli::FileOutput standardOutput(STDOUT_FILENO);
+    std::ostream out(&standardOutput);
+    return corvane::cli::RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cin,
+                                        out, std::cerr);
 }

@@ -53,13 +53,19 @@ using ExtraOption = std::function<bool(const std::vector<std::string>& args, std
 SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
                         const ExtraOption& extra = nullptr);
 
-enum class Status { Ok, ReadingError, CalculationError };
+enum class Status { Ok, ReadingError, CalculationError, Incomplete };
 
-/// Sets the constants of --acid and --base, reads the given values into a state whose slots
-/// start empty and runs the solver; `reason` says in words why it failed.
+/// Sets the constants of --acid and --base, reads the given values (each a whole number
+/// text; an empty one is a reading error) into a state whose slots start empty and runs the
+/// solver. `reason` says in words why it failed, or, for Incomplete (solved, but an input row
+/// still unknown), what else to give.
 Status solveProblem(const SolveRequest& request, engine::EquilAB& state,
                     numtext::NumberSettings& settings, std::string& reason);
+/// "ok" or the message of the window's error box; for Incomplete, "incomplete".
 const char* statusMessage(Status status);
+/// The status as JSON and batch write it: "ok", "reading error", "calculation error",
+/// "incomplete".
+const char* statusWord(Status status);
 
 std::string jsonString(std::string_view text);
 /// 17 significant digits.

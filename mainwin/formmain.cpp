@@ -6,8 +6,10 @@
 #include "headings.h"
 #include "platform.h"
 #include "settings.h"
+#include "statusline.h"
 
 #include "engine/catalogue.h"
+#include "engine/determining.h"
 #include "graphs/windows/formeditgraf.h"
 #include "graphs/windows/formgraficaab.h"
 #include "numtext/numbertext.h"
@@ -36,6 +38,7 @@ constexpr int TabWidth = 156;
 constexpr int TabHeight = 34;
 constexpr int ButtonWidth = 100;
 constexpr int ButtonHeight = 30;
+constexpr int StatusLineHeight = 16;
 
 const QColor ChosenTabColor(64, 64, 128);
 const QColor OtherTabColor(96, 96, 96);
@@ -120,6 +123,7 @@ struct FormMain::Task {
     PictureButton* calculate;
     PictureButton* clear;
     PictureButton* graphic;
+    StatusLine* status; // below the buttons
     QWidget* formulas;
     QFrame* formulasFrame;
     QLabel* formula;
@@ -331,6 +335,7 @@ void FormMain::buildTask(int t) {
     connect(k.calculate, &PictureButton::clicked, this, [this, t] { LblCAL_Click(t); });
     connect(k.clear, &PictureButton::clicked, this, [this, t] { LblDEL_Click(t); });
     connect(k.graphic, &PictureButton::clicked, this, [this, t] { LblGRA_Click(t); });
+    k.status = new StatusLine(k.io);
 
     k.formulasFrame = table::BorderFrame(k.area);
     k.formulas = new QWidget(k.area);
@@ -467,6 +472,7 @@ void FormMain::EscribirDATOS() {
 
 void FormMain::LblCAL_Click(int t) {
     setGraphicEnabled(t, false);
+    task(t).status->clearMessage();
     LeerDATOS();
     engine::EquilAB& e = m_state.engine;
     auto clearResults = [&] {
@@ -480,6 +486,9 @@ void FormMain::LblCAL_Click(int t) {
         EscribirDATOS();
         return;
     }
+    std::vector<int> given;
+    for (int i = 0; i < m_state.InputRowCount; ++i)
+        if (engine::IsKnown(e.IOValues[i])) given.push_back(i);
     engine::Dispatch(e, m_state.TaskIndex, m_state.OptionIndex, m_state.FirstDissociationComplete);
     if (e.CalcError != 0) {
         const QString reason = QString::fromStdString(e.CalcErrorReason);
@@ -493,7 +502,11 @@ void FormMain::LblCAL_Click(int t) {
     const Task& k = task(t);
     for (int i = 0; i < m_state.InputRowCount; ++i)
         if (!k.rows[i].field->isHidden() && engine::IsEmpty(e.IOValues[i])) complete = false;
-    if (complete) setGraphicEnabled(t, true);
+    setGraphicEnabled(t, complete);
+    // Not a failure, so no box: the line under the buttons says what else would complete it.
+    const engine::ProblemType* problem = engine::FindProblem(m_state.ProblemCode.toStdString());
+    if (!complete && problem)
+        k.status->setMessage(QString::fromStdString(engine::NotEnoughValuesHint(*problem, given)));
     EscribirDATOS();
 }
 
@@ -505,6 +518,7 @@ void FormMain::LblDEL_Click(int t) {
     for (int i = m_state.InputRowCount; i < RowsPerTask; ++i)
         k.rows[i].field->hide();
     setGraphicEnabled(t, false);
+    k.status->clearMessage();
     PosicionaIOControls();
     focusFirstField(t);
     m_state.SuppressFieldEvents = false;
@@ -613,6 +627,9 @@ void FormMain::layoutTask(int t) {
     k.clear->moveHome(clearLeft, buttonTop);
     k.calculate->moveHome(clearLeft - ButtonWidth - 10, buttonTop);
     k.graphic->moveHome(k.rows[0].heading->x() - 3, buttonTop);
+    const int statusLeft = k.graphic->home().x();
+    k.status->setGeometry(statusLeft, buttonTop + ButtonHeight + 2,
+                          clearLeft + ButtonWidth - statusLeft, StatusLineHeight);
     placeLine(k.ioLine, 10, k.io->width() - 10, (t == 5 ? 4 : 3) * h + 8 - h / 4);
 }
 
@@ -817,6 +834,9 @@ ClickLabel* FormMain::LblMENU(int t) const {
 }
 QLabel* FormMain::ImgMENU(int t) const {
     return task(t).tabPicture;
+}
+StatusLine* FormMain::statusLine(int t) const {
+    return task(t).status;
 }
 PictureButton* FormMain::ImgCAL(int t) const {
     return task(t).calculate;

@@ -27,6 +27,7 @@ class ClickLabel;
 class ConstantsCommand;
 class PictureButton;
 class Platform;
+class StatusLine;
 class ValueField;
 
 class FormMain : public QMainWindow {
@@ -81,6 +82,8 @@ public:
     QLabel* LblMainTIT(int t) const;
     ClickLabel* LblMENU(int t) const;
     QLabel* ImgMENU(int t) const;
+    /// The line below the buttons of task t.
+    StatusLine* statusLine(int t) const;
     PictureButton* ImgCAL(int t) const;
     PictureButton* ImgDEL(int t) const;
     PictureButton* ImgGRA(int t) const;

@@ -19,6 +19,12 @@ struct NumberSettings {
 /// found in the text (a "," wins when both appear).
 double ParseNumber(std::string_view text, NumberSettings& settings, std::int16_t& calcError);
 
+/// ParseNumber for text typed where no key filter keeps letters out (the command line, batch
+/// cells): the text must be one whole number, a percentage ("5%") or one fraction of two
+/// numbers ("1/3"), spaces aside. Anything else, "1mM", "10^-4.76" or "1/2/4", gives
+/// EmptyValue and sets calcError; empty text gives EmptyValue alone.
+double ParseNumberToken(std::string_view text, NumberSettings& settings, std::int16_t& calcError);
+
 /// The value of the longest leading part of text that reads as a decimal number (sign, digits
 /// with at most one ".", exponent); 0 when there is none, infinite beyond the double range.
 double LeadingNumberValue(std::string_view text);

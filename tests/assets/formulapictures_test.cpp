@@ -90,6 +90,20 @@ private slots:
         QCOMPARE(QDir(ProgramFolder + "/img").entryList(QDir::Files).size(), 68);
     }
 
+    // Mode 0644, as the package installs them: a user other than the one who built sees them.
+    void everyPictureIsReadableByAll() {
+        const QFileInfoList pictures = QDir(ProgramFolder + "/img").entryInfoList(QDir::Files);
+        QCOMPARE(pictures.size(), 68);
+        const QFileDevice::Permissions mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        for (const QFileInfo& picture : pictures) {
+            const QFileDevice::Permissions all =
+                picture.permissions() &
+                ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+            QVERIFY2(all == mode, qPrintable(picture.fileName()));
+        }
+    }
+
     void bothPicturesFitThePanelAtTheMinimumSize() {
         FormMain& w = open(QSize(800, 600));
         QCOMPARE(w.client()->size(), QSize(800, 600));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -82,8 +83,8 @@ TEST(Batch, ABadLineIsReportedAndTheRestGoesOn) {
                                                 "0.1x/,1.8e-5,\n"
                                                 "0.1,1.8e-5,9\n"
                                                 "0.1,1.8e-5\n"
-                                                "0.1,\"1.8e-5,\n"
-                                                "0.01,,3.4\n");
+                                                "0.01,,3.4\n"
+                                                "0.1,\"1.8e-5,\n");
     EXPECT_EQ(r.status, ExitInvalidInput);
     const std::vector<std::string> out = split(r.out, '\n');
     ASSERT_EQ(out.size(), 8u) << r.out; // header, six lines, the last newline
@@ -91,8 +92,65 @@ TEST(Batch, ABadLineIsReportedAndTheRestGoesOn) {
     EXPECT_TRUE(contains(out[2], ",reading error,\"C_a = \"\"0.1x/\"\" cannot be read"));
     EXPECT_TRUE(contains(out[3], ",calculation error,\"pH = 9 disagrees with")) << out[3];
     EXPECT_TRUE(contains(out[4], ",bad line,\"the line has 2 fields, the header 3\""));
-    EXPECT_TRUE(contains(out[5], ",bad line,the line has a quote left open"));
-    EXPECT_TRUE(contains(out[6], ",ok,")) << "the lines after the bad ones are solved";
+    EXPECT_TRUE(contains(out[5], ",ok,")) << "the lines after the bad ones are solved";
+    // A quote left open runs to the end of the input.
+    EXPECT_TRUE(contains(out[6], ",bad line,the line has a quote left open"));
+}
+
+TEST(Batch, AValueIsTheWholeCellAndAnEmptyCellIsNotGiven) {
+    const Outcome r = runBatch({"batch", "11"}, "C_a,k_a,pH\n"
+                                                "1mM,1.8e-5,\n"
+                                                "0.1, ,2.87528\n"
+                                                "0.1,,\n");
+    const std::vector<std::string> out = split(r.out, '\n');
+    ASSERT_EQ(out.size(), 5u) << r.out;
+    EXPECT_TRUE(contains(out[1], ",reading error,\"C_a = \"\"1mM\"\" cannot be read")) << out[1];
+    EXPECT_TRUE(out[2].starts_with("0.1,2.875,1.333E-3,1.8E-5,")) << out[2];
+    EXPECT_EQ(out[3], "0.1,,,,,,,,incomplete,\"Not enough values: give also one of k_a, pH, "
+                      "[H+], \u03b1\"");
+    EXPECT_EQ(r.status, ExitInvalidInput);
+}
+
+// Spreadsheets write a byte-order mark and may break a quoted cell over lines; each record
+// gives one output row.
+TEST(Batch, ReadsSpreadsheetCsv) {
+    const Outcome r = runBatch({"batch", "11"}, "\xEF\xBB\xBF\"C_a\",k_a\r\n"
+                                                "\"0.1\r\n\",1.8e-5\r\n"
+                                                "\"0,01\",\"6.3e-5\"\r\n");
+    EXPECT_EQ(r.status, ExitOk) << r.out << r.err;
+    const std::vector<std::string> out = split(r.out, '\n');
+    ASSERT_EQ(out.size(), 4u) << r.out;
+    EXPECT_TRUE(out[0].starts_with("C_a,pH,")) << out[0];
+    EXPECT_TRUE(out[1].starts_with("0.1,2.875,")) << out[1];
+    // 0.01 M, k_a 6.3e-5: [H+] from x² + k_a·x − k_a·C_a = 0 is 7.6285E-4, pH 3.1176.
+    EXPECT_TRUE(out[2].starts_with("0.01,3.118,7.629E-4,")) << out[2];
+}
+
+TEST(Batch, AQuantityInTwoSlotsIsOneColumn) {
+    const Outcome r = runBatch({"batch", "42"}, "C_a,C_S,k_a,C_SA\n0.1,0.1,1.8e-5,0.01\n");
+    EXPECT_EQ(r.status, ExitOk) << r.err;
+    const std::vector<std::string> out = split(r.out, '\n');
+    const std::vector<std::string> columns = split(out[0], ',');
+    EXPECT_EQ(std::count(columns.begin(), columns.end(), "C_SA"), 1) << out[0];
+    EXPECT_EQ(split(out[1], ',').size(), columns.size()) << out[1];
+}
+
+TEST(Batch, ALineOverOneMegabyteIsABadLineAndTheBatchGoesOn) {
+    const std::string longLine(1'000'001, '1');
+    const Outcome r = runBatch({"batch", "11"}, "C_a,k_a\n" + longLine + ",1e-5\n0.1,1.8e-5\n");
+    EXPECT_EQ(r.status, ExitInvalidInput);
+    const std::vector<std::string> out = split(r.out, '\n');
+    ASSERT_EQ(out.size(), 4u);
+    EXPECT_EQ(out[1], ",,,,,,,,bad line,the line is longer than 1 MB");
+    EXPECT_TRUE(out[2].starts_with("0.1,2.875,")) << out[2];
+    // A line of exactly 1 MB is read.
+    const std::string cell = "0.1" + std::string(1'000'000 - 10, ' ');
+    EXPECT_TRUE(
+        contains(runBatch({"batch", "11"}, "C_a,k_a\n" + cell + ",1.8e-5\n").out, "\n0.1,2.875,"));
+    // Input without a line end at all, such as /dev/zero, stops at the header.
+    const Outcome zeros = runBatch({"batch", "11"}, std::string(2'000'000, '\0'));
+    EXPECT_EQ(zeros.status, ExitUsage);
+    EXPECT_TRUE(contains(zeros.err, "longer than 1 MB")) << zeros.err;
 }
 
 TEST(Batch, CommaDecimalsWithSemicolonFields) {

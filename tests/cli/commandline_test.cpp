@@ -47,7 +47,7 @@ TEST(Solve, JsonBackwardsGivesTheConstant) {
 }
 
 TEST(Solve, SlotIndicesDigitsAndTheOtherPKw) {
-    const Outcome r = run({"solve", "11", "--pkw", "13.59", "--digits=6", "0=0"});
+    const Outcome r = run({"solve", "11", "--pkw", "13.59", "--digits=6", "0=0", "3=1e-5"});
     EXPECT_EQ(r.status, ExitOk);
     EXPECT_TRUE(contains(r.out, "1\tpH\t6.795\n")) << r.out;
 }
@@ -79,10 +79,56 @@ TEST(Solve, AReadingErrorStopsAtTheFailingRow) {
     EXPECT_EQ(r.err, "corvane-cli: Invalid input values: Reading error.\n");
 }
 
-TEST(Solve, ABlankValueIsNotGiven) {
-    const Outcome r = run({"solve", "11", "C_a=  ", "k_a=1e-5"});
-    EXPECT_EQ(r.status, ExitOk);
-    EXPECT_EQ(r.out, "3\tk_a\t1E-5\nok\n");
+TEST(Solve, AnEmptyValueIsAReadingError) {
+    for (const std::string& given : {std::string("C_a="), std::string("C_a=  ")}) {
+        const Outcome r = run({"solve", "11", given, "k_a=1e-5"});
+        EXPECT_EQ(r.status, ExitInvalidInput) << given;
+        EXPECT_TRUE(contains(r.out, "Invalid input values: Reading error.\nC_a = \"" +
+                                        given.substr(4) + "\" cannot be read as a number\n"))
+            << r.out;
+    }
+}
+
+// A value is the whole text: what the window's key filter keeps out is refused here.
+TEST(Solve, AValueWithTextAfterTheNumberIsAReadingError) {
+    for (const std::string value : {"1mM", "10^-4.76", "abc", "1/2/4", "5%x"}) {
+        const Outcome r = run({"solve", "11", "C_a=" + value, "k_a=1.8e-5", "--json"});
+        EXPECT_EQ(r.status, ExitInvalidInput) << value;
+        EXPECT_TRUE(contains(r.out, "\"status\":\"reading error\"")) << r.out;
+        EXPECT_TRUE(contains(r.out, "\"reason\":\"C_a = \\\"" + value + "\\\" cannot be read"))
+            << r.out;
+    }
+    // The forms a value may take still read: a fraction, a percentage, an exponent.
+    const Outcome r = run({"solve", "10", "C_a=1/10%"});
+    EXPECT_EQ(r.status, ExitInvalidInput) << "a percentage of a fraction is neither form";
+    EXPECT_TRUE(contains(run({"solve", "10", "C_a=1/1e3"}).out, "1\tpH\t3\n"));
+    EXPECT_TRUE(contains(run({"solve", "10", "C_a= 0.1% "}).out, "1\tpH\t3\n"));
+}
+
+// Hand-checked against the slot tables: code 11 needs one of k_a, pH, [H+], alpha besides
+// C_a; the diprotic acid's two constants cannot come from one more value.
+TEST(Solve, IncompleteInputSaysWhatToGiveAlso) {
+    Outcome r = run({"solve", "11", "C_a=0.1"});
+    EXPECT_EQ(r.status, ExitInvalidInput);
+    EXPECT_EQ(r.out, "0\tC_a\t0.1\nincomplete\n"
+                     "Not enough values: give also one of k_a, pH, [H+], \u03b1\n");
+    EXPECT_EQ(r.err, "corvane-cli: Not enough values: give also one of k_a, pH, [H+], \u03b1\n");
+
+    r = run({"solve", "12", "C_a=0.1", "--json"});
+    EXPECT_EQ(r.status, ExitInvalidInput);
+    EXPECT_TRUE(contains(r.out, "\"status\":\"incomplete\",\"hint\":\"Not enough values: give "
+                                "also k_1 and k_2\",\"slots\":[{\"slot\":0,"))
+        << r.out;
+
+    // The constants --acid fills count as given.
+    r = run({"solve", "11", "--acid", "acetic"});
+    EXPECT_TRUE(contains(r.out, "Not enough values: give also one of C_a, pH, [H+], \u03b1\n"))
+        << r.out;
+    r = run({"solve", "11"});
+    EXPECT_TRUE(contains(r.out, "incomplete\nNot enough values: give C_a and k_a\n")) << r.out;
+    // A titration's equivalence volume stands in for the titrant's concentration.
+    r = run({"solve", "51", "C_a=0.1", "V_a=25", "k_a=1.8e-5"});
+    EXPECT_TRUE(contains(r.out, "Not enough values: give also one of C_SB, V_eq\n")) << r.out;
 }
 
 TEST(Solve, PrintsTheTitrationSlopeAndTheAddedConcentration) {

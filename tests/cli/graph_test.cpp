@@ -117,7 +117,7 @@ TEST(Graph, BufferVolumeKindsTakeTheChoosersValues) {
     r = run(graph({"42", "27", "--json", "--volume", "50", "--added=0.2"}, buffer));
     ASSERT_EQ(r.status, ExitOk) << r.err;
     EXPECT_NE(r.out.find("\"x\":{\"min\":0,\"max\":100,"), std::string::npos);
-    for (const char* bad : {"0", "-1", "", " "}) {
+    for (const char* bad : {"0", "-1", "", " ", "0.1M", "1/2/4"}) {
         r = run(graph({"42", "27", "--added", bad}, buffer));
         EXPECT_EQ(r.status, ExitInvalidInput) << bad;
         EXPECT_EQ(r.err, "corvane-cli: Invalid data\n") << bad;
@@ -128,12 +128,19 @@ TEST(Graph, BufferVolumeKindsTakeTheChoosersValues) {
     EXPECT_EQ(run(graph({"42", "23", "--added", "0"}, buffer)).status, ExitOk);
 }
 
+TEST(Graph, VolumeAndAddedAreOnlyForTheBuffersWithAnAddition) {
+    for (const char* option : {"--volume", "--added"}) {
+        const Outcome r = run(graph({"50", "29", option, "10"}));
+        EXPECT_EQ(r.status, ExitUsage) << option;
+        EXPECT_TRUE(contains(r.err, "not for code 50")) << r.err;
+    }
+}
+
 TEST(Graph, NeedsEveryInputOfTheProblemAsTheGraphicButtonDoes) {
     const Outcome r = run(graph({"51", "33"}, {"C_a=0.1", "V_a=25", "k_a=1.8e-5", "pH_eq=8.72"}));
     EXPECT_EQ(r.status, ExitInvalidInput);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "corvane-cli: a graph needs every input of the problem; still unknown: "
-                     "C_SB and V_eq\n");
+    EXPECT_EQ(r.err, "corvane-cli: Not enough values: give also one of C_SB, V_eq\n");
 }
 
 TEST(Graph, ScalesThatFailGiveInvalidData) {

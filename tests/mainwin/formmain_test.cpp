@@ -7,6 +7,7 @@
 #include "mainwin/formmain.h"
 #include "mainwin/headings.h"
 #include "mainwin/settings.h"
+#include "mainwin/statusline.h"
 #include "markup/fonts.h"
 #include "markup/symbols.h"
 
@@ -223,6 +224,48 @@ private slots:
         calculate(3);
         QVERIFY(m_platform.messages.empty());
         QVERIFY(!w.ImgGRA(3)->isEnabled());
+    }
+
+    // Input that leaves the problem open is no error: no box, a line below the buttons.
+    void incompleteInputSaysWhatElseToGive() {
+        FormMain& w = open();
+        choose(1, 1);
+        type(k(1, 0), "0.1");
+        calculate(1);
+        QVERIFY(m_platform.messages.empty());
+        const QString hint = QString::fromUtf8("Not enough values: give also one of k_a, pH, "
+                                               "[H+], \u03b1");
+        StatusLine* status = w.statusLine(1);
+        QCOMPARE(status->message(), hint);
+        QCOMPARE(status->text(), hint); // it fits at the window's size
+        QVERIFY(status->isVisible());
+        QVERIFY(!w.ImgGRA(1)->isEnabled());
+        QVERIFY(status->y() > w.ImgCAL(1)->picture()->geometry().bottom());
+        QVERIFY(w.PicIO(1)->rect().contains(status->geometry()));
+        QCOMPARE(text(k(1, 0)), QString("0.1")); // what was solved is written as usual
+        // At the smallest size, for a person to look at in build/test-output.
+        w.client()->resize(800, 600);
+        w.resize(800, 600 + w.menuBar()->height());
+        QCoreApplication::processEvents();
+        QCOMPARE(status->text(), hint);
+        QVERIFY(w.PicIO(1)->rect().contains(status->geometry()));
+        QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
+        QVERIFY(w.grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/mainwin-incomplete.png"));
+
+        type(k(1, 3), "1.8e-5");
+        calculate(1);
+        QCOMPARE(status->message(), QString()); // the next Calculate clears it
+        QVERIFY(w.ImgGRA(1)->isEnabled());
+
+        choose(5, 4);
+        for (auto [row, value] :
+             std::vector<std::pair<int, const char*>>{{0, "0.1"}, {1, "25"}, {6, "0.1"}})
+            type(k(5, row), value);
+        calculate(5);
+        QCOMPARE(w.statusLine(5)->message(), QString("Not enough values: give also k_1 and k_2"));
+        QTest::mouseClick(w.ImgDEL(5)->label(), Qt::LeftButton);
+        QCOMPARE(w.statusLine(5)->message(), QString()); // and so does Clear
+        QVERIFY(m_platform.messages.empty());
     }
 
     void keyFilterAndHGroup() {

@@ -23,18 +23,23 @@ void PrintTo(const ParseCase& c, std::ostream* os) {
     *os << "\"" << c.text << "\"";
 }
 
-class ParseNumberTest : public ::testing::TestWithParam<ParseCase> {};
+using Reader = double (*)(std::string_view, NumberSettings&, std::int16_t&);
 
-TEST_P(ParseNumberTest, ReadsTheText) {
-    const ParseCase c = GetParam();
+void expectRead(Reader read, const ParseCase& c) {
     NumberSettings settings;
     std::int16_t calcError = 0;
-    const double v = ParseNumber(c.text, settings, calcError);
+    const double v = read(c.text, settings, calcError);
     EXPECT_EQ(calcError, c.error ? 1 : 0) << '"' << c.text << '"';
     if (c.empty)
         EXPECT_TRUE(IsEmpty(v)) << '"' << c.text << '"';
     else
         EXPECT_DOUBLE_EQ(v, c.value) << '"' << c.text << '"';
+}
+
+class ParseNumberTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseNumberTest, ReadsTheText) {
+    expectRead(ParseNumber, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -84,6 +89,44 @@ INSTANTIATE_TEST_SUITE_P(Cases, SeparatorTest,
                                            SeparatorCase{"", '.', '.'},
                                            // Even unreadable text moves the separator.
                                            SeparatorCase{"1,5/0", '.', ','}));
+
+// Text from the command line or a batch cell: a value is the whole text.
+class ParseNumberTokenTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(ParseNumberTokenTest, ReadsOnlyAWholeNumber) {
+    expectRead(ParseNumberToken, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Accepted, ParseNumberTokenTest,
+    ::testing::Values(ParseCase{"", 0, true, false}, ParseCase{"  ", 0, true, false},
+                      ParseCase{"0.1", 0.1, false, false}, ParseCase{" 0,25 ", 0.25, false, false},
+                      ParseCase{"1 000,5", 1000.5, false, false},
+                      ParseCase{"1.8e-5", 1.8e-5, false, false},
+                      ParseCase{"-2E+3", -2000, false, false}, ParseCase{"+.5", 0.5, false, false},
+                      ParseCase{"5%", 0.05, false, false}, ParseCase{"12.5 %", 0.125, false, false},
+                      ParseCase{"1/4", 0.25, false, false}, ParseCase{"3/1e2", 0.03, false, false},
+                      ParseCase{"1 / 8", 0.125, false, false}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Refused, ParseNumberTokenTest,
+    ::testing::Values(ParseCase{"1mM", 0, true, true}, ParseCase{"10^-4.76", 0, true, true},
+                      ParseCase{"abc", 0, true, true}, ParseCase{"12abc", 0, true, true},
+                      ParseCase{"1e", 0, true, true}, ParseCase{"1.5.3", 0, true, true},
+                      ParseCase{"-", 0, true, true}, ParseCase{"%", 0, true, true},
+                      ParseCase{"5%%", 0, true, true}, ParseCase{"1/2/4", 0, true, true},
+                      ParseCase{"1/2%", 0, true, true}, ParseCase{"/5", 0, true, true},
+                      ParseCase{"1/", 0, true, true}, ParseCase{"1/0", 0, true, true},
+                      ParseCase{"1e400", 0, true, true}, ParseCase{"0x10", 0, true, true},
+                      ParseCase{"1e5x", 0, true, true}));
+
+TEST(ParseNumberToken, SwitchesTheSeparatorAsTheWindowDoes) {
+    NumberSettings settings;
+    std::int16_t calcError = 0;
+    EXPECT_DOUBLE_EQ(ParseNumberToken("1,8E-5", settings, calcError), 1.8e-5);
+    EXPECT_EQ(settings.DecimalSeparator, ',');
+    EXPECT_EQ(calcError, 0);
+}
 
 TEST(ParseNumber, NeverClearsAPendingError) {
     NumberSettings settings;

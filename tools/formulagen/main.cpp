@@ -9,6 +9,7 @@
 #include "markup/symbols.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
@@ -20,6 +21,8 @@ using namespace corvane::formulas;
 namespace {
 
 constexpr int PictureGap = 10;
+constexpr QFileDevice::Permissions PictureMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ReadGroup | QFileDevice::ReadOther;
 
 void print(const QString& text) {
     std::fprintf(stderr, "%s\n", qPrintable(text));
@@ -85,6 +88,11 @@ int main(int argc, char** argv) {
         const bool written = name.endsWith(QLatin1String(".gif"))
                                  ? WriteGif(pictures[n], name, error)
                                  : pictures[n].save(name, "JPG", 95);
+        // giflib creates its files for the owner alone; every user of the build reads them.
+        if (written && !QFile::setPermissions(name, PictureMode)) {
+            print(QStringLiteral("%1: cannot make %2 readable by all").arg(sources[n].path, name));
+            return 1;
+        }
         if (!written) {
             print(QStringLiteral("%1: cannot write %2 %3").arg(sources[n].path, name, error));
             return 1;

@@ -1,6 +1,7 @@
 #include "manualsource.h"
 
 #include "cli/commandline.h"
+#include "engine/determining.h"
 #include "engine/equilab.h"
 #include "numtext/numbertext.h"
 
@@ -12,7 +13,6 @@
 #include <QTextDocument>
 
 #include <algorithm>
-#include <functional>
 #include <sstream>
 
 namespace corvane::manual {
@@ -32,34 +32,6 @@ QString qs(std::string_view s) {
 QString symbolOf(const engine::ProblemType& problem, int slot) {
     const engine::SlotRow* row = engine::FindRow(problem, slot);
     return row ? qs(engine::SymbolName(row->quantity)) : QString::number(slot);
-}
-
-bool typable(const engine::ProblemType& p, const engine::SlotRow& row) {
-    return engine::OffersInput(p, row.slot) && row.readAtEntry;
-}
-
-// Subsets of `candidates` in order of size, each first in the order of the rows.
-void forEachSubset(const std::vector<int>& candidates,
-                   const std::function<void(std::vector<int>)>& f) {
-    const int n = int(candidates.size());
-    for (int size = 1; size <= n; ++size) {
-        std::vector<int> pick(size);
-        for (int i = 0; i < size; ++i)
-            pick[i] = i;
-        while (true) {
-            std::vector<int> subset;
-            for (int i : pick)
-                subset.push_back(candidates[i]);
-            f(subset);
-            int i = size - 1;
-            while (i >= 0 && pick[i] == n - size + i)
-                --i;
-            if (i < 0) break;
-            ++pick[i];
-            for (int j = i + 1; j < size; ++j)
-                pick[j] = pick[j - 1] + 1;
-        }
-    }
 }
 
 QString escape(const QString& text) {
@@ -178,7 +150,8 @@ private:
             const qsizetype eq = arg.indexOf(QLatin1Char('='));
             int slot = -1;
             for (const engine::SlotRow& row : p.rows)
-                if (typable(p, row) && qs(engine::SymbolName(row.quantity)) == arg.left(eq))
+                if (engine::IsTypable(p, row) &&
+                    qs(engine::SymbolName(row.quantity)) == arg.left(eq))
                     slot = row.slot;
             if (eq <= 0 || slot < 0) {
                 fail(QStringLiteral("code %1 has no input \"%2\"").arg(qs(p.code), arg));
@@ -202,8 +175,8 @@ private:
                            "<tr><th>Quantity</th><th>Field heading</th><th>Role</th></tr>");
         for (const engine::SlotRow& row : p.rows) {
             if (row.slot >= FieldRowCount || row.slot == p.hiddenSlot) continue;
-            QString role =
-                typable(p, row) ? QStringLiteral("typed or computed") : QStringLiteral("computed");
+            QString role = engine::IsTypable(p, row) ? QStringLiteral("typed or computed")
+                                                     : QStringLiteral("computed");
             if (row.hgroup) role += QStringLiteral(" (one of the linked group)");
             html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
                         .arg(SymbolHtml(qs(engine::SymbolName(row.quantity))),
@@ -284,37 +257,19 @@ std::vector<std::vector<int>> DeterminingSets(const engine::ProblemType& problem
                                               const engine::Slots& solved) {
     bool hasPH = false;
     for (const engine::SlotRow& row : problem.rows)
-        if (typable(problem, row) &&
+        if (engine::IsTypable(problem, row) &&
             (row.quantity == engine::Quantity::pH || row.quantity == engine::Quantity::pH_eq))
             hasPH = true;
     std::vector<int> candidates;
     for (const engine::SlotRow& row : problem.rows) {
-        if (!typable(problem, row)) continue;
+        if (!engine::IsTypable(problem, row)) continue;
         const bool water =
             row.quantity == engine::Quantity::H_plus || row.quantity == engine::Quantity::OH_minus;
         if (hasPH && water) continue;
         candidates.push_back(row.slot);
     }
-    std::vector<std::vector<int>> found;
-    auto containsFound = [&](const std::vector<int>& subset) {
-        for (const std::vector<int>& f : found)
-            if (std::includes(subset.begin(), subset.end(), f.begin(), f.end())) return true;
-        return false;
-    };
-    forEachSubset(candidates, [&](std::vector<int> subset) {
-        std::sort(subset.begin(), subset.end());
-        if (containsFound(subset)) return;
-        engine::EquilAB state;
-        for (int slot : subset)
-            state.IOValues[slot] = solved[slot];
-        engine::RunProblem(state, problem.code);
-        if (state.CalcError != 0) return;
-        for (const engine::SlotRow& row : problem.rows)
-            if (engine::OffersInput(problem, row.slot) && engine::IsEmpty(state.IOValues[row.slot]))
-                return;
-        found.push_back(subset);
-    });
-    return found;
+    std::sort(candidates.begin(), candidates.end());
+    return engine::DeterminingSets(problem, solved, candidates);
 }
 
 QString SymbolHtml(QStringView symbol) {
