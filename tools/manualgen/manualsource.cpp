@@ -130,7 +130,7 @@ private:
     // A formula picture no wider than its column, both sides scaled alike.
     QString pictureInColumn(const QString& name, const QImage& image) {
         const double scale = std::min(1.0, double(PictureColumnWidth) / image.width());
-        return QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\" alt=\"\">")
+        return QStringLiteral("<img src=\"%1\" style=\"width: %2px; height: %3px;\" alt=\"\">")
             .arg(addImage(name, image))
             .arg(qRound(image.width() * scale))
             .arg(qRound(image.height() * scale));
@@ -148,7 +148,8 @@ private:
             return {};
         }
         const int width = args.size() > 1 ? args[1].toInt() : image.width();
-        return QStringLiteral("<p class=\"picture\"><img src=\"%1\" width=\"%2\" alt=\"\"></p>")
+        return QStringLiteral(
+                   "<p class=\"picture\"><img src=\"%1\" style=\"width: %2px;\" alt=\"\"></p>")
             .arg(addImage(args[0], image))
             .arg(width);
     }
