@@ -18,8 +18,10 @@ class=$(xprop -id "$window" WM_CLASS)
 [ "$class" = 'WM_CLASS(STRING) = "corvane", "Corvane"' ] || { echo "unexpected $class" >&2; exit 1; }
 # xprop draws each icon of the property under a line "Icon (W x H):".
 sizes=$(xprop -id "$window" _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)):.*/\1x\2/p' | tr '\n' ' ')
-case " $sizes " in
-*" 64x64 "*) ;;
-*) echo "no 64 x 64 icon among: $sizes" >&2; exit 1 ;;
-esac
+largest=0
+for size in $sizes; do
+    [ "${size%x*}" = "${size#*x}" ] || { echo "icon of $size is not square" >&2; exit 1; }
+    [ "${size%x*}" -gt "$largest" ] && largest=${size%x*}
+done
+[ "$largest" -ge 32 ] || { echo "no icon of 32 pixels or more among: $sizes" >&2; exit 1; }
 echo "window $window: $class, icons $sizes"
