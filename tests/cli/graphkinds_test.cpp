@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
+
 using namespace corvane::cli;
 using namespace corvane::cli::test;
 
@@ -67,6 +69,17 @@ TEST(Version, IsTheBuildsVersion) {
     EXPECT_EQ(r.status, ExitOk);
     EXPECT_EQ(r.out, std::string("corvane-cli ") + corvane::VersionText + "\n");
     EXPECT_EQ(r.err, "");
+}
+
+// The program itself reports a standard output it cannot write to.
+TEST(Version, AFullStandardOutputIsAnError) {
+    QProcess process;
+    process.setStandardOutputFile("/dev/full");
+    process.start(CORVANE_CLI, {"--version"});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), ExitInvalidInput);
+    EXPECT_EQ(process.readAllStandardError().toStdString(),
+              "corvane-cli: cannot write to standard output\n");
 }
 
 } // namespace
