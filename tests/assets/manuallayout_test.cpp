@@ -119,24 +119,25 @@ TEST(ManualLayout, EveryPageAfterTheFirstShowsItsNumberInTheFooter) {
     }
 }
 
-// A worked example, its command and every line it prints, stands on one page.
+// A worked example, its command and every line it prints down to "ok", stands on one page.
 TEST(ManualLayout, NoWorkedExampleIsSplitAcrossPages) {
+    QFile source(test::ManualSource);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    static const QRegularExpression ok("^\\s+ok$", QRegularExpression::MultilineOption);
     int examples = 0;
-    for (const engine::ProblemType& p : engine::Problems()) {
-        const QString command =
-            "$ corvane-cli solve " + QString::fromLatin1(p.code.data(), p.code.size()) + " ";
+    for (const manual::Directive& d : manual::FindDirectives(QString::fromUtf8(source.readAll()))) {
+        if (d.name != "solve" && d.name != "problem") continue;
+        const QString command = "$ corvane-cli solve " + d.args.join(' ') + "\n";
         qsizetype page = -1;
         for (qsizetype n = 0; n < pages().size() && page < 0; ++n)
             if (pages()[n].contains(command)) page = n;
-        ASSERT_GE(page, 0) << command.toStdString();
-        const QString text = pages()[page];
-        const qsizetype from = text.indexOf(command);
-        const qsizetype ok =
-            text.indexOf(QRegularExpression("^\\s+ok$", QRegularExpression::MultilineOption), from);
-        EXPECT_GT(ok, from) << p.code << ": the example goes on on the next page";
+        ASSERT_GE(page, 0) << "line " << d.line << ": " << command.toStdString();
+        const qsizetype from = pages()[page].indexOf(command);
+        EXPECT_GT(pages()[page].indexOf(ok, from), from)
+            << "line " << d.line << ": the example goes on on page " << page + 2;
         ++examples;
     }
-    EXPECT_EQ(examples, 34);
+    EXPECT_GE(examples, 34 + 3);
 }
 
 // Rendered small, every page has ink below its top quarter: its lowest ink above the footer
