@@ -1,4 +1,7 @@
+#include "display.h"
+#include "identity.h"
 #include "programfolder.h"
+#include "startoptions.h"
 #include "startup.h"
 
 #include "mainwin/platform.h"
@@ -6,11 +9,16 @@
 #include "markup/fonts.h"
 #include "markup/symbols.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(corvane::mainwin::installation::ApplicationTitle);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const corvane::app::StartOptions options = corvane::app::ParseStartOptions(arguments);
+    if (options.action != corvane::app::StartOptions::Action::Run)
+        return corvane::app::AnswerWithoutWindow(options);
+
+    const std::unique_ptr<QApplication> application = corvane::app::OpenDisplay(argc, argv);
+    corvane::app::ApplyDesktopIdentity();
     QApplication::setStyle("Fusion");
     corvane::markup::InstallFontSubstitutions();
     corvane::markup::InitMarkupSymbols();
@@ -20,5 +28,5 @@ int main(int argc, char** argv) {
     corvane::app::StartUp startUp(
         store, platform, corvane::app::ProgramFolderOf(QCoreApplication::applicationFilePath()));
     startUp.start();
-    return application.exec();
+    return QApplication::exec();
 }

@@ -1,6 +1,9 @@
 #include "splash.h"
 
+#include "identity.h"
+
 #include "mainwin/platform.h"
+#include "version/version.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -78,14 +81,15 @@ FormSplash::FormSplash(mainwin::Platform& platform, QWidget* parent)
     image->setAlignment(Qt::AlignHCenter);
     auto* tagline = label("Acid–base equilibria, exactly", 11, false, QColor(96, 96, 96), this);
     auto* product = label("Corvane", 30, true, QColor(64, 64, 128), this);
-    m_version = label(QString("Version: %1.%2").arg(1).arg(5), 10, false, QColor(64, 64, 96), this);
+    m_version = label(QString("Version: %1.%2").arg(VersionMajor).arg(VersionMinor), 10, false,
+                      QColor(64, 64, 96), this);
     m_web = label(WebSiteName, 10, false, QColor(0, 100, 220), this);
     m_web->setToolTip(WebSiteName);
     m_web->setCursor(Qt::PointingHandCursor);
     m_mail = label(MailAddress, 10, false, QColor(0, 100, 220), this);
     m_mail->setCursor(Qt::PointingHandCursor);
-    auto* copyright = label("© 2026 The Corvane developers. Free for teaching and laboratory use.",
-                            8, false, QColor(120, 120, 120), this);
+    m_copyright = label(QStringLiteral("%1\n%2").arg(CopyrightLine, LicenceLine), 8, false,
+                        QColor(120, 120, 120), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 22, 28, 18);
@@ -93,11 +97,11 @@ FormSplash::FormSplash(mainwin::Platform& platform, QWidget* parent)
     for (QWidget* w : {static_cast<QWidget*>(image), static_cast<QWidget*>(tagline),
                        static_cast<QWidget*>(product), static_cast<QWidget*>(m_version),
                        static_cast<QWidget*>(m_web), static_cast<QWidget*>(m_mail),
-                       static_cast<QWidget*>(copyright)}) {
+                       static_cast<QWidget*>(m_copyright)}) {
         layout->addWidget(w);
         w->installEventFilter(this);
     }
-    setFixedSize(420, 330);
+    setFixedSize(420, 346);
 
     m_timer.setInterval(400);
     m_timer.setSingleShot(true);

@@ -21,6 +21,7 @@ public:
     QLabel* lblVersion() const { return m_version; }
     QLabel* LblWEB() const { return m_web; }
     QLabel* LlblMAIL() const { return m_mail; }
+    QLabel* lblCopyright() const { return m_copyright; }
 
     void LblWEB_Click();
     void LlblMAIL_Click();
@@ -42,6 +43,7 @@ private:
     QLabel* m_version;
     QLabel* m_web;
     QLabel* m_mail;
+    QLabel* m_copyright;
 };
 
 /// The product picture: a titration flask with its burette.

@@ -4,12 +4,14 @@
 
 #include "compoundlist.h"
 #include "fileoutput.h"
+#include "graphkinds.h"
 
 #include "compounds/constants.h"
 #include "engine/catalogue.h"
 #include "engine/determining.h"
 #include "engine/equilab.h"
 #include "numtext/numbertext.h"
+#include "version/version.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,11 +38,13 @@ Usage:
   corvane-cli graph CODE KIND [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
                     [--volume V0] [--added C] [--picture FILE] [--size WxH]
                     [--table FILE] [--json] [NAME=VALUE ...]
+  corvane-cli graph CODE --kinds [--json]
   corvane-cli batch CODE [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
                     [--input FILE]
   corvane-cli list
   corvane-cli compounds [TEXT]
   corvane-cli --help
+  corvane-cli --version
 
 solve   Calculates one problem type as the Calculate button does: every quantity starts
         unknown, the given ones are set, and the solver fills in all that follows from them.
@@ -65,6 +69,9 @@ solve   Calculates one problem type as the Calculate button does: every quantity
 graph   Solves as "solve" does, then makes graph KIND of the problem as the graph window
         does: its scales, the sweep of its curves and the recorded points of the data table.
         KIND     a graph kind the code offers (a wrong one lists those offered).
+        --kinds  lists the graph kinds the code offers instead, one line "KIND<TAB>title"
+                 each as the graph type chooser titles them, or with --json one object
+                 {"code": CODE, "kinds": [{"kind": KIND, "title": TITLE}, ...]}.
         --volume the buffer volume in mL for kinds 27 and 29 of codes 42 to 45 (default 100).
         --added  the concentration of the added strong acid or base in mol/L for those kinds
                  (default: the one the solver found).
@@ -85,11 +92,15 @@ batch   Solves one problem per line of CSV read from standard input (or FILE), a
         (one over 1 MB too) is reported and the batch goes on; a bad first line stops it
         (status 2).
         --acid and --base fill the constants of every line.
-list    Every problem code with its task, option, title and slot table.
+list    Every problem code with its task, option, title and slot table, and a line
+        "graph KIND<TAB>title" for every graph kind it offers.
 compounds
         The table of common weak acids and bases at 25 °C whose name or formula contains
         TEXT (all without it), one line each: name, formula, kind, pK values, constants and
         the source of the values. Exit status 1 when none matches.
+
+--help     this text.
+--version  the program's version.
 
 Exit status: 0 solved (and drawn), 1 invalid input (reading or calculation error, not
 enough values, "Invalid data" for the graph, a picture or table that cannot be written, any
@@ -365,6 +376,7 @@ void list(std::ostream& out) {
                 << (typed && !row.readAtEntry ? " (not read)" : "") << (row.hgroup ? "\tH" : "\t-")
                 << "\t\"" << row.heading << "\"\n";
         }
+        WriteGraphKindLines(p, out);
     }
 }
 
@@ -383,6 +395,10 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
         const std::string& command = args[0];
         if (command == "--help" || command == "-h" || command == "help") {
             out << HelpText;
+            return ExitOk;
+        }
+        if (command == "--version") {
+            out << "corvane-cli " << VersionText << '\n';
             return ExitOk;
         }
         if (command == "list") {

@@ -3,6 +3,7 @@
 #include "request.h"
 
 #include "commandline.h"
+#include "graphkinds.h"
 
 #include "graphs/catalogue.h"
 #include "graphs/extrafields.h"
@@ -49,7 +50,8 @@ int parseKind(const std::string& text, const engine::ProblemType& problem) {
     for (int k : offered)
         list += (list.empty() ? "" : ", ") + std::to_string(k);
     throw UsageError{"code " + std::string(problem.code) + " offers the graph kinds " + list +
-                     ", not \"" + text + "\""};
+                     ", not \"" + text + "\" (see corvane-cli graph " + std::string(problem.code) +
+                     " --kinds)"};
 }
 
 // A side of the picture: up to four digits.
@@ -184,7 +186,29 @@ std::optional<std::string> writeTable(const graphs::GraphSettings& settings,
 
 } // namespace
 
+namespace {
+
+// "graph CODE --kinds [--json]".
+int listKinds(const std::vector<std::string>& args, std::ostream& out) {
+    const engine::ProblemType* problem = engine::FindProblem(args[1]);
+    if (problem == nullptr)
+        throw UsageError{"unknown problem code \"" + args[1] + "\" (see corvane-cli list)"};
+    bool json = false;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if (args[i] == "--json")
+            json = true;
+        else if (args[i] != "--kinds")
+            throw UsageError{"graph CODE --kinds takes only --json, not \"" + args[i] + "\""};
+    }
+    WriteGraphKinds(*problem, json, out);
+    return ExitOk;
+}
+
+} // namespace
+
 int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() >= 3 && std::find(args.begin() + 2, args.end(), "--kinds") != args.end())
+        return listKinds(args, out);
     if (args.size() < 3) throw UsageError{"graph needs a problem code and a graph kind"};
     GraphRequest g;
     const SolveRequest request =

@@ -1,6 +1,8 @@
 #include "catalogue.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace corvane::graphs {
 
@@ -173,6 +175,36 @@ std::string ListTitle(std::string_view title) {
 std::string Subtitle(std::string_view title) {
     const std::size_t at = title.find('@');
     return std::string(at == std::string_view::npos ? title : title.substr(at + 1));
+}
+
+std::string PlainTitle(std::string_view title) {
+    // The symbol words the catalogue's titles use.
+    static constexpr std::pair<std::string_view, std::string_view> Symbols[] = {
+        {"&alfa", "α"}, {"&Delta", "Δ"}, {"&&", "&"}};
+    std::string plain;
+    std::size_t i = 0;
+    while (i < title.size()) {
+        const char c = title[i];
+        if ((c == '_' || c == '^') && i + 1 < title.size()) {
+            // "__" and "^^" stand for the mark itself.
+            plain += title[i + 1];
+            i += 2;
+        } else if (c == '&') {
+            const auto symbol = std::find_if(std::begin(Symbols), std::end(Symbols), [&](auto& s) {
+                return title.substr(i).starts_with(s.first);
+            });
+            if (symbol != std::end(Symbols)) {
+                plain += symbol->second;
+                i += symbol->first.size();
+            } else {
+                ++i; // an unknown form: the renderer skips its "&"
+            }
+        } else {
+            plain += c == '-' ? std::string_view("–") : std::string_view(&title[i], 1);
+            ++i;
+        }
+    }
+    return plain;
 }
 
 } // namespace corvane::graphs

@@ -40,4 +40,8 @@ std::string ListTitle(std::string_view title);
 /// The part after the first "@" (the whole title when it has none).
 std::string Subtitle(std::string_view title);
 
+/// The characters the mark-up renderer draws for a catalogue title, without a drawing
+/// surface: "_c" and "^c" give c, "&alfa" and "&Delta" their Greek letters, "-" the en dash.
+std::string PlainTitle(std::string_view title);
+
 } // namespace corvane::graphs

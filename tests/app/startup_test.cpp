@@ -1,13 +1,16 @@
 #include "../mainwin/fakeplatform.h"
 
+#include "app/identity.h"
 #include "app/splash.h"
 #include "app/startup.h"
 #include "mainwin/formmain.h"
 #include "mainwin/settings.h"
 #include "markup/fonts.h"
 #include "markup/symbols.h"
+#include "version/version.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,7 +33,9 @@ private slots:
         QSignalSpy shown(&startUp, &app::StartUp::mainWindowShown);
         startUp.start();
         QVERIFY(startUp.splash()->isVisible());
-        QCOMPARE(startUp.splash()->lblVersion()->text(), QString("Version: 1.5"));
+        // Major and minor of the build's "major.minor.patch".
+        QCOMPARE(startUp.splash()->lblVersion()->text(),
+                 "Version: " + QString(VersionText).section('.', 0, 1));
         QCOMPARE(startUp.splash()->Timer1().interval(), 400);
         QVERIFY(!startUp.mainWindow());
         QVERIFY(shown.wait(10000));
@@ -72,6 +77,37 @@ private slots:
         QVERIFY(sawAbout);
         QVERIFY(main->isVisible());
         QCOMPARE(main->state().TaskIndex, 2);
+    }
+
+    // The desktop matches windows to the entry org.corvane.Corvane.desktop and shows the icon
+    // every window carries; the splash states the licence. Leaves the splash as a picture.
+    void theWindowsCarryTheProgramsIdentity() {
+        app::ApplyDesktopIdentity();
+        QCOMPARE(QGuiApplication::desktopFileName(), QString("org.corvane.Corvane"));
+        QCOMPARE(QApplication::applicationName(), QString("Corvane"));
+        QCOMPARE(QApplication::applicationVersion(), QString(VersionText));
+        mainwin::SettingsStore store(m_dir.filePath("d.ini"));
+        FakePlatform platform;
+        app::StartUp startUp(store, platform, m_dir.path());
+        startUp.start();
+        startUp.splash()->Timer1().stop();
+        startUp.showMainWindow();
+        for (QWidget* window : {static_cast<QWidget*>(startUp.splash()),
+                                static_cast<QWidget*>(startUp.mainWindow())}) {
+            const QImage icon = window->windowIcon().pixmap(48).toImage();
+            QCOMPARE(icon.size(), QSize(48, 48));
+            int ink = 0;
+            for (int y = 0; y < icon.height(); ++y)
+                for (int x = 0; x < icon.width(); ++x)
+                    ink += qAlpha(icon.pixel(x, y)) > 0;
+            QVERIFY2(ink > 48 * 48 / 4, qPrintable(window->objectName()));
+        }
+        const QString notice = startUp.splash()->lblCopyright()->text();
+        QVERIFY(notice.contains("© 2026 The Corvane developers"));
+        QVERIFY(notice.contains("Licensed under the GNU GPL, version 3 or later"));
+        const QString folder = QStringLiteral(CORVANE_TEST_OUTPUT_DIR);
+        QDir().mkpath(folder);
+        QVERIFY(startUp.splash()->grab().save(folder + "/splash.png"));
     }
 
     void failingLinksWarnAndKeepTheSplash() {

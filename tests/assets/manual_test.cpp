@@ -1,15 +1,17 @@
 // The user's manual the build made: a PDF of many pages whose worked examples say exactly
 // what corvane-cli prints for the same command, with a section for every problem type. The
 // first two pages are left as pictures in build/test-output for people to read.
+#include "manual_fixture.h"
+
 #include "manualgen/manualsource.h"
 
 #include "engine/catalogue.h"
+#include "version/version.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -17,22 +19,10 @@ using namespace corvane;
 
 namespace {
 
-const QString Manual = QStringLiteral(CORVANE_MANUAL_PDF);
-const QString Source = QStringLiteral(CORVANE_MANUAL_SOURCE);
-
-struct ProcessRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-ProcessRun run(const QString& program, const QStringList& args) {
-    QProcess process;
-    process.start(program, args);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+using test::Manual;
+using test::ManualSource;
+using test::ProcessRun;
+using test::run;
 
 QString simplified(const QString& text) {
     return text.simplified();
@@ -69,7 +59,7 @@ TEST(Manual, IsAPdfOfManyPages) {
 // stands in the manual, in the same order.
 TEST(Manual, WorkedExamplesMatchCorvaneCli) {
     int examples = 0;
-    for (const manual::Directive& d : manual::FindDirectives(readAll(Source))) {
+    for (const manual::Directive& d : manual::FindDirectives(readAll(ManualSource))) {
         if (d.name != "solve" && d.name != "problem") continue;
         const QStringList args = QStringList{"solve"} + d.args;
         const ProcessRun cli = run(CORVANE_CLI, args);
@@ -121,13 +111,13 @@ TEST(ManualGenerator, ASlipFailsWithFileAndLine) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("<html><body>\n<p>fine</p>\n{{problem 11 C_a=0.1 k_x=2}}\n{{graph 11}}\n</body>\n");
     file.close();
-    const ProcessRun r =
-        run(CORVANE_MANUALGEN, {source, dir.filePath("m.pdf"), dir.path(), dir.path(), "1.5.0"});
+    const ProcessRun r = run(CORVANE_MANUALGEN,
+                             {source, dir.filePath("m.html"), dir.path(), dir.path(), VersionText});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(source + ":3: code 11 has no input \"k_x=2\""))
         << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(source + ":4: unknown directive \"graph\"")) << r.err.toStdString();
-    EXPECT_FALSE(QFile::exists(dir.filePath("m.pdf")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("m.html")));
 }
 
 TEST(ManualSource, SymbolsAsHtml) {

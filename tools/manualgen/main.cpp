@@ -1,13 +1,15 @@
-// corvane-manualgen: builds the user's manual from its HTML source.
-//   corvane-manualgen SOURCE OUT.pdf IMGDIR PICTURESDIR VERSION
+// corvane-manualgen: fills in the user's manual's HTML source.
+//   corvane-manualgen SOURCE OUT.html IMGDIR PICTURESDIR VERSION
 // A directive that fails (an unknown code or quantity, an example that does not solve, a
-// missing picture) is printed as "SOURCE:LINE: message" and no manual is written.
+// missing picture) is printed as "SOURCE:LINE: message" and no manual is written. The page
+// written holds its pictures; WeasyPrint lays it out as the PDF.
 #include "manualsource.h"
 
 #include "markup/fonts.h"
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QSaveFile>
 
 #include <cstdio>
 
@@ -17,7 +19,7 @@ int main(int argc, char** argv) {
     const QStringList args = QCoreApplication::arguments();
     if (args.size() != 6) {
         std::fprintf(stderr,
-                     "usage: corvane-manualgen SOURCE OUT.pdf IMGDIR PICTURESDIR VERSION\n");
+                     "usage: corvane-manualgen SOURCE OUT.html IMGDIR PICTURESDIR VERSION\n");
         return 2;
     }
     corvane::markup::InstallFontSubstitutions();
@@ -32,9 +34,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s:%d: %s\n", qPrintable(args[1]), error.line,
                      qPrintable(error.message));
     if (!manual.errors.empty()) return 1;
-    QFile::remove(args[2]);
-    if (!corvane::manual::WritePdf(manual, args[2])) {
-        std::fprintf(stderr, "%s: cannot be written\n", qPrintable(args[2]));
+    const QByteArray html = corvane::manual::WithPicturesInside(manual).toUtf8();
+    QSaveFile out(args[2]);
+    if (!out.open(QIODevice::WriteOnly) || out.write(html) != html.size() || !out.flush() ||
+        out.error() != QFileDevice::NoError) {
+        std::fprintf(stderr, "%s: cannot be written: %s\n", qPrintable(args[2]),
+                     qPrintable(out.errorString()));
+        out.cancelWriting();
+        return 1;
+    }
+    if (!out.commit()) {
+        std::fprintf(stderr, "%s: cannot be written: %s\n", qPrintable(args[2]),
+                     qPrintable(out.errorString()));
         return 1;
     }
     return 0;

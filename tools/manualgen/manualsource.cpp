@@ -3,14 +3,11 @@
 #include "cli/commandline.h"
 #include "engine/determining.h"
 #include "engine/equilab.h"
+#include "graphs/catalogue.h"
 #include "numtext/numbertext.h"
 
-#include <QFileInfo>
-#include <QFont>
-#include <QPageLayout>
-#include <QPdfWriter>
+#include <QBuffer>
 #include <QRegularExpression>
-#include <QTextDocument>
 
 #include <algorithm>
 #include <sstream>
@@ -71,6 +68,7 @@ private:
         if (d.name == QLatin1String("solve")) return solve(d.args);
         if (d.name == QLatin1String("picture")) return picture(d.args);
         if (d.name == QLatin1String("list")) return list();
+        if (d.name == QLatin1String("kinds")) return kinds();
         fail(QStringLiteral("unknown directive \"%1\"").arg(d.name));
         return {};
     }
@@ -93,7 +91,7 @@ private:
             else
                 text += QStringLiteral("  ") + line + "\n";
         }
-        return QStringLiteral("<pre>") + escape(text) + QStringLiteral("</pre>");
+        return QStringLiteral("<pre class=\"example\">") + escape(text) + QStringLiteral("</pre>");
     }
 
     QString addImage(const QString& name, const QImage& image) {
@@ -104,8 +102,7 @@ private:
     // A formula picture no wider than its column, both sides scaled alike.
     QString pictureInColumn(const QString& name, const QImage& image) {
         const double scale = std::min(1.0, double(PictureColumnWidth) / image.width());
-        return QStringLiteral("<img src=\"%1\" width=\"%2\" height=\"%3\" "
-                              "style=\"vertical-align: top;\">")
+        return QStringLiteral("<img src=\"%1\" style=\"width: %2px; height: %3px;\" alt=\"\">")
             .arg(addImage(name, image))
             .arg(qRound(image.width() * scale))
             .arg(qRound(image.height() * scale));
@@ -123,21 +120,45 @@ private:
             return {};
         }
         const int width = args.size() > 1 ? args[1].toInt() : image.width();
-        return QStringLiteral("<p align=\"center\"><img src=\"%1\" width=\"%2\"></p>")
+        return QStringLiteral(
+                   "<p class=\"picture\"><img src=\"%1\" style=\"width: %2px;\" alt=\"\"></p>")
             .arg(addImage(args[0], image))
             .arg(width);
     }
 
     QString list() {
-        QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
-                                      "<tr><th>Code</th><th>Task</th><th>Option</th></tr>");
+        QString html = QStringLiteral("<table class=\"codes\"><tr><th>Code</th><th>Task</th>"
+                                      "<th>Option</th><th>Page</th></tr>");
         for (const engine::ProblemType& p : engine::Problems()) {
             const engine::TaskInfo& task = engine::Task(p.task);
             QString option = qs(task.options[p.option]);
             if (p.firstDissociationComplete)
                 option += QStringLiteral(", first dissociation complete");
-            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+            html += QStringLiteral("<tr><td><a href=\"#code-%1\">%1</a></td><td>%2</td><td>%3</td>"
+                                   "<td class=\"page\"><a href=\"#code-%1\"></a></td></tr>")
                         .arg(qs(p.code), escape(qs(task.caption)), escape(option));
+        }
+        return html + QStringLiteral("</table>");
+    }
+
+    // Every graph kind with the chooser's title and the codes that offer it.
+    QString kinds() {
+        const graphs::GraphCatalogue& catalogue = graphs::Catalogue();
+        QString html = QStringLiteral(
+            "<table class=\"kinds\"><tr><th>Kind</th><th>Title</th><th>Offered by</th></tr>");
+        for (int kind = 1; kind < graphs::GraphKindCount; ++kind) {
+            if (catalogue.GraphKindTitle[kind].empty()) continue;
+            QStringList codes;
+            for (const engine::ProblemType& p : engine::Problems()) {
+                const std::vector<int> offered = graphs::OfferedKinds(catalogue, p.code);
+                if (std::find(offered.begin(), offered.end(), kind) != offered.end())
+                    codes << QStringLiteral("<a href=\"#code-%1\">%1</a>").arg(qs(p.code));
+            }
+            html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                        .arg(kind)
+                        .arg(escape(qs(
+                            graphs::PlainTitle(graphs::ListTitle(catalogue.GraphKindTitle[kind])))))
+                        .arg(codes.join(QStringLiteral(", ")));
         }
         return html + QStringLiteral("</table>");
     }
@@ -170,9 +191,8 @@ private:
     }
 
     QString quantityTable(const engine::ProblemType& p) {
-        QString html =
-            QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
-                           "<tr><th>Quantity</th><th>Field heading</th><th>Role</th></tr>");
+        QString html = QStringLiteral("<table class=\"quantities\"><tr><th>Quantity</th><th>Field "
+                                      "heading</th><th>Role</th></tr>");
         for (const engine::SlotRow& row : p.rows) {
             if (row.slot >= FieldRowCount || row.slot == p.hiddenSlot) continue;
             QString role = engine::IsTypable(p, row) ? QStringLiteral("typed or computed")
@@ -203,23 +223,24 @@ private:
                      .arg(code, m_folders.img));
             return {};
         }
-        QString html =
-            QStringLiteral("<h3 style=\"page-break-before: always;\">%1 &#8212; %2</h3>\n")
-                .arg(code, escape(problemTitle(*p)));
-        html += QStringLiteral("<p>%1&nbsp;&nbsp;&nbsp;%2</p>")
+        QString html = QStringLiteral("<section class=\"problem\" id=\"code-%1\">\n"
+                                      "<h3>%1 &#8212; %2</h3>\n")
+                           .arg(code, escape(problemTitle(*p)));
+        html += QStringLiteral("<p class=\"formulas\">%1 %2</p>")
                     .arg(pictureInColumn(code + ".gif", formula),
                          pictureInColumn("X" + code + ".jpg", extra));
         html += quantityTable(*p);
-        html += QStringLiteral("<p>Any one of these sets of quantities determines the problem; "
-                               "Corvane computes everything else from it:</p><ul>");
+        html += QStringLiteral("<div class=\"sets\"><p>Any one of these sets of quantities "
+                               "determines the problem; Corvane computes everything else from "
+                               "it:</p><ul>");
         for (const std::vector<int>& set : DeterminingSets(*p, solved)) {
             QStringList names;
             for (int slot : set)
                 names << SymbolHtml(symbolOf(*p, slot));
             html += QStringLiteral("<li>") + names.join(QStringLiteral(", ")) + "</li>";
         }
-        html += QStringLiteral("</ul><p>Worked example:</p>");
-        return html + solve(args);
+        html += QStringLiteral("</ul></div><div class=\"worked\"><p>Worked example:</p>");
+        return html + solve(args) + QStringLiteral("</div>\n</section>");
     }
 
     const ManualFolders& m_folders;
@@ -301,25 +322,18 @@ ExpandedManual ExpandManual(const QString& source, const ManualFolders& folders,
     return Expander(folders, version).run(source);
 }
 
-bool WritePdf(const ExpandedManual& manual, const QString& path) {
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    // QTextDocument::print keeps 2 cm clear round the text and numbers the pages.
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    writer.setTitle(QStringLiteral("Corvane User's Manual"));
-    writer.setCreator(QStringLiteral("Corvane"));
-    QTextDocument document;
-    QFont font(QStringLiteral("Arial"), 10);
-    document.setDefaultFont(font);
-    document.setDefaultStyleSheet(QStringLiteral(
-        "h1 { color: #40407f; } h2 { color: #40407f; } h3 { color: #40407f; }"
-        "pre { font-family: 'Courier New'; font-size: 9pt; background-color: #f0f4ff; }"
-        "th { background-color: #e8ecf8; }"));
-    for (const auto& [name, image] : manual.images)
-        document.addResource(QTextDocument::ImageResource, QUrl(name), image);
-    document.setHtml(manual.html);
-    document.print(&writer);
-    return QFileInfo(path).size() > 0;
+QString WithPicturesInside(const ExpandedManual& manual) {
+    QString html = manual.html;
+    for (const auto& [name, image] : manual.images) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        html.replace(QStringLiteral("src=\"%1\"").arg(name),
+                     QStringLiteral("src=\"data:image/png;base64,%1\"")
+                         .arg(QString::fromLatin1(png.toBase64())));
+    }
+    return html;
 }
 
 } // namespace corvane::manual

@@ -1,6 +1,6 @@
 // \brief The user's manual: an HTML source whose directive lines ("{{problem 11 C_a=0.1 ...}}")
-// are filled in from the engine and the catalogue while the manual is built, then laid out as
-// a PDF with QTextDocument.
+// are filled in from the engine and the catalogue while the manual is built; WeasyPrint then
+// lays the filled-in page out as the PDF.
 #pragma once
 
 #include "engine/catalogue.h"
@@ -58,11 +58,13 @@ struct ExpandedManual {
 
 /// Replaces every directive: "problem CODE NAME=VALUE..." (a problem type's section),
 /// "solve CODE NAME=VALUE..." (a command and its output), "picture FILE [WIDTH]", "list"
-/// (the catalogue's codes and titles). "{{version}}" anywhere gives the program's version.
+/// (the catalogue's codes and titles), "kinds" (every graph kind, its title and the codes
+/// that offer it). "{{version}}" anywhere gives the program's version.
 ExpandedManual ExpandManual(const QString& source, const ManualFolders& folders,
                             const QString& version);
 
-/// Lays the manual out on A4 pages with page numbers and writes it as a PDF.
-bool WritePdf(const ExpandedManual& manual, const QString& path);
+/// The filled-in HTML with every picture inside it as a data: address, so the one file is
+/// the whole manual.
+QString WithPicturesInside(const ExpandedManual& manual);
 
 } // namespace corvane::manual

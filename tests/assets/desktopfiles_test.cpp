@@ -1,0 +1,69 @@
+// What the desktop and the package tell about the program agrees with the program: the
+// desktop entry names the window class and the one main category, and everything states the
+// same licence, GPL-3.0-or-later.
+#include "app/identity.h"
+#include "mainwin/platform.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+QString source(const QString& path) {
+    return QString::fromUtf8(readAll(QStringLiteral(CORVANE_SOURCE_DIR "/") + path));
+}
+
+// The value of a key of the desktop entry's main group.
+QString entryValue(const QString& entry, const QString& key) {
+    const QRegularExpression line("^" + key + "=(.*)$", QRegularExpression::MultilineOption);
+    return line.match(entry).captured(1);
+}
+
+TEST(DesktopEntry, MatchesTheWindowsClassAndIcon) {
+    const QString entry = source("assets/desktop/org.corvane.Corvane.desktop");
+    // Qt's X11 windows carry the class of the application's name.
+    EXPECT_EQ(entryValue(entry, "StartupWMClass"),
+              QString(corvane::mainwin::installation::ApplicationTitle));
+    EXPECT_EQ(entryValue(entry, "Icon"), QString(corvane::app::DesktopFileName));
+}
+
+TEST(DesktopEntry, HasOneMainCategory) {
+    const QString entry = source("assets/desktop/org.corvane.Corvane.desktop");
+    const QStringList main{"AudioVideo", "Audio",    "Video",   "Development", "Education",
+                           "Game",       "Graphics", "Network", "Office",      "Science",
+                           "Settings",   "System",   "Utility"};
+    QStringList found;
+    for (const QString& category : entryValue(entry, "Categories").split(';', Qt::SkipEmptyParts))
+        if (main.contains(category)) found << category;
+    EXPECT_EQ(found, QStringList{"Education"});
+}
+
+TEST(Licence, EverythingSaysGpl3OrLater) {
+    EXPECT_EQ(readAll(CORVANE_SOURCE_DIR "/LICENSE"), readAll("/usr/share/common-licenses/GPL-3"));
+    const QString copyright = source("packaging/copyright");
+    EXPECT_TRUE(copyright.startsWith(
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"));
+    EXPECT_TRUE(copyright.contains("\nFiles: *\nCopyright: 2026 The Corvane developers"));
+    EXPECT_EQ(copyright.count(QRegularExpression("^License: GPL-3.0-or-later$",
+                                                 QRegularExpression::MultilineOption)),
+              2);
+    EXPECT_TRUE(copyright.contains("/usr/share/common-licenses/GPL-3"));
+    const QString metainfo = source("assets/desktop/org.corvane.Corvane.metainfo.xml.in");
+    EXPECT_TRUE(metainfo.contains("<project_license>GPL-3.0-or-later</project_license>"));
+    EXPECT_TRUE(metainfo.contains("<metadata_license>CC0-1.0</metadata_license>"));
+    for (const char* page : {"docs/corvane.1.in", "docs/corvane-cli.1.in"})
+        EXPECT_TRUE(
+            source(page).contains(QString("Licensed under the GNU GPL, version 3 or later")))
+            << page;
+    EXPECT_TRUE(source("docs/manual.html").contains(corvane::app::LicenceLine));
+}
+
+} // namespace
