@@ -79,7 +79,7 @@ TEST(Version, AFullStandardOutputIsAnError) {
     ASSERT_TRUE(process.waitForFinished(20000));
     EXPECT_EQ(process.exitCode(), ExitInvalidInput);
     EXPECT_EQ(process.readAllStandardError().toStdString(),
-              "corvane-cli: cannot write to standard output\n");
+              "corvane-cli: cannot write the output: No space left on device\n");
 }
 
 } // namespace
