@@ -3,6 +3,7 @@
 #include "request.h"
 
 #include "compoundlist.h"
+#include "validutf8.h"
 
 #include "compounds/constants.h"
 #include "engine/catalogue.h"
@@ -233,7 +234,7 @@ bool blank(const std::string& text) {
 
 std::string jsonString(std::string_view text) {
     std::string s = "\"";
-    for (char c : text) {
+    for (char c : ValidUtf8(text)) {
         if (c == '"' || c == '\\') s += '\\';
         if (static_cast<unsigned char>(c) < 0x20) {
             char escaped[8];

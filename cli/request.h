@@ -61,6 +61,7 @@ Status solveProblem(const SolveRequest& request, engine::EquilAB& state,
                     numtext::NumberSettings& settings, std::string& reason);
 const char* statusMessage(Status status);
 
+/// A JSON string of `text`, made well-formed UTF-8 first (see ValidUtf8).
 std::string jsonString(std::string_view text);
 /// 17 significant digits.
 std::string fullPrecision(double v);
