@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -52,6 +54,10 @@ struct FullDiskCase {
     const char* ending;
     const char* what;
 };
+
+void PrintTo(const FullDiskCase& c, std::ostream* out) {
+    *out << c.option << " old." << c.ending;
+}
 
 class FullDiskSave : public ::testing::TestWithParam<FullDiskCase> {};
 
