@@ -5,6 +5,7 @@
 #include "compoundlist.h"
 #include "fileoutput.h"
 #include "graphkinds.h"
+#include "validutf8.h"
 
 #include "compounds/constants.h"
 #include "engine/catalogue.h"
@@ -241,7 +242,7 @@ SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
 
 std::string jsonString(std::string_view text) {
     std::string s = "\"";
-    for (char c : text) {
+    for (char c : ValidUtf8(text)) {
         if (c == '"' || c == '\\') s += '\\';
         if (static_cast<unsigned char>(c) < 0x20) {
             char escaped[8];

@@ -142,7 +142,7 @@ std::optional<std::string> failure(const table::SaveResult& result) {
 std::optional<std::string> writeVectorPicture(graphs::GraphPlot& graph,
                                               const markup::PictureSurface& picture,
                                               const GraphRequest& g) {
-    const QString path = QString::fromStdString(g.picture);
+    const QByteArray path = QByteArray::fromStdString(g.picture);
     const QFont font = picture.font();
     if (g.pictureFormat == "svg")
         return failure(table::SaveAtomically(path, [&](QIODevice& file) {
@@ -161,9 +161,10 @@ std::optional<std::string> writeVectorPicture(graphs::GraphPlot& graph,
 
 // The bitmap forms, of the picture as drawn, whole or not at all.
 std::optional<std::string> writeImage(const QImage& image, const GraphRequest& g) {
-    return failure(table::SaveAtomically(QString::fromStdString(g.picture), [&](QIODevice& file) {
-        return image.save(&file, g.pictureFormat.toUpper().toLatin1().constData());
-    }));
+    return failure(
+        table::SaveAtomically(QByteArray::fromStdString(g.picture), [&](QIODevice& file) {
+            return image.save(&file, g.pictureFormat.toUpper().toLatin1().constData());
+        }));
 }
 
 // The data table as the table window saves it: TableText, or the CSV for a .csv file.
@@ -179,7 +180,7 @@ std::optional<std::string> writeTable(const graphs::GraphSettings& settings,
     const QByteArray bytes = (g.tableAsCsv ? table::TableCsv(settings, graphTable, decimalSeparator)
                                            : drawing.TableText())
                                  .toUtf8();
-    return failure(table::SaveAtomically(QString::fromStdString(g.table), [&](QIODevice& file) {
+    return failure(table::SaveAtomically(QByteArray::fromStdString(g.table), [&](QIODevice& file) {
         return file.write(bytes) == bytes.size();
     }));
 }

@@ -67,6 +67,7 @@ const char* statusMessage(Status status);
 /// "incomplete".
 const char* statusWord(Status status);
 
+/// A JSON string of `text`, made well-formed UTF-8 first (see ValidUtf8).
 std::string jsonString(std::string_view text);
 /// 17 significant digits.
 std::string fullPrecision(double v);

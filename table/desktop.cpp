@@ -1,12 +1,19 @@
 #include "desktop.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 
 namespace corvane::table {
+
+QString FilterEnding(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral(R"(\(\*\.([^*)\s]+)\))"));
+    return pattern.match(filter).captured(1);
+}
 
 void SystemDesktop::showMessage(QWidget* parent, const QString& title, const QString& text,
                                 MessageKind kind) {
@@ -15,9 +22,28 @@ void SystemDesktop::showMessage(QWidget* parent, const QString& title, const QSt
     box.exec();
 }
 
-QString SystemDesktop::saveFileName(QWidget* parent, const QString& title, const QString& folder,
-                                    const QStringList& filters, QString* selectedFilter) {
-    return QFileDialog::getSaveFileName(parent, title, folder, filters.join(";;"), selectedFilter);
+bool SystemDesktop::askYesNo(QWidget* parent, const QString& title, const QString& text) {
+    return QMessageBox::warning(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString SystemDesktop::showSaveDialog(QWidget* parent, const QString& title, const QString& folder,
+                                      const QStringList& filters, QString* selectedFilter) {
+    // The question comes after the filter's ending is added, about the name really written.
+    return QFileDialog::getSaveFileName(parent, title, folder, filters.join(";;"), selectedFilter,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QString Desktop::saveFileName(QWidget* parent, const QString& title, const QString& folder,
+                              const QStringList& filters, QString* selectedFilter) {
+    QString path = showSaveDialog(parent, title, folder, filters, selectedFilter);
+    if (path.isEmpty()) return {};
+    const QString ending = selectedFilter != nullptr ? FilterEnding(*selectedFilter) : QString();
+    if (!ending.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += '.' + ending;
+    const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(path).fileName());
+    if (QFileInfo::exists(path) && !askYesNo(parent, title, question)) return {};
+    return path;
 }
 
 QString Desktop::currentPrinterName() {

@@ -12,16 +12,24 @@ namespace corvane::table {
 
 enum class MessageKind { Warning, Information };
 
+/// The file ending a save filter names ("bmp" for "Windows BitMap  (*.bmp)"); empty for the
+/// catch-all filter.
+QString FilterEnding(const QString& filter);
+
 class Desktop {
 public:
     virtual ~Desktop() = default;
     /// A modal box with one OK button.
     virtual void showMessage(QWidget* parent, const QString& title, const QString& text,
                              MessageKind kind) = 0;
-    /// The save dialog, starting in `folder` and asking before overwriting. `filters` are Qt
-    /// name filters; `selectedFilter` comes back with the one in use. Empty when cancelled.
-    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
-                                 const QStringList& filters, QString* selectedFilter) = 0;
+    /// A modal question with the buttons Yes and No, No the default. True for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    /// The save dialog, starting in `folder`. `filters` are Qt name filters; `selectedFilter`
+    /// comes back with the one in use. A name typed without an ending gets the chosen filter's
+    /// (".bmp", ".txt", ...); when the final name exists, the user is asked before it is
+    /// overwritten. Empty when cancelled or not to be overwritten.
+    QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QStringList& filters, QString* selectedFilter);
     /// Whether at least one printer is installed.
     bool hasPrinter() { return !printerNames().isEmpty(); }
     /// The device name of the printer print jobs use: the one chosen in the last accepted print
@@ -34,6 +42,9 @@ public:
     bool printDialog(QWidget* parent, QPrinter& printer);
 
 protected:
+    /// Shows the save dialog, which neither adds an ending nor asks about overwriting.
+    virtual QString showSaveDialog(QWidget* parent, const QString& title, const QString& folder,
+                                   const QStringList& filters, QString* selectedFilter) = 0;
     /// The installed printers.
     virtual QStringList printerNames() = 0;
     /// The system's default printer; empty when it has none.
@@ -51,10 +62,11 @@ class SystemDesktop : public Desktop {
 public:
     void showMessage(QWidget* parent, const QString& title, const QString& text,
                      MessageKind kind) override;
-    QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
-                         const QStringList& filters, QString* selectedFilter) override;
+    bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
 
 protected:
+    QString showSaveDialog(QWidget* parent, const QString& title, const QString& folder,
+                           const QStringList& filters, QString* selectedFilter) override;
     QStringList printerNames() override;
     QString defaultPrinterName() override;
     bool showPrintDialog(QWidget* parent, QPrinter& printer, QString& printerName) override;

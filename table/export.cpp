@@ -7,66 +7,11 @@
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <cerrno>
-#include <cstring>
 
 namespace corvane::table {
-
-namespace {
-
-// A failure with the system's error number and its description; a failure that no system call
-// reported counts as an input/output error.
-SaveResult SystemFailure(int error) {
-    SaveResult result;
-    result.errorNumber = error != 0 ? error : EIO;
-    result.description = QString::fromLocal8Bit(std::strerror(result.errorNumber));
-    return result;
-}
-
-} // namespace
-
-SaveResult SaveAtomically(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    QSaveFile file(path);
-    // errno is read right after the call that failed, before anything else can change it.
-    int error = 0;
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = errno;
-    } else {
-        errno = 0;
-        const bool written = write(file);
-        if (file.error() != QFileDevice::NoError) error = errno;
-        if (written && file.error() == QFileDevice::NoError) {
-            errno = 0;
-            if (file.commit()) {
-                SaveResult saved;
-                saved.ok = true;
-                return saved;
-            }
-            error = errno;
-        } else {
-            file.cancelWriting();
-        }
-    }
-    const QFileInfo target(path);
-    const QFileInfo folder(target.absolutePath());
-    if (error == 0 && target.isDir()) error = EISDIR;
-    SaveResult result = SystemFailure(error);
-    result.readOnly =
-        (target.exists() && !target.isWritable()) || (folder.isDir() && !folder.isWritable());
-    return result;
-}
-
-QString SaveFailureText(const QString& heading, const QString& path, const SaveResult& result,
-                        bool offerReadOnly) {
-    QString text = heading + '\n' + QDir::toNativeSeparators(path) + '\n';
-    if (offerReadOnly && result.readOnly) return text + "Read-only file.";
-    return text +
-           QStringLiteral("Error number: %1 %2").arg(result.errorNumber).arg(result.description);
-}
 
 QString FolderOf(const QString& path) {
     return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
@@ -98,7 +43,7 @@ bool PrintCopies(QPrinter& printer, QPageLayout::Orientation orientation,
     return true;
 }
 
-SaveResult ExportPdf(const QString& path, QPageLayout::Orientation orientation,
+SaveResult ExportPdf(const QByteArray& nativePath, QPageLayout::Orientation orientation,
                      const std::function<void(markup::PrinterSurface&)>& draw) {
     QTemporaryDir scratch;
     QPrinter printer(QPrinter::HighResolution);
@@ -112,7 +57,16 @@ SaveResult ExportPdf(const QString& path, QPageLayout::Orientation orientation,
     errno = 0;
     if (!pdf.open(QIODevice::ReadOnly)) return SystemFailure(errno);
     const QByteArray bytes = pdf.readAll();
-    return SaveAtomically(path, [&](QIODevice& out) { return out.write(bytes) == bytes.size(); });
+    // The printer reports no failed write: a document cut short lacks its closing mark.
+    if (pdf.error() != QFileDevice::NoError || !bytes.trimmed().endsWith("%%EOF"))
+        return SystemFailure(EIO);
+    return SaveAtomically(nativePath,
+                          [&](QIODevice& out) { return out.write(bytes) == bytes.size(); });
+}
+
+SaveResult ExportPdf(const QString& path, QPageLayout::Orientation orientation,
+                     const std::function<void(markup::PrinterSurface&)>& draw) {
+    return ExportPdf(QFile::encodeName(path), orientation, draw);
 }
 
 } // namespace corvane::table

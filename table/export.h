@@ -1,13 +1,14 @@
-// \brief Taking a table or a graph out of the program: atomic file saves with the failure
-// text the user sees, the save folders, print jobs copy by copy, and A4 PDF files.
+// \brief Taking a table or a graph out of the program: the save folders and filters, print
+// jobs copy by copy, and A4 PDF files.
 #pragma once
+
+#include "savefile.h"
 
 #include <QPageLayout>
 #include <QString>
 
 #include <functional>
 
-class QIODevice;
 class QPrinter;
 
 namespace corvane::markup {
@@ -19,25 +20,6 @@ namespace corvane::table {
 /// The save dialogs' filters for every file and for the PDF export.
 inline const QString AllFilesFilter = QStringLiteral("All files (*.*)");
 inline const QString PdfFilter = QStringLiteral("PDF document (*.pdf)");
-
-struct SaveResult {
-    bool ok = false;
-    /// The file or its folder may not be written by the user.
-    bool readOnly = false;
-    /// The system's error number (errno) left by the call that failed, and its description.
-    int errorNumber = 0;
-    QString description;
-};
-
-/// Writes `path` through a temporary file that replaces it only when `write` succeeded and
-/// everything reached the disk: on any failure the old file stays whole, on success no old
-/// bytes remain.
-SaveResult SaveAtomically(const QString& path, const std::function<bool(QIODevice&)>& write);
-
-/// heading + the path + "Read-only file." (when `result` says so and that variant is offered)
-/// or "Error number: " with the number and description, on three lines.
-QString SaveFailureText(const QString& heading, const QString& path, const SaveResult& result,
-                        bool offerReadOnly);
 
 /// The folder of a chosen file, in the platform's own path form.
 QString FolderOf(const QString& path);
@@ -59,8 +41,11 @@ public:
 bool PrintCopies(QPrinter& printer, QPageLayout::Orientation orientation,
                  const std::function<void(markup::PrinterSurface&)>& draw);
 
-/// Writes the page drawn by `draw` as an A4 PDF file, through a temporary file so that a
-/// failure leaves an old file whole.
+/// Writes the page drawn by `draw` as an A4 PDF file, saved as SaveAtomically saves, so that a
+/// failure leaves an old file whole. `nativePath` holds the name's bytes as the system spells it.
+SaveResult ExportPdf(const QByteArray& nativePath, QPageLayout::Orientation orientation,
+                     const std::function<void(markup::PrinterSurface&)>& draw);
+/// The same for a name the toolkit gave, such as a save dialog's.
 SaveResult ExportPdf(const QString& path, QPageLayout::Orientation orientation,
                      const std::function<void(markup::PrinterSurface&)>& draw);
 

@@ -1,5 +1,6 @@
-// A desktop that records message boxes and answers the save and print dialogs as told; the
-// print dialog sends the job to a PDF file. Also the helpers the window tests share.
+// A desktop that records message boxes and questions and answers the questions, the save and
+// the print dialogs as told; the print dialog sends the job to a PDF file. Also the helpers the
+// window tests share.
 #pragma once
 
 #include "table/context.h"
@@ -32,8 +33,12 @@ public:
                      MessageKind kind) override {
         messages.push_back({title, text, kind});
     }
-    QString saveFileName(QWidget*, const QString& title, const QString& folder,
-                         const QStringList& filters, QString* selectedFilter) override {
+    bool askYesNo(QWidget*, const QString& title, const QString& text) override {
+        questions.push_back({title, text, MessageKind::Warning});
+        return answerYes;
+    }
+    QString showSaveDialog(QWidget*, const QString& title, const QString& folder,
+                           const QStringList& filters, QString* selectedFilter) override {
         saveTitle = title;
         saveFolder = folder;
         saveFilters = filters;
@@ -54,6 +59,8 @@ public:
     }
 
     std::vector<Message> messages;
+    std::vector<Message> questions; // asked with Yes and No
+    bool answerYes = true;
     QString savePath; // empty: the dialog is cancelled
     QString saveFilter;
     QString saveTitle, saveFolder;

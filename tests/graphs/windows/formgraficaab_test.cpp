@@ -210,9 +210,9 @@ void FormGraficaABTest::savesPngAndSvg() {
     QCOMPARE(reader.format(), QByteArray("png"));
     QCOMPARE(reader.read().convertToFormat(QImage::Format_RGB32), shown);
 
-    // SVG by the filter, with no ending typed.
-    const QString svg = g_dir->filePath("vector");
-    g_shared->desktop.savePath = svg;
+    // SVG by the filter, with no ending typed: the filter's ending is added.
+    const QString svg = g_dir->filePath("vector.svg");
+    g_shared->desktop.savePath = g_dir->filePath("vector");
     g_shared->desktop.saveFilter = "SVG drawing (*.svg)";
     w->SaveImageAs();
     QVERIFY(g_shared->desktop.messages.empty());

@@ -1,11 +1,12 @@
-// The graph window tests: the chooser, then the graph window.
+// The graph window tests: the chooser, the graph window, then the saves of both windows.
 #include "formeditgraf_test.h"
 #include "formgraficaab_test.h"
 #include "refusedchoice_test.h"
+#include "windowsaves_test.h"
 
 #include "../../support/gui_test_main.h"
 
 int main(int argc, char** argv) {
-    return corvane::test::RunGuiTest<FormEditGRAFTest, FormGraficaABTest, RefusedChoiceTest>(argc,
-                                                                                             argv);
+    return corvane::test::RunGuiTest<FormEditGRAFTest, FormGraficaABTest, RefusedChoiceTest,
+                                     WindowSavesTest>(argc, argv);
 }

@@ -1,0 +1,17 @@
+// Saving whole or not at all: a full disk, devices and FIFOs, permissions, links, names.
+#pragma once
+
+#include <QtTest>
+
+class SaveFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aFullDiskKeepsTheOldFileAndNamesTheError_data();
+    void aFullDiskKeepsTheOldFileAndNamesTheError();
+    void aFullDiskLeavesNoNewFile();
+    void devicesAndFifosAreWrittenNotReplaced();
+    void aReplacedFileKeepsItsPermissions();
+    void aReadOnlyFileIsReplacedOnlyByRoot();
+    void aLinkStaysALink();
+    void theNameIsWrittenWithExactlyItsBytes();
+};
