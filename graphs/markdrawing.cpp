@@ -42,7 +42,8 @@ void DrawIndicatorBand(DrawingSurface& surface, const PlotState& plot, double le
         if (!(high > low)) continue;
         const QColor shade(range.shade.r, range.shade.g, range.shade.b);
         const double top = plot.Y(high), bottom = plot.Y(low);
-        for (double y = top; y <= bottom; y += rowStep)
+        // One line through the middle of each row of device pixels, so the rows fill evenly.
+        for (double y = (std::floor(top / rowStep) + 0.5) * rowStep; y <= bottom; y += rowStep)
             surface.drawLine(left, y, right, y, shade);
         surface.setTextColor(textColor);
         drawText(surface, indicator.name, left + 0.2 * plot.SampleWidth, top);

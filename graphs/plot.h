@@ -42,6 +42,9 @@ struct PlotState {
 
     double X(double x) const { return (x - XMin) * XScale + LeftMargin + 0.1 * SampleWidth; }
     double Y(double y) const { return PlotHeight - (y - YMin) * YScale - 3 * LineHeight; }
+    /// Surface coordinates back to problem values.
+    double XValue(double X) const { return (X - LeftMargin - 0.1 * SampleWidth) / XScale + XMin; }
+    double YValue(double Y) const { return (PlotHeight - 3 * LineHeight - Y) / YScale + YMin; }
     SweepFrame frame() const { return {XMin, XMax, YMin, YMax, SweepDensity}; }
 };
 

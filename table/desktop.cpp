@@ -1,5 +1,6 @@
 #include "desktop.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -7,6 +8,10 @@
 #include <QPrinterInfo>
 
 namespace corvane::table {
+
+bool Desktop::runDialog(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
 
 void SystemDesktop::showMessage(QWidget* parent, const QString& title, const QString& text,
                                 MessageKind kind) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -22,6 +23,8 @@ public:
     /// name filters; `selectedFilter` comes back with the one in use. Empty when cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QStringList& filters, QString* selectedFilter) = 0;
+    /// Runs one of the windows' own dialogs modally; true when it was accepted.
+    virtual bool runDialog(QDialog& dialog);
     /// Whether at least one printer is installed.
     bool hasPrinter() { return !printerNames().isEmpty(); }
     /// The device name of the printer print jobs use: the one chosen in the last accepted print

@@ -1,9 +1,11 @@
 // The graph window tests: the chooser, then the graph window.
 #include "formeditgraf_test.h"
 #include "formgraficaab_test.h"
+#include "graphviewtools_test.h"
 
 #include "../../support/gui_test_main.h"
 
 int main(int argc, char** argv) {
-    return corvane::test::RunGuiTest<FormEditGRAFTest, FormGraficaABTest>(argc, argv);
+    return corvane::test::RunGuiTest<FormEditGRAFTest, FormGraficaABTest, GraphViewToolsTest>(argc,
+                                                                                              argv);
 }

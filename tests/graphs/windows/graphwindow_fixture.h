@@ -1,0 +1,28 @@
+// A graph window on the state a window test owns, shown with its curves drawn.
+#pragma once
+
+#include "../../table/fakedesktop.h"
+
+#include "graphs/windows/formgraficaab.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace corvane::graphs::test {
+
+/// Opens the window on a fresh context over `shared`, kept in `context`, and waits for the
+/// deferred drawing of the curves.
+inline std::unique_ptr<FormGraficaAB>
+OpenGraphWindow(table::test::Shared& shared, std::unique_ptr<table::WindowContext>& context,
+                int width = 1000, int height = 720) {
+    context = std::make_unique<table::WindowContext>(shared.context());
+    auto w = std::make_unique<FormGraficaAB>(*context);
+    w->resize(width, height);
+    w->show();
+    for (int i = 0; i < 200 && w->deferredDraw().isActive(); ++i)
+        QTest::qWait(5);
+    return w;
+}
+
+} // namespace corvane::graphs::test
