@@ -103,6 +103,23 @@ TEST(MarksDrawing, SymbolsSitOnTheCurveAtTheMarks) {
     EXPECT_EQ(pixelsOf(plainPicture.image(), p.X(eq.x) - r, p.Y(eq.y), EquivalenceMarkColor, 3), 0);
 }
 
+TEST(UserScalesDrawing, SurfacePositionsMapBackToProblemValues) {
+    auto g = SolveAndChoose("51", 29, AceticAcid);
+    GraphTable table;
+    GraphPlot graph(g.settings, g.state, table);
+    graph.scales = PlotScales{{20, 30, 1, 2}, {4, 12, 1, 1}};
+    PictureSurface picture(1000, 700);
+    ASSERT_TRUE(graph.Dibujar(picture, false));
+    const PlotState& p = graph.plot();
+    // The y axis is x = 20, the x axis y = 4; the plot's corners give back the range.
+    EXPECT_NEAR(p.XValue(p.LeftMargin + 0.1 * p.SampleWidth), 20, 1e-12);
+    EXPECT_NEAR(p.YValue(p.PlotHeight - 3 * p.LineHeight), 4, 1e-12);
+    EXPECT_NEAR(p.XValue(p.PlotWidth - 0.51 * p.SampleWidth), 30, 1e-9);
+    EXPECT_NEAR(p.YValue(3.5 * p.LineHeight), 12, 1e-9);
+    for (double v : {21.3, 27.75})
+        EXPECT_NEAR(p.XValue(p.X(v)), v, 1e-12);
+}
+
 TEST(MarksDrawing, LabelsCarryThePH) {
     EXPECT_EQ(MarkLabel({MarkKind::Equivalence, 25, 8.7236, 8.7236}, '.'), "EP  pH 8.724");
     EXPECT_EQ(MarkLabel({MarkKind::HalfEquivalence, 12.5, 4.7452, 4.7452}, ','), "½EP  pH 4,745");

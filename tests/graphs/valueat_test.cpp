@@ -3,6 +3,7 @@
 #include "graph_fixture.h"
 
 #include "graphs/generators.h"
+#include "graphs/readingtext.h"
 #include "graphs/valueat.h"
 
 #include <gtest/gtest.h>
@@ -124,6 +125,30 @@ TEST(ValueAt, OutsideTheDomainGivesAReason) {
     EXPECT_FALSE(c[0].ok);
     ASSERT_TRUE(c[1].ok);
     EXPECT_NEAR(c[1].y[0], -std::log10(weakAcidH(0.1, 1.8e-5)), 5e-9); // pC_a 1: 0.1 M
+}
+
+TEST(ReadingLine, NamesEachQuantityOfTheLine) {
+    const std::array<std::string, 5> names{"VSB (mL)", "pH", "", "", ""};
+    CurveReading r;
+    r.x = 12.5;
+    r.ok = true;
+    r.count = 1;
+    r.y[0] = 4.74526;
+    r.pH = 4.74526;
+    r.hydrogen = 1.798e-5;
+    r.slope = 0.0694;
+    EXPECT_EQ(ReadingLine(r, 29, names, 4, ','),
+              "VSB (mL) 12,5   pH 4,745   [H+] 1,798E-5   |ΔpH/ΔV| 0,0694");
+    // On a slope curve y is the slope; the pH is added and the slope not repeated.
+    const std::array<std::string, 5> slopeNames{"VSB (mL)", "ΔpH/ΔV", "", "", ""};
+    r.y[0] = 0.0694;
+    EXPECT_EQ(ReadingLine(r, 33, slopeNames, 4, '.'),
+              "VSB (mL) 12.5   ΔpH/ΔV 0.0694   pH 4.745   [H+] 1.798E-5");
+    CurveReading none;
+    none.x = -1;
+    none.reason = "outside the curve's domain: a volume cannot be negative";
+    EXPECT_EQ(ReadingLine(none, 29, names, 4, '.'),
+              "VSB (mL) -1: outside the curve's domain: a volume cannot be negative");
 }
 
 TEST(ValueAt, ValueListsSplitOnSemicolonsAndSpaces) {
