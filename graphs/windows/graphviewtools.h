@@ -7,6 +7,7 @@
 #include "table/context.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -44,14 +45,13 @@ public:
     void ForgetScales();
 
     QLabel* statusLine() const { return m_status; }
-    PlotPointer* pointer() const { return m_pointer; }
     QAction* showMarksAction() const { return m_showMarks; }
-    /// The lines the status line and "Value at..." show for these x values.
-    QStringList readingLines(const std::vector<double>& xs) const;
 
     static constexpr int StatusHeight = 20;
 
 private:
+    /// The lines the status line and "Value at..." show for these x values.
+    QStringList readingLines(const std::vector<double>& xs) const;
     void setScales(const std::optional<PlotScales>& scales);
     void showReading(double x);
 
