@@ -72,6 +72,9 @@ public:
     /// on-screen points into GraphTable and draws the curves.
     void DibujarGrafica(markup::DrawingSurface& surface);
 
+    /// What the graph is drawn from.
+    const GraphSettings& settings() const { return m_settings; }
+    const engine::EquilAB& state() const { return m_state; }
     const PlotState& plot() const { return m_plot; }
     const Curves& curves() const { return m_curves; }
     /// The scales drawn: the user's or the settings' own.

@@ -73,16 +73,16 @@ void GraphViewTools::setScales(const std::optional<PlotScales>& scales) {
 }
 
 void GraphViewTools::EditScales() {
-    ScalesDialog dialog(m_context.desktop, m_plot.usedScales(), ScalesOf(m_context.graph),
-                        m_context.graph.GraphKind, m_context.numbers.DecimalSeparator, m_window);
+    ScalesDialog dialog(m_context.desktop, m_plot.usedScales(), ScalesOf(m_plot.settings()),
+                        m_plot.settings().GraphKind, m_context.numbers.DecimalSeparator, m_window);
     if (!m_context.desktop.runDialog(dialog)) return;
     setScales(dialog.chosen());
 }
 
 void GraphViewTools::ZoomTo(double x0, double y0, double x1, double y1) {
     const std::optional<PlotScales> zoomed =
-        ZoomedScales(m_context.graph.GraphKind, x0, y0, x1, y1);
-    if (!zoomed || CheckScales(*zoomed, m_context.graph.GraphKind)) return;
+        ZoomedScales(m_plot.settings().GraphKind, x0, y0, x1, y1);
+    if (!zoomed || CheckScales(*zoomed, m_plot.settings().GraphKind)) return;
     setScales(zoomed);
 }
 
@@ -112,9 +112,9 @@ void GraphViewTools::SetIndicator(const Indicator* indicator) {
 }
 
 QStringList GraphViewTools::readingLines(const std::vector<double>& xs) const {
-    const GraphSettings& s = m_context.graph;
+    const GraphSettings& s = m_plot.settings();
     const std::vector<CurveReading> readings =
-        ReadCurve(s.ProblemCode, s.GraphKind, m_context.engine, m_plot.plot().frame(), xs);
+        ReadCurve(s.ProblemCode, s.GraphKind, m_plot.state(), m_plot.plot().frame(), xs);
     // The column headings in plain text, as the table window's text shows them.
     std::array<std::string, 5> names;
     for (int c = 0; c < 5; ++c)
@@ -132,7 +132,7 @@ void GraphViewTools::showReading(double x) {
 
 void GraphViewTools::ValueAt() {
     ValueAtDialog dialog(
-        m_context.desktop, plainText(m_context.graph.ColumnHeading[0]),
+        m_context.desktop, plainText(m_plot.settings().ColumnHeading[0]),
         m_context.numbers.DecimalSeparator,
         [this](const std::vector<double>& xs) { return readingLines(xs); }, m_window);
     m_context.desktop.runDialog(dialog);

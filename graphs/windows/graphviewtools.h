@@ -25,8 +25,8 @@ class PlotPointer;
 class GraphViewTools : public QObject {
     Q_OBJECT
 public:
-    /// Works on `plot`, drawn on `picture` inside `window`; `redraw` draws it again with its
-    /// curves.
+    /// Works on `plot` (and reads the settings and problem it draws from), drawn on `picture`
+    /// inside `window`; `redraw` draws it again with its curves.
     GraphViewTools(table::WindowContext& context, GraphPlot& plot, QWidget* picture,
                    QWidget* window, std::function<void()> redraw);
 
