@@ -1,9 +1,11 @@
 // Medians of the graph code: whole on-screen sweeps (values only) of a titration, a triprotic
 // molar-fraction diagram and a mixture, the finer sweep of a diprotic titration, Dibujar
-// with its curves on a large picture, and DrawMarkup of the longest graph title.
+// with its curves on a large picture, DrawMarkup of the longest graph title, and the values
+// read off a curve at one x and the marks.
 #include "graphs/catalogue.h"
 #include "graphs/plot.h"
 #include "graphs/scales.h"
+#include "graphs/valueat.h"
 
 #include "engine/catalogue.h"
 #include "qt_bench_main.h"
@@ -78,6 +80,28 @@ void BM_Sweep_Titration54_1281Points(benchmark::State& bench) {
     sweep(bench, solved("54", 29, {{0, 0.1}, {1, 25}, {3, 4.3e-7}, {4, 5.6e-11}, {6, 0.1}}));
 }
 BENCHMARK(BM_Sweep_Titration54_1281Points);
+
+// What the status line computes at each pointer move: the pH and slope at one volume of a
+// triprotic titration, and its marks.
+void BM_ReadCurve_Titration55_OnePoint(benchmark::State& bench) {
+    const Graph g = solved("55", 29, Triprotic55);
+    const graphs::SweepFrame frame{g.settings.XMin, g.settings.XMax, g.settings.YMin,
+                                   g.settings.YMax, 1};
+    for (auto _ : bench) {
+        const auto readings = graphs::ReadCurve("55", 29, g.state, frame, {37.3});
+        benchmark::DoNotOptimize(readings[0].slope);
+    }
+}
+BENCHMARK(BM_ReadCurve_Titration55_OnePoint);
+
+void BM_TitrationMarks55(benchmark::State& bench) {
+    const Graph g = solved("55", 29, Triprotic55);
+    const graphs::SweepFrame frame{g.settings.XMin, g.settings.XMax, g.settings.YMin,
+                                   g.settings.YMax, 1};
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(graphs::TitrationMarks("55", 29, g.state, frame).size());
+}
+BENCHMARK(BM_TitrationMarks55);
 
 void BM_Dibujar_Titration55_1600x1000(benchmark::State& bench) {
     const Graph g = solved("55", 29, Triprotic55);

@@ -38,7 +38,8 @@ Usage:
                    [--base NAME] [NAME=VALUE ...]
   corvane-cli graph CODE KIND [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
                     [--volume V0] [--added C] [--picture FILE] [--size WxH]
-                    [--table FILE] [--json] [NAME=VALUE ...]
+                    [--table FILE] [--x MIN:MAX[:STEP]] [--y MIN:MAX[:STEP]]
+                    [--at X ...] [--marks] [--indicator NAME] [--json] [NAME=VALUE ...]
   corvane-cli graph CODE --kinds [--json]
   corvane-cli batch CODE [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
                     [--input FILE]
@@ -81,8 +82,24 @@ graph   Solves as "solve" does, then makes graph KIND of the problem as the grap
         --size   the picture in pixels, 200x150 to 8000x8000 (default 1000x700).
         --table  writes the data table into FILE as the table window saves it (its text
                  with CR LF line ends, UTF-8), or as CSV when FILE ends in .csv.
-        --json   one JSON object: titles, axes, columns, the recorded rows, the number of
-                 accepted sweep points and the picture written.
+        --x, --y the axis from MIN to MAX with ticks every STEP (all labelled); without
+                 STEP the step is chosen as for the default scales (every second tick
+                 labelled). The sweep and the table rows follow the x range.
+        --at     the curve's value at X, computed there (repeat it for several values):
+                 one line "x<TAB>y" per value, with the slope |dpH/dV| as a third field for
+                 the titration kinds, instead of the table rows. An X outside the curve's
+                 domain gives the reason on its line, and exit status 1.
+        --marks  draws the equivalence and half-equivalence points of a titration curve
+                 on the picture.
+        --indicator
+                 shades the transition range of an indicator on a pH axis: thymol blue,
+                 bromophenol blue, methyl orange, bromocresol green, methyl red,
+                 bromothymol blue, phenol red, cresol red, phenolphthalein,
+                 thymolphthalein or alizarin yellow R (or the start of one name).
+        --json   one JSON object: titles, axes (the scales used), columns, the recorded
+                 rows, the number of accepted sweep points, the marks of a titration curve
+                 ("marks", empty for other graphs), the values of --at ("at"), the
+                 indicator and the picture written.
         Text output: the column headings, tab-separated, then one line per recorded row.
 batch   Solves one problem per line of CSV read from standard input (or FILE), as "solve"
         does, and writes CSV as it goes. The first line names the columns (NAME as for
@@ -114,6 +131,9 @@ Examples:
   corvane-cli compounds amine
   corvane-cli graph 50 33 --picture slope.png C_a=0.1 V_a=25 C_SB=0.1
   corvane-cli graph 13 22 --json C_a=0.1 k_1=7.5e-3 k_2=6.2e-8 k_3=4.8e-13
+  corvane-cli graph 51 29 --at 10 --at 12.5 C_a=0.1 V_a=25 k_a=1.8e-5 C_SB=0.1
+  corvane-cli graph 51 29 --marks --indicator phenolphthalein --x 15:35 --picture eq.png
+                    C_a=0.1 V_a=25 k_a=1.8e-5 C_SB=0.1
   corvane-cli batch 11 --acid acetic < concentrations.csv
 )";
 

@@ -4,6 +4,9 @@
 
 #include "commandline.h"
 #include "graphkinds.h"
+#include "graphextras.h"
+
+#include "engine/reason.h"
 
 #include "graphs/catalogue.h"
 #include "graphs/extrafields.h"
@@ -40,6 +43,7 @@ struct GraphRequest {
     std::string table;
     bool tableAsCsv = false;
     int width = 1000, height = 700;
+    GraphExtras extras;
 };
 
 int parseKind(const std::string& text, const engine::ProblemType& problem) {
@@ -225,7 +229,7 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
                 parseSize(optionValue(a, i, "--size"), g);
             else if (arg.starts_with("--table"))
                 parseTable(optionValue(a, i, "--table"), g);
-            else
+            else if (!parseGraphExtra(a, i, g.extras))
                 return false;
             return true;
         });
@@ -275,12 +279,17 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
         err << "corvane-cli: " << graphs::InvalidDataMessage << "\n";
         return ExitInvalidInput;
     }
+    const std::optional<graphs::PlotScales> scales = checkGraphExtras(g.extras, settings);
+    const std::vector<double> atX = atValues(g.extras);
 
     ensureGuiApplication();
     markup::PictureSurface picture(g.width, g.height);
     graphs::GraphTable table;
     graphs::GraphPlot graph(settings, state, table);
     graph.decimalSeparator = numbers.DecimalSeparator;
+    graph.scales = scales;
+    graph.showMarks = g.extras.marks;
+    graph.indicator = g.extras.indicator;
     auto cannotWrite = [&err](const std::string& what, const std::string& path,
                               const std::string& why) {
         err << "corvane-cli: cannot write the " << what << " \"" << path << "\": " << why << "\n";
@@ -301,6 +310,14 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
                 writeTable(settings, table, request.digits, numbers.DecimalSeparator, g))
             return cannotWrite("data table", g.table, *why);
 
+    const graphs::SweepFrame frame = graph.plot().frame();
+    const std::vector<graphs::CurveReading> readings =
+        graphs::ReadCurve(code, g.kind, state, frame, atX);
+    const int readingStatus =
+        std::all_of(readings.begin(), readings.end(), [](const auto& r) { return r.ok; })
+            ? ExitOk
+            : ExitInvalidInput;
+
     markup::MeasuringSurface measuring(picture);
     auto plain = [&measuring](const std::string& text) {
         QString drawn;
@@ -312,6 +329,10 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     for (int c = 2; c < graphs::GraphTableColumns; ++c)
         if (!settings.ColumnHeading[c].empty()) columns.push_back(c);
 
+    if (!request.json && !atX.empty()) {
+        writeReadingsText(out, readings, request.digits, numbers.DecimalSeparator);
+        return readingStatus;
+    }
     if (!request.json) {
         for (int c : columns)
             out << (c == 0 ? "" : "\t") << plain(settings.ColumnHeading[c]);
@@ -332,6 +353,7 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
                ",\"step\":" + fullPrecision(step) + ",\"labelEvery\":" + std::to_string(every) +
                "}";
     };
+    const graphs::PlotScales used = graph.usedScales();
     out << "{\"code\":" << jsonString(code) << ",\"kind\":" << g.kind
         << ",\"title\":" << jsonString(plain(settings.GraphTitle))
         << ",\"subtitle\":" << jsonString(plain(settings.GraphSubtitle))
@@ -339,8 +361,8 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
         << ",\"tableCaption\":" << jsonString(plain(settings.TableCaption))
         << ",\"xAxis\":" << jsonString(plain(settings.XAxisName))
         << ",\"yAxis\":" << jsonString(plain(settings.YAxisName))
-        << ",\"x\":" << axis(settings.XMin, settings.XMax, settings.XStep, settings.XLabelEvery)
-        << ",\"y\":" << axis(settings.YMin, settings.YMax, settings.YStep, settings.YLabelEvery)
+        << ",\"x\":" << axis(used.x.Min, used.x.Max, used.x.Step, used.x.LabelEvery)
+        << ",\"y\":" << axis(used.y.Min, used.y.Max, used.y.Step, used.y.LabelEvery)
         << ",\"columns\":[";
     for (std::size_t i = 0; i < columns.size(); ++i)
         out << (i ? "," : "") << jsonString(plain(settings.ColumnHeading[columns[i]]));
@@ -352,8 +374,10 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
         out << "]";
     }
     out << "],\"accepted\":" << graph.curves().accepted
-        << ",\"picture\":" << (g.picture.empty() ? "null" : jsonString(g.picture)) << "}\n";
-    return ExitOk;
+        << marksJson(graphs::TitrationMarks(code, g.kind, state, frame), g.extras.indicator);
+    if (!atX.empty()) out << readingsJson(readings);
+    out << ",\"picture\":" << (g.picture.empty() ? "null" : jsonString(g.picture)) << "}\n";
+    return readingStatus;
 }
 
 } // namespace corvane::cli

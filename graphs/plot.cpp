@@ -1,5 +1,8 @@
 #include "plot.h"
 
+#include "markdrawing.h"
+#include "valueat.h"
+
 #include "markup/renderer.h"
 #include "markup/surface.h"
 #include "numtext/numbertext.h"
@@ -60,16 +63,18 @@ bool GraphPlot::Dibujar(DrawingSurface& surface, bool drawCurves) {
     if (!printer) surface.clear();
     m_table.Clear();
     m_curves = {};
+    m_marks.clear();
 
+    const PlotScales used = usedScales();
     p = PlotState{};
     p.PlotWidth = surface.scaleWidth();
     p.PlotHeight = surface.scaleHeight();
-    p.XMin = s.XMin;
-    p.XMax = s.XMax;
-    p.YMin = s.YMin;
-    p.YMax = s.YMax;
-    p.XStep = s.XStep;
-    p.YStep = s.YStep;
+    p.XMin = used.x.Min;
+    p.XMax = used.x.Max;
+    p.YMin = used.y.Min;
+    p.YMax = used.y.Max;
+    p.XStep = used.x.Step;
+    p.YStep = used.y.Step;
     p.XRange = p.XMax - p.XMin;
     p.YRange = p.YMax - p.YMin;
     if (!(p.XRange > 0) || !(p.YRange > 0) || !(p.XStep > 0) || !(p.YStep > 0)) return false;
@@ -126,9 +131,11 @@ bool GraphPlot::Dibujar(DrawingSurface& surface, bool drawCurves) {
     const double right = p.PlotWidth - 0.5 * p.SampleWidth;
     const double top = 3.5 * p.LineHeight;
     const double bottom = p.PlotHeight - 3 * p.LineHeight;
+    if (indicator != nullptr && PlotsPH(s.GraphKind))
+        DrawIndicatorBand(surface, p, left, right, *indicator, textColor);
 
     forEachTick(p.YMin, p.YMax, p.YStep, [&](int i, double v) {
-        if (i % s.YLabelEvery == 0) {
+        if (i % used.y.LabelEvery == 0) {
             const QString text = label(v);
             drawAt(surface, text, p.LeftMargin - measure(measuring, text),
                    p.PlotHeight - 3.5 * p.LineHeight - (v - p.YMin) * p.YScale);
@@ -140,7 +147,7 @@ bool GraphPlot::Dibujar(DrawingSurface& surface, bool drawCurves) {
     p.XScale = (p.PlotWidth - p.LeftMargin - 0.61 * p.SampleWidth) / p.XRange;
     forEachTick(p.XMin, p.XMax, p.XStep, [&](int i, double v) {
         const double x = p.X(v);
-        if (i % s.XLabelEvery == 0) {
+        if (i % used.x.LabelEvery == 0) {
             const QString text = label(v);
             drawAt(surface, text, x - measure(measuring, text) / 2,
                    p.PlotHeight - 2.7 * p.LineHeight);
@@ -162,6 +169,9 @@ void GraphPlot::DibujarGrafica(DrawingSurface& surface) {
     const GeneratorInput in{m_settings.GraphKind, m_state, m_plot.frame()};
     m_curves = GenerateCurves(m_settings.ProblemCode, in, m_table);
     DrawCurves(surface, m_plot, m_curves, colors);
+    if (!showMarks) return;
+    m_marks = TitrationMarks(m_settings.ProblemCode, m_settings.GraphKind, m_state, in.frame);
+    DrawMarks(surface, m_plot, m_marks, m_settings.GraphKind, decimalSeparator);
 }
 
 void DrawCurves(DrawingSurface& surface, const PlotState& plot, const Curves& curves,

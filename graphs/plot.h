@@ -2,14 +2,19 @@
 // and its curves on any DrawingSurface, from the graph settings and the solved problem.
 #pragma once
 
+#include "indicators.h"
+#include "marks.h"
 #include "settings.h"
 #include "sweep.h"
+#include "userscales.h"
 
 #include "engine/equilab.h"
 
 #include <QColor>
 
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace corvane::markup {
 class DrawingSurface;
@@ -37,6 +42,9 @@ struct PlotState {
 
     double X(double x) const { return (x - XMin) * XScale + LeftMargin + 0.1 * SampleWidth; }
     double Y(double y) const { return PlotHeight - (y - YMin) * YScale - 3 * LineHeight; }
+    /// Surface coordinates back to problem values.
+    double XValue(double X) const { return (X - LeftMargin - 0.1 * SampleWidth) / XScale + XMin; }
+    double YValue(double Y) const { return (PlotHeight - 3 * LineHeight - Y) / YScale + YMin; }
     SweepFrame frame() const { return {XMin, XMax, YMin, YMax, SweepDensity}; }
 };
 
@@ -48,6 +56,12 @@ public:
 
     PlotColors colors;
     char decimalSeparator = '.';
+    /// Scales the user set in place of the settings' own; none: the settings' scales.
+    std::optional<PlotScales> scales;
+    /// Marks the equivalence and half-equivalence points of titration curves.
+    bool showMarks = false;
+    /// Shades this indicator's transition range on a pH axis.
+    const Indicator* indicator = nullptr;
 
     /// Clears GraphTable and draws the frame (a picture is cleared first); with drawCurves
     /// DibujarGrafica follows. Empty or reversed ranges or a non-positive step draw nothing
@@ -58,8 +72,15 @@ public:
     /// on-screen points into GraphTable and draws the curves.
     void DibujarGrafica(markup::DrawingSurface& surface);
 
+    /// What the graph is drawn from.
+    const GraphSettings& settings() const { return m_settings; }
+    const engine::EquilAB& state() const { return m_state; }
     const PlotState& plot() const { return m_plot; }
     const Curves& curves() const { return m_curves; }
+    /// The scales drawn: the user's or the settings' own.
+    PlotScales usedScales() const { return scales.value_or(ScalesOf(m_settings)); }
+    /// The marks of the last drawing with curves (none unless showMarks).
+    const std::vector<CurveMark>& marks() const { return m_marks; }
 
 private:
     const GraphSettings& m_settings;
@@ -67,6 +88,7 @@ private:
     GraphTable& m_table;
     PlotState m_plot;
     Curves m_curves;
+    std::vector<CurveMark> m_marks;
 };
 
 /// Draws the accepted points of a sweep as line segments; a rejected point breaks the curves.

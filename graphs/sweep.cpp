@@ -22,10 +22,11 @@ Curves RunSweep(const GeneratorInput& in, int count, bool fractions, const Point
     const int steps = 256 * f.SweepDensity * fineness;
     const double dx = f.XRange() / steps;
     if (!(dx > 0) || !std::isfinite(dx)) return curves;
-    curves.points.reserve(steps + 1);
+    const int xCount = in.probes ? static_cast<int>(in.probes->size()) : steps + 1;
+    curves.points.reserve(xCount);
     engine::EquilAB work = in.state;
-    for (int i = 0; i <= steps; ++i) {
-        SweepPoint p{f.XMin + i * dx};
+    for (int i = 0; i < xCount; ++i) {
+        SweepPoint p{in.probes ? (*in.probes)[i] : f.XMin + i * dx};
         work.CalcError = 0;
         point(p.x, work, p.y.data());
         bool ok = work.CalcError == 0;
@@ -34,7 +35,7 @@ Curves RunSweep(const GeneratorInput& in, int count, bool fractions, const Point
         if (ok && fractions) {
             for (int k = 0; k < count; ++k)
                 if (p.y[k] > 1) p.y[k] = 1;
-        } else if (ok) {
+        } else if (ok && !in.probes) {
             ok = p.y[0] >= f.YMin && p.y[0] <= f.YMax;
         }
         p.accepted = ok;

@@ -59,6 +59,9 @@ struct GeneratorInput {
     int kind;
     const engine::EquilAB& state;
     SweepFrame frame;
+    /// When set, the sweep computes exactly these x values instead of the axis grid, with no
+    /// y-range test: the curve's values read off at chosen points.
+    const std::vector<double>* probes = nullptr;
 };
 
 using Generator = Curves (*)(const GeneratorInput&);

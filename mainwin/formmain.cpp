@@ -169,6 +169,7 @@ FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& prog
     mnu_NDIG_Click(s.sigDigits);
     m_state.LastGraphFolder = s.lastGraphFolder;
     m_state.LastTableFolder = s.lastTableFolder;
+    m_state.ShowMarks = s.showMarks;
     setPKwMarks(s.pKw == 14.0 ? 0 : s.pKw == 13.59 ? 1 : -1);
     for (int n = 1; n <= 5; ++n)
         m_menus->tasks[n]->setText(engine::Task(n).caption.data());
@@ -542,7 +543,8 @@ void FormMain::LblGRA_Click(int t) {
     table::WindowContext context{
         m_state.graph,           m_state.graphTable, m_state.engine,
         m_state.numbers,         m_state.SigDigits,  m_state.LastGraphFolder,
-        m_state.LastTableFolder, m_programFolder,    *m_desktop};
+        m_state.LastTableFolder, m_programFolder,    *m_desktop,
+        &m_state.ShowMarks};
     graphs::FormEditGRAF chooser(context, this);
     m_platform.runDialog(chooser);
     if (!m_state.graph.GraphConfirmed) return;
@@ -801,6 +803,7 @@ void FormMain::Form_Unload() {
     s.sigDigits = m_state.SigDigits;
     s.lastGraphFolder = m_state.LastGraphFolder;
     s.lastTableFolder = m_state.LastTableFolder;
+    s.showMarks = m_state.ShowMarks;
     WriteSettings(m_store, s, m_state.engine.Kw);
     if (!m_store.flush())
         qWarning("Settings could not be saved to %s", qPrintable(m_store.fileName()));

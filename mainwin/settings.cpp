@@ -60,6 +60,8 @@ StoredSettings ReadSettings(const SettingsStore& store) {
     // that is not a pKw.
     const double pKw = leading(store.read("WATER", "PKW", "14.00"));
     if (pKw >= 10 && pKw <= 18) s.pKw = pKw;
+
+    s.showMarks = store.read("VIEW", "MARKS", "0").trimmed() == QLatin1String("1");
     return s;
 }
 
@@ -68,6 +70,7 @@ void WriteSettings(SettingsStore& store, const StoredSettings& s, double Kw) {
     store.write("PATH", "TABLA", s.lastTableFolder);
     store.write("DOT", "SEPARATOR", QString(QLatin1Char(s.decimalSeparator)));
     store.write("NDIG", "SIGDIG", QString::number(s.sigDigits));
+    store.write("VIEW", "MARKS", s.showMarks ? "1" : "0");
     const double p = Kw > 0 ? -std::log10(Kw) : 0;
     if (std::abs(p - 14) < 0.001) store.write("WATER", "PKW", "14.00");
     if (std::abs(p - 13.59) < 0.001) store.write("WATER", "PKW", "13.59");

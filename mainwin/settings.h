@@ -38,6 +38,9 @@ struct StoredSettings {
     /// The stored pKw: 14.00 and 13.59 have menu items; another sensible value is used as it
     /// stands and left in the store unchanged.
     double pKw = 14.0;
+    /// Whether the graph window marks the points of titration curves ("VIEW"/"MARKS", "1" or
+    /// "0"); off unless set.
+    bool showMarks = false;
 };
 
 /// Reads every entry; a missing, empty or unusable value gives its default.

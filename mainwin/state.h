@@ -18,6 +18,7 @@ struct MainState {
     int SigDigits = 4;
     QString LastGraphFolder;
     QString LastTableFolder;
+    bool ShowMarks = false; // the graph window's "Show marks"
 
     int TaskIndex = 0;
     int OptionIndex = 0;

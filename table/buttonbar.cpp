@@ -105,10 +105,10 @@ QIcon SvgIcon(const QString& name, int size) {
 }
 
 QRect LayOutBarWindow(QWidget& window, QWidget& menus, QWidget& client, ButtonBar& bar,
-                      QFrame& contentFrame, QFrame& barFrame) {
+                      QFrame& contentFrame, QFrame& barFrame, int bottomStrip) {
     const int menuHeight = menus.sizeHint().height();
     menus.setGeometry(0, 0, window.width(), menuHeight);
-    client.setGeometry(0, menuHeight, window.width(), window.height() - menuHeight);
+    client.setGeometry(0, menuHeight, window.width(), window.height() - menuHeight - bottomStrip);
     const QRect content(5, 5, client.width() - ButtonBar::Width - 15, client.height() - 11);
     bar.setGeometry(content.right() + 1 + 3, content.top(), ButtonBar::Width, content.height());
     FrameAround(&contentFrame, content);

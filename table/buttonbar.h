@@ -93,8 +93,9 @@ QIcon SvgIcon(const QString& name, int size = 20);
 /// Lays out a window of menu bar, client area, content and button bar: the content at (5, 5),
 /// as wide as the client less the bar and 15 pixels and 11 pixels less tall; the bar 3 pixels
 /// right of it and as tall; a frame round each. Gives the content's place in the client.
+/// `bottomStrip` pixels under the client are left free for a status line.
 QRect LayOutBarWindow(QWidget& window, QWidget& menus, QWidget& client, ButtonBar& bar,
-                      QFrame& contentFrame, QFrame& barFrame);
+                      QFrame& contentFrame, QFrame& barFrame, int bottomStrip = 0);
 
 /// A one-pixel frame in the windows' frame colour.
 QFrame* BorderFrame(QWidget* parent);

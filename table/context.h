@@ -26,6 +26,9 @@ struct WindowContext {
     /// Where the save dialogs start when their folder is still empty.
     QString programFolder;
     Desktop& desktop;
+    /// Whether the graph window marks the points of titration curves, kept by the settings
+    /// store; none: off, and not kept.
+    bool* showMarks = nullptr;
 };
 
 } // namespace corvane::table

@@ -1,5 +1,6 @@
 #include "desktop.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -13,6 +14,10 @@ namespace corvane::table {
 QString FilterEnding(const QString& filter) {
     static const QRegularExpression pattern(QStringLiteral(R"(\(\*\.([^*)\s]+)\))"));
     return pattern.match(filter).captured(1);
+}
+
+bool Desktop::runDialog(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void SystemDesktop::showMessage(QWidget* parent, const QString& title, const QString& text,

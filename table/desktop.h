@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -30,6 +31,8 @@ public:
     /// overwritten. Empty when cancelled or not to be overwritten.
     QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
                          const QStringList& filters, QString* selectedFilter);
+    /// Runs one of the windows' own dialogs modally; true when it was accepted.
+    virtual bool runDialog(QDialog& dialog);
     /// Whether at least one printer is installed.
     bool hasPrinter() { return !printerNames().isEmpty(); }
     /// The device name of the printer print jobs use: the one chosen in the last accepted print

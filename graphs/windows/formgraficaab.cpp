@@ -1,6 +1,7 @@
 #include "formgraficaab.h"
 
 #include "formeditgraf.h"
+#include "graphviewtools.h"
 #include "svgsurface.h"
 
 #include "table/buttonbar.h"
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPrinter>
 
@@ -64,6 +66,9 @@ FormGraficaAB::FormGraficaAB(table::WindowContext& context, QWidget* parent)
     connect(m_buttons[2], &BarButton::clicked, this, &FormGraficaAB::PrintGraphic);
     connect(m_buttons[3], &BarButton::clicked, this, &FormGraficaAB::CopyGraphic);
     connect(m_buttons[4], &BarButton::clicked, this, &FormGraficaAB::close);
+    m_tools = new GraphViewTools(context, m_plot, m_picture, this, [this] { drawAll(); });
+    m_buttons[5] = m_bar->addButton("Scales...", "scales", "Set the scales of the axes");
+    connect(m_buttons[5], &BarButton::clicked, m_tools, &GraphViewTools::EditScales);
     new table::PrinterNameTimer(context.desktop, m_buttons[2], this); // lives as long as the window
     buildMenus();
 
@@ -86,7 +91,9 @@ void FormGraficaAB::buildMenus() {
     file->addSeparator();
     file->addAction("&Close", this, &FormGraficaAB::close);
     m_menuBar->addMenu("&Edit")->addAction("&Copy", this, &FormGraficaAB::CopyGraphic);
-    m_menuBar->addMenu("&View")->addAction("Data &table", this, &FormGraficaAB::ShowDataTable);
+    QMenu* view = m_menuBar->addMenu("&View");
+    view->addAction("Data &table", this, &FormGraficaAB::ShowDataTable);
+    m_tools->addMenuItems(view);
 }
 
 void FormGraficaAB::resizeEvent(QResizeEvent* event) {
@@ -96,8 +103,10 @@ void FormGraficaAB::resizeEvent(QResizeEvent* event) {
 
 void FormGraficaAB::layOut() {
     if (isMinimized()) return;
-    const QRect picture =
-        table::LayOutBarWindow(*this, *m_menuBar, *m_client, *m_bar, *m_pictureFrame, *m_barFrame);
+    const int strip = GraphViewTools::StatusHeight;
+    const QRect picture = table::LayOutBarWindow(*this, *m_menuBar, *m_client, *m_bar,
+                                                 *m_pictureFrame, *m_barFrame, strip);
+    m_tools->statusLine()->setGeometry(5, height() - strip, width() - 10, strip - 2);
     m_picture->setPictureSize(picture.width(), picture.height());
     m_picture->move(picture.topLeft());
 
@@ -128,13 +137,14 @@ void FormGraficaAB::EditTypeOfGraphic() {
     if (!m_context.graph.GraphConfirmed) return;
     m_settings = m_context.graph;
     m_values = m_context.engine;
+    m_tools->ForgetScales();
     drawAll();
 }
 
 table::WindowContext FormGraficaAB::drawnContext() {
     const table::WindowContext& c = m_context;
     return {m_settings,        c.table,           m_values,        c.numbers, c.sigDigits,
-            c.lastGraphFolder, c.lastTableFolder, c.programFolder, c.desktop};
+            c.lastGraphFolder, c.lastTableFolder, c.programFolder, c.desktop, c.showMarks};
 }
 
 void FormGraficaAB::ShowDataTable() {

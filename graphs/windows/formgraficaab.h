@@ -24,6 +24,8 @@ struct SaveResult;
 
 namespace corvane::graphs {
 
+class GraphViewTools;
+
 class FormGraficaAB : public QDialog {
     Q_OBJECT
 public:
@@ -43,8 +45,10 @@ public:
 
     table::PictureView* picture() const { return m_picture; }
     table::ButtonBar* buttonBar() const { return m_bar; }
-    /// 0 Edit..., 1 Data table, 2 Print..., 3 Copy, 4 Close.
+    /// 0 Edit..., 1 Data table, 2 Print..., 3 Copy, 4 Close, 5 Scales...
     table::BarButton* button(int index) const { return m_buttons[index]; }
+    /// Scales, values read off the curve, marks and indicators.
+    GraphViewTools* tools() const { return m_tools; }
     const QTimer& deferredDraw() const { return m_deferredDraw; }
     const GraphPlot& plot() const { return m_plot; }
     /// The settings and values the graph was confirmed with.
@@ -75,7 +79,8 @@ private:
     table::ButtonBar* m_bar;
     QFrame* m_pictureFrame;
     QFrame* m_barFrame;
-    std::array<table::BarButton*, 5> m_buttons{};
+    std::array<table::BarButton*, 6> m_buttons{};
+    GraphViewTools* m_tools;
     QTimer m_deferredDraw;
 };
 

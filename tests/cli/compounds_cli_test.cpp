@@ -16,14 +16,6 @@ using namespace corvane::cli::test;
 
 namespace {
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        out.push_back(line);
-    return out;
-}
-
 // The value a --json answer gives for a slot.
 double jsonValue(const std::string& json, int slot) {
     const std::string key = "{\"slot\":" + std::to_string(slot) + ",";

@@ -514,9 +514,11 @@ private slots:
             QVERIFY(w.mnu_NDIG(4)->isChecked());
             QVERIFY(w.mnu_valor_pkw_C(0)->isChecked());
             QCOMPARE(w.state().SigDigits, 4);
+            QVERIFY(!w.state().ShowMarks); // off until the graph window turns it on
             w.mnu_NDIG(9)->trigger();
             w.mnu_Config_SepaDec_COM()->trigger();
             w.state().LastGraphFolder = "/tmp/graphs";
+            w.state().ShowMarks = true;
             w.close();
         }
         QSettings stored(settingsPath(), QSettings::IniFormat);
@@ -525,7 +527,9 @@ private slots:
         QCOMPARE(stored.value("WATER/PKW").toString(), QString("14.00"));
         QCOMPARE(stored.value("PATH/GRAF").toString(), QString("/tmp/graphs"));
         QVERIFY(stored.contains("PATH/TABLA"));
+        QCOMPARE(stored.value("VIEW/MARKS").toString(), QString("1"));
         FormMain& again = open();
+        QVERIFY(again.state().ShowMarks);
         QVERIFY(again.mnu_NDIG(9)->isChecked());
         QCOMPARE(again.state().numbers.DecimalSeparator, ',');
         QCOMPARE(again.state().LastGraphFolder, QString("/tmp/graphs"));
@@ -566,12 +570,14 @@ private slots:
             QSettings s(settingsPath(), QSettings::IniFormat);
             s.setValue("DOT/SEPARATOR", "xyz");
             s.setValue("NDIG/SIGDIG", "99");
+            s.setValue("VIEW/MARKS", "yes");
         }
         FormMain& w = open();
         QCOMPARE(w.state().numbers.DecimalSeparator, '.');
         QVERIFY(w.mnu_Config_SepaDec_PTO()->isChecked());
         QCOMPARE(w.state().SigDigits, 4);
         QVERIFY(w.mnu_NDIG(4)->isChecked());
+        QVERIFY(!w.state().ShowMarks);
     }
 
     void anUnwritableSettingsFileDoesNotStopClosing() {

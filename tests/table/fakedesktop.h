@@ -12,11 +12,13 @@
 #include "graphs/scales.h"
 #include "markup/surface.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSizeF>
 
+#include <functional>
 #include <vector>
 
 namespace corvane::table::test {
@@ -44,6 +46,10 @@ public:
         saveFilters = filters;
         if (!saveFilter.isEmpty() && selectedFilter != nullptr) *selectedFilter = saveFilter;
         return savePath;
+    }
+    bool runDialog(QDialog& dialog) override {
+        ++dialogsRun;
+        return answerDialog ? answerDialog(dialog) : false;
     }
     QStringList printerNames() override { return printerInstalled ? printers : QStringList(); }
     QString defaultPrinterName() override { return systemDefault; }
@@ -74,6 +80,8 @@ public:
     QString printFile;
     int copies = 1;
     int printDialogs = 0;
+    std::function<bool(QDialog&)> answerDialog; // none: the windows' own dialogs are cancelled
+    int dialogsRun = 0;
 };
 
 /// The program-wide state a window test owns, with a context over it.
@@ -84,10 +92,11 @@ struct Shared {
     numtext::NumberSettings numbers;
     QString lastGraphFolder, lastTableFolder;
     FakeDesktop desktop;
+    bool showMarks = false;
 
     WindowContext context(int sigDigits = 4) {
         return {graph,           table,           engine,         numbers, sigDigits,
-                lastGraphFolder, lastTableFolder, "/opt/corvane", desktop};
+                lastGraphFolder, lastTableFolder, "/opt/corvane", desktop, &showMarks};
     }
 
     /// Solves `code` from the given slots and confirms `kind` as the chooser does.

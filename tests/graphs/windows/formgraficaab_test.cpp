@@ -2,6 +2,7 @@
 
 #include "../../support/gui_test_main.h"
 #include "../../table/fakedesktop.h"
+#include "graphwindow_fixture.h"
 
 #include "graphs/windows/formeditgraf.h"
 #include "graphs/windows/formgraficaab.h"
@@ -30,14 +31,7 @@ std::unique_ptr<table::WindowContext> g_context;
 std::unique_ptr<QTemporaryDir> g_dir;
 
 std::unique_ptr<FormGraficaAB> openGraph(int width = 1000, int height = 720) {
-    g_context = std::make_unique<table::WindowContext>(g_shared->context());
-    auto w = std::make_unique<FormGraficaAB>(*g_context);
-    w->resize(width, height);
-    w->show();
-    // The tests that need the curves check them.
-    [[maybe_unused]] const bool drawn =
-        QTest::qWaitFor([&w] { return !w->deferredDraw().isActive(); }, 10000);
-    return w;
+    return graphs::test::OpenGraphWindow(*g_shared, g_context, width, height);
 }
 
 // Pixels of a curve colour in the picture.
@@ -70,11 +64,14 @@ void FormGraficaABTest::layoutButtonsAndMenus() {
     QCOMPARE(w->buttonBar()->height(), w->picture()->height());
     QCOMPARE(w->picture()->surface().image().size(), w->picture()->size());
 
-    const QStringList captions{"Edit...", "Data table", "Print...", "Copy", "Close"};
-    const QStringList tips{"Edit type of graph", "Show the data table", "",
+    const QStringList captions{"Edit...", "Data table", "Print...", "Copy", "Close", "Scales..."};
+    const QStringList tips{"Edit type of graph",
+                           "Show the data table",
+                           "",
                            "Copy graphic to the clipboard",
-                           "Close this window and return to the main window"};
-    for (int b = 0; b < 5; ++b) {
+                           "Close this window and return to the main window",
+                           "Set the scales of the axes"};
+    for (int b = 0; b < 6; ++b) {
         QCOMPARE(w->button(b)->text(), captions[b]);
         if (b != 2) QCOMPARE(w->button(b)->toolTip(), tips[b]);
         QCOMPARE(w->button(b)->icon()->pos(), QPoint(4, 11 + 60 * b));
@@ -89,7 +86,8 @@ void FormGraficaABTest::layoutButtonsAndMenus() {
     }
     QCOMPARE(menus, (QStringList{"&File", "  &Edit type of graphic...", "  &Save image as...",
                                  "  &Print...", "  Export &PDF...", "  &Close", "&Edit", "  &Copy",
-                                 "&View", "  Data &table"}));
+                                 "&View", "  Data &table", "  &Scales...", "  &Value at...",
+                                 "  Show &marks", "  &Indicator"}));
 }
 
 void FormGraficaABTest::minimumSizeSnapsBack() {

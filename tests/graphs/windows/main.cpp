@@ -3,10 +3,11 @@
 #include "formgraficaab_test.h"
 #include "refusedchoice_test.h"
 #include "windowsaves_test.h"
+#include "graphviewtools_test.h"
 
 #include "../../support/gui_test_main.h"
 
 int main(int argc, char** argv) {
     return corvane::test::RunGuiTest<FormEditGRAFTest, FormGraficaABTest, RefusedChoiceTest,
-                                     WindowSavesTest>(argc, argv);
+                                     WindowSavesTest, GraphViewToolsTest>(argc, argv);
 }
