@@ -3,6 +3,7 @@
 #include "request.h"
 
 #include "compoundlist.h"
+#include "mixcommand.h"
 
 #include "compounds/constants.h"
 #include "engine/catalogue.h"
@@ -109,8 +110,6 @@ std::optional<int> parseWhole(const std::string& text) {
     return std::stoi(text);
 }
 
-namespace {
-
 double parsePKw(const std::string& text) {
     char* end = nullptr;
     const double v = std::strtod(text.c_str(), &end);
@@ -126,8 +125,6 @@ int parseDigits(const std::string& text) {
     if (!n || *n < 4 || *n > 12) throw UsageError{"--digits must be a whole number from 4 to 12"};
     return *n;
 }
-
-} // namespace
 
 int resolveSlot(const ProblemType& problem, const std::string& name) {
     int slot = -1;
@@ -374,6 +371,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return solve(parseSolve(args, 2), out, err);
         }
         if (command == "graph") return RunGraph(args, out, err);
+        if (command == "mix") return RunMix(args, out, err);
+        if (command == "species") return RunSpecies(args, out, err);
         if (command == "batch") {
             if (args.size() < 2) throw UsageError{"batch needs a problem code"};
             return RunBatch(args, in, out);

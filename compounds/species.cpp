@@ -7,16 +7,10 @@ namespace corvane::compounds {
 
 namespace {
 
-// "", "H", "H_2", ...: a count of hydrogens in formula mark-up.
-std::string hydrogens(int count) {
-    if (count == 0) return "";
-    if (count == 1) return "H";
-    return "H_" + std::to_string(count);
-}
-
 // The hydrogens at the start of an inorganic formula (H_3PO_4: 3, HNO_2: 1), 0 for none.
 int leadingHydrogens(std::string_view f) {
-    if (f.empty() || f[0] != 'H' || (f.size() > 1 && std::islower(static_cast<unsigned char>(f[1]))))
+    if (f.empty() || f[0] != 'H' ||
+        (f.size() > 1 && std::islower(static_cast<unsigned char>(f[1]))))
         return 0;
     if (f.size() > 2 && f[1] == '_' && std::isdigit(static_cast<unsigned char>(f[2])) &&
         (f.size() == 3 || f[3] != '_'))
@@ -36,17 +30,10 @@ std::vector<std::string> acidForms(std::string_view f, int protons) {
     if (f.find("COOH") == std::string_view::npos && leading >= protons) {
         const std::string rest = withoutLeadingHydrogens(f);
         for (int k = 0; k <= protons; ++k)
-            forms.push_back(hydrogens(leading - k) + rest);
+            forms.push_back(Hydrogens(leading - k) + rest);
     } else if (protons == 1 && (f.ends_with("COOH") || f.ends_with("OH"))) {
         forms = {std::string(f), std::string(f.substr(0, f.size() - 1))};
     }
-    return forms;
-}
-
-std::vector<std::string> genericAcidForms(int protons) {
-    std::vector<std::string> forms;
-    for (int k = 0; k <= protons; ++k)
-        forms.push_back(hydrogens(protons - k) + "A");
     return forms;
 }
 
@@ -67,10 +54,23 @@ std::string protonatedBase(const std::string& f) {
 
 } // namespace
 
+std::string Hydrogens(int count) {
+    if (count == 0) return "";
+    if (count == 1) return "H";
+    return "H_" + std::to_string(count);
+}
+
+std::vector<std::string> GenericAcidFormulas(int protons) {
+    std::vector<std::string> forms;
+    for (int k = 0; k <= protons; ++k)
+        forms.push_back(Hydrogens(protons - k) + "A");
+    return forms;
+}
+
 std::vector<std::string> FormFormulas(const Compound& compound) {
     if (compound.kind == Kind::Base) return {protonatedBase(compound.formula), compound.formula};
     std::vector<std::string> forms = acidForms(compound.formula, compound.protons);
-    if (forms.empty()) forms = genericAcidForms(compound.protons);
+    if (forms.empty()) forms = GenericAcidFormulas(compound.protons);
     if (compound.firstStepComplete()) forms.erase(forms.begin());
     return forms;
 }

@@ -17,6 +17,11 @@ namespace corvane::compounds {
 /// forms are written H_3A, H_2A, HA, A (acids) or the base's formula with an H (bases).
 std::vector<std::string> FormFormulas(const Compound& compound);
 
+/// "", "H", "H_2", ...: hydrogens in formula mark-up.
+std::string Hydrogens(int count);
+/// H_nA, ..., HA, A: the forms of an acid whose formula is not known.
+std::vector<std::string> GenericAcidFormulas(int protons);
+
 /// The charge of the most protonated form the compound has in water: 0 for an acid, -1 after
 /// a strong first step, +1 for the acid BH+ of a base.
 int TopCharge(const Compound& compound);

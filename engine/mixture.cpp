@@ -198,9 +198,9 @@ MixtureResult FindConcentration(std::vector<Component> components, int index, do
     if (std::abs(pH - pHNone) <= reachTolerance) return solveAt(0);
     if (rises ? (pH < pHNone || pH > pHMost + reachTolerance)
               : (pH > pHNone || pH < pHMost - reachTolerance))
-        return failed("no concentration of \"" + unknown.name + "\" gives pH " +
-                      ReasonNumber(pH) + ": from 0 to " + ReasonNumber(MaxConcentration) +
-                      " mol/L it gives pH " + ReasonNumber(std::min(pHNone, pHMost)) + " to " +
+        return failed("no concentration of \"" + unknown.name + "\" gives pH " + ReasonNumber(pH) +
+                      ": from 0 to " + ReasonNumber(MaxConcentration) + " mol/L it gives pH " +
+                      ReasonNumber(std::min(pHNone, pHMost)) + " to " +
                       ReasonNumber(std::max(pHNone, pHMost)));
 
     // The decade that holds the answer, then bisection on the logarithm of the concentration.

@@ -44,8 +44,8 @@ std::vector<double> EquivalenceVolumes(const MixtureTitration& titration, double
     std::stable_sort(steps.begin(), steps.end(),
                      [](const Step& a, const Step& b) { return a.pk < b.pk; });
 
-    const double perVolume = titration.volume /
-                             (titration.titrant.total * titration.titrant.forms.front().charge);
+    const double perVolume =
+        titration.volume / (titration.titrant.total * titration.titrant.forms.front().charge);
     std::vector<double> volumes;
     auto add = [&](double charge) {
         const double v = -charge * perVolume;

@@ -10,6 +10,7 @@
 #include <QColor>
 
 #include <array>
+#include <functional>
 
 namespace corvane::markup {
 class DrawingSurface;
@@ -48,6 +49,9 @@ public:
 
     PlotColors colors;
     char decimalSeparator = '.';
+    /// Curves drawn instead of the problem code's generator, over the frame just drawn; they
+    /// fill GraphTable themselves.
+    std::function<void(markup::DrawingSurface&, const PlotState&)> ownCurves;
 
     /// Clears GraphTable and draws the frame (a picture is cleared first); with drawCurves
     /// DibujarGrafica follows. Empty or reversed ranges or a non-positive step draw nothing

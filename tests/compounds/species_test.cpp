@@ -24,7 +24,8 @@ const Compound& Named(const std::string& name) {
 using Forms = std::vector<std::string>;
 
 TEST(FormFormulas, FollowTheHydrogensTheFormulaShows) {
-    EXPECT_EQ(FormFormulas(Named("Phosphoric acid")), (Forms{"H_3PO_4", "H_2PO_4", "HPO_4", "PO_4"}));
+    EXPECT_EQ(FormFormulas(Named("Phosphoric acid")),
+              (Forms{"H_3PO_4", "H_2PO_4", "HPO_4", "PO_4"}));
     EXPECT_EQ(FormFormulas(Named("Carbonic acid")), (Forms{"H_2CO_3", "HCO_3", "CO_3"}));
     EXPECT_EQ(FormFormulas(Named("Hydrogen peroxide")), (Forms{"H_2O_2", "HO_2"}));
     EXPECT_EQ(FormFormulas(Named("Phosphorous acid")), (Forms{"H_3PO_3", "H_2PO_3", "HPO_3"}));

@@ -80,8 +80,8 @@ struct Overlap {
 };
 
 double LogUniform(std::mt19937& random, double lo, double hi) {
-    return std::pow(10.0, std::uniform_real_distribution<double>(std::log10(lo),
-                                                                 std::log10(hi))(random));
+    return std::pow(10.0,
+                    std::uniform_real_distribution<double>(std::log10(lo), std::log10(hi))(random));
 }
 
 // Rising constants 10^-pk with pk from 2 to 12, at least half a unit apart.
@@ -89,7 +89,7 @@ std::vector<double> RisingPK(std::mt19937& random, int steps) {
     std::vector<double> pk;
     double last = 1.5;
     for (int k = 0; k < steps; ++k) {
-        const double room = (12.0 - last - 0.5 * (steps - k)) ;
+        const double room = (12.0 - last - 0.5 * (steps - k));
         last += 0.5 + std::uniform_real_distribution<double>(0, room / (steps - k))(random);
         pk.push_back(last);
     }
@@ -165,7 +165,8 @@ TEST_P(OverlapTest, RandomProblemsGiveThePHOfTheProblemType) {
     for (int i = 0; i < 200; ++i) {
         const auto [given, mixture] = o.make(random);
         const EquilAB state = Solve(problem.solver, given);
-        ASSERT_EQ(state.CalcError, 0) << o.code << " problem " << i << ": " << state.CalcErrorReason;
+        ASSERT_EQ(state.CalcError, 0)
+            << o.code << " problem " << i << ": " << state.CalcErrorReason;
         EXPECT_NEAR(SolvedPH(mixture), state.IOValues[Slot(o.code, "pH")], 1e-8)
             << o.code << " problem " << i;
     }
@@ -276,8 +277,7 @@ TEST(FindConcentration, FallingPHAndTheAcidItself) {
 }
 
 TEST(FindConcentration, APHOutOfReachIsAReason) {
-    const MixtureResult r =
-        FindConcentration({Acid(0.1, {4.76}), Chloride(0)}, 1, 3, 14);
+    const MixtureResult r = FindConcentration({Acid(0.1, {4.76}), Chloride(0)}, 1, 3, 14);
     EXPECT_FALSE(r.ok);
     EXPECT_EQ(r.reason.find("no concentration of \"Cl-\" gives pH 3"), 0u) << r.reason;
     EXPECT_FALSE(FindConcentration({Sodium(0)}, 0, 6, 14).ok);
