@@ -38,7 +38,13 @@ Usage:
   corvane-cli batch CODE [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
                     [--input FILE]
   corvane-cli list
-  corvane-cli compounds [TEXT]
+  corvane-cli compounds [TEXT] [--json]
+  corvane-cli mix COMPONENT=C ... [--pkw 14.00|13.59] [--digits N] [--json]
+                  [--ph P --find NAME]
+  corvane-cli mix COMPONENT=C ... --titrate TITRANT=C --volume V0 [--to VMAX]
+                  [--picture FILE] [--size WxH] [--table FILE] [--json]
+  corvane-cli species NAME [--pkw 14.00|13.59] [--picture FILE] [--size WxH] [--table FILE]
+                      [--json]
   corvane-cli --help
 
 solve   Calculates one problem type as the Calculate button does: every quantity starts
@@ -85,7 +91,36 @@ list    Every problem code with its task, option, title and slot table.
 compounds
         The table of common weak acids and bases at 25 °C whose name or formula contains
         TEXT (all without it), one line each: name, formula, kind, pK values, constants and
-        the source of the values. Exit status 1 when none matches.
+        the source of the values. Exit status 1 when none matches. --json writes one array
+        of {"name", "formula", "kind", "pk", "charge" (of the most protonated form),
+        "source", "reagents"}.
+mix     The equilibrium of any mixture in water, from its charge balance: pH, [H+], [OH-],
+        the ionic strength and, for each component, its species with concentrations and
+        fractions. Up to 20 COMPONENT=C (C in mol/L, read like a value field):
+          a compound of the table by its name, the start of its name or its formula, added
+          in its tabulated form (acetic=0.1, H3PO4=0.05, ammonia=0.02);
+          acid:PK1[,PK2...][/CHARGE]=C, an acid of up to six pK values whose most protonated
+          form has CHARGE (0 unless given); base:PKB[,PKB2...]=C likewise for a base;
+          a strong acid or base: HCl, HNO3, HClO4, NaOH, KOH;
+          a spectator ion: Na+, K+, Cl-, NO3-, or ion:CHARGE=C (ion:+2=0.1).
+        A salt is written as its parts: sodium acetate 0.1 mol/L is acetic=0.1 Na+=0.1.
+        --ph P --find NAME
+                 the concentration of component NAME (its given value is ignored) that
+                 gives pH P, or the reason why none does.
+        --titrate TITRANT=C --volume V0 [--to VMAX]
+                 the titration curve of V0 mL of the mixture with the strong acid or base
+                 TITRANT up to VMAX mL (default twice the last equivalence volume), with the
+                 equivalence points of the mixture's proton balance marked. --picture,
+                 --size and --table as for "graph"; the text output is the data table and one
+                 line "equivalence<TAB>V<TAB>pH" per point, --json that of "graph" with
+                 "marks".
+        --json   {"status", "pH", "h", "oh", "ionic_strength", "components": [{"name",
+                 "total", "species": [{"formula", "charge", "concentration",
+                 "fraction"}]}]}.
+species The distribution diagram of one component (NAME as for mix, without =C): the
+        fraction of each of its forms at 257 pH values from 0 to 14, one column per form.
+        --picture draws it as "graph" does; --table writes the columns (tab-separated, or
+        CSV for a .csv file); --json writes {"species": [...], "rows": [[pH, ...], ...]}.
 
 Exit status: 0 solved (and drawn), 1 invalid input (reading or calculation error, "Invalid
 data" for the graph, a picture or table that cannot be written, any line of a batch), 2 usage
@@ -99,6 +134,10 @@ Examples:
   corvane-cli graph 50 33 --picture slope.png C_a=0.1 V_a=25 C_SB=0.1
   corvane-cli graph 13 22 --json C_a=0.1 k_1=7.5e-3 k_2=6.2e-8 k_3=4.8e-13
   corvane-cli batch 11 --acid acetic < concentrations.csv
+  corvane-cli mix acetic=0.1 Na+=0.1
+  corvane-cli mix acetic=0.1 NaOH=0 --ph 4.76 --find NaOH
+  corvane-cli mix H3PO4=0.1 --titrate NaOH=0.1 --volume 25 --picture phosphate.png
+  corvane-cli species phosphoric --picture fractions.svg
 )";
 
 } // namespace
@@ -378,8 +417,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             return RunBatch(args, in, out);
         }
         if (command == "compounds") {
-            if (args.size() > 2) throw UsageError{"compounds takes at most one TEXT"};
-            return ListCompounds(args.size() > 1 ? args[1] : std::string(), out, err);
+            const bool json = std::find(args.begin() + 1, args.end(), "--json") != args.end();
+            if (args.size() > (json ? 3u : 2u))
+                throw UsageError{"compounds takes at most one TEXT"};
+            std::string text;
+            for (std::size_t i = 1; i < args.size(); ++i)
+                if (args[i] != "--json") text = args[i];
+            return json ? ListCompoundsJson(text, out, err) : ListCompounds(text, out, err);
         }
         throw UsageError{"unknown command \"" + command + "\""};
     } catch (const UsageError& e) {

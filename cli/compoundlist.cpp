@@ -2,7 +2,10 @@
 
 #include "commandline.h"
 
+#include "request.h"
+
 #include "compounds/compounds.h"
+#include "compounds/species.h"
 #include "numtext/numbertext.h"
 
 #include <cstdio>
@@ -47,6 +50,26 @@ int ListCompounds(const std::string& text, std::ostream& out, std::ostream& err)
             << '\n';
         ++listed;
     }
+    if (listed > 0) return ExitOk;
+    err << "corvane-cli: no compound matches \"" << text << "\"\n";
+    return ExitInvalidInput;
+}
+
+int ListCompoundsJson(const std::string& text, std::ostream& out, std::ostream& err) {
+    int listed = 0;
+    out << "[";
+    for (const Compound& c : compounds::Compounds()) {
+        if (!compounds::Matches(c, text)) continue;
+        out << (listed ? "," : "") << "{\"name\":" << jsonString(c.name)
+            << ",\"formula\":" << jsonString(compounds::PlainFormula(c.formula))
+            << ",\"kind\":" << jsonString(compounds::KindText(c)) << ",\"pk\":[";
+        for (std::size_t step = 0; step < c.pk.size(); ++step)
+            out << (step ? "," : "") << (c.pk[step] ? fullPrecision(*c.pk[step]) : "null");
+        out << "],\"charge\":" << compounds::TopCharge(c) << ",\"source\":" << jsonString(c.source)
+            << ",\"reagents\":[]}";
+        ++listed;
+    }
+    out << "]\n";
     if (listed > 0) return ExitOk;
     err << "corvane-cli: no compound matches \"" << text << "\"\n";
     return ExitInvalidInput;
