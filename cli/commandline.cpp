@@ -45,6 +45,8 @@ Usage:
                   [--picture FILE] [--size WxH] [--table FILE] [--json]
   corvane-cli species NAME [--pkw 14.00|13.59] [--picture FILE] [--size WxH] [--table FILE]
                       [--json]
+  corvane-cli recipe NAME --ph P --total C --volume V [--reagents R1,R2] [--stock R=C]
+                     [--pkw 14.00|13.59] [--digits N] [--json]
   corvane-cli --help
 
 solve   Calculates one problem type as the Calculate button does: every quantity starts
@@ -121,6 +123,14 @@ species The distribution diagram of one component (NAME as for mix, without =C):
         fraction of each of its forms at 257 pH values from 0 to 14, one column per form.
         --picture draws it as "graph" does; --table writes the columns (tab-separated, or
         CSV for a .csv file); --json writes {"species": [...], "rows": [[pH, ...], ...]}.
+recipe  The amounts of two reagents of an acid or base system of the table (NAME as for
+        compounds: a name, a formula or a reagent) that make V mL of total concentration C
+        (mol/L) at pH P: grams of each, or mL of a stock solution of C mol/L given with
+        --stock R=C. Without --reagents the pair lies around the pK nearest P: the acid and
+        its sodium salt, or two anhydrous sodium salts (corvane-cli compounds --json lists
+        the reagents). A pH the pair cannot reach is refused with the range it reaches.
+        --json   {"system", "ph", "total", "volume", "reagents": [{"name", "formula",
+                 "grams" or "millilitres", "moles"}], "ionic_strength"}.
 
 Exit status: 0 solved (and drawn), 1 invalid input (reading or calculation error, "Invalid
 data" for the graph, a picture or table that cannot be written, any line of a batch), 2 usage
@@ -138,6 +148,7 @@ Examples:
   corvane-cli mix acetic=0.1 NaOH=0 --ph 4.76 --find NaOH
   corvane-cli mix H3PO4=0.1 --titrate NaOH=0.1 --volume 25 --picture phosphate.png
   corvane-cli species phosphoric --picture fractions.svg
+  corvane-cli recipe phosphate --ph 7.2 --total 0.1 --volume 1000
 )";
 
 } // namespace
@@ -412,6 +423,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::istream& in, std::
         if (command == "graph") return RunGraph(args, out, err);
         if (command == "mix") return RunMix(args, out, err);
         if (command == "species") return RunSpecies(args, out, err);
+        if (command == "recipe") return RunRecipe(args, out, err);
         if (command == "batch") {
             if (args.size() < 2) throw UsageError{"batch needs a problem code"};
             return RunBatch(args, in, out);

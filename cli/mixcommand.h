@@ -1,5 +1,5 @@
-// \brief corvane-cli mix and species: free mixtures of acids, bases and salts, their
-// titrations, and the distribution diagram of one component.
+// \brief corvane-cli mix, species and recipe: free mixtures of acids, bases and salts, their
+// titrations, the distribution diagram of one component, and buffer recipes.
 #pragma once
 
 #include <iosfwd>
@@ -13,5 +13,8 @@ int RunMix(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
 /// species NAME [--picture FILE] [--table FILE] [--json]
 int RunSpecies(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+/// recipe NAME --ph P --total C --volume V [--reagents R1,R2] [--stock R=C]
+int RunRecipe(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace corvane::cli
