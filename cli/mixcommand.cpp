@@ -107,22 +107,6 @@ void writeJson(const engine::MixtureResult& r, std::ostream& out) {
     out << "]}\n";
 }
 
-// A positive volume typed for an option, read as solve reads values.
-std::optional<double> readVolume(const std::string& name, const std::string& text, MixOptions& o,
-                                 std::string& reason) {
-    std::int16_t error = 0;
-    const double v = numtext::ParseNumber(text, o.numbers, error);
-    if (error != 0 || engine::IsEmpty(v)) {
-        reason = name + " = \"" + text + "\" cannot be read as a number";
-        return std::nullopt;
-    }
-    if (!(v > 0)) {
-        reason = name + " must be above 0, not \"" + text + "\"";
-        return std::nullopt;
-    }
-    return v;
-}
-
 } // namespace
 
 int RunMix(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -160,11 +144,11 @@ int RunMix(const std::vector<std::string>& args, std::ostream& out, std::ostream
             ReadConcentration(titrant->name, titrantValue, o.numbers, reason);
         if (!c) return refuse(o, Status::ReadingError, reason, out, err);
         titrant->total = *c;
-        const std::optional<double> volume = readVolume("--volume", *r.volume, o, reason);
+        const std::optional<double> volume = readOption("--volume", *r.volume, true, o, reason);
         if (!volume) return refuse(o, Status::ReadingError, reason, out, err);
         std::optional<double> to;
         if (r.to) {
-            to = readVolume("--to", *r.to, o, reason);
+            to = readOption("--to", *r.to, true, o, reason);
             if (!to) return refuse(o, Status::ReadingError, reason, out, err);
         }
         return RunMixtureTitration(o, {std::move(mixture), *volume, std::move(*titrant)}, to, out,
@@ -173,12 +157,9 @@ int RunMix(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     engine::MixtureResult result;
     if (unknown >= 0) {
-        std::int16_t error = 0;
-        const double pH = numtext::ParseNumber(*r.ph, o.numbers, error);
-        if (error != 0 || engine::IsEmpty(pH))
-            return refuse(o, Status::ReadingError,
-                          "pH = \"" + *r.ph + "\" cannot be read as a number", out, err);
-        result = engine::FindConcentration(mixture, unknown, pH, o.pKw);
+        const std::optional<double> pH = readOption("pH", *r.ph, false, o, reason);
+        if (!pH) return refuse(o, Status::ReadingError, reason, out, err);
+        result = engine::FindConcentration(mixture, unknown, *pH, o.pKw);
     } else {
         result = engine::SolveMixture(mixture, o.pKw);
     }

@@ -30,6 +30,21 @@ std::string resultText(const MixOptions& o, double v) {
     return numtext::FormatNumber(v, o.digits, o.numbers.DecimalSeparator, formatError);
 }
 
+std::optional<double> readOption(const std::string& name, const std::string& text, bool positive,
+                                 MixOptions& o, std::string& reason) {
+    std::int16_t error = 0;
+    const double v = numtext::ParseNumber(text, o.numbers, error);
+    if (error != 0 || engine::IsEmpty(v)) {
+        reason = name + " = \"" + text + "\" cannot be read as a number";
+        return std::nullopt;
+    }
+    if (positive && !(v > 0)) {
+        reason = name + " must be above 0, not \"" + text + "\"";
+        return std::nullopt;
+    }
+    return v;
+}
+
 int refuse(const MixOptions& o, Status status, const std::string& reason, std::ostream& out,
            std::ostream& err) {
     const char* message = statusMessage(status);

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,11 @@ bool takeMixOption(const std::vector<std::string>& args, std::size_t& i, MixOpti
 
 /// A number as the results are written: the significant digits and separator of the options.
 std::string resultText(const MixOptions& o, double v);
+
+/// A number typed for an option, read as solve reads values; with `positive` it must be above
+/// 0. Nothing, with the reason, when it is not.
+std::optional<double> readOption(const std::string& name, const std::string& text, bool positive,
+                                 MixOptions& o, std::string& reason);
 
 /// A refused input: the message and the reason on standard output (or one JSON object), the
 /// message on the error stream; the invalid-input exit status.

@@ -81,23 +81,6 @@ const Reagent& findReagent(const Compound& system, const std::string& name) {
     return *r;
 }
 
-// A value read as solve reads values that must be above `least` (or at least 0 when
-// `positive` is false).
-std::optional<double> readValue(const std::string& name, const std::string& text, bool positive,
-                                MixOptions& o, std::string& reason) {
-    std::int16_t error = 0;
-    const double v = numtext::ParseNumber(text, o.numbers, error);
-    if (error != 0 || engine::IsEmpty(v)) {
-        reason = name + " = \"" + text + "\" cannot be read as a number";
-        return std::nullopt;
-    }
-    if (positive && !(v > 0)) {
-        reason = name + " must be above 0, not \"" + text + "\"";
-        return std::nullopt;
-    }
-    return v;
-}
-
 } // namespace
 
 int RunRecipe(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -122,11 +105,11 @@ int RunRecipe(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
 
     std::string reason;
-    const std::optional<double> pH = readValue("pH", *r.ph, false, o, reason);
+    const std::optional<double> pH = readOption("pH", *r.ph, false, o, reason);
     std::optional<double> total, volume, stockConcentration;
-    if (pH) total = readValue("--total", *r.total, true, o, reason);
-    if (total) volume = readValue("--volume", *r.volume, true, o, reason);
-    if (volume && stock) stockConcentration = readValue("--stock", stockText, true, o, reason);
+    if (pH) total = readOption("--total", *r.total, true, o, reason);
+    if (total) volume = readOption("--volume", *r.volume, true, o, reason);
+    if (volume && stock) stockConcentration = readOption("--stock", stockText, true, o, reason);
     if (!volume || (stock && !stockConcentration))
         return refuse(o, Status::ReadingError, reason, out, err);
 
