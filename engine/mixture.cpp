@@ -54,16 +54,19 @@ struct ConcentrationConstants {
     std::vector<std::vector<double>> K; // of each component's steps
 };
 
+std::vector<double> stepConstants(const Component& c) {
+    std::vector<double> K;
+    K.reserve(c.pk.size());
+    for (double pk : c.pk)
+        K.push_back(std::pow(10.0, -pk));
+    return K;
+}
+
 ConcentrationConstants idealConstants(const std::vector<Component>& components, double pKw) {
     ConcentrationConstants constants{std::pow(10.0, -pKw), {}};
     constants.K.reserve(components.size());
-    for (const Component& c : components) {
-        std::vector<double> K;
-        K.reserve(c.pk.size());
-        for (double pk : c.pk)
-            K.push_back(std::pow(10.0, -pk));
-        constants.K.push_back(std::move(K));
-    }
+    for (const Component& c : components)
+        constants.K.push_back(stepConstants(c));
     return constants;
 }
 
@@ -146,9 +149,8 @@ Component IonComponent(std::string name, std::string formula, int charge, double
 }
 
 std::vector<double> Fractions(const Component& component, double h) {
-    const ConcentrationConstants kc = idealConstants({component}, LowestPKw);
     std::vector<double> fractions;
-    fractionsAt(kc.K.front(), h, fractions);
+    fractionsAt(stepConstants(component), h, fractions);
     return fractions;
 }
 
