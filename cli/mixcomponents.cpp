@@ -69,18 +69,18 @@ std::vector<double> pkList(const std::string& name, std::string_view text) {
 
 // acid:PK1[,PK2...][/CHARGE]: the forms H_nA down to A, the first carrying CHARGE (0 unless
 // given).
-engine::Component typedAcid(const std::string& name, std::string_view spec) {
-    const std::size_t slash = spec.find('/');
+engine::Component typedAcid(const std::string& name, std::string_view values) {
+    const std::size_t slash = values.find('/');
     int top = 0;
     if (slash != std::string_view::npos) {
-        const std::optional<int> z = charge(spec.substr(slash + 1));
+        const std::optional<int> z = charge(values.substr(slash + 1));
         if (!z)
             throw UsageError{"\"" + name + "\": the charge after / must be a whole number from -" +
                              std::to_string(engine::MaxIonCharge) + " to +" +
                              std::to_string(engine::MaxIonCharge)};
         top = *z;
     }
-    engine::Component c{name, 0, {}, pkList(name, spec.substr(0, slash))};
+    engine::Component c{name, 0, {}, pkList(name, values.substr(0, slash))};
     const std::vector<std::string> formulas =
         compounds::GenericAcidFormulas(static_cast<int>(c.pk.size()));
     for (std::size_t k = 0; k < formulas.size(); ++k)
@@ -90,8 +90,8 @@ engine::Component typedAcid(const std::string& name, std::string_view spec) {
 
 // base:PKB1[,PKB2...]: a base taking up n protons is the acid BH_n^n+ whose step k has
 // pK_a = pKw - pK_b of the step that gives it back.
-engine::Component typedBase(const std::string& name, std::string_view spec, double pKw) {
-    const std::vector<double> pkb = pkList(name, spec);
+engine::Component typedBase(const std::string& name, std::string_view values, double pKw) {
+    const std::vector<double> pkb = pkList(name, values);
     const int n = static_cast<int>(pkb.size());
     engine::Component c{name, 0, {}, {}};
     for (int k = 0; k <= n; ++k) {
@@ -104,8 +104,8 @@ engine::Component typedBase(const std::string& name, std::string_view spec, doub
     return c;
 }
 
-engine::Component typedIon(const std::string& name, std::string_view spec) {
-    const std::optional<int> z = charge(spec);
+engine::Component typedIon(const std::string& name, std::string_view values) {
+    const std::optional<int> z = charge(values);
     if (!z || *z == 0) throw UsageError{"\"" + name + "\" needs a charge such as ion:+2 or ion:-1"};
     return engine::IonComponent(name, *z > 0 ? "M" : "X", *z, 0);
 }

@@ -153,29 +153,29 @@ QString outputPath(const char* name) {
 TEST(MixTitration, StrongAndWeakAcidsFollowTheGraphCommand) {
     // HCl alone is code 50; acetic acid alone is code 51 with its k_a.
     const Outcome mixture = run({"mix", "HCl=0.1", "--titrate", "NaOH=0.1", "--volume", "25"});
-    const Outcome design = run({"graph", "50", "29", "C_a=0.1", "V_a=25", "C_SB=0.1"});
+    const Outcome code50 = run({"graph", "50", "29", "C_a=0.1", "V_a=25", "C_SB=0.1"});
     ASSERT_EQ(mixture.status, ExitOk) << mixture.err;
-    ASSERT_EQ(design.status, ExitOk);
+    ASSERT_EQ(code50.status, ExitOk);
     EXPECT_TRUE(mixture.out.starts_with("V (mL)\tpH\n0\t1\n")) << mixture.out.substr(0, 40);
     EXPECT_EQ(mixture.out.substr(mixture.out.find("\n") + 1),
-              design.out.substr(design.out.find("\n") + 1) + "equivalence\t25\t7\n");
+              code50.out.substr(code50.out.find("\n") + 1) + "equivalence\t25\t7\n");
 
     const Outcome weak =
         run({"mix", "--json", "acid:4.76=0.1", "--titrate", "NaOH=0.1", "--volume", "25"});
     const Outcome code51 = run({"graph", "51", "29", "--json", "C_a=0.1", "V_a=25", "C_SB=0.1",
                                 "k_a=1.737800828749376e-5"});
     ASSERT_EQ(weak.status, ExitOk) << weak.err;
-    const std::size_t rows = weak.out.find("\"rows\":"), designRows = code51.out.find("\"rows\":");
+    const std::size_t rows = weak.out.find("\"rows\":"), code51Rows = code51.out.find("\"rows\":");
     for (int i = 0; i < 65; i += 8) {
-        std::size_t at = rows, designAt = designRows;
+        std::size_t at = rows, code51At = code51Rows;
         for (int k = 0; k <= i; ++k) {
             at = weak.out.find('[', at + 1);
-            designAt = code51.out.find('[', designAt + 1);
+            code51At = code51.out.find('[', code51At + 1);
         }
         const std::size_t comma = weak.out.find(',', at),
-                          designComma = code51.out.find(',', designAt);
+                          code51Comma = code51.out.find(',', code51At);
         EXPECT_NEAR(std::stod(weak.out.substr(comma + 1)),
-                    std::stod(code51.out.substr(designComma + 1)), 1e-8)
+                    std::stod(code51.out.substr(code51Comma + 1)), 1e-8)
             << "row " << i;
     }
     EXPECT_TRUE(contains(weak.out, "\"marks\":[{\"kind\":\"equivalence\",\"x\":25,\"y\":8.7"));
