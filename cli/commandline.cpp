@@ -6,6 +6,7 @@
 #include "fileoutput.h"
 #include "graphkinds.h"
 #include "validutf8.h"
+#include "mixcommand.h"
 
 #include "compounds/constants.h"
 #include "engine/catalogue.h"
@@ -44,7 +45,15 @@ Usage:
   corvane-cli batch CODE [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
                     [--input FILE]
   corvane-cli list
-  corvane-cli compounds [TEXT]
+  corvane-cli compounds [TEXT] [--json]
+  corvane-cli mix COMPONENT=C ... [--pkw 14.00|13.59] [--digits N] [--json]
+                  [--ph P --find NAME]
+  corvane-cli mix COMPONENT=C ... --titrate TITRANT=C --volume V0 [--to VMAX]
+                  [--picture FILE] [--size WxH] [--table FILE] [--json]
+  corvane-cli species NAME [--pkw 14.00|13.59] [--picture FILE] [--size WxH] [--table FILE]
+                      [--json]
+  corvane-cli recipe NAME --ph P --total C --volume V [--reagents R1,R2] [--stock R=C]
+                     [--pkw 14.00|13.59] [--digits N] [--json]
   corvane-cli --help
   corvane-cli --version
 
@@ -115,7 +124,44 @@ list    Every problem code with its task, option, title and slot table, and a li
 compounds
         The table of common weak acids and bases at 25 °C whose name or formula contains
         TEXT (all without it), one line each: name, formula, kind, pK values, constants and
-        the source of the values. Exit status 1 when none matches.
+        the source of the values. Exit status 1 when none matches. --json writes one array
+        of {"name", "formula", "kind", "pk", "charge" (of the most protonated form),
+        "source", "reagents"}.
+mix     The equilibrium of any mixture in water, from its charge balance: pH, [H+], [OH-],
+        the ionic strength and, for each component, its species with concentrations and
+        fractions. Up to 20 COMPONENT=C (C in mol/L, read like a value field):
+          a compound of the table by its name, the start of its name or its formula, added
+          in its tabulated form (acetic=0.1, H3PO4=0.05, ammonia=0.02);
+          acid:PK1[,PK2...][/CHARGE]=C, an acid of up to six pK values whose most protonated
+          form has CHARGE (0 unless given); base:PKB[,PKB2...]=C likewise for a base;
+          a strong acid or base: HCl, HNO3, HClO4, NaOH, KOH;
+          a spectator ion: Na+, K+, Cl-, NO3-, or ion:CHARGE=C (ion:+2=0.1).
+        A salt is written as its parts: sodium acetate 0.1 mol/L is acetic=0.1 Na+=0.1.
+        --ph P --find NAME
+                 the concentration of component NAME (its given value is ignored) that
+                 gives pH P, or the reason why none does.
+        --titrate TITRANT=C --volume V0 [--to VMAX]
+                 the titration curve of V0 mL of the mixture with the strong acid or base
+                 TITRANT up to VMAX mL (default twice the last equivalence volume), with the
+                 equivalence points of the mixture's proton balance marked. --picture,
+                 --size and --table as for "graph"; the text output is the data table and one
+                 line "equivalence<TAB>V<TAB>pH" per point, --json that of "graph" with
+                 "marks".
+        --json   {"status", "pH", "h", "oh", "ionic_strength", "components": [{"name",
+                 "total", "species": [{"formula", "charge", "concentration",
+                 "fraction"}]}]}.
+species The distribution diagram of one component (NAME as for mix, without =C): the
+        fraction of each of its forms at 257 pH values from 0 to 14, one column per form.
+        --picture draws it as "graph" does; --table writes the columns (tab-separated, or
+        CSV for a .csv file); --json writes {"species": [...], "rows": [[pH, ...], ...]}.
+recipe  The amounts of two reagents of an acid or base system of the table (NAME as for
+        compounds: a name, a formula or a reagent) that make V mL of total concentration C
+        (mol/L) at pH P: grams of each, or mL of a stock solution of C mol/L given with
+        --stock R=C. Without --reagents the pair lies around the pK nearest P: the acid and
+        its sodium salt, or two anhydrous sodium salts (corvane-cli compounds --json lists
+        the reagents). A pH the pair cannot reach is refused with the range it reaches.
+        --json   {"system", "ph", "total", "volume", "reagents": [{"name", "formula",
+                 "grams" or "millilitres", "moles"}], "ionic_strength"}.
 
 --help     this text.
 --version  the program's version.
@@ -135,6 +181,11 @@ Examples:
   corvane-cli graph 51 29 --marks --indicator phenolphthalein --x 15:35 --picture eq.png
                     C_a=0.1 V_a=25 k_a=1.8e-5 C_SB=0.1
   corvane-cli batch 11 --acid acetic < concentrations.csv
+  corvane-cli mix acetic=0.1 Na+=0.1
+  corvane-cli mix acetic=0.1 NaOH=0 --ph 4.76 --find NaOH
+  corvane-cli mix H3PO4=0.1 --titrate NaOH=0.1 --volume 25 --picture phosphate.png
+  corvane-cli species phosphoric --picture fractions.svg
+  corvane-cli recipe phosphate --ph 7.2 --total 0.1 --volume 1000
 )";
 
 } // namespace
@@ -145,8 +196,6 @@ std::optional<int> parseWhole(const std::string& text) {
         return std::nullopt;
     return std::stoi(text);
 }
-
-namespace {
 
 double parsePKw(const std::string& text) {
     char* end = nullptr;
@@ -163,8 +212,6 @@ int parseDigits(const std::string& text) {
     if (!n || *n < 4 || *n > 12) throw UsageError{"--digits must be a whole number from 4 to 12"};
     return *n;
 }
-
-} // namespace
 
 int resolveSlot(const ProblemType& problem, const std::string& name) {
     int slot = -1;
@@ -432,13 +479,21 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
             return solve(parseSolve(args, 2), out, err);
         }
         if (command == "graph") return RunGraph(args, out, err);
+        if (command == "mix") return RunMix(args, out, err);
+        if (command == "species") return RunSpecies(args, out, err);
+        if (command == "recipe") return RunRecipe(args, out, err);
         if (command == "batch") {
             if (args.size() < 2) throw UsageError{"batch needs a problem code"};
             return RunBatch(args, in, out);
         }
         if (command == "compounds") {
-            if (args.size() > 2) throw UsageError{"compounds takes at most one TEXT"};
-            return ListCompounds(args.size() > 1 ? args[1] : std::string(), out, err);
+            const bool json = std::find(args.begin() + 1, args.end(), "--json") != args.end();
+            if (args.size() > (json ? 3u : 2u))
+                throw UsageError{"compounds takes at most one TEXT"};
+            std::string text;
+            for (std::size_t i = 1; i < args.size(); ++i)
+                if (args[i] != "--json") text = args[i];
+            return json ? ListCompoundsJson(text, out, err) : ListCompounds(text, out, err);
         }
         throw UsageError{"unknown command \"" + command + "\""};
     } catch (const UsageError& e) {

@@ -2,7 +2,11 @@
 
 #include "commandline.h"
 
+#include "request.h"
+
 #include "compounds/compounds.h"
+#include "compounds/reagents.h"
+#include "compounds/species.h"
 #include "numtext/numbertext.h"
 
 #include <cstdio>
@@ -19,6 +23,13 @@ std::string constantName(const Compound& c, int step) {
     if (c.kind == compounds::Kind::Base) return "k_b";
     if (c.protons == 1) return "k_a";
     return "k_" + std::to_string(step + 1);
+}
+
+// A tabulated value as the table gives it: 9.27, not 9.2699999999999996.
+std::string tabulated(double v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", v);
+    return text;
 }
 
 } // namespace
@@ -47,6 +58,41 @@ int ListCompounds(const std::string& text, std::ostream& out, std::ostream& err)
             << '\n';
         ++listed;
     }
+    if (listed > 0) return ExitOk;
+    err << "corvane-cli: no compound matches \"" << text << "\"\n";
+    return ExitInvalidInput;
+}
+
+int ListCompoundsJson(const std::string& text, std::ostream& out, std::ostream& err) {
+    int listed = 0;
+    out << "[";
+    for (const Compound& c : compounds::Compounds()) {
+        if (!compounds::Matches(c, text)) continue;
+        out << (listed ? "," : "") << "{\"name\":" << jsonString(c.name)
+            << ",\"formula\":" << jsonString(compounds::PlainFormula(c.formula))
+            << ",\"kind\":" << jsonString(compounds::KindText(c)) << ",\"pk\":[";
+        for (std::size_t step = 0; step < c.pk.size(); ++step)
+            out << (step ? "," : "") << (c.pk[step] ? tabulated(*c.pk[step]) : "null");
+        out << "],\"charge\":" << compounds::TopCharge(c) << ",\"source\":" << jsonString(c.source)
+            << ",\"reagents\":[";
+        for (std::size_t i = 0; i < c.reagents.size(); ++i) {
+            const compounds::Reagent& r = c.reagents[i];
+            out << (i ? "," : "") << "{\"name\":" << jsonString(r.name)
+                << ",\"formula\":" << jsonString(compounds::PlainFormula(r.formula))
+                << ",\"molar_mass\":" << tabulated(r.molarMass) << ",\"supplies\":[";
+            for (std::size_t k = 0; k < r.supplies.size(); ++k) {
+                const compounds::ChargedFormula f = compounds::SplitCharge(r.supplies[k].formula);
+                out << (k ? "," : "")
+                    << "{\"formula\":" << jsonString(compounds::SpeciesText({f.formula, f.charge}))
+                    << ",\"count\":" << r.supplies[k].count << "}";
+            }
+            out << "],\"protons\":" << compounds::Protons(c, r)
+                << ",\"source\":" << jsonString(r.source) << "}";
+        }
+        out << "]}";
+        ++listed;
+    }
+    out << "]\n";
     if (listed > 0) return ExitOk;
     err << "corvane-cli: no compound matches \"" << text << "\"\n";
     return ExitInvalidInput;

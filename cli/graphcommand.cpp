@@ -1,5 +1,6 @@
 // corvane-cli graph: a graph of a solved problem made as the graph window makes it, without a
 // window: the chooser's extra values, the scales, the sweep, the table rows and the picture.
+#include "graphoutput.h"
 #include "request.h"
 
 #include "commandline.h"
@@ -35,17 +36,6 @@ using engine::EquilAB;
 
 constexpr int MinWidth = 200, MinHeight = 150, MaxSide = 8000;
 
-struct GraphRequest {
-    int kind = 0;
-    std::optional<std::string> volume, added;
-    std::string picture;
-    QString pictureFormat; // "bmp", "png", "svg" or "pdf"
-    std::string table;
-    bool tableAsCsv = false;
-    int width = 1000, height = 700;
-    GraphExtras extras;
-};
-
 int parseKind(const std::string& text, const engine::ProblemType& problem) {
     const std::vector<int> offered = graphs::OfferedKinds(graphs::Catalogue(), problem.code);
     const std::optional<int> kind = parseWhole(text);
@@ -66,6 +56,8 @@ std::optional<int> parseSide(const std::string& text) {
     return std::stoi(text);
 }
 
+} // namespace
+
 void parseSize(const std::string& text, GraphRequest& g) {
     const std::size_t x = text.find('x');
     const std::optional<int> w =
@@ -78,10 +70,14 @@ void parseSize(const std::string& text, GraphRequest& g) {
     g.height = *h;
 }
 
+namespace {
+
 QString suffixOf(const std::string& path) {
     if (path.find('.') == std::string::npos) return {};
     return QString::fromStdString(path).section('.', -1).toLower();
 }
+
+} // namespace
 
 void parsePicture(const std::string& path, GraphRequest& g) {
     const QString suffix = suffixOf(path);
@@ -97,6 +93,8 @@ void parseTable(const std::string& path, GraphRequest& g) {
     g.table = path;
     g.tableAsCsv = suffixOf(path) == "csv";
 }
+
+namespace {
 
 // Whether any graph kind of the code asks for the buffer volume and the added concentration.
 bool hasExtraFields(const std::string& code) {
@@ -121,6 +119,8 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QStrin
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
+} // namespace
+
 // The graph code draws with Qt's font system, which needs an application object. It never
 // shows a window, so it needs no display either, whatever platform the environment names.
 void ensureGuiApplication() {
@@ -140,6 +140,8 @@ std::optional<std::string> failure(const table::SaveResult& result) {
     return result.description.isEmpty() ? std::string("it could not be written")
                                         : result.description.toStdString();
 }
+
+namespace {
 
 // The vector forms, drawn as the graph window saves and exports them: an SVG of the picture's
 // size, or the printer-page drawing on an A4 PDF page turned as the picture is.
@@ -190,6 +192,88 @@ std::optional<std::string> writeTable(const graphs::GraphSettings& settings,
 }
 
 } // namespace
+
+bool drawAndSave(graphs::GraphPlot& graph, markup::PictureSurface& picture,
+                 const graphs::GraphSettings& settings, const graphs::GraphTable& table, int digits,
+                 char decimalSeparator, const GraphRequest& g, std::ostream& err) {
+    auto cannotWrite = [&err](const std::string& what, const std::string& path,
+                              const std::string& why) {
+        err << "corvane-cli: cannot write the " << what << " \"" << path << "\": " << why << "\n";
+        return false;
+    };
+    // A vector picture first: drawing on a printer page records the printer's rows, and the
+    // screen drawing below records the rows of the data table again, as the window does.
+    const bool vector = g.pictureFormat == "svg" || g.pictureFormat == "pdf";
+    if (vector)
+        if (const std::optional<std::string> why = writeVectorPicture(graph, picture, g))
+            return cannotWrite("picture", g.picture, *why);
+    graph.Dibujar(picture, true);
+    if (!g.picture.empty() && !vector)
+        if (const std::optional<std::string> why = writeImage(picture.image(), g))
+            return cannotWrite("picture", g.picture, *why);
+    if (!g.table.empty())
+        if (const std::optional<std::string> why =
+                writeTable(settings, table, digits, decimalSeparator, g))
+            return cannotWrite("data table", g.table, *why);
+
+    return true;
+}
+
+GraphText::GraphText(const markup::PictureSurface& picture, const graphs::GraphSettings& settings,
+                     const graphs::GraphTable& table, std::vector<int> columns)
+    : m_measuring(std::make_unique<markup::MeasuringSurface>(picture)), m_settings(settings),
+      m_table(table), m_columns(std::move(columns)) {}
+
+GraphText::~GraphText() = default;
+
+std::string GraphText::plain(const std::string& text) const {
+    QString drawn;
+    m_measuring->setCurrentX(0);
+    markup::DrawMarkup(QString::fromStdString(text), *m_measuring, &drawn);
+    return drawn.toStdString();
+}
+
+void GraphText::writeRows(std::ostream& out, int digits, char decimalSeparator) const {
+    for (int c : m_columns)
+        out << (c == 0 ? "" : "\t") << plain(m_settings.ColumnHeading[c]);
+    out << "\n";
+    std::int16_t formatError = 0;
+    for (int row = 1; row <= m_table.RecordedRows; ++row) {
+        for (int c : m_columns)
+            out << (c == 0 ? "" : "\t")
+                << numtext::FormatNumber(m_table.Value[c][row], digits, decimalSeparator,
+                                         formatError);
+        out << "\n";
+    }
+}
+
+void GraphText::writeJsonFields(std::ostream& out, const graphs::PlotScales& used) const {
+    const graphs::GraphSettings& s = m_settings;
+    auto axis = [](double lo, double hi, double step, int every) {
+        return "{\"min\":" + fullPrecision(lo) + ",\"max\":" + fullPrecision(hi) +
+               ",\"step\":" + fullPrecision(step) + ",\"labelEvery\":" + std::to_string(every) +
+               "}";
+    };
+    out << "\"title\":" << jsonString(plain(s.GraphTitle))
+        << ",\"subtitle\":" << jsonString(plain(s.GraphSubtitle))
+        << ",\"caption\":" << jsonString(plain(s.ParamCaption))
+        << ",\"tableCaption\":" << jsonString(plain(s.TableCaption))
+        << ",\"xAxis\":" << jsonString(plain(s.XAxisName))
+        << ",\"yAxis\":" << jsonString(plain(s.YAxisName))
+        << ",\"x\":" << axis(used.x.Min, used.x.Max, used.x.Step, used.x.LabelEvery)
+        << ",\"y\":" << axis(used.y.Min, used.y.Max, used.y.Step, used.y.LabelEvery)
+        << ",\"columns\":[";
+    for (std::size_t i = 0; i < m_columns.size(); ++i)
+        out << (i ? "," : "") << jsonString(plain(s.ColumnHeading[m_columns[i]]));
+    out << "],\"rows\":[";
+    for (int row = 1; row <= m_table.RecordedRows; ++row) {
+        out << (row > 1 ? "," : "") << "[";
+        for (std::size_t i = 0; i < m_columns.size(); ++i)
+            out << (i ? "," : "") << fullPrecision(m_table.Value[m_columns[i]][row]);
+        out << "]";
+    }
+    out << "]";
+}
 
 namespace {
 
@@ -290,25 +374,9 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     graph.scales = scales;
     graph.showMarks = g.extras.marks;
     graph.indicator = g.extras.indicator;
-    auto cannotWrite = [&err](const std::string& what, const std::string& path,
-                              const std::string& why) {
-        err << "corvane-cli: cannot write the " << what << " \"" << path << "\": " << why << "\n";
+    if (!drawAndSave(graph, picture, settings, table, request.digits, numbers.DecimalSeparator, g,
+                     err))
         return ExitInvalidInput;
-    };
-    // A vector picture first: drawing on a printer page records the printer's rows, and the
-    // screen drawing below records the rows of the data table again, as the window does.
-    const bool vector = g.pictureFormat == "svg" || g.pictureFormat == "pdf";
-    if (vector)
-        if (const std::optional<std::string> why = writeVectorPicture(graph, picture, g))
-            return cannotWrite("picture", g.picture, *why);
-    graph.Dibujar(picture, true);
-    if (!g.picture.empty() && !vector)
-        if (const std::optional<std::string> why = writeImage(picture.image(), g))
-            return cannotWrite("picture", g.picture, *why);
-    if (!g.table.empty())
-        if (const std::optional<std::string> why =
-                writeTable(settings, table, request.digits, numbers.DecimalSeparator, g))
-            return cannotWrite("data table", g.table, *why);
 
     const graphs::SweepFrame frame = graph.plot().frame();
     const std::vector<graphs::CurveReading> readings =
@@ -318,13 +386,6 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
             ? ExitOk
             : ExitInvalidInput;
 
-    markup::MeasuringSurface measuring(picture);
-    auto plain = [&measuring](const std::string& text) {
-        QString drawn;
-        measuring.setCurrentX(0);
-        markup::DrawMarkup(QString::fromStdString(text), measuring, &drawn);
-        return drawn.toStdString();
-    };
     std::vector<int> columns{0, 1};
     for (int c = 2; c < graphs::GraphTableColumns; ++c)
         if (!settings.ColumnHeading[c].empty()) columns.push_back(c);
@@ -333,47 +394,15 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
         writeReadingsText(out, readings, request.digits, numbers.DecimalSeparator);
         return readingStatus;
     }
+    const GraphText text(picture, settings, table, columns);
     if (!request.json) {
-        for (int c : columns)
-            out << (c == 0 ? "" : "\t") << plain(settings.ColumnHeading[c]);
-        out << "\n";
-        std::int16_t formatError = 0;
-        for (int row = 1; row <= table.RecordedRows; ++row) {
-            for (int c : columns)
-                out << (c == 0 ? "" : "\t")
-                    << numtext::FormatNumber(table.Value[c][row], request.digits,
-                                             numbers.DecimalSeparator, formatError);
-            out << "\n";
-        }
+        text.writeRows(out, request.digits, numbers.DecimalSeparator);
         return ExitOk;
     }
 
-    auto axis = [](double lo, double hi, double step, int every) {
-        return "{\"min\":" + fullPrecision(lo) + ",\"max\":" + fullPrecision(hi) +
-               ",\"step\":" + fullPrecision(step) + ",\"labelEvery\":" + std::to_string(every) +
-               "}";
-    };
-    const graphs::PlotScales used = graph.usedScales();
-    out << "{\"code\":" << jsonString(code) << ",\"kind\":" << g.kind
-        << ",\"title\":" << jsonString(plain(settings.GraphTitle))
-        << ",\"subtitle\":" << jsonString(plain(settings.GraphSubtitle))
-        << ",\"caption\":" << jsonString(plain(settings.ParamCaption))
-        << ",\"tableCaption\":" << jsonString(plain(settings.TableCaption))
-        << ",\"xAxis\":" << jsonString(plain(settings.XAxisName))
-        << ",\"yAxis\":" << jsonString(plain(settings.YAxisName))
-        << ",\"x\":" << axis(used.x.Min, used.x.Max, used.x.Step, used.x.LabelEvery)
-        << ",\"y\":" << axis(used.y.Min, used.y.Max, used.y.Step, used.y.LabelEvery)
-        << ",\"columns\":[";
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        out << (i ? "," : "") << jsonString(plain(settings.ColumnHeading[columns[i]]));
-    out << "],\"rows\":[";
-    for (int row = 1; row <= table.RecordedRows; ++row) {
-        out << (row > 1 ? "," : "") << "[";
-        for (std::size_t i = 0; i < columns.size(); ++i)
-            out << (i ? "," : "") << fullPrecision(table.Value[columns[i]][row]);
-        out << "]";
-    }
-    out << "],\"accepted\":" << graph.curves().accepted
+    out << "{\"code\":" << jsonString(code) << ",\"kind\":" << g.kind << ",";
+    text.writeJsonFields(out, graph.usedScales());
+    out << ",\"accepted\":" << graph.curves().accepted
         << marksJson(graphs::TitrationMarks(code, g.kind, state, frame), g.extras.indicator);
     if (!atX.empty()) out << readingsJson(readings);
     out << ",\"picture\":" << (g.picture.empty() ? "null" : jsonString(g.picture)) << "}\n";

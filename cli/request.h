@@ -34,6 +34,10 @@ struct SolveRequest {
 };
 
 std::optional<int> parseWhole(const std::string& text);
+/// --pkw: 14.00 or 13.59.
+double parsePKw(const std::string& text);
+/// --digits: 4 to 12.
+int parseDigits(const std::string& text);
 
 /// The slot of NAME (a slot index or a quantity's symbol) among the rows the option offers for
 /// typing.

@@ -1,4 +1,5 @@
 #include "compounds.h"
+#include "reagents.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,7 +9,8 @@ namespace corvane::compounds {
 
 namespace {
 
-constexpr int FieldCount = 8; // kind;name;formula;protons;pk1;pk2;pk3;source
+constexpr int FieldCount = 8;                // kind;name;formula;protons;pk1;pk2;pk3;source
+constexpr std::size_t ReagentFieldCount = 7; // reagent;system;name;formula;mass;supplies;source
 
 std::string_view trim(std::string_view s) {
     const auto first = s.find_first_not_of(" \t\r");
@@ -34,14 +36,6 @@ std::optional<double> readNumber(std::string_view text) {
     if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v))
         return std::nullopt;
     return v;
-}
-
-std::string lower(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return out;
 }
 
 // pK values outside this range are typing errors, not weak acids or bases.
@@ -101,6 +95,14 @@ std::optional<std::string> readCompound(const std::vector<std::string_view>& f,
 
 } // namespace
 
+std::string Lowercase(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
+    return out;
+}
+
 double Compound::constant(int step) const {
     return std::pow(10.0, -pk.at(step).value());
 }
@@ -128,12 +130,23 @@ ParseResult ParseCompounds(std::string_view text) {
                 fault = "source " + std::string(fields[1]) + " given twice";
             else
                 sources.push_back({std::string(fields[1]), std::string(fields[2])});
+        } else if (fields[0] == "reagent") {
+            const auto source = std::find_if(sources.begin(), sources.end(), [&](const Source& x) {
+                return fields.size() == ReagentFieldCount && x.key == fields.back();
+            });
+            if (fields.size() != ReagentFieldCount)
+                fault = "expected " + std::to_string(ReagentFieldCount) + " fields, found " +
+                        std::to_string(fields.size());
+            else if (source == sources.end())
+                fault = "unknown source \"" + std::string(fields.back()) + "\"";
+            else
+                fault = ReadReagent(fields, source->citation, result.compounds);
         } else if (fields[0] == "acid" || fields[0] == "base") {
             Compound c;
             fault = readCompound(fields, sources, c);
-            const std::string name = lower(c.name);
+            const std::string name = Lowercase(c.name);
             if (!fault && std::any_of(result.compounds.begin(), result.compounds.end(),
-                                      [&](const Compound& o) { return lower(o.name) == name; }))
+                                      [&](const Compound& o) { return Lowercase(o.name) == name; }))
                 fault = c.name + " given twice";
             if (!fault) result.compounds.push_back(std::move(c));
         } else {
@@ -176,9 +189,16 @@ std::string PlainFormula(std::string_view markup) {
 }
 
 bool Matches(const Compound& compound, std::string_view text) {
-    const std::string needle = lower(trim(text));
-    return needle.empty() || lower(compound.name).find(needle) != std::string::npos ||
-           lower(PlainFormula(compound.formula)).find(needle) != std::string::npos;
+    const std::string needle = Lowercase(trim(text));
+    if (needle.empty() || Lowercase(compound.name).find(needle) != std::string::npos ||
+        Lowercase(PlainFormula(compound.formula)).find(needle) != std::string::npos)
+        return true;
+    // A reagent by a part of its name or by its whole formula: "NH4Cl" finds ammonia, while
+    // "nh3" does not find Tris hydrochloride.
+    return std::any_of(compound.reagents.begin(), compound.reagents.end(), [&](const Reagent& r) {
+        return Lowercase(r.name).find(needle) != std::string::npos ||
+               Lowercase(PlainFormula(r.formula)) == needle;
+    });
 }
 
 std::string KindText(const Compound& compound) {
@@ -195,11 +215,11 @@ std::vector<const Compound*> OfKind(Kind kind) {
 }
 
 Lookup FindCompound(std::string_view text, const std::vector<const Compound*>& among) {
-    const std::string wanted = lower(trim(text));
+    const std::string wanted = Lowercase(trim(text));
     std::vector<const Compound*> exact, prefix, contains;
     for (const Compound* c : among) {
-        const std::string name = lower(c->name);
-        if (name == wanted || lower(PlainFormula(c->formula)) == wanted) exact.push_back(c);
+        const std::string name = Lowercase(c->name);
+        if (name == wanted || Lowercase(PlainFormula(c->formula)) == wanted) exact.push_back(c);
         if (name.starts_with(wanted)) prefix.push_back(c);
         if (Matches(*c, text)) contains.push_back(c);
     }

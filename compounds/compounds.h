@@ -11,6 +11,22 @@ namespace corvane::compounds {
 
 enum class Kind { Acid, Base };
 
+/// What one mole of a reagent gives in water: `count` of a form of its system or of a spectator
+/// ion, written in formula mark-up with its charge ("HPO_4^2^-", "Na^+").
+struct Supply {
+    int count;
+    std::string formula;
+};
+
+/// A substance weighed or poured to make a solution of an acid or base system.
+struct Reagent {
+    std::string name;
+    std::string formula; // formula mark-up
+    double molarMass;    // g/mol
+    std::vector<Supply> supplies;
+    std::string source;
+};
+
 struct Compound {
     Kind kind;
     std::string name;
@@ -21,6 +37,7 @@ struct Compound {
     /// of an acid may be empty: that proton is given up completely (a strong first step).
     std::vector<std::optional<double>> pk;
     std::string source; // the compilation the values come from
+    std::vector<Reagent> reagents;
 
     bool firstStepComplete() const { return !pk.front().has_value(); }
     /// 10^(-pk) of a step that has a pK.
@@ -43,10 +60,14 @@ const std::vector<Compound>& Compounds();
 /// What was wrong with the compiled-in table; empty for a sound table.
 const std::vector<std::string>& DataErrors();
 
+/// ASCII letters in lower case.
+std::string Lowercase(std::string_view s);
+
 /// The formula without its mark-up: "H_2SO_4" → "H2SO4".
 std::string PlainFormula(std::string_view markup);
 
-/// True when text is empty or found, ignoring case, in the name or the plain formula.
+/// True when text is empty or found, ignoring case, in the name or the plain formula of the
+/// compound or in the name of one of its reagents, or when it is a reagent's plain formula.
 bool Matches(const Compound& compound, std::string_view text);
 
 /// "monoprotic acid", "diprotic acid", "triprotic acid" or "base".

@@ -166,6 +166,10 @@ bool GraphPlot::Dibujar(DrawingSurface& surface, bool drawCurves) {
 }
 
 void GraphPlot::DibujarGrafica(DrawingSurface& surface) {
+    if (ownCurves) {
+        ownCurves(surface, m_plot);
+        return;
+    }
     const GeneratorInput in{m_settings.GraphKind, m_state, m_plot.frame()};
     m_curves = GenerateCurves(m_settings.ProblemCode, in, m_table);
     DrawCurves(surface, m_plot, m_curves, colors);

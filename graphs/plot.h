@@ -13,6 +13,7 @@
 #include <QColor>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -62,6 +63,9 @@ public:
     bool showMarks = false;
     /// Shades this indicator's transition range on a pH axis.
     const Indicator* indicator = nullptr;
+    /// Curves drawn instead of the problem code's generator, over the frame just drawn; they
+    /// fill GraphTable themselves.
+    std::function<void(markup::DrawingSurface&, const PlotState&)> ownCurves;
 
     /// Clears GraphTable and draws the frame (a picture is cleared first); with drawCurves
     /// DibujarGrafica follows. Empty or reversed ranges or a non-positive step draw nothing

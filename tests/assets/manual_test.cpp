@@ -60,8 +60,9 @@ TEST(Manual, IsAPdfOfManyPages) {
 TEST(Manual, WorkedExamplesMatchCorvaneCli) {
     int examples = 0;
     for (const manual::Directive& d : manual::FindDirectives(readAll(ManualSource))) {
-        if (d.name != "solve" && d.name != "problem") continue;
-        const QStringList args = QStringList{"solve"} + d.args;
+        if (d.name != "solve" && d.name != "problem" && d.name != "mix" && d.name != "recipe")
+            continue;
+        const QStringList args = QStringList{d.name == "problem" ? "solve" : d.name} + d.args;
         const ProcessRun cli = run(CORVANE_CLI, args);
         ASSERT_EQ(cli.exitCode, 0) << "line " << d.line << ": " << cli.err.toStdString();
         qsizetype at = manualText().indexOf("$ corvane-cli " + args.join(' '));

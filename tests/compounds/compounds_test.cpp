@@ -133,7 +133,16 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"Duplicate", "acid;GOOD ACID;HA;1;4.00;;;S", "given twice"},
         FaultCase{"UnknownRecord", "salt;X;NaX;1;;;;S", "unknown record"},
         FaultCase{"BadSourceLine", "source;T", "source;KEY;citation"},
-        FaultCase{"SourceTwice", "source;S;Another", "source S given twice"}),
+        FaultCase{"SourceTwice", "source;S;Another", "source S given twice"},
+        FaultCase{"ReagentFieldCount", "reagent;Good acid;Odd;X;1;HA", "expected 7 fields"},
+        FaultCase{"ReagentSource", "reagent;Good acid;Odd;X;1;HA;T", "unknown source"},
+        FaultCase{"ReagentSystem", "reagent;No acid;Odd;X;1;HA;S", "unknown system"},
+        FaultCase{"ReagentMass", "reagent;Good acid;Odd;X;-1;HA;S", "molar mass"},
+        FaultCase{"ReagentCount", "reagent;Good acid;Odd;X;9;two A^- + Na^+;S", "COUNT FORMULA"},
+        FaultCase{"ReagentForm", "reagent;Good acid;Odd;X;9;H_2A^+ + Cl^-;S", "neither a form"},
+        FaultCase{"ReagentCharge", "reagent;Good acid;Odd;NaA;9;A^- + 2 Na^+;S", "not neutral"},
+        FaultCase{"ReagentOfNothing", "reagent;Good acid;Salt;NaCl;58;Na^+ + Cl^-;S",
+                  "supplies nothing"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(TableText, ReadsEveryFieldAndSkipsComments) {

@@ -136,6 +136,21 @@ private slots:
 
     // ---- The chooser ----
 
+    void searchFindsASystemByItsReagents() {
+        const std::pair<const char*, std::pair<const char*, const char*>> Cases[] = {
+            {"11", {"acetate", "Acetic acid"}},
+            {"15", {"ammonium", "Ammonia"}},
+            {"15", {"NH4Cl", "Ammonia"}},
+            {"12", {"Na2CO3", "Carbonic acid"}},
+            {"13", {"hydrogen phosphate", "Phosphoric acid"}}};
+        for (const auto& [code, search] : Cases) {
+            CompoundChooser chooser(rolesOf(code));
+            chooser.show();
+            QTest::keyClicks(chooser.searchField(0), search.first);
+            QCOMPARE(shownNames(chooser.list(0)), QStringList{search.second});
+        }
+    }
+
     void typingFiltersArrowsMoveEnterTakes() {
         CompoundChooser chooser(rolesOf("11"));
         chooser.show();

@@ -66,6 +66,8 @@ private:
     QString expand(const Directive& d) {
         if (d.name == QLatin1String("problem")) return problem(d.args);
         if (d.name == QLatin1String("solve")) return solve(d.args);
+        if (d.name == QLatin1String("mix") || d.name == QLatin1String("recipe"))
+            return solve(d.args, d.name);
         if (d.name == QLatin1String("picture")) return picture(d.args);
         if (d.name == QLatin1String("list")) return list();
         if (d.name == QLatin1String("kinds")) return kinds();
@@ -74,8 +76,8 @@ private:
     }
 
     // A command and what corvane-cli prints for it; a failing command is a slip in the source.
-    QString solve(const QStringList& args) {
-        const QStringList command = QStringList{QStringLiteral("solve")} + args;
+    QString solve(const QStringList& args, const QString& name = QStringLiteral("solve")) {
+        const QStringList command = QStringList{name} + args;
         const CommandOutput result = RunCli(command);
         if (result.exitCode != 0)
             fail(QStringLiteral("\"corvane-cli %1\" fails: %2")
