@@ -90,8 +90,9 @@ private:
                             .arg(columns[0], 4)
                             .arg(columns[1], -8)
                             .arg(columns[2]);
-            else
-                text += QStringLiteral("  ") + line + "\n";
+            else // tabs as spaces: a PDF page has no tab stops of its own
+                text += QStringLiteral("  ") +
+                        QString(line).replace(QLatin1Char('\t'), QStringLiteral("  ")) + "\n";
         }
         return QStringLiteral("<pre class=\"example\">") + escape(text) + QStringLiteral("</pre>");
     }
