@@ -1,4 +1,4 @@
-// \brief What the graph window offers beyond the design's commands: scales the user sets (the
+// \brief What the graph window offers beyond its first commands: scales the user sets (the
 // "Scales" dialog, drag-to-zoom, double click back), values read off the curve (the status line
 // under the picture and "Value at..."), the marks of titration curves and an indicator's range.
 #pragma once

@@ -1,5 +1,5 @@
 // The graph kinds by name: "graph CODE --kinds" as text and JSON, and the kinds in "list". The
-// offers are those of the design's offer table; the titles are the chooser's.
+// offers are those of the offer table; the titles are the chooser's.
 #include "run_cli.h"
 
 #include "version/version.h"

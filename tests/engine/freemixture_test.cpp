@@ -73,7 +73,7 @@ double PK(double k) {
     return -std::log10(k);
 }
 
-// A random problem of one design problem type and the same solution as a free mixture.
+// A random problem of one of the 34 problem types and the same solution as a free mixture.
 struct Overlap {
     const char* code;
     std::function<std::pair<Given, std::vector<Component>>(std::mt19937&)> make;

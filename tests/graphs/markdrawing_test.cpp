@@ -1,4 +1,4 @@
-// What the graph paints beyond the design's drawing, checked on the pixels: the user's scales,
+// What the graph paints beyond its default drawing, checked on the pixels: the user's scales,
 // the marked points of a titration and an indicator's shaded range; pictures for people to see.
 #include "graph_fixture.h"
 
