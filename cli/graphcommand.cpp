@@ -5,9 +5,12 @@
 #include "commandline.h"
 
 #include "engine/reason.h"
+#include "fit/measured.h"
+#include "fit/titrationmodel.h"
 
 #include "graphs/catalogue.h"
 #include "graphs/extrafields.h"
+#include "graphs/measuredmarks.h"
 #include "graphs/plot.h"
 #include "graphs/scales.h"
 #include "graphs/windows/svgsurface.h"
@@ -22,6 +25,7 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 
@@ -41,6 +45,8 @@ struct GraphRequest {
     std::string table;
     bool tableAsCsv = false;
     int width = 1000, height = 700;
+    std::string data;                     // the file of measured points, drawn over the curve
+    std::vector<fit::MeasuredPoint> points;
 };
 
 int parseKind(const std::string& text, const engine::ProblemType& problem) {
@@ -132,12 +138,14 @@ std::optional<std::string> writeVectorPicture(graphs::GraphPlot& graph,
             if (!svg.isActive()) return false;
             svg.setFont(font);
             graph.Dibujar(svg, true);
+            graphs::DrawMeasuredPoints(svg, graph.plot(), g.points);
             return true;
         }));
     const auto orientation = g.height >= g.width ? QPageLayout::Portrait : QPageLayout::Landscape;
     return failure(table::ExportPdf(path, orientation, [&](markup::PrinterSurface& page) {
         page.setFont(font);
         graph.Dibujar(page, true);
+        graphs::DrawMeasuredPoints(page, graph.plot(), g.points);
     }));
 }
 
@@ -184,6 +192,8 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
                 parseSize(optionValue(a, i, "--size"), g);
             else if (arg.starts_with("--table"))
                 parseTable(optionValue(a, i, "--table"), g);
+            else if (arg.starts_with("--data"))
+                g.data = optionValue(a, i, "--data");
             else
                 return false;
             return true;
@@ -212,6 +222,15 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return ExitInvalidInput;
     }
     g.kind = parseKind(args[2], problem);
+    if (!g.data.empty()) {
+        fit::MeasuredData data = fit::ReadMeasuredFile(g.data);
+        if (!data.ok()) {
+            err << "corvane-cli: the measured data were refused\ncorvane-cli: " << data.error
+                << "\n";
+            return ExitInvalidInput;
+        }
+        g.points = std::move(data.points);
+    }
 
     // The chooser proposes 100 mL and the added concentration the solver found, as its fields
     // show them.
@@ -252,6 +271,7 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (const std::optional<std::string> why = writeVectorPicture(graph, picture, g))
             return cannotWrite("picture", g.picture, *why);
     graph.Dibujar(picture, true);
+    graphs::DrawMeasuredPoints(picture, graph.plot(), g.points);
     if (!g.picture.empty() && !vector)
         if (const std::optional<std::string> why = writeImage(picture.image(), g))
             return cannotWrite("picture", g.picture, *why);
@@ -311,7 +331,21 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
         out << "]";
     }
     out << "],\"accepted\":" << graph.curves().accepted
-        << ",\"picture\":" << (g.picture.empty() ? "null" : jsonString(g.picture)) << "}\n";
+        << ",\"picture\":" << (g.picture.empty() ? "null" : jsonString(g.picture));
+    if (!g.data.empty()) {
+        // Measured pH against the titration's own pH curve; other graphs plot no pH of V.
+        const bool pHOfVolume = !fit::CurveSlots(code).empty() && (g.kind == 27 || g.kind == 29);
+        const double rms =
+            pHOfVolume ? fit::ResidualRms(g.points,
+                                          [model = fit::TitrationModel(code, state.IOValues,
+                                                                       state.pKw)](double V) {
+                                              return model.pH(V);
+                                          })
+                       : std::nan("");
+        out << ",\"data\":{\"points\":" << g.points.size()
+            << ",\"rms\":" << (std::isfinite(rms) ? fullPrecision(rms) : "null") << "}";
+    }
+    out << "}\n";
     return ExitOk;
 }
 

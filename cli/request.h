@@ -61,11 +61,18 @@ Status solveProblem(const SolveRequest& request, engine::EquilAB& state,
                     numtext::NumberSettings& settings, std::string& reason);
 const char* statusMessage(Status status);
 
+/// Writes the problem as solve does: the JSON object (without a line end) or the text lines.
+/// A failed problem has its results emptied first.
+void writeSolution(const SolveRequest& request, engine::EquilAB& state, Status status,
+                   const std::string& reason, char decimalSeparator, std::ostream& out);
+
 std::string jsonString(std::string_view text);
 /// 17 significant digits.
 std::string fullPrecision(double v);
 
 /// The graph command.
 int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+/// The fit command.
+int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace corvane::cli
