@@ -147,7 +147,7 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
             missing.push_back(nameOf(problem, slot));
     if (!missing.empty())
         return refuse(err, "the curve needs " + engine::JoinNames(missing) +
-                               ": give them or fit them");
+                               ", neither given nor fitted");
     for (int slot : unknowns) {
         if (slot == fit::PHOffset) continue;
         fitting.values[slot] = request.constants.contains(slot) ? request.constants.at(slot)
