@@ -6,7 +6,6 @@
 
 #include "engine/reason.h"
 #include "fit/measured.h"
-#include "fit/titrationmodel.h"
 
 #include "graphs/catalogue.h"
 #include "graphs/extrafields.h"
@@ -138,14 +137,12 @@ std::optional<std::string> writeVectorPicture(graphs::GraphPlot& graph,
             if (!svg.isActive()) return false;
             svg.setFont(font);
             graph.Dibujar(svg, true);
-            graphs::DrawMeasuredPoints(svg, graph.plot(), g.points);
             return true;
         }));
     const auto orientation = g.height >= g.width ? QPageLayout::Portrait : QPageLayout::Landscape;
     return failure(table::ExportPdf(path, orientation, [&](markup::PrinterSurface& page) {
         page.setFont(font);
         graph.Dibujar(page, true);
-        graphs::DrawMeasuredPoints(page, graph.plot(), g.points);
     }));
 }
 
@@ -259,6 +256,7 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     graphs::GraphTable table;
     graphs::GraphPlot graph(settings, state, table);
     graph.decimalSeparator = numbers.DecimalSeparator;
+    graph.measuredPoints = g.points;
     auto cannotWrite = [&err](const std::string& what, const std::string& path,
                               const std::string& why) {
         err << "corvane-cli: cannot write the " << what << " \"" << path << "\": " << why << "\n";
@@ -271,7 +269,6 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (const std::optional<std::string> why = writeVectorPicture(graph, picture, g))
             return cannotWrite("picture", g.picture, *why);
     graph.Dibujar(picture, true);
-    graphs::DrawMeasuredPoints(picture, graph.plot(), g.points);
     if (!g.picture.empty() && !vector)
         if (const std::optional<std::string> why = writeImage(picture.image(), g))
             return cannotWrite("picture", g.picture, *why);
@@ -333,15 +330,7 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     out << "],\"accepted\":" << graph.curves().accepted
         << ",\"picture\":" << (g.picture.empty() ? "null" : jsonString(g.picture));
     if (!g.data.empty()) {
-        // Measured pH against the titration's own pH curve; other graphs plot no pH of V.
-        const bool pHOfVolume = !fit::CurveSlots(code).empty() && (g.kind == 27 || g.kind == 29);
-        const double rms =
-            pHOfVolume ? fit::ResidualRms(g.points,
-                                          [model = fit::TitrationModel(code, state.IOValues,
-                                                                       state.pKw)](double V) {
-                                              return model.pH(V);
-                                          })
-                       : std::nan("");
+        const double rms = graphs::MeasuredRms(code, g.kind, state, g.points);
         out << ",\"data\":{\"points\":" << g.points.size()
             << ",\"rms\":" << (std::isfinite(rms) ? fullPrecision(rms) : "null") << "}";
     }

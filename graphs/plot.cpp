@@ -1,4 +1,5 @@
 #include "plot.h"
+#include "measuredmarks.h"
 
 #include "markup/renderer.h"
 #include "markup/surface.h"
@@ -162,6 +163,7 @@ void GraphPlot::DibujarGrafica(DrawingSurface& surface) {
     const GeneratorInput in{m_settings.GraphKind, m_state, m_plot.frame()};
     m_curves = GenerateCurves(m_settings.ProblemCode, in, m_table);
     DrawCurves(surface, m_plot, m_curves, colors);
+    DrawMeasuredPoints(surface, m_plot, measuredPoints, colors.MeasuredColor);
 }
 
 void DrawCurves(DrawingSurface& surface, const PlotState& plot, const Curves& curves,

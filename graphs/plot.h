@@ -6,6 +6,7 @@
 #include "sweep.h"
 
 #include "engine/equilab.h"
+#include "fit/measured.h"
 
 #include <QColor>
 
@@ -23,6 +24,7 @@ struct PlotColors {
     QColor GridColor{196, 196, 196};
     std::array<QColor, MaxCurves> CurveColor{QColor(200, 0, 0), QColor(0, 100, 220),
                                              QColor(0, 128, 0), QColor(196, 128, 0)};
+    QColor MeasuredColor{0, 64, 160};
 };
 
 /// The scale of one drawing: problem values to surface units (y grows downwards).
@@ -48,6 +50,8 @@ public:
 
     PlotColors colors;
     char decimalSeparator = '.';
+    /// Measured points drawn as markers over the curves.
+    std::vector<fit::MeasuredPoint> measuredPoints;
 
     /// Clears GraphTable and draws the frame (a picture is cleared first); with drawCurves
     /// DibujarGrafica follows. Empty or reversed ranges or a non-positive step draw nothing
