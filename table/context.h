@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace corvane::table {
 
 class Desktop;
@@ -26,6 +28,9 @@ struct WindowContext {
     /// Where the save dialogs start when their folder is still empty.
     QString programFolder;
     Desktop& desktop;
+    /// Writes fitted values (the slots that hold one) into the main window's fields and
+    /// calculates; none when no main window takes them.
+    std::function<void(const engine::Slots& values)> useValues = nullptr;
 };
 
 } // namespace corvane::table

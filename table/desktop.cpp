@@ -20,6 +20,11 @@ QString SystemDesktop::saveFileName(QWidget* parent, const QString& title, const
     return QFileDialog::getSaveFileName(parent, title, folder, filters.join(";;"), selectedFilter);
 }
 
+QString SystemDesktop::openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                    const QStringList& filters) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filters.join(";;"));
+}
+
 QString Desktop::currentPrinterName() {
     const QStringList installed = printerNames();
     if (installed.isEmpty()) return {};

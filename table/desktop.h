@@ -22,6 +22,9 @@ public:
     /// name filters; `selectedFilter` comes back with the one in use. Empty when cancelled.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QStringList& filters, QString* selectedFilter) = 0;
+    /// The open dialog for an existing file, starting in `folder`. Empty when cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                 const QStringList& filters) = 0;
     /// Whether at least one printer is installed.
     bool hasPrinter() { return !printerNames().isEmpty(); }
     /// The device name of the printer print jobs use: the one chosen in the last accepted print
@@ -53,6 +56,8 @@ public:
                      MessageKind kind) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
                          const QStringList& filters, QString* selectedFilter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QStringList& filters) override;
 
 protected:
     QStringList printerNames() override;
