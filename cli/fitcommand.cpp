@@ -27,7 +27,7 @@ struct FitOptions {
 };
 
 std::string nameOf(const engine::ProblemType& problem, int slot) {
-    return slot == fit::PHOffset ? OffsetName : std::string(slotName(problem, slot));
+    return fit::UnknownName(problem.code, slot);
 }
 
 // The --fit list: names of the curve's quantities, and pH_offset.

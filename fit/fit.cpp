@@ -15,6 +15,7 @@
 #include <gsl/gsl_vector.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -108,19 +109,6 @@ int residualCallback(const gsl_vector* theta, void* problem, gsl_vector* f) {
     return GSL_SUCCESS;
 }
 
-std::string nameOf(const FitRequest& request, int slot) {
-    if (slot == PHOffset) return "pH_offset";
-    const engine::ProblemType* problem = engine::FindProblem(request.code);
-    const engine::SlotRow* row = problem ? engine::FindRow(*problem, slot) : nullptr;
-    return row ? std::string(engine::SymbolName(row->quantity)) : "slot " + std::to_string(slot);
-}
-
-bool isConstant(const FitRequest& request, int slot) {
-    const FlaskSlots flask = FlaskSlotsOf(request.code);
-    return slot != PHOffset && slot != flask.analyte && slot != flask.volume &&
-           slot != flask.titrant;
-}
-
 // The flask's unknown amounts from the equivalence n·C·V0 = titrant·V_eq at a guessed V_eq:
 // the last unknown of the three follows from the others, which take usual lab values.
 bool guessFlask(const FitRequest& request, double Veq, engine::Slots& values) {
@@ -161,7 +149,7 @@ std::vector<std::vector<double>> startsOf(const FitRequest& request) {
     if (given) starts.push_back(thetaOf(request, request.values, request.offset));
 
     const bool constants = std::any_of(request.unknowns.begin(), request.unknowns.end(),
-                                       [&](int s) { return isConstant(request, s); });
+                                       [&](int s) { return IsConstantSlot(request.code, s); });
     const int n = TitratedProtons(request.code);
     const double step = SteepestStepVolume(request.points);
     if (!std::isfinite(step) || step <= 0) return starts;
@@ -171,7 +159,7 @@ std::vector<std::vector<double>> startsOf(const FitRequest& request) {
         if (!guessFlask(request, Veq, values)) continue;
         for (double shift : PKShifts) {
             for (int slot : request.unknowns)
-                if (isConstant(request, slot)) {
+                if (IsConstantSlot(request.code, slot)) {
                     double pK = GuessedPK(request.points, request.code, slot, Veq, request.pKw);
                     if (!std::isfinite(pK)) pK = 7;
                     values[slot] = std::pow(10.0, -(pK + shift));
@@ -274,7 +262,11 @@ FitResult FitTitration(const FitRequest& request) {
     fdf.params = &problem;
 
     const std::vector<std::vector<double>> starts = startsOf(request);
-    result.starts = static_cast<int>(starts.size());
+    if (starts.empty()) {
+        result.reason = "the fit has no start: the data show no step to read the equivalence "
+                        "from, and not every unknown has a given value";
+        return result;
+    }
     Run best;
     for (const std::vector<double>& start : starts) {
         Run run = runFrom(fdf, start);
@@ -289,7 +281,7 @@ FitResult FitTitration(const FitRequest& request) {
     auto names = [&](const std::vector<int>& indices) {
         std::vector<std::string> words;
         for (int i : indices)
-            words.push_back(nameOf(request, request.unknowns[i]));
+            words.push_back(UnknownName(request.code, request.unknowns[i]));
         return engine::JoinNames(words);
     };
     const Matrix J = jacobianAt(fdf, best.theta);
@@ -333,6 +325,13 @@ FitResult FitTitration(const FitRequest& request) {
     result.rms = std::sqrt(best.cost / static_cast<double>(n));
     result.r2 = total > 0 ? 1 - best.cost / total : 0;
     return result;
+}
+
+std::string UnknownName(std::string_view code, int slot) {
+    if (slot == PHOffset) return "pH_offset";
+    const engine::ProblemType* problem = engine::FindProblem(code);
+    const engine::SlotRow* row = problem ? engine::FindRow(*problem, slot) : nullptr;
+    return row ? std::string(engine::SymbolName(row->quantity)) : "slot " + std::to_string(slot);
 }
 
 } // namespace corvane::fit

@@ -8,6 +8,7 @@
 #include "engine/equilab.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane::fit {
@@ -43,7 +44,6 @@ struct FitResult {
     double rms = 0; // √(Σ r² / n), in pH
     double r2 = 0;  // 1 − Σ r² / Σ (pH − mean)²
     int points = 0;
-    int starts = 0; // starts tried
 
     bool ok() const { return reason.empty(); }
 };
@@ -55,5 +55,8 @@ inline constexpr double MaxCorrelation = 0.999;
 /// the data (V_eq at the steepest step, pK at the half-equivalence volumes) and a few spread
 /// over the plausible range; the best converged one is kept.
 FitResult FitTitration(const FitRequest& request);
+
+/// The name of an unknown: the symbol of its slot's quantity in `code`, or "pH_offset".
+std::string UnknownName(std::string_view code, int slot);
 
 } // namespace corvane::fit

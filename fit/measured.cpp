@@ -73,12 +73,16 @@ MeasuredData ReadMeasuredData(std::istream& in) {
         const bool header = first;
         first = false;
         if (!line.closed) return refused(lineNumber, "a quote is left open");
+        // The first line may name the columns: none of its fields is a number.
+        if (header && std::none_of(line.fields.begin(), line.fields.end(), [&](const auto& f) {
+                return number(f, line.decimalComma).has_value();
+            }))
+            continue;
         std::optional<double> x, y;
         if (line.fields.size() == 2) {
             x = number(line.fields[0], line.decimalComma);
             y = number(line.fields[1], line.decimalComma);
         }
-        if (header && !(x && y)) continue; // the first line may name the columns
         if (line.fields.size() != 2)
             return refused(lineNumber, "expected two numbers (x and y), found " +
                                            std::to_string(line.fields.size()) + " fields");

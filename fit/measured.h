@@ -22,7 +22,8 @@ struct MeasuredData {
 };
 
 /// Reads one x,y pair a line: the fields separated by ";", a tab, "," or spaces (a decimal
-/// comma is allowed with ";" and tabs), an optional header line first, blank lines and lines
+/// comma is allowed with ";" and tabs), an optional header line first (no field of it a
+/// number), blank lines and lines
 /// starting with "#" skipped. A line that is not two finite numbers with x ≥ 0 refuses the
 /// whole input with its line number; an input without points says so.
 MeasuredData ReadMeasuredData(std::istream& in);

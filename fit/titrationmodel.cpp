@@ -2,6 +2,7 @@
 
 #include "engine/polynomials.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <stdexcept>
@@ -52,6 +53,13 @@ bool BaseTitrated(std::string_view code) {
 
 FlaskSlots FlaskSlotsOf(std::string_view code) {
     return {0, 1, TitratedProtons(code) == 1 ? 3 : 6};
+}
+
+bool IsConstantSlot(std::string_view code, int slot) {
+    const std::vector<int> curve = CurveSlots(code);
+    const FlaskSlots flask = FlaskSlotsOf(code);
+    return std::find(curve.begin(), curve.end(), slot) != curve.end() && slot != flask.analyte &&
+           slot != flask.volume && slot != flask.titrant;
 }
 
 TitrationModel::TitrationModel(std::string_view code, const engine::Slots& values, double pKw)

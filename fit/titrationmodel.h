@@ -25,6 +25,9 @@ struct FlaskSlots {
 };
 FlaskSlots FlaskSlotsOf(std::string_view code);
 
+/// True for a curve slot that holds an equilibrium constant (not a flask's amount).
+bool IsConstantSlot(std::string_view code, int slot);
+
 class TitrationModel {
 public:
     /// `values` must hold every slot of CurveSlots(code).

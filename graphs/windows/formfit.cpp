@@ -1,7 +1,5 @@
 #include "formfit.h"
 
-#include "engine/catalogue.h"
-#include "engine/quantity.h"
 #include "fit/titrationmodel.h"
 #include "numtext/numbertext.h"
 
@@ -21,12 +19,7 @@ namespace corvane::graphs {
 namespace {
 
 QString nameOf(std::string_view code, int slot) {
-    if (slot == fit::PHOffset) return "pH_offset";
-    const engine::ProblemType* problem = engine::FindProblem(code);
-    const engine::SlotRow* row = problem ? engine::FindRow(*problem, slot) : nullptr;
-    return row ? QString::fromUtf8(engine::SymbolName(row->quantity).data(),
-                                   static_cast<qsizetype>(engine::SymbolName(row->quantity).size()))
-               : QString::number(slot);
+    return QString::fromStdString(fit::UnknownName(code, slot));
 }
 
 } // namespace
@@ -35,14 +28,12 @@ FormFitChoice::FormFitChoice(std::string_view code, QWidget* parent) : QDialog(p
     setWindowTitle("Fit");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("Unknowns to fit to the measured pH:", this));
-    const fit::FlaskSlots flask = fit::FlaskSlotsOf(code);
+    const int analyte = fit::FlaskSlotsOf(code).analyte;
     std::vector<int> offered = fit::CurveSlots(code);
     offered.push_back(fit::PHOffset);
     for (int slot : offered) {
         auto* box = new QCheckBox(nameOf(code, slot), this);
-        const bool constant = slot != fit::PHOffset && slot != flask.analyte &&
-                              slot != flask.volume && slot != flask.titrant;
-        box->setChecked(constant || slot == flask.analyte);
+        box->setChecked(fit::IsConstantSlot(code, slot) || slot == analyte);
         layout->addWidget(box);
         m_boxes.emplace_back(slot, box);
     }

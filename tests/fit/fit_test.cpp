@@ -145,13 +145,18 @@ TEST(Fit, RefusesUnknownsTheDataCannotTellApart) {
     EXPECT_TRUE(result.fitted.empty());
 }
 
-TEST(Fit, RefusesTooFewPointsAndAnEmptyList) {
+TEST(Fit, RefusesTooFewPointsNoUnknownsAndNoStart) {
     const Titration t{"51", {{0, 0.1}, {1, 25}, {2, 1.8e-5}, {3, 0.1}}, {0, 2}, 1};
     const FitResult few = FitTitration(requestFor(t, noisyCurve(t, 3, 0.5, 1)));
     EXPECT_EQ(few.reason, "a fit of 2 unknowns needs more than 2 points, not 2");
     FitRequest none = requestFor(t, noisyCurve(t, 3, 0.5, 40));
     none.unknowns.clear();
     EXPECT_EQ(FitTitration(none).reason, "no unknown to fit");
+    // Every point at one volume: no step to read V_eq from, and no given C_a to start from.
+    FitRequest flat = requestFor(t, {{10, 4.5}, {10, 4.6}, {10, 4.4}});
+    EXPECT_EQ(FitTitration(flat).reason,
+              "the fit has no start: the data show no step to read the equivalence from, and "
+              "not every unknown has a given value");
 }
 
 } // namespace

@@ -49,6 +49,8 @@ TEST(MeasuredData, RefusesABadLineWithItsNumber) {
              Case{"1,2\n3\n", "line 2: expected two numbers (x and y), found 1 fields"},
              Case{"\"0,1\n", "line 1: a quote is left open"},
              Case{"0,1\n1.5.2,3\n", "line 2: \"1.5.2\" is not a number"},
+             Case{"1,x\n2,3\n", "line 1: \"x\" is not a number"},
+             Case{"V,pH,T\n1,2,3\n", "line 2: expected two numbers (x and y), found 3 fields"},
          }) {
         const MeasuredData data = read(c.text);
         EXPECT_EQ(data.error, c.error) << c.text;
