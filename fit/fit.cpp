@@ -286,8 +286,8 @@ FitResult FitTitration(const FitRequest& request) {
     };
     const Matrix J = jacobianAt(fdf, best.theta);
     if (const std::vector<int> singular = singularUnknowns(J.get()); !singular.empty()) {
-        result.reason = "the data cannot tell " + names(singular) +
-                        " apart: the Jacobian of the fit is singular";
+        result.reason = "the data do not determine " + names(singular) +
+                        ": the Jacobian of the fit is singular";
         return result;
     }
     Matrix covariance(gsl_matrix_alloc(p, p));

@@ -145,6 +145,23 @@ TEST(Fit, RefusesUnknownsTheDataCannotTellApart) {
     EXPECT_TRUE(result.fitted.empty());
 }
 
+TEST(Fit, RefusesDataNoTitrationReaches) {
+    // pH 30 is beyond any titration: from the guesses read off the data k_a runs away and no
+    // run converges; from a given k_a it ends where the curve no longer depends on it.
+    const Titration t{"51", {{0, 0.1}, {1, 25}, {2, 1.8e-5}, {3, 0.1}}, {2}, 0};
+    std::vector<MeasuredPoint> points;
+    for (int i = 1; i <= 40; ++i)
+        points.push_back({double(i), 30.0 + (i % 2) * 0.5});
+    FitRequest request = requestFor(t, points);
+    FitResult result = FitTitration(request);
+    EXPECT_EQ(result.reason, "the fit did not converge from any of 3 starts");
+    EXPECT_TRUE(result.fitted.empty());
+    request.values[2] = 1.8e-5;
+    result = FitTitration(request);
+    EXPECT_EQ(result.reason, "the data do not determine k_a: the Jacobian of the fit is singular");
+    EXPECT_TRUE(result.fitted.empty());
+}
+
 TEST(Fit, RefusesTooFewPointsNoUnknownsAndNoStart) {
     const Titration t{"51", {{0, 0.1}, {1, 25}, {2, 1.8e-5}, {3, 0.1}}, {0, 2}, 1};
     const FitResult few = FitTitration(requestFor(t, noisyCurve(t, 3, 0.5, 1)));
