@@ -6,6 +6,7 @@
 #include "graphs/sweep.h"
 
 #include "engine/equilab.h"
+#include "fit/measured.h"
 #include "numtext/numbertext.h"
 
 #include <QString>
@@ -31,6 +32,8 @@ struct WindowContext {
     /// Writes fitted values (the slots that hold one) into the main window's fields and
     /// calculates; none when no main window takes them.
     std::function<void(const engine::Slots& values)> useValues = nullptr;
+    /// Measured points over the graph, which the data table lists as a second block.
+    std::vector<fit::MeasuredPoint> measuredPoints{};
 };
 
 } // namespace corvane::table

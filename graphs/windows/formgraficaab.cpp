@@ -145,7 +145,8 @@ void FormGraficaAB::EditTypeOfGraphic() {
 table::WindowContext FormGraficaAB::drawnContext() {
     const table::WindowContext& c = m_context;
     return {m_settings,        c.table,           m_values,        c.numbers, c.sigDigits,
-            c.lastGraphFolder, c.lastTableFolder, c.programFolder, c.desktop, c.useValues};
+            c.lastGraphFolder, c.lastTableFolder, c.programFolder, c.desktop, c.useValues,
+            m_plot.measuredPoints};
 }
 
 void FormGraficaAB::ShowDataTable() {

@@ -7,11 +7,13 @@
 #include "graphs/measuredmarks.h"
 #include "graphs/windows/formfit.h"
 #include "graphs/windows/formgraficaab.h"
+#include "table/formtabla.h"
 #include "table/pictureview.h"
 
 #include <QAction>
 #include <QFile>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -116,6 +118,24 @@ void MeasuredDataTest::aRefusedFileKeepsTheGraph() {
     g_shared->desktop.openPath.clear(); // a cancelled dialog says nothing
     w->LoadMeasuredData();
     QCOMPARE(g_shared->desktop.messages.size(), std::size_t(1));
+}
+
+void MeasuredDataTest::theDataTableListsThePointsAsASecondBlock() {
+    auto w = openGraph();
+    QVERIFY(w->ReadMeasuredData(writeData("two.csv", "V;pH\n0,5;3,18\n12,25;4,70\n")));
+    QString text;
+    corvane::test::WhenShown<table::FormTabla>([&text](table::FormTabla& window) {
+        text = window.TableText();
+        window.scrollBar()->setValue(window.scrollBar()->maximum()); // down to the points
+        QVERIFY(window.grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/table_measured_data.png"));
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    w->ShowDataTable();
+    const QStringList lines = text.split("\r\n");
+    const qsizetype caption = lines.indexOf("Measured data");
+    QVERIFY2(caption > 70, qPrintable(text)); // after the 64 rows of the curve
+    QCOMPARE(lines[caption + 4].simplified(), QString("0.5 3.18"));
+    QCOMPARE(lines[caption + 5].simplified(), QString("12.25 4.7"));
 }
 
 void MeasuredDataTest::theFitResultShowsTheValuesAndTheirResiduals() {

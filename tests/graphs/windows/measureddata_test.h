@@ -10,6 +10,7 @@ private slots:
     void init();
     void loadingDrawsTheMarkersAndGivesTheRms();
     void aRefusedFileKeepsTheGraph();
+    void theDataTableListsThePointsAsASecondBlock();
     void theFitResultShowsTheValuesAndTheirResiduals();
     void useTheseValuesRedrawsTheGraphFromTheMainWindowsCalculation();
 };
