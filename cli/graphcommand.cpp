@@ -158,6 +158,7 @@ std::optional<std::string> writeTable(const graphs::GraphSettings& settings,
                                       const graphs::GraphTable& graphTable, int digits,
                                       char decimalSeparator, const GraphRequest& g) {
     table::TableDrawing drawing(settings, graphTable, digits, decimalSeparator);
+    drawing.setMeasuredPoints(g.points);
     markup::PictureSurface heading(table::FormTabla::HeadingWidth, table::FormTabla::HeadingHeight);
     markup::PictureSurface body(table::FormTabla::HeadingWidth, 1);
     body.resize(table::FormTabla::HeadingWidth, drawing.bodyPictureHeight(body));

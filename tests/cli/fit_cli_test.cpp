@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 
 using namespace corvane::cli;
 using namespace corvane::cli::test;
@@ -180,6 +181,15 @@ TEST(GraphData, ReportsThePointsAndTheirRmsAndDrawsThem) {
     const QColor marker(0, 64, 160);
     EXPECT_GT(pixelsOf(QImage(QString::fromStdString(with)), marker), 40);
     EXPECT_EQ(pixelsOf(QImage(QString::fromStdString(without)), marker), 0);
+
+    // The table's text lists the points after the curve's rows (pH 12.36 at 40 mL).
+    const std::string table = outputPath("graph50-data.txt");
+    ASSERT_EQ(graph("29", {"--data", exact, "--table", table}).status, ExitOk);
+    std::ifstream written(table, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(written)), {});
+    const std::size_t block = text.find("\r\nMeasured data\r\n");
+    ASSERT_NE(block, std::string::npos) << text;
+    EXPECT_NE(text.find("\r\n40          12.36       \r\n", block), std::string::npos) << text;
 
     const std::string bad = writeFile("graphbad.csv", "1 2\n-1 3\n");
     r = graph("29", {"--data", bad, "--picture", outputPath("graphbad.png")});
