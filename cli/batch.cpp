@@ -4,6 +4,8 @@
 #include "commandline.h"
 #include "request.h"
 
+#include "numtext/fields.h"
+
 #include <algorithm>
 #include <fstream>
 #include <istream>
@@ -14,6 +16,9 @@
 namespace corvane::cli {
 
 namespace {
+
+using numtext::splitFields;
+using numtext::trimmed;
 
 struct BatchRequest {
     const engine::ProblemType* problem = nullptr;
@@ -41,36 +46,6 @@ BatchRequest parseBatch(const std::vector<std::string>& args) {
     return batch;
 }
 
-// Splits a line at the delimiter. A field may be quoted, with "" for a quote inside; false
-// for a quote left open.
-bool splitFields(const std::string& line, char delimiter, std::vector<std::string>& fields) {
-    fields.clear();
-    std::string field;
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == delimiter) {
-            fields.push_back(std::move(field));
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    fields.push_back(std::move(field));
-    return !quoted;
-}
-
 std::string csvField(const std::string& text, char delimiter) {
     if (text.find_first_of(std::string{delimiter, '"', '\n', '\r'}) == std::string::npos)
         return text;
@@ -80,14 +55,6 @@ std::string csvField(const std::string& text, char delimiter) {
         quoted += c;
     }
     return quoted + '"';
-}
-
-// Without the white space round a cell, line breaks of a quoted cell included.
-std::string trimmed(const std::string& text) {
-    constexpr const char* space = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(space);
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(space) - first + 1);
 }
 
 // The longest record read; a longer one is passed over as a bad line.

@@ -40,8 +40,11 @@ Usage:
   corvane-cli graph CODE KIND [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
                     [--volume V0] [--added C] [--picture FILE] [--size WxH]
                     [--table FILE] [--x MIN:MAX[:STEP]] [--y MIN:MAX[:STEP]]
-                    [--at X ...] [--marks] [--indicator NAME] [--json] [NAME=VALUE ...]
+                    [--at X ...] [--marks] [--indicator NAME] [--data FILE] [--json]
+                    [NAME=VALUE ...]
   corvane-cli graph CODE --kinds [--json]
+  corvane-cli fit CODE --data FILE --fit NAME[,NAME...] [--pkw 14.00|13.59] [--digits N]
+                  [--json] [NAME=VALUE ...]
   corvane-cli batch CODE [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
                     [--input FILE]
   corvane-cli list
@@ -109,7 +112,24 @@ graph   Solves as "solve" does, then makes graph KIND of the problem as the grap
                  rows, the number of accepted sweep points, the marks of a titration curve
                  ("marks", empty for other graphs), the values of --at ("at"), the
                  indicator and the picture written.
+        --data   draws the x,y pairs of FILE (measured data, as for "fit") as markers
+                 over the curve; JSON adds "data": {"points", "rms"}, the RMS of measured
+                 minus computed pH for the titration curves (null for other graphs).
         Text output: the column headings, tab-separated, then one line per recorded row.
+fit     Fits a titration (codes 50 to 55C) to measured pH values by least squares.
+        --data   the measurements: one "volume, pH" pair a line (mL of titrant, measured
+                 pH), an optional header line, separated by ",", ";", a tab or spaces; with
+                 ";" or tabs a decimal comma may be used. A bad line refuses the file.
+        --fit    the unknowns: quantities of the curve (C_a, V_a, k_a, C_SB ... as "list"
+                 names them) and pH_offset, a constant added to every computed pH.
+        NAME=VALUE fixes the other quantities (the solver completes them as in "solve");
+                 a given value of an unknown is where the fit starts, besides the guesses
+                 read off the data. pH_offset=VALUE fixes the offset or starts it.
+        Text output: one line "NAME<TAB>value<TAB>standard error" per unknown, then rms,
+        r2 and points, then the problem solved with the fitted values as "solve" prints
+        it. JSON: {"code", "fitted": {NAME: {"value", "se"}}, "rms", "r2", "points",
+        "solve": {...}}. Unknowns the data cannot tell apart, or a fit that does not
+        converge, give exit status 1 with the reason.
 batch   Solves one problem per line of CSV read from standard input (or FILE), as "solve"
         does, and writes CSV as it goes. The first line names the columns (NAME as for
         "solve"); fields are separated by ";" when that line holds one (numbers may then
@@ -186,6 +206,7 @@ Examples:
   corvane-cli mix H3PO4=0.1 --titrate NaOH=0.1 --volume 25 --picture phosphate.png
   corvane-cli species phosphoric --picture fractions.svg
   corvane-cli recipe phosphate --ph 7.2 --total 0.1 --volume 1000
+  corvane-cli fit 51 --data titration.csv --fit C_a,k_a V_a=25 C_SB=0.1
 )";
 
 } // namespace
@@ -378,21 +399,16 @@ const char* statusWord(Status status) {
     return "";
 }
 
-namespace {
-
-int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
+void writeSolution(const SolveRequest& request, EquilAB& state, Status status,
+                   const std::string& reason, char decimalSeparator, std::ostream& out) {
     const ProblemType& problem = *request.problem;
-    EquilAB state(request.pKw);
-    numtext::NumberSettings settings;
-    std::string reason;
-    const Status status = solveProblem(request, state, settings, reason);
     if (status == Status::ReadingError || status == Status::CalculationError)
         for (int slot = engine::InputRowCount(problem.task); slot < engine::SlotCount; ++slot)
             state.IOValues[slot] = engine::EmptyValue;
 
     std::int16_t formatError = 0; // formatting must not disturb the status read above
     auto text = [&](double v) {
-        return numtext::FormatNumber(v, request.digits, settings.DecimalSeparator, formatError);
+        return numtext::FormatNumber(v, request.digits, decimalSeparator, formatError);
     };
     const char* message = statusMessage(status);
     if (request.json) {
@@ -415,7 +431,7 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
                 << ",\"value\":" << fullPrecision(v) << ",\"text\":" << jsonString(text(v)) << "}";
             first = false;
         }
-        out << "]}\n";
+        out << "]}";
     } else {
         for (int slot = 0; slot < engine::SlotCount; ++slot) {
             const double v = state.IOValues[slot];
@@ -425,8 +441,20 @@ int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
         out << message << '\n';
         if (!reason.empty()) out << reason << '\n';
     }
+}
+
+namespace {
+
+int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
+    EquilAB state(request.pKw);
+    numtext::NumberSettings settings;
+    std::string reason;
+    const Status status = solveProblem(request, state, settings, reason);
+    writeSolution(request, state, status, reason, settings.DecimalSeparator, out);
+    if (request.json) out << "\n";
     if (status == Status::Ok) return ExitOk;
-    err << "corvane-cli: " << (status == Status::Incomplete ? reason.c_str() : message) << "\n";
+    err << "corvane-cli: "
+        << (status == Status::Incomplete ? reason.c_str() : statusMessage(status)) << "\n";
     return ExitInvalidInput;
 }
 
@@ -482,6 +510,7 @@ int runCommand(const std::vector<std::string>& args, std::istream& in, std::ostr
         if (command == "mix") return RunMix(args, out, err);
         if (command == "species") return RunSpecies(args, out, err);
         if (command == "recipe") return RunRecipe(args, out, err);
+        if (command == "fit") return RunFit(args, out, err);
         if (command == "batch") {
             if (args.size() < 2) throw UsageError{"batch needs a problem code"};
             return RunBatch(args, in, out);

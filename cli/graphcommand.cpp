@@ -8,9 +8,11 @@
 #include "graphextras.h"
 
 #include "engine/reason.h"
+#include "fit/measured.h"
 
 #include "graphs/catalogue.h"
 #include "graphs/extrafields.h"
+#include "graphs/measuredmarks.h"
 #include "graphs/plot.h"
 #include "graphs/scales.h"
 #include "graphs/windows/svgsurface.h"
@@ -25,6 +27,7 @@
 #include <QGuiApplication>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <ostream>
 
@@ -178,6 +181,7 @@ std::optional<std::string> writeTable(const graphs::GraphSettings& settings,
                                       const graphs::GraphTable& graphTable, int digits,
                                       char decimalSeparator, const GraphRequest& g) {
     table::TableDrawing drawing(settings, graphTable, digits, decimalSeparator);
+    drawing.setMeasuredPoints(g.points);
     markup::PictureSurface heading(table::FormTabla::HeadingWidth, table::FormTabla::HeadingHeight);
     markup::PictureSurface body(table::FormTabla::HeadingWidth, 1);
     body.resize(table::FormTabla::HeadingWidth, drawing.bodyPictureHeight(body));
@@ -313,6 +317,8 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
                 parseSize(optionValue(a, i, "--size"), g);
             else if (arg.starts_with("--table"))
                 parseTable(optionValue(a, i, "--table"), g);
+            else if (arg.starts_with("--data"))
+                g.data = optionValue(a, i, "--data");
             else if (!parseGraphExtra(a, i, g.extras))
                 return false;
             return true;
@@ -340,6 +346,15 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return ExitInvalidInput;
     }
     g.kind = parseKind(args[2], problem);
+    if (!g.data.empty()) {
+        fit::MeasuredData data = fit::ReadMeasuredFile(g.data);
+        if (!data.ok()) {
+            err << "corvane-cli: the measured data were refused\ncorvane-cli: " << data.error
+                << "\n";
+            return ExitInvalidInput;
+        }
+        g.points = std::move(data.points);
+    }
 
     // The chooser proposes 100 mL and the added concentration the solver found, as its fields
     // show them.
@@ -374,6 +389,7 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     graph.scales = scales;
     graph.showMarks = g.extras.marks;
     graph.indicator = g.extras.indicator;
+    graph.measuredPoints = g.points;
     if (!drawAndSave(graph, picture, settings, table, request.digits, numbers.DecimalSeparator, g,
                      err))
         return ExitInvalidInput;
@@ -405,7 +421,13 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     out << ",\"accepted\":" << graph.curves().accepted
         << marksJson(graphs::TitrationMarks(code, g.kind, state, frame), g.extras.indicator);
     if (!atX.empty()) out << readingsJson(readings);
-    out << ",\"picture\":" << (g.picture.empty() ? "null" : jsonString(g.picture)) << "}\n";
+    out << ",\"picture\":" << (g.picture.empty() ? "null" : jsonString(g.picture));
+    if (!g.data.empty()) {
+        const double rms = graphs::MeasuredRms(code, g.kind, state, g.points);
+        out << ",\"data\":{\"points\":" << g.points.size()
+            << ",\"rms\":" << (std::isfinite(rms) ? fullPrecision(rms) : "null") << "}";
+    }
+    out << "}\n";
     return readingStatus;
 }
 

@@ -5,6 +5,7 @@
 
 #include "graphextras.h"
 
+#include "fit/measured.h"
 #include "graphs/plot.h"
 #include "graphs/settings.h"
 #include "graphs/sweep.h"
@@ -30,6 +31,8 @@ struct GraphRequest {
     bool tableAsCsv = false;
     int width = 1000, height = 700;
     GraphExtras extras;
+    std::string data; // the file of measured points, drawn over the curve
+    std::vector<fit::MeasuredPoint> points;
 };
 
 /// --size WxH, --picture FILE and --table FILE; a wrong one is a usage error.

@@ -71,6 +71,11 @@ const char* statusMessage(Status status);
 /// "incomplete".
 const char* statusWord(Status status);
 
+/// Writes the problem as solve does: the JSON object (without a line end) or the text lines.
+/// A failed problem has its results emptied first.
+void writeSolution(const SolveRequest& request, engine::EquilAB& state, Status status,
+                   const std::string& reason, char decimalSeparator, std::ostream& out);
+
 /// A JSON string of `text`, made well-formed UTF-8 first (see ValidUtf8).
 std::string jsonString(std::string_view text);
 /// 17 significant digits.
@@ -78,5 +83,7 @@ std::string fullPrecision(double v);
 
 /// The graph command.
 int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+/// The fit command.
+int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace corvane::cli

@@ -1,4 +1,5 @@
 #include "plot.h"
+#include "measuredmarks.h"
 
 #include "markdrawing.h"
 #include "valueat.h"
@@ -173,6 +174,7 @@ void GraphPlot::DibujarGrafica(DrawingSurface& surface) {
     const GeneratorInput in{m_settings.GraphKind, m_state, m_plot.frame()};
     m_curves = GenerateCurves(m_settings.ProblemCode, in, m_table);
     DrawCurves(surface, m_plot, m_curves, colors);
+    DrawMeasuredPoints(surface, m_plot, measuredPoints, colors.MeasuredColor);
     if (!showMarks) return;
     m_marks = TitrationMarks(m_settings.ProblemCode, m_settings.GraphKind, m_state, in.frame);
     DrawMarks(surface, m_plot, m_marks, m_settings.GraphKind, decimalSeparator);

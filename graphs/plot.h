@@ -9,6 +9,7 @@
 #include "userscales.h"
 
 #include "engine/equilab.h"
+#include "fit/measured.h"
 
 #include <QColor>
 
@@ -29,6 +30,7 @@ struct PlotColors {
     QColor GridColor{196, 196, 196};
     std::array<QColor, MaxCurves> CurveColor{QColor(200, 0, 0), QColor(0, 100, 220),
                                              QColor(0, 128, 0), QColor(196, 128, 0)};
+    QColor MeasuredColor{0, 64, 160};
 };
 
 /// The scale of one drawing: problem values to surface units (y grows downwards).
@@ -66,6 +68,8 @@ public:
     /// Curves drawn instead of the problem code's generator, over the frame just drawn; they
     /// fill GraphTable themselves.
     std::function<void(markup::DrawingSurface&, const PlotState&)> ownCurves;
+    /// Measured points drawn as markers over the curves.
+    std::vector<fit::MeasuredPoint> measuredPoints;
 
     /// Clears GraphTable and draws the frame (a picture is cleared first); with drawCurves
     /// DibujarGrafica follows. Empty or reversed ranges or a non-positive step draw nothing

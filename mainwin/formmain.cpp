@@ -545,6 +545,13 @@ void FormMain::LblGRA_Click(int t) {
         m_state.numbers,         m_state.SigDigits,  m_state.LastGraphFolder,
         m_state.LastTableFolder, m_programFolder,    *m_desktop,
         &m_state.ShowMarks};
+    // "Use these values" of a fit: the fitted curve typed into the fields, then calculated.
+    context.useValues = [this, t](const engine::Slots& values) {
+        LblDEL_Click(t);
+        m_state.engine.IOValues = values;
+        EscribirDATOS();
+        LblCAL_Click(t);
+    };
     graphs::FormEditGRAF chooser(context, this);
     m_platform.runDialog(chooser);
     if (!m_state.graph.GraphConfirmed) return;

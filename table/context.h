@@ -6,9 +6,12 @@
 #include "graphs/sweep.h"
 
 #include "engine/equilab.h"
+#include "fit/measured.h"
 #include "numtext/numbertext.h"
 
 #include <QString>
+
+#include <functional>
 
 namespace corvane::table {
 
@@ -29,6 +32,11 @@ struct WindowContext {
     /// Whether the graph window marks the points of titration curves, kept by the settings
     /// store; none: off, and not kept.
     bool* showMarks = nullptr;
+    /// Writes fitted values (the slots that hold one) into the main window's fields and
+    /// calculates; none when no main window takes them.
+    std::function<void(const engine::Slots& values)> useValues = nullptr;
+    /// Measured points over the graph, which the data table lists as a second block.
+    std::vector<fit::MeasuredPoint> measuredPoints{};
 };
 
 } // namespace corvane::table

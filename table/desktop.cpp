@@ -51,6 +51,11 @@ QString Desktop::saveFileName(QWidget* parent, const QString& title, const QStri
     return path;
 }
 
+QString SystemDesktop::openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                    const QStringList& filters) {
+    return QFileDialog::getOpenFileName(parent, title, folder, filters.join(";;"));
+}
+
 QString Desktop::currentPrinterName() {
     const QStringList installed = printerNames();
     if (installed.isEmpty()) return {};

@@ -33,6 +33,9 @@ public:
                          const QStringList& filters, QString* selectedFilter);
     /// Runs one of the windows' own dialogs modally; true when it was accepted.
     virtual bool runDialog(QDialog& dialog);
+    /// The open dialog for an existing file, starting in `folder`. Empty when cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                                 const QStringList& filters) = 0;
     /// Whether at least one printer is installed.
     bool hasPrinter() { return !printerNames().isEmpty(); }
     /// The device name of the printer print jobs use: the one chosen in the last accepted print
@@ -66,6 +69,8 @@ public:
     void showMessage(QWidget* parent, const QString& title, const QString& text,
                      MessageKind kind) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& folder,
+                         const QStringList& filters) override;
 
 protected:
     QString showSaveDialog(QWidget* parent, const QString& title, const QString& folder,

@@ -37,6 +37,7 @@ FormTabla::FormTabla(WindowContext& context, QWidget* parent)
     m_client = new QWidget(this);
     m_container = new QWidget(m_client);
     m_container->setAutoFillBackground(true);
+    m_drawing.setMeasuredPoints(context.measuredPoints);
     m_body = new PictureView(HeadingWidth, 1, Qt::white, m_container);
     m_body->setPictureSize(HeadingWidth, m_drawing.bodyPictureHeight(m_body->surface()));
     m_strip = new QWidget(m_container);

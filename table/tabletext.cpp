@@ -51,10 +51,18 @@ double TableDrawing::closingRuleY(const Metrics& m, double top) {
     return TableRows * m.RowHeight + top + 1.1 * m.RowHeight;
 }
 
+// The measured block under the closing rule: its caption half a row down, the headings, their
+// rule, one row a point and the block's own rule.
+double TableDrawing::measuredRuleY(const Metrics& m, double top) const {
+    return closingRuleY(m, top) + (3.1 + static_cast<double>(m_measured.size())) * m.RowHeight;
+}
+
 int TableDrawing::bodyPictureHeight(const DrawingSurface& surface) const {
     const Metrics m = measure(surface);
     // A window picture's rows start one row up; the rule is drawn centred on its y.
-    const double rule = closingRuleY(m, -m.RowHeight) / surface.twipsPerPixelY();
+    const double last = m_measured.empty() ? closingRuleY(m, -m.RowHeight)
+                                           : measuredRuleY(m, -m.RowHeight);
+    const double rule = last / surface.twipsPerPixelY();
     return static_cast<int>(std::ceil(rule + surface.penWidth() / 2.0));
 }
 
@@ -62,8 +70,8 @@ QString TableDrawing::cell(const QString& plain) const {
     return plain.leftJustified(cellCharacters(), QLatin1Char(' '), true);
 }
 
-QString TableDrawing::rule() const {
-    return QString(cellCharacters() * columnCount(), QLatin1Char('=')) + LineEnd;
+QString TableDrawing::rule(int columns) const {
+    return QString(cellCharacters() * columns, QLatin1Char('=')) + LineEnd;
 }
 
 void TableDrawing::PonerCabecera(DrawingSurface& surface) {
@@ -79,12 +87,12 @@ void TableDrawing::PonerCabecera(DrawingSurface& surface) {
     surface.setBold(false);
     m_text += drawAt(surface, s.GraphSubtitle, left, 1.1 * m.RowHeight) + LineEnd;
     m_text += drawAt(surface, s.TableCaption, left, 2.2 * m.RowHeight) + LineEnd;
-    m_text += rule();
+    m_text += rule(columnCount());
     for (int c = 0; c < graphs::GraphTableColumns; ++c)
         m_text +=
             cell(drawAt(surface, s.ColumnHeading[c], left + c * m.CellWidth, 3.6 * m.RowHeight));
     m_text += LineEnd;
-    m_text += rule();
+    m_text += rule(columnCount());
 
     const double width = columnCount() * m.CellWidth;
     for (double y : {3.6 * m.RowHeight, 4.9 * m.RowHeight})
@@ -109,7 +117,40 @@ void TableDrawing::PonerTabla(DrawingSurface& surface) {
     }
     const double y = closingRuleY(m, top);
     surface.drawLine(left, y, left + columnCount() * m.CellWidth, y, Qt::black);
-    m_text += rule();
+    m_text += rule(columnCount());
+    if (!m_measured.empty()) PonerMedidas(surface, m, top, left);
+}
+
+void TableDrawing::PonerMedidas(DrawingSurface& surface, const Metrics& m, double top,
+                                double left) {
+    const double start = closingRuleY(m, top);
+    auto fits = [&](double y) { return y + m.RowHeight <= surface.scaleHeight(); };
+    if (!fits(start + 0.5 * m.RowHeight)) return;
+    m_text += LineEnd + drawAt(surface, "Measured data", left, start + 0.5 * m.RowHeight) + LineEnd;
+    m_text += rule(2);
+    for (int c = 0; c < 2; ++c)
+        m_text += cell(drawAt(surface, m_settings.ColumnHeading[c], left + c * m.CellWidth,
+                              start + 1.7 * m.RowHeight));
+    m_text += LineEnd + rule(2);
+    const double width = 2 * m.CellWidth;
+    surface.drawLine(left, start + 2.9 * m.RowHeight, left + width, start + 2.9 * m.RowHeight,
+                     Qt::black);
+    std::int16_t formatError = 0;
+    for (std::size_t i = 0; i < m_measured.size(); ++i) {
+        const double y = start + (3.0 + static_cast<double>(i)) * m.RowHeight;
+        if (!fits(y)) return;
+        for (int c = 0; c < 2; ++c) {
+            const double v = c == 0 ? m_measured[i].x : m_measured[i].y;
+            m_text += cell(drawAt(surface,
+                                  numtext::FormatNumberMarkup(v, m_sigDigits, m_decimalSeparator,
+                                                              formatError),
+                                  left + c * m.CellWidth, y));
+        }
+        m_text += LineEnd;
+    }
+    const double y = measuredRuleY(m, top);
+    surface.drawLine(left, y, left + width, y, Qt::black);
+    m_text += rule(2);
 }
 
 QString PlainText(const std::string& markup) {

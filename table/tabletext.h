@@ -2,6 +2,7 @@
 // printer page) while its plain-text copy TableText is built; the CSV form of the same table.
 #pragma once
 
+#include "fit/measured.h"
 #include "graphs/settings.h"
 #include "graphs/sweep.h"
 
@@ -25,12 +26,19 @@ public:
     /// starts TableText afresh.
     void PonerCabecera(markup::DrawingSurface& surface);
     /// Draws rows 1 to 64 and the closing rule, appending them to TableText; stops at the
-    /// first row that does not fit on the surface.
+    /// first row that does not fit on the surface. Measured points follow as a second block.
     void PonerTabla(markup::DrawingSurface& surface);
 
     /// The height in pixels of a window picture that just holds what PonerTabla draws on it:
-    /// rows 1 to 64 and, on its last pixel rows, the closing rule.
+    /// rows 1 to 64 and, on its last pixel rows, the closing rule (of the measured block when
+    /// there is one).
     int bodyPictureHeight(const markup::DrawingSurface& surface) const;
+
+    /// Measured points listed under the table: a caption, the x and y headings and one row a
+    /// point. None by default.
+    void setMeasuredPoints(std::vector<fit::MeasuredPoint> points) {
+        m_measured = std::move(points);
+    }
 
     /// The plain-text table of the last drawing, lines ended by CR LF.
     const QString& TableText() const { return m_text; }
@@ -48,14 +56,18 @@ private:
     Metrics measure(const markup::DrawingSurface& surface) const;
     /// Where the rule under row 64 is drawn, rows starting at `top`.
     static double closingRuleY(const Metrics& m, double top);
+    /// Where the rule under the measured block is drawn.
+    double measuredRuleY(const Metrics& m, double top) const;
+    void PonerMedidas(markup::DrawingSurface& surface, const Metrics& m, double top, double left);
     QString cell(const QString& plain) const;
-    QString rule() const;
+    QString rule(int columns) const;
 
     const graphs::GraphSettings& m_settings;
     const graphs::GraphTable& m_table;
     int m_sigDigits;
     char m_decimalSeparator;
     QString m_text;
+    std::vector<fit::MeasuredPoint> m_measured;
 };
 
 /// The plain text of a mark-up string, as DrawMarkup gives it.

@@ -2,6 +2,7 @@
 
 #include "formeditgraf.h"
 #include "graphviewtools.h"
+#include "formfit.h"
 #include "svgsurface.h"
 
 #include "table/buttonbar.h"
@@ -10,6 +11,11 @@
 #include "table/formtabla.h"
 #include "table/pictureview.h"
 
+#include "fit/titrationmodel.h"
+#include "graphs/measuredmarks.h"
+#include "graphs/scales.h"
+
+#include <QAction>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -27,6 +33,7 @@ const QString SaveFailure = QStringLiteral("Error: Impossible to save the image:
 const QString BmpFilter = QStringLiteral("Windows BitMap  (*.bmp)");
 const QString PngFilter = QStringLiteral("PNG image (*.png)");
 const QString SvgFilter = QStringLiteral("SVG drawing (*.svg)");
+const QString DataFilter = QStringLiteral("Measured data (*.csv *.txt *.dat)");
 
 // The picture format: the file name's own ending when it names one, else the chosen filter,
 // else the Windows bitmap.
@@ -89,6 +96,10 @@ void FormGraficaAB::buildMenus() {
     file->addAction("&Print...", this, &FormGraficaAB::PrintGraphic);
     file->addAction("Export &PDF...", this, &FormGraficaAB::ExportPdf);
     file->addSeparator();
+    file->addAction("&Measured data...", this, &FormGraficaAB::LoadMeasuredData);
+    m_fitAction = file->addAction("Fi&t...", this, &FormGraficaAB::FitMeasuredData);
+    m_fitAction->setEnabled(false);
+    file->addSeparator();
     file->addAction("&Close", this, &FormGraficaAB::close);
     m_menuBar->addMenu("&Edit")->addAction("&Copy", this, &FormGraficaAB::CopyGraphic);
     QMenu* view = m_menuBar->addMenu("&View");
@@ -144,7 +155,8 @@ void FormGraficaAB::EditTypeOfGraphic() {
 table::WindowContext FormGraficaAB::drawnContext() {
     const table::WindowContext& c = m_context;
     return {m_settings,        c.table,           m_values,        c.numbers, c.sigDigits,
-            c.lastGraphFolder, c.lastTableFolder, c.programFolder, c.desktop, c.showMarks};
+            c.lastGraphFolder, c.lastTableFolder, c.programFolder, c.desktop, c.showMarks,
+            c.useValues,       m_plot.measuredPoints};
 }
 
 void FormGraficaAB::ShowDataTable() {
@@ -240,6 +252,79 @@ void FormGraficaAB::ExportPdf() {
     }
     drawAll();
     if (!result.ok) saveFailed(path, result);
+}
+
+void FormGraficaAB::LoadMeasuredData() {
+    const QString path = m_context.desktop.openFileName(
+        this, "Measured data", table::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
+        {DataFilter, table::AllFilesFilter});
+    if (path.isEmpty()) return;
+    if (!ReadMeasuredData(path)) return;
+    QString text = QString("%1 points read from\n%2").arg(m_plot.measuredPoints.size()).arg(path);
+    const double rms = MeasuredRms(m_settings.ProblemCode, m_settings.GraphKind, m_values,
+                                   m_plot.measuredPoints);
+    std::int16_t formatError = 0;
+    if (std::isfinite(rms))
+        text += "\nRMS of measured − computed pH: " +
+                QString::fromStdString(numtext::FormatNumber(
+                    rms, 3, m_context.numbers.DecimalSeparator, formatError));
+    m_context.desktop.showMessage(this, "Measured data", text, table::MessageKind::Information);
+}
+
+bool FormGraficaAB::ReadMeasuredData(const QString& path) {
+    fit::MeasuredData data = fit::ReadMeasuredFile(path.toStdString());
+    if (!data.ok()) {
+        m_context.desktop.showMessage(this, "Error",
+                                      "The measured data were refused:\n" +
+                                          QString::fromStdString(data.error),
+                                      table::MessageKind::Warning);
+        return false;
+    }
+    m_plot.measuredPoints = std::move(data.points);
+    m_fitAction->setEnabled(!fit::CurveSlots(m_settings.ProblemCode).empty());
+    drawAll();
+    return true;
+}
+
+fit::FitResult FormGraficaAB::FitFor(const std::vector<int>& unknowns) const {
+    fit::FitRequest request;
+    request.code = m_settings.ProblemCode;
+    request.pKw = m_values.pKw;
+    request.values = m_values.IOValues;
+    request.unknowns = unknowns;
+    request.points = m_plot.measuredPoints;
+    return fit::FitTitration(request);
+}
+
+void FormGraficaAB::FitMeasuredData() {
+    FormFitChoice choice(m_settings.ProblemCode, this);
+    if (choice.exec() != QDialog::Accepted) return;
+    const fit::FitResult result = FitFor(choice.unknowns());
+    if (!result.ok()) {
+        m_context.desktop.showMessage(this, "Error",
+                                      "The fit was refused:\n" +
+                                          QString::fromStdString(result.reason),
+                                      table::MessageKind::Warning);
+        return;
+    }
+    std::function<void()> use;
+    if (m_context.useValues) use = [this, result] { UseFittedValues(result); };
+    FormFitResult window(m_settings.ProblemCode, m_values.pKw, result, m_plot.measuredPoints,
+                         m_context.sigDigits, m_context.numbers.DecimalSeparator, use, this);
+    window.exec();
+}
+
+void FormGraficaAB::UseFittedValues(const fit::FitResult& result) {
+    engine::Slots values;
+    values.fill(engine::EmptyValue);
+    for (int slot : fit::CurveSlots(m_settings.ProblemCode))
+        values[slot] = result.values[slot];
+    m_context.useValues(values);
+    if (m_context.engine.CalcError != 0) return;
+    // The graph of the new values, with its titles and scales set from them.
+    m_values = m_context.engine;
+    AjustaEscalasETC(m_settings, m_values, m_context.numbers.DecimalSeparator);
+    drawAll();
 }
 
 } // namespace corvane::graphs

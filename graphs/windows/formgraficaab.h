@@ -5,6 +5,7 @@
 // that a cancelled or refused choice leaves the graph and its table as they were.
 #pragma once
 
+#include "fit/fit.h"
 #include "graphs/plot.h"
 #include "table/context.h"
 
@@ -12,6 +13,7 @@
 #include <QPageLayout>
 #include <QTimer>
 
+class QAction;
 class QFrame;
 class QMenuBar;
 
@@ -39,6 +41,19 @@ public:
     void SaveImageAs();
     void CopyGraphic();
     void ExportPdf();
+    /// "Measured data...": reads x,y pairs from a file and draws them over the curve.
+    void LoadMeasuredData();
+    /// "Fit...": the unknowns ticked in FormFitChoice fitted to the measured points.
+    void FitMeasuredData();
+
+    /// Reads the measured points of `path`; a refused file leaves the graph as it was and says
+    /// why.
+    bool ReadMeasuredData(const QString& path);
+    /// The fit of the measured points for `unknowns`, starting from the drawn values.
+    fit::FitResult FitFor(const std::vector<int>& unknowns) const;
+    /// The fitted values into the main window, which calculates; the graph follows.
+    void UseFittedValues(const fit::FitResult& result);
+    QAction* fitAction() const { return m_fitAction; }
 
     /// Portrait when the picture is at least as tall as wide.
     QPageLayout::Orientation pageOrientation() const;
@@ -82,6 +97,7 @@ private:
     std::array<table::BarButton*, 6> m_buttons{};
     GraphViewTools* m_tools;
     QTimer m_deferredDraw;
+    QAction* m_fitAction = nullptr;
 };
 
 } // namespace corvane::graphs

@@ -12,6 +12,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -76,6 +78,31 @@ TEST(Manual, WorkedExamplesMatchCorvaneCli) {
         ++examples;
     }
     EXPECT_GE(examples, 37);
+}
+
+// The fits of measured data, run again on the data file beside the manual's source.
+TEST(Manual, FitExamplesMatchCorvaneCli) {
+    int examples = 0;
+    const QDir sources = QFileInfo(Source).dir();
+    for (const manual::Directive& d : manual::FindDirectives(readAll(Source))) {
+        if (d.name != "fit") continue;
+        ASSERT_GE(d.args.size(), 2) << "line " << d.line;
+        const QStringList shown = QStringList{"fit", d.args[1], "--data", d.args[0]} + d.args.mid(2);
+        QStringList args = shown;
+        args[3] = sources.filePath(d.args[0]);
+        const ProcessRun cli = run(CORVANE_CLI, args);
+        ASSERT_EQ(cli.exitCode, 0) << "line " << d.line << ": " << cli.err.toStdString();
+        qsizetype at = manualText().indexOf("$ corvane-cli " + shown.join(' '));
+        ASSERT_GE(at, 0) << "line " << d.line << ": the command is not in the manual";
+        for (const QString& line : cli.out.split('\n', Qt::SkipEmptyParts)) {
+            const qsizetype found = manualText().indexOf(simplified(line), at);
+            ASSERT_GE(found, 0) << "line " << d.line << ": \"" << line.toStdString()
+                                << "\" is not in the manual";
+            at = found;
+        }
+        ++examples;
+    }
+    EXPECT_GE(examples, 2);
 }
 
 TEST(Manual, HasASectionForEveryProblemType) {

@@ -1,6 +1,7 @@
 #include "fakeplatform.h"
 
 #include "engine/catalogue.h"
+#include "fit/titrationmodel.h"
 #include "graphs/windows/formeditgraf.h"
 #include "graphs/windows/formgraficaab.h"
 #include "mainwin/controls.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFile>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -769,6 +771,49 @@ private slots:
         QCOMPARE(w.state().graph.GraphKind, 16);
         QVERIFY(w.state().graph.GraphConfirmed);
         QCOMPARE(recorded, 65);
+        QVERIFY(m_platform.messages.empty());
+    }
+
+    // A fit in the graph window, then "Use these values": the fitted curve is typed into the
+    // fields and calculated, V_eq following from the fitted C_a.
+    void fittedValuesComeBackIntoTheFields() {
+        FormMain& w = open();
+        choose(5, 1); // code 51
+        type(k(5, 0), "0.1");
+        type(k(5, 1), "25");
+        type(k(5, 2), "1.8e-5");
+        type(k(5, 3), "0.1");
+        calculate(5);
+        QVERIFY(w.ImgGRA(5)->isEnabled());
+        engine::Slots truth{};
+        truth[0] = 0.08, truth[1] = 25, truth[2] = 3e-5, truth[3] = 0.1;
+        const fit::TitrationModel model("51", truth, 14.0);
+        QByteArray data;
+        for (int i = 1; i <= 60; ++i)
+            data += QByteArray::number(0.5 * i) + " " + QByteArray::number(model.pH(0.5 * i)) + "\n";
+        const QString path = m_dir.filePath("titration.txt");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
+        file.close();
+        fit::FitResult result;
+        corvane::test::WhenShown<graphs::FormEditGRAF>([&](graphs::FormEditGRAF& chooser) {
+            corvane::test::WhenShown<graphs::FormGraficaAB>([&](graphs::FormGraficaAB& graph) {
+                QTRY_VERIFY(!graph.deferredDraw().isActive());
+                QVERIFY(graph.ReadMeasuredData(path));
+                result = graph.FitFor({0, 2});
+                QVERIFY2(result.ok(), result.reason.c_str());
+                graph.UseFittedValues(result);
+                QTest::keyClick(&graph, Qt::Key_Escape);
+            });
+            QTest::keyClick(&chooser, Qt::Key_Return);
+        });
+        QTest::mouseClick(w.ImgGRA(5)->label(), Qt::LeftButton);
+        QVERIFY(result.ok());
+        QCOMPARE(text(k(5, 0)), QString("0.08"));
+        QCOMPARE(text(k(5, 1)), QString("25"));
+        QCOMPARE(text(k(5, 2)), QString("3E-5"));
+        QCOMPARE(text(k(5, 4)), QString("20")); // V_eq = 0.08 · 25 / 0.1
+        QVERIFY(w.ImgGRA(5)->isEnabled());
         QVERIFY(m_platform.messages.empty());
     }
 

@@ -51,6 +51,11 @@ public:
         ++dialogsRun;
         return answerDialog ? answerDialog(dialog) : false;
     }
+    QString openFileName(QWidget*, const QString& title, const QString&,
+                         const QStringList&) override {
+        openTitle = title;
+        return openPath;
+    }
     QStringList printerNames() override { return printerInstalled ? printers : QStringList(); }
     QString defaultPrinterName() override { return systemDefault; }
     bool showPrintDialog(QWidget*, QPrinter& printer, QString& printerName) override {
@@ -71,6 +76,8 @@ public:
     QString saveFilter;
     QString saveTitle, saveFolder;
     QStringList saveFilters;
+    QString openPath; // empty: the open dialog is cancelled
+    QString openTitle;
     bool printerInstalled = true;
     QStringList printers{"Office laser", "Lab inkjet"};
     QString systemDefault = "Office laser";

@@ -4,6 +4,8 @@
 
 #include "markup/surface.h"
 
+#include <cmath>
+
 using namespace corvane;
 using namespace corvane::table;
 
@@ -118,6 +120,30 @@ void TableTextTest::rowsThatDoNotFitAreLeftOut() {
     const QStringList lines = drawing.TableText().chopped(2).split(CRLF);
     QCOMPARE(lines.size(), 6 + 10);
     QCOMPARE(lines.last(), QString("0           0           "));
+}
+
+void TableTextTest::measuredPointsFollowAsASecondBlock() {
+    graphs::GraphSettings settings;
+    graphs::GraphTable table;
+    OneColumn(settings, table);
+    TableDrawing drawing(settings, table, 4, '.');
+    markup::PictureSurface heading(796, 81), probe(796, 1);
+    const int without = drawing.bodyPictureHeight(probe);
+    drawing.setMeasuredPoints({{0.5, 3.184}, {12.25, 4.7}});
+    const int with = drawing.bodyPictureHeight(probe);
+    // Caption half a row down, headings, their rule, two rows and the block's rule: 5.1 rows.
+    const double row = heading.textHeight("VX") / markup::PictureSurface::ScreenTwipsPerPixel;
+    QVERIFY2(std::abs((with - without) - 5.1 * row) <= 1.0,
+             qPrintable(QString("%1 − %2 against %3").arg(with).arg(without).arg(5.1 * row)));
+    markup::PictureSurface body(796, with);
+    drawing.PonerCabecera(heading);
+    drawing.PonerTabla(body);
+    const QStringList lines = drawing.TableText().chopped(2).split(CRLF);
+    QCOMPARE(lines.size(), 71 + 8);
+    QCOMPARE(lines.mid(71), (QStringList{"", "Measured data", QString(24, '='),
+                                         cells({"Ca (mol/L)", "pH"}, 12), QString(24, '='),
+                                         cells({"0.5", "3.184"}, 12), cells({"12.25", "4.7"}, 12)})
+                                + QStringList{QString(24, '=')});
 }
 
 void TableTextTest::rulesAreDrawnUnderTheHeadings() {

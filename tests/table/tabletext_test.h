@@ -10,6 +10,7 @@ private slots:
     void layout();
     void rowsThatDoNotFitAreLeftOut();
     void rulesAreDrawnUnderTheHeadings();
+    void measuredPointsFollowAsASecondBlock();
     void csv_data();
     void csv();
     void csvQuotesAHeadingHoldingTheSeparator();

@@ -68,6 +68,7 @@ private:
         if (d.name == QLatin1String("solve")) return solve(d.args);
         if (d.name == QLatin1String("mix") || d.name == QLatin1String("recipe"))
             return solve(d.args, d.name);
+        if (d.name == QLatin1String("fit")) return fit(d.args);
         if (d.name == QLatin1String("picture")) return picture(d.args);
         if (d.name == QLatin1String("list")) return list();
         if (d.name == QLatin1String("kinds")) return kinds();
@@ -75,14 +76,34 @@ private:
         return {};
     }
 
-    // A command and what corvane-cli prints for it; a failing command is a slip in the source.
     QString solve(const QStringList& args, const QString& name = QStringLiteral("solve")) {
         const QStringList command = QStringList{name} + args;
+        return commandOutput(command, command);
+    }
+
+    // "fit DATA CODE ARGS...": the fit of the measured data in the pictures folder.
+    QString fit(const QStringList& args) {
+        if (args.size() < 2) {
+            fail(QStringLiteral("fit needs a data file and a problem code"));
+            return {};
+        }
+        const QStringList rest = args.mid(1);
+        return commandOutput(
+            QStringList{QStringLiteral("fit")} + rest.mid(0, 1) +
+                QStringList{QStringLiteral("--data"), m_folders.pictures + "/" + args[0]} +
+                rest.mid(1),
+            QStringList{QStringLiteral("fit")} + rest.mid(0, 1) +
+                QStringList{QStringLiteral("--data"), args[0]} + rest.mid(1));
+    }
+
+    // A command and what corvane-cli prints for it, shown as `shown`; a failing command is a
+    // slip in the source.
+    QString commandOutput(const QStringList& command, const QStringList& shown) {
         const CommandOutput result = RunCli(command);
         if (result.exitCode != 0)
             fail(QStringLiteral("\"corvane-cli %1\" fails: %2")
-                     .arg(command.join(QLatin1Char(' ')), result.text.trimmed()));
-        QString text = QStringLiteral("$ corvane-cli ") + command.join(QLatin1Char(' ')) + "\n";
+                     .arg(shown.join(QLatin1Char(' ')), result.text.trimmed()));
+        QString text = QStringLiteral("$ corvane-cli ") + shown.join(QLatin1Char(' ')) + "\n";
         for (const QString& line : result.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
             const QStringList columns = line.split(QLatin1Char('\t'));
             if (columns.size() == 3)

@@ -57,9 +57,11 @@ struct ExpandedManual {
 };
 
 /// Replaces every directive: "problem CODE NAME=VALUE..." (a problem type's section),
-/// "solve CODE NAME=VALUE..." (a command and its output), "picture FILE [WIDTH]", "list"
-/// (the catalogue's codes and titles), "kinds" (every graph kind, its title and the codes
-/// that offer it). "{{version}}" anywhere gives the program's version.
+/// "solve CODE NAME=VALUE..." (a command and its output; "mix ..." and "recipe ..." likewise),
+/// "fit DATA CODE ARGS..." (the fit of a data file of the pictures folder and its output),
+/// "picture FILE [WIDTH]", "list" (the catalogue's codes and titles), "kinds" (every graph
+/// kind, its title and the codes that offer it). "{{version}}" anywhere gives the program's
+/// version.
 ExpandedManual ExpandManual(const QString& source, const ManualFolders& folders,
                             const QString& version);
 

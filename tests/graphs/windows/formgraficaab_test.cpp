@@ -85,8 +85,9 @@ void FormGraficaABTest::layoutButtonsAndMenus() {
             if (!item->isSeparator()) menus << "  " + item->text();
     }
     QCOMPARE(menus, (QStringList{"&File", "  &Edit type of graphic...", "  &Save image as...",
-                                 "  &Print...", "  Export &PDF...", "  &Close", "&Edit", "  &Copy",
-                                 "&View", "  Data &table", "  &Scales...", "  &Value at...",
+                                 "  &Print...", "  Export &PDF...", "  &Measured data...",
+                                 "  Fi&t...", "  &Close", "&Edit", "  &Copy", "&View",
+                                 "  Data &table", "  &Scales...", "  &Value at...",
                                  "  Show &marks", "  &Indicator"}));
 }
 

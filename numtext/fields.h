@@ -1,0 +1,17 @@
+// \brief Splitting a line of delimited text into its fields, as the CSV readers read them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace corvane::numtext {
+
+/// Splits a line at the delimiter. A field may be quoted, with "" for a quote inside; false
+/// for a quote left open.
+bool splitFields(const std::string& line, char delimiter, std::vector<std::string>& fields);
+
+/// The text without leading and trailing white space: spaces, tabs and the line breaks a
+/// quoted cell may hold.
+std::string trimmed(const std::string& text);
+
+} // namespace corvane::numtext
