@@ -137,8 +137,10 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     EquilAB state(request.pKw);
     std::string reason;
+    // Without the unknowns the problem is incomplete, which the fit then completes.
     const Status status = solveProblem(fixed, state, numbers, reason);
-    if (status != Status::Ok) return refuse(err, statusMessage(status), reason);
+    if (status != Status::Ok && status != Status::Incomplete)
+        return refuse(err, statusMessage(status), reason);
     fitting.values = state.IOValues;
     std::vector<std::string> missing;
     for (int slot : curve)
@@ -155,7 +157,7 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     auto read = [&](const std::string& name, const std::string& text, double& value) {
         std::int16_t readError = 0;
-        const double v = numtext::ParseNumber(text, numbers, readError);
+        const double v = numtext::ParseNumberToken(text, numbers, readError);
         if (readError != 0 || engine::IsEmpty(v)) {
             reason = name + " = \"" + text + "\" cannot be read as a number";
             return false;

@@ -83,8 +83,8 @@ TEST(Manual, WorkedExamplesMatchCorvaneCli) {
 // The fits of measured data, run again on the data file beside the manual's source.
 TEST(Manual, FitExamplesMatchCorvaneCli) {
     int examples = 0;
-    const QDir sources = QFileInfo(Source).dir();
-    for (const manual::Directive& d : manual::FindDirectives(readAll(Source))) {
+    const QDir sources = QFileInfo(ManualSource).dir();
+    for (const manual::Directive& d : manual::FindDirectives(readAll(ManualSource))) {
         if (d.name != "fit") continue;
         ASSERT_GE(d.args.size(), 2) << "line " << d.line;
         const QStringList shown = QStringList{"fit", d.args[1], "--data", d.args[0]} + d.args.mid(2);

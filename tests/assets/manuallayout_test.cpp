@@ -171,9 +171,9 @@ TEST(ManualLayout, TheHtmlCopyHoldsItsPictures) {
             << m.captured(1).left(80).toStdString();
         ++pictures;
     }
-    // Two formula pictures per problem type, the window, the seven graphs of the families and
-    // the two of scales set by hand and marks.
-    EXPECT_EQ(pictures, 2 * 34 + 1 + 7 + 2);
+    // Two formula pictures per problem type, the window, the seven graphs of the families, the
+    // two of scales set by hand and marks, and the fitted titration.
+    EXPECT_EQ(pictures, 2 * 34 + 1 + 7 + 2 + 1);
     for (const engine::ProblemType& p : engine::Problems())
         EXPECT_TRUE(html.contains(
             QString::fromStdString(std::string("id=\"code-") + std::string(p.code) + "\"")));
