@@ -1,5 +1,5 @@
 // The manual pages give every option and command that --help gives, in their OPTIONS and
-// SYNOPSIS sections, for corvane and corvane-cli.
+// SYNOPSIS sections, for corvane and corvane-cli; the user's manual gives corvane-cli's forms.
 #include "app/startoptions.h"
 #include "cli/commandline.h"
 
@@ -66,17 +66,22 @@ std::ostream& operator<<(std::ostream& out, const UsageForm& form) {
     return out << form.command.toStdString() << " " << options.join(' ').toStdString();
 }
 
-// The forms of the help's "Usage:" block, each "  corvane-cli ..." line with the lines that
-// continue it.
-std::vector<UsageForm> helpForms(const QString& help) {
-    const qsizetype start = help.indexOf("Usage:\n");
-    const QString block = help.mid(start, help.indexOf("\n\n", start) - start);
+// The forms of a usage block: each line starting with lead ("corvane-cli ") with the lines
+// that continue it.
+std::vector<UsageForm> usageForms(const QString& block, const QString& lead) {
     std::vector<UsageForm> forms;
-    for (const QString& line : block.split('\n').mid(1)) {
-        if (line.startsWith("  corvane-cli ")) forms.push_back({line.section(' ', 3, 3), {}});
+    for (const QString& line : block.split('\n')) {
+        if (line.startsWith(lead)) forms.push_back({line.mid(lead.size()).section(' ', 0, 0), {}});
         if (!forms.empty()) forms.back().options += longOptionsIn(line);
     }
     return forms;
+}
+
+// The forms of the help's "Usage:" block.
+std::vector<UsageForm> helpForms(const QString& help) {
+    const qsizetype start = help.indexOf("Usage:\n");
+    return usageForms(help.mid(start, help.indexOf("\n\n", start) - start),
+                      QStringLiteral("  corvane-cli "));
 }
 
 // The forms of the SYNOPSIS, separated by ".br", each starting ".B corvane-cli ...".
@@ -111,6 +116,17 @@ TEST(ManualPages, CorvaneGivesTheOptionsOfItsHelp) {
     EXPECT_EQ(optionsIn(help.text), expected);
     EXPECT_EQ(optionsIn(section(page("corvane"), "OPTIONS")), expected);
     EXPECT_EQ(optionsIn(section(page("corvane"), "SYNOPSIS")), expected);
+}
+
+// The command line chapter of the user's manual opens with the same forms.
+TEST(ManualPages, TheUsersManualHasTheFormsOfTheHelp) {
+    QFile file(QStringLiteral(CORVANE_DOCS_DIR "/manual.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(file.readAll());
+    const qsizetype start = manual.indexOf("<pre>corvane-cli solve CODE");
+    ASSERT_GE(start, 0);
+    const QString block = manual.mid(start + 5, manual.indexOf("</pre>", start) - start - 5);
+    EXPECT_EQ(usageForms(block, QStringLiteral("corvane-cli ")), helpForms(cliHelp()));
 }
 
 } // namespace
