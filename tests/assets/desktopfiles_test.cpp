@@ -1,8 +1,9 @@
 // What the desktop and the package tell about the program agrees with the program: the
-// desktop entry names the window class and the one main category, and everything states the
-// same licence, GPL-3.0-or-later.
+// desktop entry names the window class and the one main category, everything states the same
+// licence, GPL-3.0-or-later, and the changelog records the build's version.
 #include "app/identity.h"
 #include "mainwin/platform.h"
+#include "version/version.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +65,16 @@ TEST(Licence, EverythingSaysGpl3OrLater) {
             source(page).contains(QString("Licensed under the GNU GPL, version 3 or later")))
             << page;
     EXPECT_TRUE(source("docs/manual.html").contains(corvane::app::LicenceLine));
+}
+
+// The package's changelog ends with an entry for the version of the build, so a new version
+// comes with its entry; the metainfo names that release.
+TEST(Package, TheChangelogRecordsThisVersion) {
+    const QString changelog = source("packaging/changelog");
+    EXPECT_TRUE(changelog.startsWith(QString("corvane (%1) ").arg(corvane::VersionText)))
+        << changelog.section('\n', 0, 0).toStdString();
+    const QString metainfo = source("assets/desktop/org.corvane.Corvane.metainfo.xml.in");
+    EXPECT_TRUE(metainfo.contains("<release version=\"@PROJECT_VERSION@\""));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The manual pages give every option and command that --help gives, in their OPTIONS and
-// SYNOPSIS sections, for corvane and corvane-cli.
+// SYNOPSIS sections, for corvane and corvane-cli; the user's manual gives corvane-cli's forms.
 #include "app/startoptions.h"
 #include "cli/commandline.h"
 
@@ -9,7 +9,9 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <ostream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -43,30 +45,69 @@ QString cliHelp() {
     return QString::fromStdString(out.str());
 }
 
-TEST(ManualPages, CorvaneCliGivesTheOptionsOfItsHelp) {
-    const QString help = cliHelp();
-    // Long options only: the help's own "-" signs (10^(-pK)) are no options.
-    QSet<QString> helpOptions;
-    for (const QString& option : optionsIn(help))
-        if (option.startsWith("--")) helpOptions << option;
-    QSet<QString> pageOptions;
-    for (const QString& option : optionsIn(section(page("corvane-cli"), "OPTIONS")))
-        if (option.startsWith("--")) pageOptions << option;
-    EXPECT_GE(helpOptions.size(), 14);
-    EXPECT_EQ(pageOptions, helpOptions);
+// Long options only: the help's own "-" signs (10^(-pK)) are no options.
+QSet<QString> longOptionsIn(const QString& text) {
+    QSet<QString> options;
+    for (const QString& option : optionsIn(text))
+        if (option.startsWith("--")) options << option;
+    return options;
 }
 
-TEST(ManualPages, CorvaneCliGivesEveryCommandInItsSynopsis) {
-    const QString synopsis = section(page("corvane-cli"), "SYNOPSIS");
-    static const QRegularExpression usage("^  corvane-cli (\\w+)",
-                                          QRegularExpression::MultilineOption);
-    int commands = 0;
-    for (const QRegularExpressionMatch& m : usage.globalMatch(cliHelp())) {
-        EXPECT_TRUE(synopsis.contains(".B corvane-cli " + m.captured(1)))
-            << m.captured(1).toStdString();
-        ++commands;
+// A form of the command line: its command (or its only option) and the options it takes.
+struct UsageForm {
+    QString command;
+    QSet<QString> options;
+    bool operator==(const UsageForm&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const UsageForm& form) {
+    QStringList options(form.options.begin(), form.options.end());
+    options.sort();
+    return out << form.command.toStdString() << " " << options.join(' ').toStdString();
+}
+
+// The forms of a usage block: each line starting with lead ("corvane-cli ") with the lines
+// that continue it.
+std::vector<UsageForm> usageForms(const QString& block, const QString& lead) {
+    std::vector<UsageForm> forms;
+    for (const QString& line : block.split('\n')) {
+        if (line.startsWith(lead)) forms.push_back({line.mid(lead.size()).section(' ', 0, 0), {}});
+        if (!forms.empty()) forms.back().options += longOptionsIn(line);
     }
-    EXPECT_GE(commands, 5);
+    return forms;
+}
+
+// The forms of the help's "Usage:" block.
+std::vector<UsageForm> helpForms(const QString& help) {
+    const qsizetype start = help.indexOf("Usage:\n");
+    return usageForms(help.mid(start, help.indexOf("\n\n", start) - start),
+                      QStringLiteral("  corvane-cli "));
+}
+
+// The forms of the SYNOPSIS, separated by ".br", each starting ".B corvane-cli ...".
+std::vector<UsageForm> synopsisForms(const QString& synopsis) {
+    const QString lead = QStringLiteral(".B corvane-cli ");
+    std::vector<UsageForm> forms;
+    for (const QString& form : synopsis.split("\n.br\n")) {
+        const qsizetype at = form.indexOf(lead);
+        if (at < 0) continue;
+        const QString command = form.mid(at + lead.size()).section('\n', 0, 0).section(' ', 0, 0);
+        forms.push_back({QString(command).replace("\\-", "-"), longOptionsIn(form)});
+    }
+    return forms;
+}
+
+TEST(ManualPages, CorvaneCliGivesTheOptionsOfItsHelp) {
+    const QSet<QString> helpOptions = longOptionsIn(cliHelp());
+    EXPECT_GE(helpOptions.size(), 14);
+    EXPECT_EQ(longOptionsIn(section(page("corvane-cli"), "OPTIONS")), helpOptions);
+}
+
+// Every form of the help, in its order and with its options, stands in the synopsis.
+TEST(ManualPages, CorvaneCliSynopsisHasTheFormsOfItsHelp) {
+    const std::vector<UsageForm> help = helpForms(cliHelp());
+    EXPECT_GE(help.size(), 8u);
+    EXPECT_EQ(synopsisForms(section(page("corvane-cli"), "SYNOPSIS")), help);
 }
 
 TEST(ManualPages, CorvaneGivesTheOptionsOfItsHelp) {
@@ -75,6 +116,17 @@ TEST(ManualPages, CorvaneGivesTheOptionsOfItsHelp) {
     EXPECT_EQ(optionsIn(help.text), expected);
     EXPECT_EQ(optionsIn(section(page("corvane"), "OPTIONS")), expected);
     EXPECT_EQ(optionsIn(section(page("corvane"), "SYNOPSIS")), expected);
+}
+
+// The command line chapter of the user's manual opens with the same forms.
+TEST(ManualPages, TheUsersManualHasTheFormsOfTheHelp) {
+    QFile file(QStringLiteral(CORVANE_DOCS_DIR "/manual.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(file.readAll());
+    const qsizetype start = manual.indexOf("<pre>corvane-cli solve CODE");
+    ASSERT_GE(start, 0);
+    const QString block = manual.mid(start + 5, manual.indexOf("</pre>", start) - start - 5);
+    EXPECT_EQ(usageForms(block, QStringLiteral("corvane-cli ")), helpForms(cliHelp()));
 }
 
 } // namespace

@@ -140,6 +140,19 @@ TEST(ManualLayout, NoWorkedExampleIsSplitAcrossPages) {
     EXPECT_GE(examples, 34 + 3);
 }
 
+// The steps of the first calculation, a numbered list, are read on one page with their heading.
+TEST(ManualLayout, TheFirstCalculationsStepsStandOnOnePage) {
+    qsizetype found = 0;
+    for (const QString& page : pages()) {
+        const QString text = page.simplified();
+        if (!text.contains("1. Click the tab Single acid or base")) continue;
+        EXPECT_TRUE(text.contains("Your first calculation"));
+        EXPECT_TRUE(text.contains("4. Now try it backwards"));
+        ++found;
+    }
+    EXPECT_EQ(found, 1);
+}
+
 // Rendered small, every page has ink below its top quarter: its lowest ink above the footer
 // lies lower than a quarter of the page.
 TEST(ManualLayout, NoPageIsLeftNearlyEmpty) {

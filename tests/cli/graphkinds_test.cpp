@@ -1,5 +1,5 @@
-// The graph kinds by name: "graph CODE --kinds" as text and JSON, and the kinds in "list". The
-// offers are those of the offer table; the titles are the chooser's.
+// The graph kinds by name: "graph CODE --kinds" as text and JSON, and the kinds in "list", with
+// the kinds the graph type chooser offers for each code and the titles it lists them under.
 #include "run_cli.h"
 
 #include "version/version.h"
