@@ -86,6 +86,10 @@ SaveResult replaceFile(const QByteArray& target, const struct stat* old,
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) return failureAt(target, errno);
     const mode_t mode = old != nullptr ? old->st_mode & 0777 : newFileMode();
+    // The old file's owner and group stay where the user may give them (root may, and an
+    // owner may keep a group of their own); elsewhere the new file is the user's, which is no
+    // failure of the save.
+    if (old != nullptr && ::fchown(descriptor, old->st_uid, old->st_gid) != 0) errno = 0;
     bool ok = ::fchmod(descriptor, mode) == 0 && writeThrough(descriptor, write, true);
     int error = errno;
     if (::close(descriptor) != 0 && ok) {

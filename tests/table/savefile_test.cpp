@@ -143,6 +143,24 @@ void SaveFileTest::aReplacedFileKeepsItsPermissions() {
     QCOMPARE(modeOf(dir.filePath("new-077")), mode_t(0600));
 }
 
+void SaveFileTest::aReplacedFileKeepsItsOwner() {
+    // Root saving into another user's file leaves it that user's, as writing in place would.
+    if (::geteuid() != 0) QSKIP("giving a file to another user needs root");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("theirs.txt");
+    writeFile(path, "old", 0664);
+    const QByteArray name = QFile::encodeName(path);
+    constexpr uid_t Nobody = 65534;
+    constexpr gid_t NoGroup = 65534;
+    QCOMPARE(::chown(name.constData(), Nobody, NoGroup), 0);
+    QVERIFY(SaveAtomically(path, writing("new")).ok);
+    QCOMPARE(readAll(path), QByteArray("new"));
+    const struct stat info = statOf(name);
+    QCOMPARE(info.st_uid, Nobody);
+    QCOMPARE(info.st_gid, NoGroup);
+    QCOMPARE(info.st_mode & 07777, mode_t(0664));
+}
+
 void SaveFileTest::aReadOnlyFileIsReplacedOnlyByRoot() {
     QTemporaryDir dir;
     const QString path = dir.filePath("read-only.txt");
