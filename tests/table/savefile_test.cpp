@@ -191,6 +191,16 @@ void SaveFileTest::aLinkStaysALink() {
     QCOMPARE(modeOf(target), mode_t(0640));
     QCOMPARE(QDir(dir.filePath("real")).entryList(QDir::Files | QDir::Hidden),
              QStringList{"table.txt"});
+
+    // A link to a file not made yet, through a second link: the file is made where the links
+    // point, and both stay links.
+    const QString first = dir.filePath("first.txt");
+    QVERIFY(QFile::link("real/second.txt", first));
+    QVERIFY(QFile::link("made.txt", dir.filePath("real/second.txt")));
+    QVERIFY(SaveAtomically(first, writing("made")).ok);
+    QVERIFY(S_ISLNK(statOf(QFile::encodeName(first), false).st_mode));
+    QVERIFY(S_ISLNK(statOf(QFile::encodeName(dir.filePath("real/second.txt")), false).st_mode));
+    QCOMPARE(readAll(dir.filePath("real/made.txt")), QByteArray("made"));
 }
 
 void SaveFileTest::theNameIsWrittenWithExactlyItsBytes() {
