@@ -23,10 +23,20 @@ QByteArray folderOf(const QByteArray& path) {
     return slash == 0 ? QByteArray("/") : path.left(slash);
 }
 
-// Where a save lands: the final target of a symbolic link, so that the link stays a link.
+// Where a save lands: the final target of a symbolic link, so that the link stays a link,
+// also when that target does not exist yet (which realpath cannot resolve).
 QByteArray resolveLinks(const QByteArray& path) {
     char resolved[PATH_MAX];
-    return ::realpath(path.constData(), resolved) != nullptr ? QByteArray(resolved) : path;
+    if (::realpath(path.constData(), resolved) != nullptr) return QByteArray(resolved);
+    constexpr int MostLinks = 40; // as the kernel follows at most
+    QByteArray target = path;
+    for (int followed = 0; followed < MostLinks; ++followed) {
+        const ssize_t length = ::readlink(target.constData(), resolved, sizeof resolved);
+        if (length < 0) break; // not a link (or gone): the save lands here
+        const QByteArray next(resolved, length);
+        target = next.startsWith('/') ? next : folderOf(target) + '/' + next;
+    }
+    return target;
 }
 
 bool writable(const QByteArray& path) {
@@ -86,6 +96,10 @@ SaveResult replaceFile(const QByteArray& target, const struct stat* old,
     const int descriptor = ::mkstemp(temporary.data());
     if (descriptor < 0) return failureAt(target, errno);
     const mode_t mode = old != nullptr ? old->st_mode & 0777 : newFileMode();
+    // The old file's owner and group stay where the user may give them (root may, and an
+    // owner may keep a group of their own); elsewhere the new file is the user's, which is no
+    // failure of the save.
+    if (old != nullptr && ::fchown(descriptor, old->st_uid, old->st_gid) != 0) errno = 0;
     bool ok = ::fchmod(descriptor, mode) == 0 && writeThrough(descriptor, write, true);
     int error = errno;
     if (::close(descriptor) != 0 && ok) {

@@ -22,8 +22,9 @@ struct SaveResult {
 /// Writes the file named by `nativePath`, the name's bytes as the system spells it. A regular
 /// file (or a new one) is written through a temporary file in its folder that replaces it only
 /// when `write` succeeded and every byte reached the disk: on any failure the old file stays
-/// whole, on success the new file has the old one's permissions. A device or FIFO is written
-/// directly and stays what it is; a symbolic link stays and its target is written.
+/// whole, on success the new file has the old one's permissions, and its owner where the user
+/// may give it. A device or FIFO is written directly and stays what it is; a symbolic link
+/// stays and its target is written.
 SaveResult SaveAtomically(const QByteArray& nativePath,
                           const std::function<bool(QIODevice&)>& write);
 /// The same for a name the toolkit gave, such as a save dialog's.

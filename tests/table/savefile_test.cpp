@@ -143,6 +143,24 @@ void SaveFileTest::aReplacedFileKeepsItsPermissions() {
     QCOMPARE(modeOf(dir.filePath("new-077")), mode_t(0600));
 }
 
+void SaveFileTest::aReplacedFileKeepsItsOwner() {
+    // Root saving into another user's file leaves it that user's, as writing in place would.
+    if (::geteuid() != 0) QSKIP("giving a file to another user needs root");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("theirs.txt");
+    writeFile(path, "old", 0664);
+    const QByteArray name = QFile::encodeName(path);
+    constexpr uid_t Nobody = 65534;
+    constexpr gid_t NoGroup = 65534;
+    QCOMPARE(::chown(name.constData(), Nobody, NoGroup), 0);
+    QVERIFY(SaveAtomically(path, writing("new")).ok);
+    QCOMPARE(readAll(path), QByteArray("new"));
+    const struct stat info = statOf(name);
+    QCOMPARE(info.st_uid, Nobody);
+    QCOMPARE(info.st_gid, NoGroup);
+    QCOMPARE(info.st_mode & 07777, mode_t(0664));
+}
+
 void SaveFileTest::aReadOnlyFileIsReplacedOnlyByRoot() {
     QTemporaryDir dir;
     const QString path = dir.filePath("read-only.txt");
@@ -173,6 +191,16 @@ void SaveFileTest::aLinkStaysALink() {
     QCOMPARE(modeOf(target), mode_t(0640));
     QCOMPARE(QDir(dir.filePath("real")).entryList(QDir::Files | QDir::Hidden),
              QStringList{"table.txt"});
+
+    // A link to a file not made yet, through a second link: the file is made where the links
+    // point, and both stay links.
+    const QString first = dir.filePath("first.txt");
+    QVERIFY(QFile::link("real/second.txt", first));
+    QVERIFY(QFile::link("made.txt", dir.filePath("real/second.txt")));
+    QVERIFY(SaveAtomically(first, writing("made")).ok);
+    QVERIFY(S_ISLNK(statOf(QFile::encodeName(first), false).st_mode));
+    QVERIFY(S_ISLNK(statOf(QFile::encodeName(dir.filePath("real/second.txt")), false).st_mode));
+    QCOMPARE(readAll(dir.filePath("real/made.txt")), QByteArray("made"));
 }
 
 void SaveFileTest::theNameIsWrittenWithExactlyItsBytes() {

@@ -1,4 +1,5 @@
-// Saving whole or not at all: a full disk, devices and FIFOs, permissions, links, names.
+// Saving whole or not at all: a full disk, devices and FIFOs, permissions and owner, links,
+// names.
 #pragma once
 
 #include <QtTest>
@@ -11,6 +12,7 @@ private slots:
     void aFullDiskLeavesNoNewFile();
     void devicesAndFifosAreWrittenNotReplaced();
     void aReplacedFileKeepsItsPermissions();
+    void aReplacedFileKeepsItsOwner();
     void aReadOnlyFileIsReplacedOnlyByRoot();
     void aLinkStaysALink();
     void theNameIsWrittenWithExactlyItsBytes();
