@@ -1,4 +1,7 @@
 #include "catalogue.h"
+#include "activity_cycle.h"
+#include "ions.h"
+#include "reason.h"
 
 #include "solvers.h"
 
@@ -341,6 +344,16 @@ std::string lowerCase(std::string_view text) {
     return s;
 }
 
+// The ionic strength of a result, and the warning when it lies beyond the range of the Davies
+// equation.
+void NoteIonicStrength(EquilAB& state, const ProblemType& problem) {
+    const double I = IonicStrength(*IonsOf(problem.code), state.IOValues);
+    if (state.Activity == ActivityModel::Ideal) state.Activities.ionicStrength = I;
+    if (state.Activity == ActivityModel::Davies && I > DaviesRangeLimit)
+        state.ActivityWarning = "ionic strength " + ReasonNumber(I) +
+                                " mol/L is beyond the range of the Davies equation";
+}
+
 bool validOption(int taskIndex, int optionIndex) {
     return taskIndex >= 1 && taskIndex <= 5 && optionIndex >= 0 &&
            optionIndex < static_cast<int>(Task(taskIndex).options.size());
@@ -413,7 +426,16 @@ DispatchResult RunProblem(EquilAB& state, std::string_view code) {
     state.SlotSymbols = {};
     for (const SlotRow& row : problem->rows)
         state.SlotSymbols[row.slot] = SymbolName(row.quantity);
-    problem->solver(state);
+    state.ActivityWarning.clear();
+    state.Activities = {0.0, IdealGammas, state.Temperature};
+    if (state.Activity == ActivityModel::Ideal) {
+        problem->solver(state);
+    } else {
+        const double celsius = state.Temperature;
+        SolveWithActivities(state, *problem,
+                            [celsius](double I) { return DaviesGammas(I, celsius); });
+    }
+    if (state.CalcError == 0) NoteIonicStrength(state, *problem);
     return DispatchResult::Ran;
 }
 
