@@ -4,7 +4,9 @@
 #include "reason.h"
 #include "solver.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace corvane::engine {
 
@@ -44,49 +46,44 @@ bool sameBits(const Slots& a, const Slots& b) {
     return true;
 }
 
-double mainPH(const Slots& s, const IonTable& ions, const Gammas& g) {
-    const double pH = s[ions.pHSlots.front()];
-    return IsKnown(pH) ? pH - std::log10(g[0]) : 0.0;
+// One solver run at the coefficients g, with Kw = a(H+)·a(OH-) = γ1²·[H+]·[OH-]; the result in
+// activity terms. False when the run failed; IOValues then holds what a failing solver leaves.
+bool runAt(EquilAB& state, const ProblemType& problem, const IonTable& ions, const Slots& given,
+           const Gammas& g) {
+    const Slots read = conditional(given, ions, g);
+    const double Kw = state.Kw, pKw = state.pKw;
+    state.IOValues = read;
+    state.Kw = Kw / (g[0] * g[0]);
+    state.pKw = pKw + 2 * std::log10(g[0]);
+    problem.solver(state);
+    state.Kw = Kw;
+    state.pKw = pKw;
+    // A failure after the write-back (the slope of a titration) keeps what was written.
+    if (state.CalcError != 0 && sameBits(state.IOValues, read))
+        state.IOValues = given;
+    else
+        toActivities(state.IOValues, given, read, ions, g);
+    return state.CalcError == 0;
 }
 
-} // namespace
-
-void SolveWithActivities(EquilAB& state, const ProblemType& problem,
-                         const GammaFunction& gammasAt) {
-    const IonTable& ions = *IonsOf(problem.code);
-    const Slots given = state.IOValues;
-    const double Kw = state.Kw, pKw = state.pKw;
-    Gammas g = IdealGammas;
+// Runs until the coefficients settle; false on a failed run or when they do not settle.
+bool iterate(EquilAB& state, const ProblemType& problem, const IonTable& ions, const Slots& given,
+             const GammaFunction& gammasAt, Gammas& g) {
+    g = IdealGammas;
     double lastPH = 0, lastI = 0;
     for (int pass = 0; pass < MaxActivityPasses; ++pass) {
-        const Slots read = conditional(given, ions, g);
-        state.IOValues = read;
-        // Kw = a(H+)·a(OH-) = γ1²·[H+]·[OH-].
-        state.Kw = Kw / (g[0] * g[0]);
-        state.pKw = pKw + 2 * std::log10(g[0]);
-        problem.solver(state);
-        state.Kw = Kw;
-        state.pKw = pKw;
-        if (state.CalcError != 0) {
-            // A failure after the write-back (the slope of a titration) keeps what was written.
-            if (sameBits(state.IOValues, read))
-                state.IOValues = given;
-            else
-                toActivities(state.IOValues, given, read, ions, g);
-            return;
-        }
+        if (!runAt(state, problem, ions, given, g)) return false;
         const double I = IonicStrength(ions, state.IOValues);
         const Gammas next = gammasAt(I);
-        const double pH = mainPH(state.IOValues, ions, g);
+        const double pH = state.IOValues[ions.pHSlots.front()];
         const bool settled = pass > 0 && std::abs(pH - lastPH) < ActivitySettled &&
                              std::abs(std::log10(next[0] / g[0])) < ActivitySettled;
         if (settled) {
-            toActivities(state.IOValues, given, read, ions, g);
             state.Activities.ionicStrength = I;
             state.Activities.gamma = g;
-            return;
+            return true;
         }
-        lastPH = pH;
+        lastPH = IsKnown(pH) ? pH : 0.0;
         lastI = I;
         g = next;
     }
@@ -95,6 +92,54 @@ void SolveWithActivities(EquilAB& state, const ProblemType& problem,
                "strength still changes from " +
                ReasonNumber(lastI) + " mol/L after " + std::to_string(MaxActivityPasses) +
                " passes");
+    return false;
+}
+
+// Values that the others fix at given coefficients, so that at other coefficients (the ideal
+// ones of a first pass) they disagree by the very correction: tried withheld, most first.
+const std::vector<std::vector<Quantity>>& withholdings() {
+    using Q = Quantity;
+    static const std::vector<std::vector<Q>> sets{
+        {Q::pH, Q::pH_eq, Q::H_plus, Q::OH_minus, Q::alpha},
+        {Q::alpha},
+        {Q::pH, Q::pH_eq, Q::H_plus, Q::OH_minus},
+    };
+    return sets;
+}
+
+// The given values without the known ones of the set; false when it withholds nothing.
+bool withhold(const ProblemType& problem, const std::vector<Quantity>& set, Slots& values) {
+    bool any = false;
+    for (const SlotRow& row : problem.rows) {
+        const bool listed = std::find(set.begin(), set.end(), row.quantity) != set.end();
+        if (row.readAtEntry && listed && IsKnown(values[row.slot])) {
+            values[row.slot] = EmptyValue;
+            any = true;
+        }
+    }
+    return any;
+}
+
+} // namespace
+
+void SolveWithActivities(EquilAB& state, const ProblemType& problem,
+                         const GammaFunction& gammasAt) {
+    const IonTable& ions = *IonsOf(problem.code);
+    const Slots given = state.IOValues;
+    // Over-determined input: the coefficients are found from the values without those that
+    // the others fix, then one run with everything given checks them at those coefficients.
+    Gammas g;
+    for (const std::vector<Quantity>& set : withholdings()) {
+        Slots rest = given;
+        if (!withhold(problem, set, rest) || !iterate(state, problem, ions, rest, gammasAt, g))
+            continue;
+        const ActivityResult settled = state.Activities;
+        if (runAt(state, problem, ions, given, g)) {
+            state.Activities = settled;
+            return;
+        }
+    }
+    iterate(state, problem, ions, given, gammasAt, g);
 }
 
 } // namespace corvane::engine
