@@ -66,31 +66,47 @@ bool runAt(EquilAB& state, const ProblemType& problem, const IonTable& ions, con
     return state.CalcError == 0;
 }
 
+// The next ionic strength to try: a secant step on √I_out(I) − √I = 0 through the last two
+// passes (in √I, on which log γ depends nearly linearly at low I), which settles in a few
+// passes where the plain step I_out would take many; the plain step where the secant has no
+// slope or leaves the positive numbers.
+double nextIonicStrength(double inBefore, double outBefore, double in, double out) {
+    const double x0 = std::sqrt(inBefore), y0 = std::sqrt(outBefore);
+    const double x1 = std::sqrt(in), y1 = std::sqrt(out);
+    const double slope = (y1 - x1) - (y0 - x0);
+    if (slope == 0) return out;
+    const double secant = x1 - (y1 - x1) * (x1 - x0) / slope;
+    return std::isfinite(secant) && secant > 0 ? secant * secant : out;
+}
+
 // Runs until the coefficients settle; false on a failed run or when they do not settle.
 bool iterate(EquilAB& state, const ProblemType& problem, const IonTable& ions, const Slots& given,
              const GammaFunction& gammasAt, Gammas& g) {
     g = IdealGammas;
-    double lastPH = 0, lastI = 0;
+    double lastPH = 0, inBefore = 0, outBefore = 0, in = 0;
     for (int pass = 0; pass < MaxActivityPasses; ++pass) {
         if (!runAt(state, problem, ions, given, g)) return false;
-        const double I = IonicStrength(ions, state.IOValues);
-        const Gammas next = gammasAt(I);
+        const double out = IonicStrength(ions, state.IOValues);
+        const Gammas next = gammasAt(out);
         const double pH = state.IOValues[ions.pHSlots.front()];
         const bool settled = pass > 0 && std::abs(pH - lastPH) < ActivitySettled &&
                              std::abs(std::log10(next[0] / g[0])) < ActivitySettled;
         if (settled) {
-            state.Activities.ionicStrength = I;
+            state.Activities.ionicStrength = out;
             state.Activities.gamma = g;
             return true;
         }
         lastPH = IsKnown(pH) ? pH : 0.0;
-        lastI = I;
-        g = next;
+        const double following = pass == 0 ? out : nextIonicStrength(inBefore, outBefore, in, out);
+        inBefore = in;
+        outBefore = out;
+        in = following;
+        g = gammasAt(in);
     }
     state.IOValues = given;
     state.Fail("The activity coefficients do not settle for the values given: the ionic "
                "strength still changes from " +
-               ReasonNumber(lastI) + " mol/L after " + std::to_string(MaxActivityPasses) +
+               ReasonNumber(outBefore) + " mol/L after " + std::to_string(MaxActivityPasses) +
                " passes");
     return false;
 }

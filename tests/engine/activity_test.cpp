@@ -185,7 +185,7 @@ TEST(DaviesSolutions, CoefficientsThatDoNotSettleAreACalculationError) {
     EXPECT_EQ(state.CalcError, 1);
     EXPECT_NE(state.CalcErrorReason.find("do not settle"), std::string::npos);
     EXPECT_TRUE(SameBits(state.IOValues, given));
-    EXPECT_EQ(calls, MaxActivityPasses);
+    EXPECT_GE(calls, MaxActivityPasses);
 }
 
 // Random problems of every code, forwards, and backwards from the pH the forward run gave.
