@@ -379,6 +379,12 @@ bool AjustaEscalasETC(GraphSettings& settings, engine::EquilAB& state, char deci
     // 9.
     if (s.TableCaption.empty()) s.TableCaption = s.ParamCaption;
 
+    // The curves come from the ideal equations whatever model solved the problem; the subtitle
+    // says so rather than let them pass for curves of activities.
+    const std::string idealNote = " (curves for an ideal solution)";
+    if (state.Activity != engine::ActivityModel::Ideal && !s.GraphSubtitle.ends_with(idealNote))
+        s.GraphSubtitle += idealNote;
+
     // 10.
     if (a.failed || state.CalcError != 0) {
         state.CalcError = 1;

@@ -64,6 +64,18 @@ TEST(ActivityOption, BatchLinesCarryTheModelAndTheWarning) {
         << text;
 }
 
+// The curves are those of the ideal equations; with Davies the subtitle says so.
+TEST(ActivityOption, GraphSubtitleNamesTheIdealCurves) {
+    const Outcome davies =
+        run({"graph", "11", "1", "--activity", "davies", "--json", "C_a=0.1", "k_a=1.8e-5"});
+    EXPECT_EQ(davies.status, ExitOk) << davies.err;
+    EXPECT_TRUE(contains(davies.out, "\"subtitle\":\"pH versus acid concentration Ca (curves for "
+                                     "an ideal solution)\""))
+        << davies.out;
+    const Outcome ideal = run({"graph", "11", "1", "--json", "C_a=0.1", "k_a=1.8e-5"});
+    EXPECT_TRUE(contains(ideal.out, "\"subtitle\":\"pH versus acid concentration Ca\","));
+}
+
 TEST(ActivityOption, UsageErrors) {
     const Outcome both = run({"solve", "11", "--temperature", "30", "--pkw", "14", "C_a=0.1"});
     EXPECT_EQ(both.status, ExitUsage);
