@@ -79,35 +79,92 @@ double nextIonicStrength(double inBefore, double outBefore, double in, double ou
     return std::isfinite(secant) && secant > 0 ? secant * secant : out;
 }
 
+// The passes of one ionic strength: the strength to try next and whether a pass settled it,
+// its pH and log10 γ1 changing by less than ActivitySettled.
+class Settling {
+public:
+    explicit Settling(double start) : m_in(start) {}
+    double next() const { return m_in; }
+    double lastResult() const { return m_outBefore; }
+
+    /// A pass at next() that gave pH and the ionic strength `out`, with the coefficients used
+    /// and those of `out`.
+    bool settled(double pH, double out, const Gammas& used, const Gammas& ofOut) {
+        const bool done = m_passes > 0 && std::abs(pH - m_lastPH) < ActivitySettled &&
+                          std::abs(std::log10(ofOut[0] / used[0])) < ActivitySettled;
+        const double following =
+            m_passes == 0 ? out : nextIonicStrength(m_inBefore, m_outBefore, m_in, out);
+        m_lastPH = pH;
+        m_inBefore = m_in;
+        m_outBefore = out;
+        m_in = following;
+        ++m_passes;
+        return done;
+    }
+
+private:
+    double m_in;
+    double m_inBefore = 0, m_outBefore = 0, m_lastPH = 0;
+    int m_passes = 0;
+};
+
+std::string notSettled(const char* where, double I) {
+    return std::string("The activity coefficients ") + where +
+           " do not settle for the values given: the ionic strength still changes from " +
+           ReasonNumber(I) + " mol/L after " + std::to_string(MaxActivityPasses) + " passes";
+}
+
 // Runs until the coefficients settle; false on a failed run or when they do not settle.
 bool iterate(EquilAB& state, const ProblemType& problem, const IonTable& ions, const Slots& given,
              const GammaFunction& gammasAt, Gammas& g) {
     g = IdealGammas;
-    double lastPH = 0, inBefore = 0, outBefore = 0, in = 0;
+    Settling settling(0.0);
     for (int pass = 0; pass < MaxActivityPasses; ++pass) {
         if (!runAt(state, problem, ions, given, g)) return false;
-        const double out = IonicStrength(ions, state.IOValues);
-        const Gammas next = gammasAt(out);
+        // The ions a titration's flask holds follow from the conditional constants.
+        const double I = IonicStrength(ions, conditional(state.IOValues, ions, g));
         const double pH = state.IOValues[ions.pHSlots.front()];
-        const bool settled = pass > 0 && std::abs(pH - lastPH) < ActivitySettled &&
-                             std::abs(std::log10(next[0] / g[0])) < ActivitySettled;
-        if (settled) {
-            state.Activities.ionicStrength = out;
+        if (settling.settled(IsKnown(pH) ? pH : 0.0, I, g, gammasAt(I))) {
+            state.Activities.ionicStrength = I;
             state.Activities.gamma = g;
             return true;
         }
-        lastPH = IsKnown(pH) ? pH : 0.0;
-        const double following = pass == 0 ? out : nextIonicStrength(inBefore, outBefore, in, out);
-        inBefore = in;
-        outBefore = out;
-        in = following;
-        g = gammasAt(in);
+        g = gammasAt(settling.next());
     }
     state.IOValues = given;
-    state.Fail("The activity coefficients do not settle for the values given: the ionic "
-               "strength still changes from " +
-               ReasonNumber(outBefore) + " mol/L after " + std::to_string(MaxActivityPasses) +
-               " passes");
+    state.Fail(notSettled("of the solution", settling.lastResult()));
+    return false;
+}
+
+// An earlier equivalence point of a polyprotic titration lies in a flask of its own ionic
+// strength: its pH settles from the coefficients of the last point, with the constants the
+// run found.
+bool settleEarlierPoint(EquilAB& state, const IonTable& ions, const EarlierPoint& point,
+                        const GammaFunction& gammasAt) {
+    const double V = state.IOValues[point.volumeSlot];
+    if (IsEmpty(V) || IsEmpty(state.IOValues[point.pHSlot])) return true;
+    EquilAB scratch = state;
+    Gammas g = state.Activities.gamma;
+    Settling settling(state.Activities.ionicStrength);
+    for (int pass = 0; pass < MaxActivityPasses; ++pass) {
+        const Slots values = conditional(state.IOValues, ions, g);
+        const double Kw = state.Kw / (g[0] * g[0]);
+        const PolynomialCoefficients c = ions.flask.polynomial(values, V, Kw);
+        const double h = SolvePolynomial(scratch, c[0], c[1], c[2], c[3], c[4], c[5]);
+        const double pH = -Log10Guarded(scratch, h) - std::log10(g[0]);
+        if (scratch.CalcError != 0) {
+            state.Fail("No positive [H+] satisfies the equation of an earlier equivalence point "
+                       "at its ionic strength");
+            return false;
+        }
+        const double I = (ions.flask.chargeSquareSum(values, V, h) + h + Kw / h) / 2;
+        if (settling.settled(pH, I, g, gammasAt(I))) {
+            state.IOValues[point.pHSlot] = pH;
+            return true;
+        }
+        g = gammasAt(settling.next());
+    }
+    state.Fail(notSettled("at an earlier equivalence point", settling.lastResult()));
     return false;
 }
 
@@ -136,26 +193,39 @@ bool withhold(const ProblemType& problem, const std::vector<Quantity>& set, Slot
     return any;
 }
 
+// Over-determined input: the coefficients are found from the values without those that the
+// others fix, then one run with everything given checks them at those coefficients. Otherwise
+// the passes run on everything given.
+bool solveSettled(EquilAB& state, const ProblemType& problem, const IonTable& ions,
+                  const Slots& given, const GammaFunction& gammasAt) {
+    Gammas g;
+    for (const std::vector<Quantity>& set : withholdings()) {
+        Slots rest = given;
+        if (!withhold(problem, set, rest) || !iterate(state, problem, ions, rest, gammasAt, g))
+            continue;
+        // Without them the pH must still follow, or they were needed.
+        if (IsEmpty(state.IOValues[ions.pHSlots.front()])) continue;
+        const ActivityResult settled = state.Activities;
+        if (runAt(state, problem, ions, given, g)) {
+            state.Activities = settled;
+            return true;
+        }
+    }
+    return iterate(state, problem, ions, given, gammasAt, g);
+}
+
 } // namespace
 
 void SolveWithActivities(EquilAB& state, const ProblemType& problem,
                          const GammaFunction& gammasAt) {
     const IonTable& ions = *IonsOf(problem.code);
     const Slots given = state.IOValues;
-    // Over-determined input: the coefficients are found from the values without those that
-    // the others fix, then one run with everything given checks them at those coefficients.
-    Gammas g;
-    for (const std::vector<Quantity>& set : withholdings()) {
-        Slots rest = given;
-        if (!withhold(problem, set, rest) || !iterate(state, problem, ions, rest, gammasAt, g))
-            continue;
-        const ActivityResult settled = state.Activities;
-        if (runAt(state, problem, ions, given, g)) {
-            state.Activities = settled;
+    if (!solveSettled(state, problem, ions, given, gammasAt)) return;
+    for (const EarlierPoint& point : ions.earlier)
+        if (!settleEarlierPoint(state, ions, point, gammasAt)) {
+            state.IOValues = given;
             return;
         }
-    }
-    iterate(state, problem, ions, given, gammasAt, g);
 }
 
 } // namespace corvane::engine

@@ -347,8 +347,9 @@ std::string lowerCase(std::string_view text) {
 // The ionic strength of a result, and the warning when it lies beyond the range of the Davies
 // equation.
 void NoteIonicStrength(EquilAB& state, const ProblemType& problem) {
-    const double I = IonicStrength(*IonsOf(problem.code), state.IOValues);
-    if (state.Activity == ActivityModel::Ideal) state.Activities.ionicStrength = I;
+    if (state.Activity == ActivityModel::Ideal)
+        state.Activities.ionicStrength = IonicStrength(*IonsOf(problem.code), state.IOValues);
+    const double I = state.Activities.ionicStrength;
     if (state.Activity == ActivityModel::Davies && I > DaviesRangeLimit)
         state.ActivityWarning = "ionic strength " + ReasonNumber(I) +
                                 " mol/L is beyond the range of the Davies equation";

@@ -93,31 +93,71 @@ double anionSquares(double C, double h, std::initializer_list<double> ks, int fi
     return total > 0 ? C * weighted / total : 0.0;
 }
 
-double sodiumAtEquivalence(const Slots& s) {
-    return diluted(s, 6, 7, 1);
+// The polyprotic flask after V mL: C_A = C_a·V_a / (V_a + V), Na+ = C_SB·V / (V_a + V).
+double acidAt(const Slots& s, double V) {
+    const double total = value(s, 1) + V;
+    return total > 0 ? value(s, 0) * value(s, 1) / total : 0.0;
 }
-double acidAtEquivalence(const Slots& s) {
-    return diluted(s, 0, 1, 7);
+double sodiumAt(const Slots& s, double V) {
+    const double total = value(s, 1) + V;
+    return total > 0 ? value(s, 6) * V / total : 0.0;
 }
+
+PolynomialCoefficients diproticPolynomial(const Slots& s, double V, double Kw) {
+    return Polynomial54(acidAt(s, V), sodiumAt(s, V), value(s, 3), value(s, 4), Kw);
+}
+PolynomialCoefficients diproticCPolynomial(const Slots& s, double V, double Kw) {
+    return Polynomial54C(acidAt(s, V), sodiumAt(s, V), value(s, 4), Kw);
+}
+PolynomialCoefficients triproticPolynomial(const Slots& s, double V, double Kw) {
+    return Polynomial55(acidAt(s, V), sodiumAt(s, V), value(s, 3), value(s, 4), value(s, 5), Kw);
+}
+PolynomialCoefficients triproticCPolynomial(const Slots& s, double V, double Kw) {
+    return Polynomial55C(acidAt(s, V), sodiumAt(s, V), value(s, 4), value(s, 5), Kw);
+}
+
+double diproticSquares(const Slots& s, double V, double h) {
+    return sodiumAt(s, V) + anionSquares(acidAt(s, V), h, {value(s, 3), value(s, 4)}, 0);
+}
+double diproticCSquares(const Slots& s, double V, double h) {
+    return sodiumAt(s, V) + anionSquares(acidAt(s, V), h, {value(s, 4)}, 1);
+}
+double triproticSquares(const Slots& s, double V, double h) {
+    return sodiumAt(s, V) +
+           anionSquares(acidAt(s, V), h, {value(s, 3), value(s, 4), value(s, 5)}, 0);
+}
+double triproticCSquares(const Slots& s, double V, double h) {
+    return sodiumAt(s, V) + anionSquares(acidAt(s, V), h, {value(s, 4), value(s, 5)}, 1);
+}
+
+// At the last equivalence point, V_eq in slot 7 and its [H+] in slot 9.
 double diproticFlask(const Slots& s) {
-    return sodiumAtEquivalence(s) +
-           anionSquares(acidAtEquivalence(s), value(s, 9), {value(s, 3), value(s, 4)}, 0);
+    return diproticSquares(s, value(s, 7), value(s, 9));
 }
 double diproticCFlask(const Slots& s) {
-    return sodiumAtEquivalence(s) + anionSquares(acidAtEquivalence(s), value(s, 9), {value(s, 4)}, 1);
+    return diproticCSquares(s, value(s, 7), value(s, 9));
 }
 double triproticFlask(const Slots& s) {
-    return sodiumAtEquivalence(s) + anionSquares(acidAtEquivalence(s), value(s, 9),
-                                                 {value(s, 3), value(s, 4), value(s, 5)}, 0);
+    return triproticSquares(s, value(s, 7), value(s, 9));
 }
 double triproticCFlask(const Slots& s) {
-    return sodiumAtEquivalence(s) +
-           anionSquares(acidAtEquivalence(s), value(s, 9), {value(s, 4), value(s, 5)}, 1);
+    return triproticCSquares(s, value(s, 7), value(s, 9));
 }
 
 IonTable titration(std::vector<int> pHSlots, std::vector<ConstantRow> constants,
                    DerivedIons flask) {
     return {std::move(pHSlots), std::move(constants), {{9, 1}, {12, -1}}, {flask}};
+}
+
+IonTable polyproticTitration(std::vector<EarlierPoint> earlier, std::vector<ConstantRow> constants,
+                             DerivedIons atEquivalence, Flask flask) {
+    std::vector<int> pHSlots{8};
+    for (const EarlierPoint& e : earlier)
+        pHSlots.push_back(e.pHSlot);
+    IonTable t = titration(std::move(pHSlots), std::move(constants), atEquivalence);
+    t.earlier = std::move(earlier);
+    t.flask = flask;
+    return t;
 }
 
 std::map<std::string, IonTable, std::less<>> buildTables() {
@@ -127,6 +167,8 @@ std::map<std::string, IonTable, std::less<>> buildTables() {
     const std::vector<ConstantRow> triproticC{{4, 2}, {5, 3}};
     const std::vector<IonRow> twoAnions{{7, -1}, {8, -2}};
     const std::vector<IonRow> threeAnions{{7, -1}, {8, -2}, {9, -3}};
+    const std::vector<EarlierPoint> first{{11, 10}};
+    const std::vector<EarlierPoint> firstTwo{{11, 10}, {14, 13}};
     return {
         {"10", monoproticAcid(2, 7, 9, {})},
         {"11", monoproticAcid(2, 7, 9, {{3, 1}})},
@@ -158,10 +200,14 @@ std::map<std::string, IonTable, std::less<>> buildTables() {
         {"51", titration({5}, {{2, 1}}, {"Na+ and A-", weakAcidFlask})},
         {"52", titration({5}, {}, {"Na+ and Cl-", strongBaseFlask})},
         {"53", titration({5}, {{2, BaseStep}}, {"Cl- and B+", weakBaseFlask})},
-        {"54", titration({8, 11}, diprotic, {"Na+ and the anions", diproticFlask})},
-        {"54C", titration({8, 11}, diproticC, {"Na+ and the anions", diproticCFlask})},
-        {"55", titration({8, 11, 14}, triprotic, {"Na+ and the anions", triproticFlask})},
-        {"55C", titration({8, 11, 14}, triproticC, {"Na+ and the anions", triproticCFlask})},
+        {"54", polyproticTitration(first, diprotic, {"Na+ and the anions", diproticFlask},
+                                   {diproticPolynomial, diproticSquares})},
+        {"54C", polyproticTitration(first, diproticC, {"Na+ and the anions", diproticCFlask},
+                                    {diproticCPolynomial, diproticCSquares})},
+        {"55", polyproticTitration(firstTwo, triprotic, {"Na+ and the anions", triproticFlask},
+                                   {triproticPolynomial, triproticSquares})},
+        {"55C", polyproticTitration(firstTwo, triproticC, {"Na+ and the anions", triproticCFlask},
+                                    {triproticCPolynomial, triproticCSquares})},
     };
 }
 

@@ -5,6 +5,7 @@
 
 #include "activity.h"
 #include "equilab.h"
+#include "polynomials.h"
 
 #include <string_view>
 #include <vector>
@@ -33,12 +34,28 @@ struct DerivedIons {
     double (*chargeSquareSum)(const Slots& values);
 };
 
+/// The flask of a titration after V mL of titrant, from slots whose constants are conditional
+/// ones: its charge-balance polynomial in [H+] and Σ z²·c of its ions other than H+ and OH-.
+struct Flask {
+    PolynomialCoefficients (*polynomial)(const Slots& values, double V, double Kw);
+    double (*chargeSquareSum)(const Slots& values, double V, double h);
+};
+
+/// An equivalence point before the last, at its own ionic strength: its pH and volume rows.
+struct EarlierPoint {
+    int pHSlot;
+    int volumeSlot;
+};
+
 struct IonTable {
     /// The pH-type rows, the main pH first.
     std::vector<int> pHSlots;
     std::vector<ConstantRow> constants;
     std::vector<IonRow> species;
     std::vector<DerivedIons> derived = {};
+    /// The earlier equivalence points of a polyprotic titration and the flask they lie in.
+    std::vector<EarlierPoint> earlier = {};
+    Flask flask = {};
 };
 
 /// The ion table of a problem code, or nullptr for an unknown code.

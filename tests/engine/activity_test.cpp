@@ -188,6 +188,58 @@ TEST(DaviesSolutions, CoefficientsThatDoNotSettleAreACalculationError) {
     EXPECT_GE(calls, MaxActivityPasses);
 }
 
+// The flask at an earlier equivalence point of a polyprotic titration has an ionic strength of
+// its own. Checked from its pH alone: the ionic strength that makes the flask's charges
+// balance (found here by plain repetition) is the one whose γ1 turns the pH into [H+].
+double FlaskChargeMismatch(double Ca, double Va, double CSB, double V, std::vector<double> k,
+                           double pH) {
+    const double C = Ca * Va / (Va + V), Na = CSB * V / (Va + V);
+    double I = 0, mismatch = 1;
+    for (int pass = 0; pass < 200; ++pass) {
+        const Gammas g = DaviesGammas(I, 25);
+        const double h = std::pow(10.0, -pH) / g[0];
+        // Species of charge 0..n from the activity constants: [A_j] ∝ Π k_i / (h^j·γ_j).
+        std::vector<double> terms{1.0};
+        for (std::size_t j = 1; j <= k.size(); ++j) {
+            const double before = j == 1 ? 1.0 : g[j - 2];
+            terms.push_back(terms.back() * k[j - 1] * before / (h * g[0] * g[j - 1]));
+        }
+        double total = 0, charge = 0, squares = 0;
+        for (double t : terms)
+            total += t;
+        for (std::size_t z = 1; z < terms.size(); ++z) {
+            charge += z * C * terms[z] / total;
+            squares += z * z * C * terms[z] / total;
+        }
+        const double OH = 1e-14 / (g[0] * g[0]) / h;
+        mismatch = (Na + h - OH - charge) / (Na + h + OH + charge);
+        I = (Na + h + OH + squares) / 2;
+    }
+    return mismatch;
+}
+
+TEST(DaviesSolutions, EarlierEquivalencePointsHaveTheirOwnIonicStrength) {
+    EquilAB diprotic = DaviesState();
+    for (auto [slot, value] : Given{{0, 0.1}, {1, 25}, {6, 0.1}, {3, 1e-4}, {4, 1e-8}})
+        diprotic.IOValues[slot] = value;
+    RunProblem(diprotic, "54");
+    ASSERT_EQ(diprotic.CalcError, 0) << diprotic.CalcErrorReason;
+    const Slots& d = diprotic.IOValues;
+    EXPECT_NEAR(FlaskChargeMismatch(0.1, 25, 0.1, d[10], {1e-4, 1e-8}, d[11]), 0, 1e-6);
+    EXPECT_NEAR(FlaskChargeMismatch(0.1, 25, 0.1, d[7], {1e-4, 1e-8}, d[8]), 0, 1e-6);
+
+    EquilAB triprotic = DaviesState();
+    const std::vector<double> k{7.1e-3, 6.3e-8, 4.5e-13};
+    for (auto [slot, value] : Given{{0, 0.1}, {1, 25}, {6, 0.1}, {3, k[0]}, {4, k[1]}, {5, k[2]}})
+        triprotic.IOValues[slot] = value;
+    RunProblem(triprotic, "55");
+    ASSERT_EQ(triprotic.CalcError, 0) << triprotic.CalcErrorReason;
+    const Slots& t = triprotic.IOValues;
+    EXPECT_NEAR(FlaskChargeMismatch(0.1, 25, 0.1, t[10], k, t[11]), 0, 1e-6);
+    EXPECT_NEAR(FlaskChargeMismatch(0.1, 25, 0.1, t[13], k, t[14]), 0, 1e-6);
+    EXPECT_NEAR(FlaskChargeMismatch(0.1, 25, 0.1, t[7], k, t[8]), 0, 1e-6);
+}
+
 // Random problems of every code, forwards, and backwards from the pH the forward run gave.
 std::vector<EquilAB> RandomProblems(const ProblemType& problem, std::mt19937& rng,
                                     const EquilAB& blank, int count) {
