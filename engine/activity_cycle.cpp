@@ -2,10 +2,12 @@
 
 #include "ions.h"
 #include "reason.h"
-#include "solver.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 namespace corvane::engine {

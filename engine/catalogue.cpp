@@ -1,8 +1,8 @@
 #include "catalogue.h"
+
 #include "activity_cycle.h"
 #include "ions.h"
 #include "reason.h"
-
 #include "solvers.h"
 
 #include <algorithm>
