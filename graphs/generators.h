@@ -7,6 +7,9 @@
 
 namespace corvane::graphs {
 
+/// Kinds whose x axis is the negative logarithm of the quantity.
+bool NegativeLogAxis(int kind);
+
 // Single solutions and hydrolysis.
 Curves G10(const GeneratorInput& in);
 Curves G11(const GeneratorInput& in);

@@ -1,5 +1,6 @@
 #include "scales.h"
 
+#include "activitycurves.h"
 #include "catalogue.h"
 
 #include "numtext/numbertext.h"
@@ -379,11 +380,9 @@ bool AjustaEscalasETC(GraphSettings& settings, engine::EquilAB& state, char deci
     // 9.
     if (s.TableCaption.empty()) s.TableCaption = s.ParamCaption;
 
-    // The curves come from the ideal equations whatever model solved the problem; the subtitle
-    // says so rather than let them pass for curves of activities.
-    const std::string idealNote = " (curves for an ideal solution)";
-    if (state.Activity != engine::ActivityModel::Ideal && !s.GraphSubtitle.ends_with(idealNote))
-        s.GraphSubtitle += idealNote;
+    // The subtitle names the model its curves are computed with.
+    const std::string model = ModelSubtitle(state, code, kind);
+    if (!model.empty() && !s.GraphSubtitle.ends_with(model)) s.GraphSubtitle += model;
 
     // 10.
     if (a.failed || state.CalcError != 0) {

@@ -64,14 +64,18 @@ TEST(ActivityOption, BatchLinesCarryTheModelAndTheWarning) {
         << text;
 }
 
-// The curves are those of the ideal equations; with Davies the subtitle says so.
-TEST(ActivityOption, GraphSubtitleNamesTheIdealCurves) {
-    const Outcome davies =
+// A pH curve is computed with the Davies equation and its subtitle says so; the molar fractions
+// come from the ideal equations, and their subtitle says that.
+TEST(ActivityOption, GraphSubtitleNamesTheModelOfItsCurves) {
+    const Outcome pH =
         run({"graph", "11", "1", "--activity", "davies", "--json", "C_a=0.1", "k_a=1.8e-5"});
-    EXPECT_EQ(davies.status, ExitOk) << davies.err;
-    EXPECT_TRUE(contains(davies.out, "\"subtitle\":\"pH versus acid concentration Ca (curves for "
-                                     "an ideal solution)\""))
-        << davies.out;
+    EXPECT_EQ(pH.status, ExitOk) << pH.err;
+    EXPECT_TRUE(contains(pH.out, "\"subtitle\":\"pH versus acid concentration Ca (Davies "
+                                 "equation, 25 °C)\""))
+        << pH.out;
+    const Outcome fractions =
+        run({"graph", "11", "16", "--activity", "davies", "--json", "C_a=0.1", "k_a=1.8e-5"});
+    EXPECT_TRUE(contains(fractions.out, "(curves for an ideal solution)\",")) << fractions.out;
     const Outcome ideal = run({"graph", "11", "1", "--json", "C_a=0.1", "k_a=1.8e-5"});
     EXPECT_TRUE(contains(ideal.out, "\"subtitle\":\"pH versus acid concentration Ca\","));
 }
