@@ -442,9 +442,6 @@ Curves G53(const GeneratorInput& in) {
     });
 }
 
-// The diprotic titrations sweep five times more finely.
-constexpr int DiproticFineness = 5;
-
 Curves G54(const GeneratorInput& in) {
     const double k1 = io(in)[3], k2 = io(in)[4];
     return titrationCurve(

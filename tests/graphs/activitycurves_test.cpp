@@ -1,12 +1,15 @@
 // Curves with activity coefficients: the pH kinds solved point by point with the Davies
-// equation meet the solved problem where their x is its input, and the subtitle names the
-// model each kind is computed with.
+// equation meet the solved problem where their x is its input, the titration curves pass
+// through its equivalence points, and the subtitle names the model each kind is computed with.
 #include "graphs/activitycurves.h"
 #include "graphs/sweep.h"
 
 #include "engine/catalogue.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace corvane::graphs::test {
 namespace {
@@ -58,13 +61,48 @@ TEST(ActivityCurves, DegreeOfDissociationFollowsTheModel) {
     EXPECT_GT(alpha, 0.01333 * 1.03);
 }
 
+engine::EquilAB SolvedDavies(std::string_view code, std::vector<std::pair<int, double>> given) {
+    engine::EquilAB state;
+    state.Activity = engine::ActivityModel::Davies;
+    for (auto [slot, value] : given)
+        state.IOValues[slot] = value;
+    engine::RunProblem(state, code);
+    EXPECT_EQ(state.CalcError, 0) << state.CalcErrorReason;
+    return state;
+}
+
+// A titration curve passes through the equivalence points the titration solver found: the
+// flask after V mL is solved as the mixture it is (code 32 for code 51, 35 for 55), a path
+// of its own to the same ionic strength.
+TEST(ActivityCurves, TitrationCurvesPassThroughTheEquivalencePoints) {
+    const engine::EquilAB weak = SolvedDavies("51", {{0, 0.1}, {1, 25}, {2, 1.8e-5}, {3, 0.1}});
+    EXPECT_NEAR(FirstPoint("51", 29, weak, weak.IOValues[4]), weak.IOValues[5], 1e-6);
+    const engine::EquilAB triprotic = SolvedDavies(
+        "55", {{0, 0.1}, {1, 25}, {6, 0.1}, {3, 7.1e-3}, {4, 6.3e-8}, {5, 4.5e-13}});
+    const engine::Slots& t = triprotic.IOValues;
+    EXPECT_NEAR(FirstPoint("55", 29, triprotic, t[7]), t[8], 1e-6);
+    EXPECT_NEAR(FirstPoint("55", 29, triprotic, t[10]), t[11], 1e-6);
+    EXPECT_NEAR(FirstPoint("55", 29, triprotic, t[13]), t[14], 1e-6);
+}
+
+// Before any strong acid is added, the buffer of code 42 is the plain buffer of code 40.
+TEST(ActivityCurves, BufferVolumeCurveStartsAtThePlainBuffer) {
+    engine::EquilAB added = SolvedDavies("42", {{0, 0.1}, {1, 0.1}, {3, 1.8e-5}, {4, 0.01}});
+    added.IOValues[15] = 100;
+    const engine::EquilAB plain = SolvedBuffer(engine::ActivityModel::Davies);
+    EXPECT_NEAR(FirstPoint("42", 27, added, 0), plain.IOValues[2], 1e-9);
+}
+
 TEST(ActivityCurves, KindsThatFollowTheModel) {
     EXPECT_TRUE(FollowsActivityModel("40", 1));
     EXPECT_TRUE(FollowsActivityModel("11", 11));
     EXPECT_TRUE(FollowsActivityModel("44", 25));
     EXPECT_FALSE(FollowsActivityModel("11", 16)); // molar fractions against pH
     EXPECT_FALSE(FollowsActivityModel("12", 11)); // no degree-of-dissociation row
-    EXPECT_FALSE(FollowsActivityModel("51", 1));  // titrations draw against the volume
+    EXPECT_TRUE(FollowsActivityModel("51", 29));
+    EXPECT_TRUE(FollowsActivityModel("55C", 33));
+    EXPECT_TRUE(FollowsActivityModel("45", 29));
+    EXPECT_FALSE(FollowsActivityModel("40", 27)); // no added acid or base
 }
 
 TEST(ActivityCurves, SubtitleNamesTheModel) {
