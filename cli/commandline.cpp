@@ -144,8 +144,7 @@ double parseTemperature(const std::string& text) {
     const double v = std::strtod(text.c_str(), &end);
     if (text.empty() || *end != '\0' || !(v >= engine::LowestTemperature) ||
         !(v <= engine::HighestTemperature))
-        throw UsageError{"--temperature must be a number of °C from 0 to 60, not \"" + text +
-                         "\""};
+        throw UsageError{"--temperature must be a number of °C from 0 to 60, not \"" + text + "\""};
     return v;
 }
 
@@ -299,9 +298,9 @@ std::string jsonActivity(const SolveRequest& request, const EquilAB& state) {
     const engine::ActivityResult& a = state.Activities;
     return std::string(",\"activity\":{\"model\":") +
            (request.activity == engine::ActivityModel::Davies ? "\"davies\"" : "\"ideal\"") +
-           ",\"ionic_strength\":" + fullPrecision(a.ionicStrength) + ",\"gamma\":{\"1\":" +
-           fullPrecision(a.gamma[0]) + ",\"2\":" + fullPrecision(a.gamma[1]) +
-           ",\"3\":" + fullPrecision(a.gamma[2]) +
+           ",\"ionic_strength\":" + fullPrecision(a.ionicStrength) +
+           ",\"gamma\":{\"1\":" + fullPrecision(a.gamma[0]) +
+           ",\"2\":" + fullPrecision(a.gamma[1]) + ",\"3\":" + fullPrecision(a.gamma[2]) +
            "},\"temperature\":" + fullPrecision(state.Temperature) + "}";
 }
 

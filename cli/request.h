@@ -65,8 +65,9 @@ void applyModel(const SolveRequest& request, engine::EquilAB& state);
 /// at a pKw item.
 std::string jsonActivity(const SolveRequest& request, const engine::EquilAB& state);
 
-/// Sets the model, the constants of --acid and --base, reads the given values into a state whose slots
-/// start empty and runs the solver; `reason` says in words why it failed.
+/// Sets the model, the constants of --acid and --base, reads the given values into a state whose
+/// slots start empty and runs the solver; `reason` says in words why it failed, or warns about
+/// a result that came (an ionic strength beyond the range of the Davies equation).
 Status solveProblem(const SolveRequest& request, engine::EquilAB& state,
                     numtext::NumberSettings& settings, std::string& reason);
 const char* statusMessage(Status status);

@@ -24,7 +24,6 @@ using GammaFunction = std::function<Gammas(double ionicStrength)>;
 /// does for a model other than the ideal one. On success the pH rows hold −log10 of the H+
 /// activity, the constants their thermodynamic values, and state.Activities the ionic strength
 /// and coefficients of the result; on failure IOValues stays as given.
-void SolveWithActivities(EquilAB& state, const ProblemType& problem,
-                         const GammaFunction& gammasAt);
+void SolveWithActivities(EquilAB& state, const ProblemType& problem, const GammaFunction& gammasAt);
 
 } // namespace corvane::engine

@@ -82,8 +82,8 @@ Generator GeneratorFor(std::string_view code) {
 Curves GenerateCurves(std::string_view code, const GeneratorInput& in, GraphTable& table) {
     const Generator generator = GeneratorFor(code);
     if (generator == nullptr) return {};
-    const bool withActivities = in.state.Activity != engine::ActivityModel::Ideal &&
-                                FollowsActivityModel(code, in.kind);
+    const bool withActivities =
+        in.state.Activity != engine::ActivityModel::Ideal && FollowsActivityModel(code, in.kind);
     Curves curves = withActivities ? ActivityCurves(code, in) : generator(in);
     RecordTable(curves, in.frame.SweepDensity, table);
     return curves;

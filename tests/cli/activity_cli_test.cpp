@@ -18,8 +18,8 @@ double jsonNumber(const std::string& text, const std::string& key) {
 // By hand: k_a = a(H+)·γ1·[A-] / [HA], so pH = pk_a + log([A-]/[HA]) + log γ1 = 4.7447 +
 // 0.0003 − 0.1071 at I = 0.1 (γ1 = 0.7815).
 TEST(ActivityOption, DaviesBufferGivesTheActivityPH) {
-    const Outcome r = run({"solve", "40", "--activity", "davies", "--json", "C_a=0.1", "C_S=0.1",
-                           "k_a=1.8e-5"});
+    const Outcome r =
+        run({"solve", "40", "--activity", "davies", "--json", "C_a=0.1", "C_S=0.1", "k_a=1.8e-5"});
     EXPECT_EQ(r.status, ExitOk) << r.err;
     EXPECT_TRUE(contains(r.out, "\"activity\":{\"model\":\"davies\",\"ionic_strength\":"));
     EXPECT_NEAR(jsonNumber(r.out, "\"ionic_strength\":"), 0.1, 1e-4);
@@ -47,8 +47,8 @@ TEST(ActivityOption, TemperatureSetsKw) {
 TEST(ActivityOption, BeyondTheDaviesRangeTheResultComesWithAWarning) {
     const Outcome r = run({"solve", "30", "--activity=davies", "C_a=1", "C_b=0.5"});
     EXPECT_EQ(r.status, ExitOk);
-    EXPECT_TRUE(r.out.ends_with(
-        "ok\nionic strength 1 mol/L is beyond the range of the Davies equation\n"))
+    EXPECT_TRUE(
+        r.out.ends_with("ok\nionic strength 1 mol/L is beyond the range of the Davies equation\n"))
         << r.out;
 }
 

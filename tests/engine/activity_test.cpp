@@ -105,11 +105,11 @@ INSTANTIATE_TEST_SUITE_P(
     Buck2002, StandardBuffers,
     ::testing::Values(
         // KH3(C2O4)2 0.05: oxalic acid 0.1 with 0.05 KOH; pK 1.25, 4.27.
-        StandardBuffer{"tetroxalate", "34", {{0, 0.1}, {1, 0.05}, {3, P(1.25)}, {4, P(4.27)}},
-                       1.679},
+        StandardBuffer{
+            "tetroxalate", "34", {{0, 0.1}, {1, 0.05}, {3, P(1.25)}, {4, P(4.27)}}, 1.679},
         // KHC8H4O4 0.05: phthalic acid 0.05 with 0.05 KOH; pK 2.95, 5.41.
-        StandardBuffer{"phthalate", "34", {{0, 0.05}, {1, 0.05}, {3, P(2.95)}, {4, P(5.41)}},
-                       4.005},
+        StandardBuffer{
+            "phthalate", "34", {{0, 0.05}, {1, 0.05}, {3, P(2.95)}, {4, P(5.41)}}, 4.005},
         // KH2PO4 0.025 + Na2HPO4 0.025: phosphoric acid 0.05 with 0.075 of base; pK 2.16,
         // 7.21, 12.32.
         StandardBuffer{"phosphate",
@@ -119,8 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Na2B4O7 0.01: boric acid 0.02 with sodium borate 0.02; pK 9.27.
         StandardBuffer{"borax", "40", {{0, 0.02}, {1, 0.02}, {3, P(9.27)}}, 9.180},
         // NaHCO3 0.025 + Na2CO3 0.025: carbonic acid 0.05 with 0.075 of base; pK 6.35, 10.33.
-        StandardBuffer{"carbonate", "34", {{0, 0.05}, {1, 0.075}, {3, P(6.35)}, {4, P(10.33)}},
-                       10.012}));
+        StandardBuffer{
+            "carbonate", "34", {{0, 0.05}, {1, 0.075}, {3, P(6.35)}, {4, P(10.33)}}, 10.012}));
 
 // A neutral salt keeps a(H+) = a(OH-) = √Kw however large its ionic strength: pH 7 at 25 °C,
 // and pKw/2 = 6.6306 at 50 °C (Harned and Robinson).
@@ -269,7 +269,8 @@ TEST(DaviesSolutions, UnitCoefficientsGiveTheIdealResultsBitForBit) {
                     for (const SlotRow& row : problem.rows)
                         if (OffersInput(problem, row.slot) && IsPHLike(row.quantity)) pHRow = &row;
                     if (pHRow == nullptr) continue;
-                    viaCycle.IOValues[pHRow->slot] = 1 + 12 * std::uniform_real_distribution<>()(rng);
+                    viaCycle.IOValues[pHRow->slot] =
+                        1 + 12 * std::uniform_real_distribution<>()(rng);
                     viaCycle.IOValues[problem.rows.front().slot] = EmptyValue;
                 }
                 EquilAB direct = viaCycle;
@@ -286,9 +287,9 @@ TEST(DaviesSolutions, UnitCoefficientsGiveTheIdealResultsBitForBit) {
 
 // The charges of the species rows.
 const std::map<Quantity, int> Charges{
-    {Quantity::H_plus, 1},     {Quantity::OH_minus, -1},  {Quantity::A_minus, -1},
-    {Quantity::HA_minus, -1},  {Quantity::A2_minus, -2},  {Quantity::H2A_minus, -1},
-    {Quantity::HA2_minus, -2}, {Quantity::A3_minus, -3},  {Quantity::B_plus, 1},
+    {Quantity::H_plus, 1},     {Quantity::OH_minus, -1}, {Quantity::A_minus, -1},
+    {Quantity::HA_minus, -1},  {Quantity::A2_minus, -2}, {Quantity::H2A_minus, -1},
+    {Quantity::HA2_minus, -2}, {Quantity::A3_minus, -3}, {Quantity::B_plus, 1},
     {Quantity::X_minus, -1},   {Quantity::Z_plus, 1},
 };
 

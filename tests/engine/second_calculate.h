@@ -32,7 +32,7 @@ inline bool IsFixedByPH(Quantity q) {
 /// a pH by PHAgreement, any other quantity by a factor that a pH off by that much can cause in
 /// a species of up to three protons.
 inline void ExpectSameUpToRounding(const ProblemType& problem, const EquilAB& first,
-                            const EquilAB& second) {
+                                   const EquilAB& second) {
     for (const SlotRow& row : problem.rows) {
         const double a = first.IOValues[row.slot];
         const double b = second.IOValues[row.slot];

@@ -77,8 +77,8 @@ engine::EquilAB SolvedDavies(std::string_view code, std::vector<std::pair<int, d
 TEST(ActivityCurves, TitrationCurvesPassThroughTheEquivalencePoints) {
     const engine::EquilAB weak = SolvedDavies("51", {{0, 0.1}, {1, 25}, {2, 1.8e-5}, {3, 0.1}});
     EXPECT_NEAR(FirstPoint("51", 29, weak, weak.IOValues[4]), weak.IOValues[5], 1e-6);
-    const engine::EquilAB triprotic = SolvedDavies(
-        "55", {{0, 0.1}, {1, 25}, {6, 0.1}, {3, 7.1e-3}, {4, 6.3e-8}, {5, 4.5e-13}});
+    const engine::EquilAB triprotic =
+        SolvedDavies("55", {{0, 0.1}, {1, 25}, {6, 0.1}, {3, 7.1e-3}, {4, 6.3e-8}, {5, 4.5e-13}});
     const engine::Slots& t = triprotic.IOValues;
     EXPECT_NEAR(FirstPoint("55", 29, triprotic, t[7]), t[8], 1e-6);
     EXPECT_NEAR(FirstPoint("55", 29, triprotic, t[10]), t[11], 1e-6);
