@@ -2,6 +2,7 @@
 
 #include "ions.h"
 #include "reason.h"
+#include "solver.h"
 
 #include <algorithm>
 #include <bit>
@@ -195,9 +196,26 @@ bool withhold(const ProblemType& problem, const std::vector<Quantity>& set, Slot
     return any;
 }
 
+// A withheld value against the one the others give, in activity terms: a pH to PHAgreement,
+// [H+] and [OH-] in pH units, alpha to the usual 1 %. Empty when they agree.
+std::string disagreement(const ProblemType& problem, const Slots& given, const Slots& found) {
+    for (const SlotRow& row : problem.rows) {
+        const double a = given[row.slot], b = found[row.slot];
+        if (!row.readAtEntry || IsEmpty(a) || IsEmpty(b)) continue;
+        const Quantity q = row.quantity;
+        const bool agrees = q == Quantity::pH || q == Quantity::pH_eq
+                                ? std::abs(a - b) <= PHAgreement
+                            : q == Quantity::H_plus || q == Quantity::OH_minus ? PHUnitsAgree(a, b)
+                            : q == Quantity::alpha ? RelativeMismatch(a - b, a + b) <= 0.01
+                                                   : true;
+        if (!agrees) return DependentReason(SymbolName(q), a, b);
+    }
+    return {};
+}
+
 // Over-determined input: the coefficients are found from the values without those that the
-// others fix, then one run with everything given checks them at those coefficients. Otherwise
-// the passes run on everything given.
+// others fix, then one run with everything given checks them at those coefficients; a refusal
+// there names the values in activity terms. Otherwise the passes run on everything given.
 bool solveSettled(EquilAB& state, const ProblemType& problem, const IonTable& ions,
                   const Slots& given, const GammaFunction& gammasAt) {
     Gammas g;
@@ -208,10 +226,18 @@ bool solveSettled(EquilAB& state, const ProblemType& problem, const IonTable& io
         // Without them the pH must still follow, or they were needed.
         if (IsEmpty(state.IOValues[ions.pHSlots.front()])) continue;
         const ActivityResult settled = state.Activities;
+        const Slots found = state.IOValues;
         if (runAt(state, problem, ions, given, g)) {
             state.Activities = settled;
             return true;
         }
+        const std::string reason = disagreement(problem, given, found);
+        if (!reason.empty()) {
+            state.ClearCalcError();
+            state.Fail(reason);
+        }
+        state.IOValues = given;
+        return false;
     }
     return iterate(state, problem, ions, given, gammasAt, g);
 }

@@ -171,6 +171,30 @@ TEST(DaviesSolutions, BeyondItsRangeResultsComeWithAWarning) {
     EXPECT_TRUE(state.ActivityWarning.empty());
 }
 
+// A pH given beside the values that fix it is checked in activity terms, and a refusal names
+// the pH of activities they give (4.638 for the acetate buffer, not the ideal 4.745).
+TEST(DaviesSolutions, OverDeterminedInputIsCheckedInActivityTerms) {
+    EquilAB state = DaviesState();
+    const Given buffer{{0, 0.1}, {1, 0.1}, {3, 1.8e-5}};
+    for (auto [slot, value] : buffer)
+        state.IOValues[slot] = value;
+    state.IOValues[2] = 4.638;
+    RunProblem(state, "40");
+    EXPECT_EQ(state.CalcError, 0) << state.CalcErrorReason;
+    EXPECT_NEAR(state.IOValues[2], 4.6379, 1e-4); // the more exact pH the others fix
+
+    state.ClearIOValues();
+    for (auto [slot, value] : buffer)
+        state.IOValues[slot] = value;
+    state.IOValues[2] = 4.745; // the ideal pH
+    const Slots given = state.IOValues;
+    RunProblem(state, "40");
+    EXPECT_EQ(state.CalcError, 1);
+    EXPECT_EQ(state.CalcErrorReason,
+              "pH = 4.745 disagrees with the other values given, which give pH = 4.638");
+    EXPECT_TRUE(SameBits(state.IOValues, given));
+}
+
 TEST(DaviesSolutions, CoefficientsThatDoNotSettleAreACalculationError) {
     EquilAB state = DaviesState();
     state.IOValues[0] = 0.1;
