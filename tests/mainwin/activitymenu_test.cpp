@@ -1,5 +1,5 @@
 // The activity options of the Setup menu: the model and the temperature as they change a
-// Calculate, the words for the status line, and their settings keys beside the design's.
+// Calculate, the words for the status line, and their settings keys beside the older ones.
 #include "fakeplatform.h"
 
 #include "mainwin/activitymenu.h"
@@ -85,7 +85,7 @@ private slots:
     }
     void cleanup() { m_window.reset(); }
 
-    void idealIsTheDefaultAndKeepsTheDesignKeys() {
+    void idealIsTheDefaultAndKeepsTheOlderKeys() {
         FormMain& w = open();
         QVERIFY(w.mnu_Activity(0)->isChecked());
         QVERIFY(!w.mnu_Activity(1)->isChecked());
