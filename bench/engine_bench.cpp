@@ -1,10 +1,13 @@
 // Medians of the numeric core: the root finder on code 11's cubic, and one reference case
-// per solver.
+// per solver, ideal and with Davies activity coefficients.
+#include "engine/catalogue.h"
 #include "engine/equilab.h"
 #include "engine/solvers.h"
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -77,11 +80,29 @@ void runSolver(benchmark::State& bench, const Reference& reference) {
     if (state.CalcError != 0) bench.SkipWithError("the reference case failed");
 }
 
+// The same case through RunProblem with the Davies equation: the whole activity cycle.
+void runDavies(benchmark::State& bench, const Reference& reference) {
+    const std::string_view code = std::string_view(reference.name).substr(4);
+    EquilAB state;
+    state.Activity = ActivityModel::Davies;
+    for (auto _ : bench) {
+        state.ClearIOValues();
+        for (auto [slot, value] : reference.given)
+            state.IOValues[slot] = value;
+        RunProblem(state, code);
+        benchmark::DoNotOptimize(state.IOValues);
+    }
+    if (state.CalcError != 0) bench.SkipWithError("the reference case failed");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     for (const Reference& reference : References)
         benchmark::RegisterBenchmark(reference.name, runSolver, reference);
+    for (const Reference& reference : References)
+        benchmark::RegisterBenchmark((std::string("Davies/") + reference.name).c_str(), runDavies,
+                                     reference);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

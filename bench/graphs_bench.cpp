@@ -1,7 +1,8 @@
-// Medians of the graph code: whole on-screen sweeps (values only) of a titration, a triprotic
-// molar-fraction diagram and a mixture, the finer sweep of a diprotic titration, Dibujar
-// with its curves on a large picture, DrawMarkup of the longest graph title, and the values
-// read off a curve at one x and the marks.
+// Medians of the graph code: whole on-screen sweeps (values only) of a titration (ideal and
+// solved point by point with the Davies equation), a triprotic molar-fraction diagram and a
+// mixture, the finer sweep of a diprotic titration, Dibujar with its curves on a large
+// picture, DrawMarkup of the longest graph title, and the values read off a curve at one x
+// and the marks.
 #include "graphs/catalogue.h"
 #include "graphs/plot.h"
 #include "graphs/scales.h"
@@ -29,8 +30,10 @@ struct Graph {
     graphs::GraphSettings settings;
 };
 
-Graph solved(const char* code, int kind, std::vector<std::pair<int, double>> given) {
+Graph solved(const char* code, int kind, std::vector<std::pair<int, double>> given,
+             engine::ActivityModel model = engine::ActivityModel::Ideal) {
     Graph g;
+    g.state.Activity = model;
     for (auto [slot, v] : given)
         g.state.IOValues[slot] = v;
     engine::RunProblem(g.state, code);
@@ -60,6 +63,11 @@ void BM_Sweep_Titration55_pH(benchmark::State& bench) {
     sweep(bench, solved("55", 29, Triprotic55));
 }
 BENCHMARK(BM_Sweep_Titration55_pH);
+
+void BM_Sweep_Titration55_pH_Davies(benchmark::State& bench) {
+    sweep(bench, solved("55", 29, Triprotic55, engine::ActivityModel::Davies));
+}
+BENCHMARK(BM_Sweep_Titration55_pH_Davies);
 
 void BM_Sweep_Titration51_Slope(benchmark::State& bench) {
     sweep(bench, solved("51", 33, {{0, 0.1}, {1, 25}, {2, 1.8e-5}, {3, 0.1}}));

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <istream>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -23,6 +24,8 @@ using numtext::trimmed;
 struct BatchRequest {
     const engine::ProblemType* problem = nullptr;
     double pKw = 14.0;
+    engine::ActivityModel activity = engine::ActivityModel::Ideal;
+    std::optional<double> temperature;
     int digits = 4;
     std::map<int, double> constants; // from --acid and --base, for every line
     std::string input;               // empty: standard input
@@ -41,6 +44,8 @@ BatchRequest parseBatch(const std::vector<std::string>& args) {
         throw UsageError{"batch takes its values from the CSV lines, not from NAME=VALUE"};
     batch.problem = common.problem;
     batch.pKw = common.pKw;
+    batch.activity = common.activity;
+    batch.temperature = common.temperature;
     batch.digits = common.digits;
     batch.constants = common.constants;
     return batch;
@@ -131,6 +136,8 @@ public:
         SolveRequest request;
         request.problem = m_request.problem;
         request.pKw = m_request.pKw;
+        request.activity = m_request.activity;
+        request.temperature = m_request.temperature;
         request.constants = m_request.constants;
         engine::EquilAB state(m_request.pKw);
         if (!splitFields(line, m_delimiter, m_fields))

@@ -35,9 +35,10 @@ constexpr const char* HelpText =
     R"(corvane-cli - acid-base equilibria in water from the command line
 
 Usage:
-  corvane-cli solve CODE [--pkw 14.00|13.59] [--digits N] [--json] [--acid NAME]
-                   [--base NAME] [NAME=VALUE ...]
-  corvane-cli graph CODE KIND [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
+  corvane-cli solve CODE [--pkw 14.00|13.59 | --temperature T] [--activity ideal|davies]
+                   [--digits N] [--json] [--acid NAME] [--base NAME] [NAME=VALUE ...]
+  corvane-cli graph CODE KIND [--pkw 14.00|13.59 | --temperature T] [--activity ideal|davies]
+                    [--digits N] [--acid NAME] [--base NAME]
                     [--volume V0] [--added C] [--picture FILE] [--size WxH]
                     [--table FILE] [--x MIN:MAX[:STEP]] [--y MIN:MAX[:STEP]]
                     [--at X ...] [--marks] [--indicator NAME] [--data FILE] [--json]
@@ -45,8 +46,8 @@ Usage:
   corvane-cli graph CODE --kinds [--json]
   corvane-cli fit CODE --data FILE --fit NAME[,NAME...] [--pkw 14.00|13.59] [--digits N]
                   [--json] [NAME=VALUE ...]
-  corvane-cli batch CODE [--pkw 14.00|13.59] [--digits N] [--acid NAME] [--base NAME]
-                    [--input FILE]
+  corvane-cli batch CODE [--pkw 14.00|13.59 | --temperature T] [--activity ideal|davies]
+                    [--digits N] [--acid NAME] [--base NAME] [--input FILE]
   corvane-cli list
   corvane-cli compounds [TEXT] [--json]
   corvane-cli mix COMPONENT=C ... [--pkw 14.00|13.59] [--digits N] [--json]
@@ -69,8 +70,19 @@ solve   Calculates one problem type as the Calculate button does: every quantity
         VALUE    a whole number: 0.1, 0,1 (a comma switches the output to commas too),
                  1e-5, 5% or 1/3; anything after it ("1mM") or nothing is a reading error.
         --pkw    the ionic product of water, 14.00 (25 °C, default) or 13.59 (37 °C).
+        --temperature
+                 the temperature in °C, 0 to 60, instead of --pkw: Kw by Harned and
+                 Robinson, pKw = 4470.99/T - 6.0875 + 0.01706·T (T in K).
+        --activity
+                 ideal (default): activities are concentrations; davies: activity
+                 coefficients by the Davies equation at the ionic strength of the solution
+                 (its spectator ions included), the pH being -log10 of the H+ activity and
+                 the constants thermodynamic. Beyond an ionic strength of 0.5 mol/L the
+                 result comes with a warning on the reason line.
         --digits significant digits of the results, 4 to 12 (default 4).
-        --json   one JSON object instead of text lines.
+        --json   one JSON object instead of text lines; with --activity davies or
+                 --temperature it holds "activity": the model, "ionic_strength", "gamma"
+                 of the charges 1 to 3 and "temperature".
         --acid, --base
                  fill the constants of the code (k_a; k_1, k_2, k_3; k_b) with 10^(-pK) of
                  a compound of the table (see "compounds"), named by its name, the start of
@@ -79,7 +91,8 @@ solve   Calculates one problem type as the Calculate button does: every quantity
         Text output: one line "slot<TAB>symbol<TAB>value" for every quantity that holds a
         value, then "ok" or the error message followed by a line saying why the input is
         invalid ("reason" in the JSON object), or "incomplete" followed by what else to give
-        ("Not enough values: give also one of k_a, pH, [H+], α"; "hint" in JSON).
+        ("Not enough values: give also one of k_a, pH, [H+], α"; "hint" in JSON), or
+        after "ok" a warning about the result.
 graph   Solves as "solve" does, then makes graph KIND of the problem as the graph window
         does: its scales, the sweep of its curves and the recorded points of the data table.
         KIND     a graph kind the code offers (a wrong one lists those offered).
@@ -228,6 +241,21 @@ double parsePKw(const std::string& text) {
     throw UsageError{"--pkw must be 14.00 or 13.59, not \"" + text + "\""};
 }
 
+engine::ActivityModel parseActivity(const std::string& text) {
+    if (text == "ideal") return engine::ActivityModel::Ideal;
+    if (text == "davies") return engine::ActivityModel::Davies;
+    throw UsageError{"--activity must be ideal or davies, not \"" + text + "\""};
+}
+
+double parseTemperature(const std::string& text) {
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !(v >= engine::LowestTemperature) ||
+        !(v <= engine::HighestTemperature))
+        throw UsageError{"--temperature must be a number of °C from 0 to 60, not \"" + text + "\""};
+    return v;
+}
+
 int parseDigits(const std::string& text) {
     const std::optional<int> n = parseWhole(text);
     if (!n || *n < 4 || *n > 12) throw UsageError{"--digits must be a whole number from 4 to 12"};
@@ -299,6 +327,7 @@ SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
     if (request.problem == nullptr)
         throw UsageError{"unknown problem code \"" + args[1] + "\" (see corvane-cli list)"};
     std::optional<std::string> acid, base;
+    bool pKwGiven = false;
     for (std::size_t i = first; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (extra && extra(args, i)) {
@@ -311,6 +340,11 @@ SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
             request.json = true;
         } else if (arg.starts_with("--pkw")) {
             request.pKw = parsePKw(optionValue(args, i, "--pkw"));
+            pKwGiven = true;
+        } else if (arg.starts_with("--activity")) {
+            request.activity = parseActivity(optionValue(args, i, "--activity"));
+        } else if (arg.starts_with("--temperature")) {
+            request.temperature = parseTemperature(optionValue(args, i, "--temperature"));
         } else if (arg.starts_with("--digits")) {
             request.digits = parseDigits(optionValue(args, i, "--digits"));
         } else if (arg.starts_with("--")) {
@@ -324,6 +358,9 @@ SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
                 throw UsageError{"slot " + std::to_string(slot) + " is given twice"};
         }
     }
+    if (pKwGiven && request.temperature)
+        throw UsageError{"--temperature and --pkw exclude each other: Kw follows from the "
+                         "temperature"};
     request.constants = constantsOf(*request.problem, acid, base, request.values);
     return request;
 }
@@ -349,8 +386,25 @@ std::string fullPrecision(double v) {
     return buffer;
 }
 
+void applyModel(const SolveRequest& request, EquilAB& state) {
+    state.Activity = request.activity;
+    if (request.temperature) state.SetTemperature(*request.temperature);
+}
+
+std::string jsonActivity(const SolveRequest& request, const EquilAB& state) {
+    if (request.activity == engine::ActivityModel::Ideal && !request.temperature) return {};
+    const engine::ActivityResult& a = state.Activities;
+    return std::string(",\"activity\":{\"model\":") +
+           (request.activity == engine::ActivityModel::Davies ? "\"davies\"" : "\"ideal\"") +
+           ",\"ionic_strength\":" + fullPrecision(a.ionicStrength) +
+           ",\"gamma\":{\"1\":" + fullPrecision(a.gamma[0]) +
+           ",\"2\":" + fullPrecision(a.gamma[1]) + ",\"3\":" + fullPrecision(a.gamma[2]) +
+           "},\"temperature\":" + fullPrecision(state.Temperature) + "}";
+}
+
 Status solveProblem(const SolveRequest& request, EquilAB& state, numtext::NumberSettings& settings,
                     std::string& reason) {
+    applyModel(request, state);
     std::vector<int> given;
     for (const auto& [slot, value] : request.constants) {
         state.IOValues[slot] = value;
@@ -374,7 +428,10 @@ Status solveProblem(const SolveRequest& request, EquilAB& state, numtext::Number
         reason = state.CalcErrorReason;
         return Status::CalculationError;
     }
-    if (engine::IsDetermined(*request.problem, state.IOValues)) return Status::Ok;
+    if (engine::IsDetermined(*request.problem, state.IOValues)) {
+        reason = state.ActivityWarning;
+        return Status::Ok;
+    }
     reason = engine::NotEnoughValuesHint(*request.problem, given);
     return Status::Incomplete;
 }
@@ -413,14 +470,15 @@ void writeSolution(const SolveRequest& request, EquilAB& state, Status status,
     const char* message = statusMessage(status);
     if (request.json) {
         char pKwText[16];
-        std::snprintf(pKwText, sizeof pKwText, "%.2f", request.pKw);
+        std::snprintf(pKwText, sizeof pKwText, request.temperature ? "%.4f" : "%.2f", state.pKw);
         out << "{\"code\":" << jsonString(problem.code) << ",\"title\":"
             << jsonString(engine::FormTaskTitle(problem.task, problem.option,
                                                 problem.firstDissociationComplete))
             << ",\"pKw\":" << pKwText << ",\"status\":\"" << statusWord(status) << '"';
-        if (status != Status::Ok)
+        if (!reason.empty())
             out << (status == Status::Incomplete ? ",\"hint\":" : ",\"reason\":")
                 << jsonString(reason);
+        out << jsonActivity(request, state);
         out << ",\"slots\":[";
         bool first = true;
         for (int slot = 0; slot < engine::SlotCount; ++slot) {

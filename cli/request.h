@@ -27,6 +27,9 @@ struct UsageError {
 struct SolveRequest {
     const engine::ProblemType* problem = nullptr;
     double pKw = 14.0;
+    engine::ActivityModel activity = engine::ActivityModel::Ideal;
+    /// Kw and A at this temperature in °C instead of the pKw item.
+    std::optional<double> temperature;
     int digits = 4;
     bool json = false;
     std::map<int, std::string> values; // by slot
@@ -59,10 +62,18 @@ SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
 
 enum class Status { Ok, ReadingError, CalculationError, Incomplete };
 
-/// Sets the constants of --acid and --base, reads the given values (each a whole number
-/// text; an empty one is a reading error) into a state whose slots start empty and runs the
-/// solver. `reason` says in words why it failed, or, for Incomplete (solved, but an input row
-/// still unknown), what else to give.
+/// The activity model and temperature of the request into a state.
+void applyModel(const SolveRequest& request, engine::EquilAB& state);
+
+/// The "activity" member of a JSON object, with its leading comma; empty for an ideal solution
+/// at a pKw item.
+std::string jsonActivity(const SolveRequest& request, const engine::EquilAB& state);
+
+/// Sets the model and the constants of --acid and --base, reads the given values (each a whole
+/// number text; an empty one is a reading error) into a state whose slots start empty and runs
+/// the solver. `reason` says in words why it failed, or, for Incomplete (solved, but an input
+/// row still unknown), what else to give, or warns about a result that came (an ionic strength
+/// beyond the range of the Davies equation).
 Status solveProblem(const SolveRequest& request, engine::EquilAB& state,
                     numtext::NumberSettings& settings, std::string& reason);
 /// "ok" or the message of the window's error box; for Incomplete, "incomplete".

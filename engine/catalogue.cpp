@@ -1,5 +1,8 @@
 #include "catalogue.h"
 
+#include "activity_cycle.h"
+#include "ions.h"
+#include "reason.h"
 #include "solvers.h"
 
 #include <algorithm>
@@ -341,6 +344,17 @@ std::string lowerCase(std::string_view text) {
     return s;
 }
 
+// The ionic strength of a result, and the warning when it lies beyond the range of the Davies
+// equation.
+void NoteIonicStrength(EquilAB& state, const ProblemType& problem) {
+    if (state.Activity == ActivityModel::Ideal)
+        state.Activities.ionicStrength = IonicStrength(*IonsOf(problem.code), state.IOValues);
+    const double I = state.Activities.ionicStrength;
+    if (state.Activity == ActivityModel::Davies && I > DaviesRangeLimit)
+        state.ActivityWarning = "ionic strength " + ReasonNumber(I) +
+                                " mol/L is beyond the range of the Davies equation";
+}
+
 bool validOption(int taskIndex, int optionIndex) {
     return taskIndex >= 1 && taskIndex <= 5 && optionIndex >= 0 &&
            optionIndex < static_cast<int>(Task(taskIndex).options.size());
@@ -413,7 +427,16 @@ DispatchResult RunProblem(EquilAB& state, std::string_view code) {
     state.SlotSymbols = {};
     for (const SlotRow& row : problem->rows)
         state.SlotSymbols[row.slot] = SymbolName(row.quantity);
-    problem->solver(state);
+    state.ActivityWarning.clear();
+    state.Activities = {0.0, IdealGammas, state.Temperature};
+    if (state.Activity == ActivityModel::Ideal) {
+        problem->solver(state);
+    } else {
+        const double celsius = state.Temperature;
+        SolveWithActivities(state, *problem,
+                            [celsius](double I) { return DaviesGammas(I, celsius); });
+    }
+    if (state.CalcError == 0) NoteIonicStrength(state, *problem);
     return DispatchResult::Ran;
 }
 

@@ -5,7 +5,8 @@
 
 namespace corvane::engine {
 
-EquilAB::EquilAB(double startPKw) : pKw(startPKw), Kw(std::pow(10.0, -startPKw)) {
+EquilAB::EquilAB(double startPKw)
+    : pKw(startPKw), Kw(std::pow(10.0, -startPKw)), Temperature(TemperatureOfPKw(startPKw)) {
     PHMax = 2.0 - std::log(Kw);
     ClearIOValues();
 }
@@ -13,6 +14,12 @@ EquilAB::EquilAB(double startPKw) : pKw(startPKw), Kw(std::pow(10.0, -startPKw))
 void EquilAB::SetPKw(double newPKw) {
     pKw = newPKw;
     Kw = std::pow(10.0, -newPKw);
+    Temperature = TemperatureOfPKw(newPKw);
+}
+
+void EquilAB::SetTemperature(double celsius) {
+    SetPKw(WaterPKw(celsius));
+    Temperature = celsius;
 }
 
 void EquilAB::Fail(std::string reason) {

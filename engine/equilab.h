@@ -1,6 +1,8 @@
 // \brief Program-wide engine state and the numeric helpers every solver shares.
 #pragma once
 
+#include "activity.h"
+
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -28,6 +30,17 @@ inline bool IsKnown(double x) {
 /// agrees; a pH off by a tenth never does.
 inline constexpr double PHAgreement = 0.01;
 
+/// How the solvers treat the ions: as an ideal solution (activities equal concentrations) or
+/// with activity coefficients by the Davies equation.
+enum class ActivityModel { Ideal, Davies };
+
+/// The ionic strength and activity coefficients a run ended with, and the temperature.
+struct ActivityResult {
+    double ionicStrength = 0.0;
+    Gammas gamma = IdealGammas;
+    double temperature = 25.0;
+};
+
 inline constexpr int SlotCount = 17;
 using Slots = std::array<double, SlotCount>;
 
@@ -37,8 +50,11 @@ struct EquilAB {
     /// PHMax is fixed here, from the Kw of the pKw the program starts with.
     explicit EquilAB(double startPKw = 14.0);
 
-    /// Switches Kw to another pKw; PHMax keeps its start-up value.
+    /// Switches Kw to another pKw; PHMax keeps its start-up value. The temperature becomes the
+    /// one of the pKw item (37 °C for 13.59, else 25 °C).
     void SetPKw(double newPKw);
+    /// Kw of water at a temperature in °C (Harned and Robinson), instead of a pKw item.
+    void SetTemperature(double celsius);
 
     /// Every slot EmptyValue.
     void ClearIOValues();
@@ -54,6 +70,15 @@ struct EquilAB {
     std::string CalcErrorReason;
     /// The symbols of the current problem's rows ("C_a", "[H+]"), for the words of a reason.
     std::array<std::string_view, SlotCount> SlotSymbols{};
+
+    ActivityModel Activity = ActivityModel::Ideal;
+    /// The temperature in °C of Kw and of A in the Davies equation.
+    double Temperature;
+    /// What the last successful run of RunProblem ended with.
+    ActivityResult Activities;
+    /// A warning about the last result that does not refuse it (an ionic strength beyond the
+    /// range of the Davies equation); empty when there is none.
+    std::string ActivityWarning;
 
     /// Sets CalcError, and the reason when the run has none yet.
     void Fail(std::string reason);

@@ -72,9 +72,13 @@ std::string ConsistencyReason(const Work& w, const Consistency& c) {
 }
 
 std::string DependentReason(const Work& given, const Work& derived, int v) {
-    return given.name(v) + " = " + ReasonNumber(given[v]) +
-           " disagrees with the other values given, which give " + derived.name(v) + " = " +
-           ReasonNumber(derived[v]);
+    return DependentReason(given.name(v), given[v], derived[v]);
+}
+
+std::string DependentReason(std::string_view name, double given, double derived) {
+    const std::string n(name);
+    return n + " = " + ReasonNumber(given) + " disagrees with the other values given, which give " +
+           n + " = " + ReasonNumber(derived);
 }
 
 std::string RootReason(const Work& w, int h, double root) {

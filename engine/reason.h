@@ -5,6 +5,7 @@
 #include "solver.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane::engine {
@@ -23,6 +24,8 @@ std::string ConsistencyReason(const Work& w, const Consistency& c);
 
 /// A given pH, [H+], [OH-] or V_eq against what the other values give.
 std::string DependentReason(const Work& given, const Work& derived, int v);
+/// The same in words from the quantity's name and the two values.
+std::string DependentReason(std::string_view name, double given, double derived);
 
 /// A known [H+] that is not the root of its equation.
 std::string RootReason(const Work& w, int h, double root);

@@ -10,15 +10,7 @@ namespace corvane::graphs {
 using engine::EquilAB;
 using engine::PolynomialCoefficients;
 
-namespace {
-
-// The working copies of a problem's parameters; the kind's quantity follows x.
-struct Problem {
-    double Ca = 0, Cb = 0, CS = 0, ka = 0, kb = 0, k1 = 0, k2 = 0, k3 = 0, added = 0;
-};
-
-// Kinds whose x axis is the negative logarithm of the quantity.
-bool negativeLog(int kind) {
+bool NegativeLogAxis(int kind) {
     switch (kind) {
     case 2:
     case 4:
@@ -35,8 +27,15 @@ bool negativeLog(int kind) {
     }
 }
 
+namespace {
+
+// The working copies of a problem's parameters; the kind's quantity follows x.
+struct Problem {
+    double Ca = 0, Cb = 0, CS = 0, ka = 0, kb = 0, k1 = 0, k2 = 0, k3 = 0, added = 0;
+};
+
 void setFromX(Problem& p, int kind, double x) {
-    const double v = negativeLog(kind) ? std::pow(10.0, -x) : x;
+    const double v = NegativeLogAxis(kind) ? std::pow(10.0, -x) : x;
     switch (kind) {
     case 1:
     case 2:
@@ -442,9 +441,6 @@ Curves G53(const GeneratorInput& in) {
         return engine::Polynomial53(CA, CB, kb, Kw);
     });
 }
-
-// The diprotic titrations sweep five times more finely.
-constexpr int DiproticFineness = 5;
 
 Curves G54(const GeneratorInput& in) {
     const double k1 = io(in)[3], k2 = io(in)[4];

@@ -7,6 +7,12 @@
 
 namespace corvane::graphs {
 
+/// Kinds whose x axis is the negative logarithm of the quantity.
+bool NegativeLogAxis(int kind);
+
+/// The diprotic titrations sweep five times more finely.
+inline constexpr int DiproticFineness = 5;
+
 // Single solutions and hydrolysis.
 Curves G10(const GeneratorInput& in);
 Curves G11(const GeneratorInput& in);

@@ -1,5 +1,6 @@
 #include "scales.h"
 
+#include "activitycurves.h"
 #include "catalogue.h"
 
 #include "numtext/numbertext.h"
@@ -378,6 +379,10 @@ bool AjustaEscalasETC(GraphSettings& settings, engine::EquilAB& state, char deci
 
     // 9.
     if (s.TableCaption.empty()) s.TableCaption = s.ParamCaption;
+
+    // The subtitle names the model its curves are computed with.
+    const std::string model = ModelSubtitle(state, code, kind);
+    if (!model.empty() && !s.GraphSubtitle.ends_with(model)) s.GraphSubtitle += model;
 
     // 10.
     if (a.failed || state.CalcError != 0) {

@@ -1,5 +1,6 @@
 #include "sweep.h"
 
+#include "activitycurves.h"
 #include "generators.h"
 
 #include <cmath>
@@ -82,7 +83,9 @@ Generator GeneratorFor(std::string_view code) {
 Curves GenerateCurves(std::string_view code, const GeneratorInput& in, GraphTable& table) {
     const Generator generator = GeneratorFor(code);
     if (generator == nullptr) return {};
-    Curves curves = generator(in);
+    const bool withActivities =
+        in.state.Activity != engine::ActivityModel::Ideal && FollowsActivityModel(code, in.kind);
+    Curves curves = withActivities ? ActivityCurves(code, in) : generator(in);
     RecordTable(curves, in.frame.SweepDensity, table);
     return curves;
 }

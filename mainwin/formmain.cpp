@@ -1,5 +1,6 @@
 #include "formmain.h"
 
+#include "activitymenu.h"
 #include "artwork.h"
 #include "constantscommand.h"
 #include "controls.h"
@@ -143,6 +144,8 @@ struct FormMain::Menus {
     QAction* comma;
     std::array<QAction*, 13> digits{};
     std::array<QAction*, 2> pKw{};
+    std::array<QAction*, 2> activity{};
+    QAction* temperature;
     QAction* constants;
 };
 
@@ -171,6 +174,13 @@ FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& prog
     m_state.LastTableFolder = s.lastTableFolder;
     m_state.ShowMarks = s.showMarks;
     setPKwMarks(s.pKw == 14.0 ? 0 : s.pKw == 13.59 ? 1 : -1);
+    m_state.engine.Activity = s.activity;
+    if (s.temperature) {
+        m_state.engine.SetTemperature(*s.temperature);
+        m_state.TemperatureGiven = true;
+        setPKwMarks(-1);
+    }
+    setActivityMarks();
     for (int n = 1; n <= 5; ++n)
         m_menus->tasks[n]->setText(engine::Task(n).caption.data());
     resize(900, 680);
@@ -222,6 +232,17 @@ void FormMain::buildMenus() {
                                        [this] { mnu_valor_pkw_C_Click(1); });
     for (QAction* a : m_menus->pKw)
         a->setCheckable(true);
+    setup->addSeparator();
+    QMenu* activity = setup->addMenu("Activity coefficients");
+    m_menus->activity[0] =
+        activity->addAction("Ideal solution", this, [this] { mnu_Activity_Click(0); });
+    m_menus->activity[1] =
+        activity->addAction("Davies equation", this, [this] { mnu_Activity_Click(1); });
+    for (QAction* a : m_menus->activity)
+        a->setCheckable(true);
+    m_menus->temperature =
+        setup->addAction("Temperature...", this, &FormMain::mnu_Temperature_Click);
+    m_menus->temperature->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->addAction("User's &Manual (PDF document)...", QKeySequence(Qt::Key_F1), this,
@@ -491,6 +512,7 @@ void FormMain::LblCAL_Click(int t) {
     for (int i = 0; i < m_state.InputRowCount; ++i)
         if (engine::IsKnown(e.IOValues[i])) given.push_back(i);
     engine::Dispatch(e, m_state.TaskIndex, m_state.OptionIndex, m_state.FirstDissociationComplete);
+    m_state.ModelStatus = e.CalcError == 0 ? ModelStatusText(e) : QString();
     if (e.CalcError != 0) {
         const QString reason = QString::fromStdString(e.CalcErrorReason);
         clearResults();
@@ -508,6 +530,11 @@ void FormMain::LblCAL_Click(int t) {
     const engine::ProblemType* problem = engine::FindProblem(m_state.ProblemCode.toStdString());
     if (!complete && problem)
         k.status->setMessage(QString::fromStdString(engine::NotEnoughValuesHint(*problem, given)));
+    else if (!m_state.ModelStatus.isEmpty())
+        k.status->setMessage(e.ActivityWarning.empty()
+                                 ? m_state.ModelStatus
+                                 : m_state.ModelStatus + "; " +
+                                       QString::fromStdString(e.ActivityWarning));
     EscribirDATOS();
 }
 
@@ -727,6 +754,13 @@ void FormMain::setPKwMarks(int item) {
         m_menus->pKw[i]->setChecked(i == item);
 }
 
+void FormMain::setActivityMarks() {
+    const bool davies = m_state.engine.Activity == engine::ActivityModel::Davies;
+    m_menus->activity[0]->setChecked(!davies);
+    m_menus->activity[1]->setChecked(davies);
+    m_menus->temperature->setChecked(m_state.TemperatureGiven);
+}
+
 void FormMain::mnu_Archivo_Salir_Click() {
     close();
 }
@@ -753,8 +787,27 @@ void FormMain::mnu_NDIG_Click(int n) {
 
 void FormMain::mnu_valor_pkw_C_Click(int n) {
     m_state.engine.SetPKw(n == 0 ? 14.0 : 13.59);
+    m_state.TemperatureGiven = false;
     setPKwMarks(n);
+    setActivityMarks();
     clearAllTasks();
+}
+
+void FormMain::mnu_Activity_Click(int n) {
+    m_state.engine.Activity = n == 1 ? engine::ActivityModel::Davies : engine::ActivityModel::Ideal;
+    setActivityMarks();
+    clearAllTasks();
+}
+
+void FormMain::mnu_Temperature_Click() {
+    TemperatureDialog dialog(m_state.engine.Temperature, this);
+    if (m_platform.runDialog(dialog)) {
+        m_state.engine.SetTemperature(dialog.celsius());
+        m_state.TemperatureGiven = true;
+        setPKwMarks(-1);
+        clearAllTasks();
+    }
+    setActivityMarks();
 }
 
 void FormMain::clearAllTasks() {
@@ -811,6 +864,8 @@ void FormMain::Form_Unload() {
     s.lastGraphFolder = m_state.LastGraphFolder;
     s.lastTableFolder = m_state.LastTableFolder;
     s.showMarks = m_state.ShowMarks;
+    s.activity = m_state.engine.Activity;
+    if (m_state.TemperatureGiven) s.temperature = m_state.engine.Temperature;
     WriteSettings(m_store, s, m_state.engine.Kw);
     if (!m_store.flush())
         qWarning("Settings could not be saved to %s", qPrintable(m_store.fileName()));
@@ -895,6 +950,12 @@ QAction* FormMain::mnu_NDIG(int n) const {
 }
 QAction* FormMain::mnu_valor_pkw_C(int n) const {
     return m_menus->pKw.at(n);
+}
+QAction* FormMain::mnu_Activity(int n) const {
+    return m_menus->activity.at(n);
+}
+QAction* FormMain::mnu_Temperature() const {
+    return m_menus->temperature;
 }
 QAction* FormMain::mnu_TIPO_CAL(int n) const {
     return m_menus->tasks.at(n);

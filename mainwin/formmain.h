@@ -65,6 +65,10 @@ public:
     void mnu_Config_SepaDec_COM_Click();
     void mnu_NDIG_Click(int n);
     void mnu_valor_pkw_C_Click(int n);
+    /// "Activity coefficients": 0 "Ideal solution", 1 "Davies equation".
+    void mnu_Activity_Click(int n);
+    /// "Temperature...": Kw and the activity coefficients at a temperature.
+    void mnu_Temperature_Click();
     void mnu_Ayuda_Manual_Click();
     void mnu_Ayuda_WEB_Click();
     void mnu_Ayuda_DONA_Click();
@@ -100,6 +104,8 @@ public:
     QAction* mnu_Config_SepaDec_COM() const;
     QAction* mnu_NDIG(int n) const;
     QAction* mnu_valor_pkw_C(int n) const;
+    QAction* mnu_Activity(int n) const;
+    QAction* mnu_Temperature() const;
     QAction* mnu_TIPO_CAL(int n) const;
     QAction* mnu_Constants() const;
     ConstantsCommand& constants() const { return *m_constants; }
@@ -126,6 +132,7 @@ private:
     void syncSeparatorMarks();
     void setDigitsMarks(int n);
     void setPKwMarks(int item);
+    void setActivityMarks();
     void clearAllTasks();
     void layoutTask(int t);
     void placeFormulaPictures(int t);

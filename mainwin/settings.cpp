@@ -62,6 +62,13 @@ StoredSettings ReadSettings(const SettingsStore& store) {
     if (pKw >= 10 && pKw <= 18) s.pKw = pKw;
 
     s.showMarks = store.read("VIEW", "MARKS", "0").trimmed() == QLatin1String("1");
+    if (store.read("ACTIVITY", "MODEL", "IDEAL") == QLatin1String("DAVIES"))
+        s.activity = engine::ActivityModel::Davies;
+    const QString temperature = store.read("WATER", "TEMPERATURE", QString()).trimmed();
+    bool isNumber = false;
+    const double celsius = temperature.toDouble(&isNumber);
+    if (isNumber && celsius >= engine::LowestTemperature && celsius <= engine::HighestTemperature)
+        s.temperature = celsius;
     return s;
 }
 
@@ -71,9 +78,13 @@ void WriteSettings(SettingsStore& store, const StoredSettings& s, double Kw) {
     store.write("DOT", "SEPARATOR", QString(QLatin1Char(s.decimalSeparator)));
     store.write("NDIG", "SIGDIG", QString::number(s.sigDigits));
     store.write("VIEW", "MARKS", s.showMarks ? "1" : "0");
-    const double p = Kw > 0 ? -std::log10(Kw) : 0;
+    const double p = Kw > 0 && !s.temperature ? -std::log10(Kw) : 0;
     if (std::abs(p - 14) < 0.001) store.write("WATER", "PKW", "14.00");
     if (std::abs(p - 13.59) < 0.001) store.write("WATER", "PKW", "13.59");
+    store.write("ACTIVITY", "MODEL",
+                s.activity == engine::ActivityModel::Davies ? "DAVIES" : "IDEAL");
+    store.write("WATER", "TEMPERATURE",
+                s.temperature ? QString::number(*s.temperature) : QString());
 }
 
 } // namespace corvane::mainwin

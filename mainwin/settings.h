@@ -2,9 +2,12 @@
 // folders, kept under the application name "ZEMLO" in a per-user settings file.
 #pragma once
 
+#include "engine/equilab.h"
+
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QSettings;
 
@@ -41,12 +44,18 @@ struct StoredSettings {
     /// Whether the graph window marks the points of titration curves ("VIEW"/"MARKS", "1" or
     /// "0"); off unless set.
     bool showMarks = false;
+    /// "ACTIVITY"/"MODEL": "IDEAL" or "DAVIES".
+    engine::ActivityModel activity = engine::ActivityModel::Ideal;
+    /// "WATER"/"TEMPERATURE": a temperature in °C that Kw follows instead of the pKw; empty
+    /// while a pKw item is chosen.
+    std::optional<double> temperature;
 };
 
 /// Reads every entry; a missing, empty or unusable value gives its default.
 StoredSettings ReadSettings(const SettingsStore& store);
 
-/// Writes every entry back; pKw only when it is one of the two menu values.
+/// Writes every entry back; pKw only when it is one of the two menu values (with a temperature
+/// in effect the stored pKw stays as it was).
 void WriteSettings(SettingsStore& store, const StoredSettings& settings, double Kw);
 
 } // namespace corvane::mainwin

@@ -16,6 +16,11 @@ struct MainState {
     engine::EquilAB engine;          // IOValues, Kw, pKw, PHMin, PHMax, CalcError
     numtext::NumberSettings numbers; // DecimalSeparator
     int SigDigits = 4;
+    /// Kw follows the temperature of "Temperature..." rather than a pKw item.
+    bool TemperatureGiven = false;
+    /// The model of the last successful Calculate in words, for the status line; empty for
+    /// an ideal solution.
+    QString ModelStatus;
     QString LastGraphFolder;
     QString LastTableFolder;
     bool ShowMarks = false; // the graph window's "Show marks"
