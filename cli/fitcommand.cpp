@@ -111,6 +111,10 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (curve.empty())
         throw UsageError{"fit takes the titration codes 50 to 55C, not " +
                          std::string(problem.code)};
+    // The titration model of the fit is that of an ideal solution.
+    if (request.activity != engine::ActivityModel::Ideal || request.temperature)
+        throw UsageError{"fit models an ideal solution at a pKw item; --activity and "
+                         "--temperature are for solve, graph and batch"};
     if (options.data.empty()) throw UsageError{"fit needs --data FILE"};
     if (options.names.empty()) throw UsageError{"fit needs --fit NAME[,NAME...]"};
     const std::vector<int> unknowns = unknownsOf(problem, options.names);

@@ -132,6 +132,10 @@ TEST(FitCommand, RefusesBadRequests) {
              Case{{"fit", "51", "--data", data, "--fit", "V_eq"}, ExitUsage,
                   "\"V_eq\" cannot be fitted; the curve of code 51 takes C_a, V_a, k_a, C_SB "
                   "and pH_offset"},
+             Case{{"fit", "50", "--data", data, "--fit", "C_a", "--activity", "davies"},
+                  ExitUsage, "fit models an ideal solution at a pKw item"},
+             Case{{"fit", "50", "--data", data, "--fit", "C_a", "--temperature", "30"},
+                  ExitUsage, "fit models an ideal solution at a pKw item"},
              Case{{"fit", "50", "--data", data, "--fit", "C_a,C_a"}, ExitUsage,
                   "--fit names \"C_a\" twice"},
              Case{{"fit", "50", "--data", data, "--fit", "C_a", "V_a=25"}, ExitInvalidInput,
