@@ -12,6 +12,7 @@
 #include <QPageLayout>
 #include <QTimer>
 
+class QAction;
 class QFrame;
 class QMenuBar;
 
@@ -39,6 +40,10 @@ public:
     void SaveImageAs();
     void CopyGraphic();
     void ExportPdf();
+
+    /// Draws these curves instead of a problem code's generator, for a graph that has no problem
+    /// code (the Free mixture task's); the chooser, which offers a code's kinds, is then off.
+    void setOwnCurves(std::function<void(markup::DrawingSurface&, const PlotState&)> curves);
 
     /// Portrait when the picture is at least as tall as wide.
     QPageLayout::Orientation pageOrientation() const;
@@ -74,6 +79,7 @@ private:
     engine::EquilAB m_values;
     GraphPlot m_plot;
     QMenuBar* m_menuBar;
+    QAction* m_editAction = nullptr;
     QWidget* m_client;
     table::PictureView* m_picture;
     table::ButtonBar* m_bar;
