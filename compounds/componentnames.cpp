@@ -152,7 +152,7 @@ engine::Component ComponentNamed(const std::string& name, double pKw) {
 std::optional<double> ReadConcentration(const std::string& name, const std::string& text,
                                         numtext::NumberSettings& settings, std::string& reason) {
     std::int16_t error = 0;
-    const double v = numtext::ParseNumber(text, settings, error);
+    const double v = numtext::ParseNumberToken(text, settings, error);
     if (error != 0 || engine::IsEmpty(v)) {
         reason = name + " = \"" + text + "\" cannot be read as a number";
         return std::nullopt;

@@ -25,8 +25,8 @@ engine::Component ComponentNamed(const std::string& name, double pKw);
 /// The ion a strong acid or base leaves in water; nothing for any other name.
 std::optional<engine::Component> StrongAcidOrBase(const std::string& name);
 
-/// A concentration typed for NAME, read as typed values are read; nothing, with the reason,
-/// when it cannot be read or is negative.
+/// A concentration typed for NAME, one whole number as the command line reads values ("1mM"
+/// is not one); nothing, with the reason, when it cannot be read or is negative.
 std::optional<double> ReadConcentration(const std::string& name, const std::string& text,
                                         numtext::NumberSettings& settings, std::string& reason);
 
