@@ -4,6 +4,7 @@
 
 #include "engine/mixture.h"
 #include "graphs/windows/formgraficaab.h"
+#include "mainwin/compoundchooser.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
 #include "mainwin/freemixturedialogs.h"
@@ -39,6 +40,7 @@ class MixturePlatform : public mainwin::test::FakePlatform {
 public:
     std::function<void(MixtureGraphDialog&)> graph;
     std::function<void(RecipeDialog&)> recipe;
+    std::function<void(CompoundChooser&)> chooser;
     std::function<void(graphs::FormGraficaAB&)> window;
     int windows = 0;
 
@@ -47,6 +49,7 @@ public:
         QCoreApplication::processEvents();
         if (auto* d = qobject_cast<MixtureGraphDialog*>(&dialog); d && graph) graph(*d);
         if (auto* d = qobject_cast<RecipeDialog*>(&dialog); d && recipe) recipe(*d);
+        if (auto* d = qobject_cast<CompoundChooser*>(&dialog); d && chooser) chooser(*d);
         if (auto* w = qobject_cast<graphs::FormGraficaAB*>(&dialog)) {
             ++windows;
             QTest::qWait(60); // the deferred drawing of the curves
@@ -105,6 +108,7 @@ private slots:
         m_platform.messages.clear();
         m_platform.graph = nullptr;
         m_platform.recipe = nullptr;
+        m_platform.chooser = nullptr;
         m_platform.window = nullptr;
         m_platform.windows = 0;
         QFile::remove(m_dir.filePath("ZEMLO.ini"));
@@ -147,6 +151,23 @@ private slots:
         QTest::keyClick(t.components(), Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(t.components()->rowCount(), 1); // the last row is cleared, not removed
         QCOMPARE(t.rows()[0].component, std::string());
+    }
+
+    void theCompoundListOffersEveryCompoundAndClearEmptiesTheList() {
+        FreeMixtureTask& t = withRows({{"", ""}, {"Na+", "0.1"}});
+        m_platform.chooser = [](CompoundChooser& c) {
+            QCOMPARE(c.roleCount(), 1);
+            QTest::keyClicks(c.searchField(0), "ammonia"); // a base among the acids
+            QTest::keyClick(c.searchField(0), Qt::Key_Return);
+        };
+        t.components()->setCurrentCell(0, 0);
+        QTest::mouseClick(t.compoundButton(), Qt::LeftButton);
+        QCOMPARE(t.rows()[0].component, std::string("Ammonia"));
+        QCOMPARE(t.components()->currentColumn(), 1); // its concentration next
+        QTest::mouseClick(t.clearButton(), Qt::LeftButton);
+        for (const MixtureRow& row : t.rows())
+            QVERIFY(row.component.empty() && row.concentration.empty());
+        QVERIFY(!t.graphicButton()->isEnabled());
     }
 
     // Sodium acetate 0.1 M: pH = (pK_a + pK_w + log C) / 2 = 8.88 by hand; the solver exactly.
