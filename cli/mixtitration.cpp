@@ -10,31 +10,12 @@
 
 namespace corvane::cli {
 
-namespace {
-
-std::string numberMarkup(const MixOptions& o, double v) {
-    std::int16_t formatError = 0;
-    return numtext::FormatNumberMarkup(v, 4, o.numbers.DecimalSeparator, formatError);
-}
-
-// "Acetic acid 0.1 M" for a component, in mark-up.
-std::string amountText(const MixOptions& o, const engine::Component& c) {
-    return c.name + " " + numberMarkup(o, c.total) + " M";
-}
-
-std::string mixtureText(const MixOptions& o, const engine::MixtureTitration& t) {
-    std::string text = numberMarkup(o, t.volume) + " mL of ";
-    for (std::size_t i = 0; i < t.mixture.size(); ++i)
-        text += (i ? ", " : "") + amountText(o, t.mixture[i]);
-    return text;
-}
-
-} // namespace
-
 int RunMixtureTitration(const MixOptions& o, const engine::MixtureTitration& titration,
                         std::optional<double> to, std::ostream& out, std::ostream& err) {
-    graphs::MixtureTitrationGraph graph{titration, o.pKw, amountText(o, titration.titrant),
-                                        mixtureText(o, titration), to.value_or(0)};
+    const char separator = o.numbers.DecimalSeparator;
+    graphs::MixtureTitrationGraph graph{titration, o.pKw,
+                                        graphs::AmountText(titration.titrant, separator),
+                                        graphs::MixtureText(titration, separator), to.value_or(0)};
     const engine::MixtureResult start = engine::TitrationPoint(titration, 0, o.pKw);
     if (!start.ok) return refuse(o, Status::CalculationError, start.reason, out, err);
     if (!(titration.titrant.total > 0))

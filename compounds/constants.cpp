@@ -13,6 +13,7 @@ const char* ProtonWords[] = {"monoprotic", "diprotic", "triprotic"};
 } // namespace
 
 std::string ConstantRole::caption() const {
+    if (anyCompound) return "acid or base";
     std::string text =
         kind == Kind::Base ? "base" : std::string(ProtonWords[protons - 1]) + " acid";
     text += " (";
@@ -61,6 +62,7 @@ std::vector<ConstantRole> ConstantRoles(const engine::ProblemType& problem) {
 }
 
 bool Fits(const Compound& compound, const ConstantRole& role) {
+    if (role.anyCompound) return true;
     if (compound.kind != role.kind || compound.protons != role.protons) return false;
     return role.firstStepComplete || !compound.firstStepComplete();
 }

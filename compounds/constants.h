@@ -30,8 +30,11 @@ struct ConstantRole {
     /// any acid with the right number of protons fits, also one whose first step is strong.
     bool firstStepComplete;
     std::vector<ConstantSlot> fields;
+    /// Every compound of the table fits: a component of a free mixture, which fills no field.
+    bool anyCompound = false;
 
-    /// "monoprotic acid (k_a)", "diprotic acid (k_1, k_2)", "base (k_b)"...
+    /// "acid or base" for any compound; "monoprotic acid (k_a)", "diprotic acid (k_1, k_2)", "base
+    /// (k_b)"...
     std::string caption() const;
 };
 

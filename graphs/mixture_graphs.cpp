@@ -61,6 +61,19 @@ Distribution SweepDistribution(const engine::Component& component, const SweepFr
     return d;
 }
 
+void RecordDistribution(const Distribution& distribution, int sweepDensity, GraphTable& table) {
+    if (sweepDensity != 1) return;
+    const std::size_t forms =
+        std::min<std::size_t>(distribution.fractions.size(), GraphTableColumns - 1);
+    for (std::size_t i = 0; i < distribution.pH.size(); i += 4) {
+        if (table.RecordedRows >= GraphTableLastRow) return;
+        const int row = ++table.RecordedRows;
+        table.Value[0][row] = distribution.pH[i];
+        for (std::size_t k = 0; k < forms; ++k)
+            table.Value[k + 1][row] = distribution.fractions[k][i];
+    }
+}
+
 GraphSettings DistributionSettings(const engine::Component& component) {
     GraphSettings s;
     s.GraphTitle = "Distribution of " + component.name;
@@ -77,6 +90,8 @@ GraphSettings DistributionSettings(const engine::Component& component) {
     s.YStep = 0.05;
     s.YLabelEvery = 2;
     s.ColumnHeading[0] = "pH";
+    for (std::size_t k = 0; k < component.forms.size() && k + 1 < s.ColumnHeading.size(); ++k)
+        s.ColumnHeading[k + 1] = compounds::SpeciesMarkup(component.forms[k]);
     return s;
 }
 
@@ -115,6 +130,17 @@ void DrawDistribution(DrawingSurface& surface, const PlotState& plot,
     }
     surface.setBold(false);
     surface.setTextColor(text);
+}
+
+std::string AmountText(const engine::Component& component, char decimalSeparator) {
+    return component.name + " " + numberMarkup(component.total, decimalSeparator) + " M";
+}
+
+std::string MixtureText(const engine::MixtureTitration& titration, char decimalSeparator) {
+    std::string text = numberMarkup(titration.volume, decimalSeparator) + " mL of ";
+    for (std::size_t i = 0; i < titration.mixture.size(); ++i)
+        text += (i ? ", " : "") + AmountText(titration.mixture[i], decimalSeparator);
+    return text;
 }
 
 GraphSettings TitrationSettings(const MixtureTitrationGraph& graph) {

@@ -22,7 +22,12 @@ struct Distribution {
 };
 Distribution SweepDistribution(const engine::Component& component, const SweepFrame& frame);
 
-/// pH 0 to 14 against fractions 0 to 1, titled with the component's name.
+/// Every fourth point of an on-screen sweep into the table: pH, then the fractions of the first
+/// forms, as many as the table has columns for. A printer's sweep records nothing.
+void RecordDistribution(const Distribution& distribution, int sweepDensity, GraphTable& table);
+
+/// pH 0 to 14 against fractions 0 to 1, titled with the component's name; the table's columns
+/// headed by pH and the formulas of the forms.
 GraphSettings DistributionSettings(const engine::Component& component);
 
 /// The colour of the curve of form k: the four curve colours, then three more.
@@ -40,6 +45,11 @@ struct MixtureTitrationGraph {
     std::string mixtureText; // "25 mL of Acetic acid 0.1 mol/L, ...", mark-up
     double to;               // the last volume, mL
 };
+
+/// "Acetic acid 0.1 M" in mark-up, the concentration with four digits.
+std::string AmountText(const engine::Component& component, char decimalSeparator);
+/// "25 mL of Acetic acid 0.1 M, Na 0.1 M" in mark-up.
+std::string MixtureText(const engine::MixtureTitration& titration, char decimalSeparator);
 
 /// pH 0 to 14 against 0 to `to` mL of titrant.
 GraphSettings TitrationSettings(const MixtureTitrationGraph& graph);

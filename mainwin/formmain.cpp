@@ -4,6 +4,7 @@
 #include "artwork.h"
 #include "constantscommand.h"
 #include "controls.h"
+#include "freemixturetask.h"
 #include "headings.h"
 #include "platform.h"
 #include "settings.h"
@@ -164,6 +165,11 @@ FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& prog
     for (int t = 1; t <= 5; ++t)
         buildTask(t);
     m_constants = new ConstantsCommand(*this, m_platform, m_menus->constants);
+    m_freeMixture =
+        new FreeMixtureTask(m_state, m_platform, *m_desktop, m_programFolder, m_client, this);
+    m_freeMixture->readSettings(m_store);
+    connect(m_freeMixture, &FreeMixtureTask::tabClicked, this,
+            [this] { LblMENU_Click(FreeMixtureTask::TabNumber); });
 
     // Form_Load: the settings, then the window.
     const StoredSettings& s = m_loaded;
@@ -375,9 +381,28 @@ void FormMain::buildTask(int t) {
 // ---- Choosing tasks and options ----
 
 void FormMain::LblMENU_Click(int t) {
+    const bool freeMixture = t == FreeMixtureTask::TabNumber;
+    m_freeMixture->setChosen(freeMixture);
+    if (freeMixture) {
+        // Not one of the five tasks: none of them is chosen while it shows.
+        m_state.TaskIndex = 0;
+        showTask(0);
+        return;
+    }
     m_state.TaskIndex = t;
     m_state.InputRowCount = engine::InputRowCount(t);
     setGraphicEnabled(t, false);
+    showTask(t);
+    Task& k = task(t);
+    if (k.check) m_state.FirstDissociationComplete = k.check->isChecked() ? 1 : 0;
+    for (std::size_t j = 0; j < k.optionButtons.size(); ++j)
+        if (k.optionButtons[j]->isChecked()) m_state.OptionIndex = static_cast<int>(j);
+    PosicionaIOControls();
+    focusFirstField(t);
+}
+
+// Task t's tab and area chosen, the other tasks' not.
+void FormMain::showTask(int t) {
     for (int j = 1; j <= 5; ++j) {
         Task& k = task(j);
         const bool chosen = j == t;
@@ -387,12 +412,6 @@ void FormMain::LblMENU_Click(int t) {
         setBold(k.tabCaption, chosen);
         m_menus->tasks[j]->setChecked(chosen);
     }
-    Task& k = task(t);
-    if (k.check) m_state.FirstDissociationComplete = k.check->isChecked() ? 1 : 0;
-    for (std::size_t j = 0; j < k.optionButtons.size(); ++j)
-        if (k.optionButtons[j]->isChecked()) m_state.OptionIndex = static_cast<int>(j);
-    PosicionaIOControls();
-    focusFirstField(t);
 }
 
 void FormMain::Opt_Click(int t) {
@@ -729,6 +748,7 @@ void FormMain::Form_Resize() {
         surround(k.formulasFrame, k.formulas);
         placeFormulaPictures(t);
     }
+    m_freeMixture->setGeometry(4, 40, W - 8, H - 44);
     PosicionaIOControls();
 }
 
@@ -867,6 +887,7 @@ void FormMain::Form_Unload() {
     s.activity = m_state.engine.Activity;
     if (m_state.TemperatureGiven) s.temperature = m_state.engine.Temperature;
     WriteSettings(m_store, s, m_state.engine.Kw);
+    m_freeMixture->writeSettings(m_store);
     if (!m_store.flush())
         qWarning("Settings could not be saved to %s", qPrintable(m_store.fileName()));
 }

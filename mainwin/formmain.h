@@ -1,5 +1,5 @@
-// \brief FormMain: the main window with its five task tabs, option panels, field panels,
-// Calculate / Clear / Graphic buttons, formula panel, menus and settings.
+// \brief FormMain: the main window with its five task tabs (and the Free mixture tab), option
+// panels, field panels, Calculate / Clear / Graphic buttons, formula panel, menus and settings.
 #pragma once
 
 #include "settings.h"
@@ -25,6 +25,7 @@ namespace corvane::mainwin {
 
 class ClickLabel;
 class ConstantsCommand;
+class FreeMixtureTask;
 class PictureButton;
 class Platform;
 class StatusLine;
@@ -109,6 +110,8 @@ public:
     QAction* mnu_TIPO_CAL(int n) const;
     QAction* mnu_Constants() const;
     ConstantsCommand& constants() const { return *m_constants; }
+    /// The sixth tab, "Free mixture".
+    FreeMixtureTask& freeMixture() const { return *m_freeMixture; }
     QWidget* client() const;
 
 signals:
@@ -127,6 +130,7 @@ private:
     void buildTask(int t);
     void onFieldChanged(int k);
     void onFieldEnter(int k);
+    void showTask(int t);
     void focusFirstField(int t);
     void setGraphicEnabled(int t, bool enabled);
     void syncSeparatorMarks();
@@ -151,7 +155,8 @@ private:
     // The graph and table windows' dialogs and printers; it lives as long as the window, so the
     // printer chosen in a print dialog stays the one used.
     std::unique_ptr<table::Desktop> m_desktop;
-    ConstantsCommand* m_constants = nullptr; // a child of the window
+    ConstantsCommand* m_constants = nullptr;  // a child of the window
+    FreeMixtureTask* m_freeMixture = nullptr; // a child of the client area
     bool m_unloaded = false;
 };
 

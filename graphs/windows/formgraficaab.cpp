@@ -91,7 +91,8 @@ FormGraficaAB::~FormGraficaAB() = default;
 
 void FormGraficaAB::buildMenus() {
     QMenu* file = m_menuBar->addMenu("&File");
-    file->addAction("&Edit type of graphic...", this, &FormGraficaAB::EditTypeOfGraphic);
+    m_editAction =
+        file->addAction("&Edit type of graphic...", this, &FormGraficaAB::EditTypeOfGraphic);
     file->addAction("&Save image as...", this, &FormGraficaAB::SaveImageAs);
     file->addAction("&Print...", this, &FormGraficaAB::PrintGraphic);
     file->addAction("Export &PDF...", this, &FormGraficaAB::ExportPdf);
@@ -105,6 +106,13 @@ void FormGraficaAB::buildMenus() {
     QMenu* view = m_menuBar->addMenu("&View");
     view->addAction("Data &table", this, &FormGraficaAB::ShowDataTable);
     m_tools->addMenuItems(view);
+}
+
+void FormGraficaAB::setOwnCurves(
+    std::function<void(markup::DrawingSurface&, const PlotState&)> curves) {
+    m_plot.ownCurves = std::move(curves);
+    m_buttons[0]->setEnabled(false);
+    m_editAction->setEnabled(false);
 }
 
 void FormGraficaAB::resizeEvent(QResizeEvent* event) {

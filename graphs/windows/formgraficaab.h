@@ -55,6 +55,10 @@ public:
     void UseFittedValues(const fit::FitResult& result);
     QAction* fitAction() const { return m_fitAction; }
 
+    /// Draws these curves instead of a problem code's generator, for a graph that has no problem
+    /// code (the Free mixture task's); the chooser, which offers a code's kinds, is then off.
+    void setOwnCurves(std::function<void(markup::DrawingSurface&, const PlotState&)> curves);
+
     /// Portrait when the picture is at least as tall as wide.
     QPageLayout::Orientation pageOrientation() const;
 
@@ -89,6 +93,7 @@ private:
     engine::EquilAB m_values;
     GraphPlot m_plot;
     QMenuBar* m_menuBar;
+    QAction* m_editAction = nullptr;
     QWidget* m_client;
     table::PictureView* m_picture;
     table::ButtonBar* m_bar;
