@@ -155,53 +155,81 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
+void OptionButton::keyPressEvent(QKeyEvent* event) {
+    m_handlingKey = true;
+    QRadioButton::keyPressEvent(event);
+    m_handlingKey = false;
+}
+
+void OptionButton::keyReleaseEvent(QKeyEvent* event) {
+    m_handlingKey = true;
+    QRadioButton::keyReleaseEvent(event);
+    m_handlingKey = false;
+}
+
 PictureButton::PictureButton(const QString& caption, QWidget* parent)
-    : QObject(parent), m_picture(new QLabel(parent)), m_label(new ClickLabel(caption, parent)) {
-    m_label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_label->setCursor(Qt::PointingHandCursor);
-    QFont f = m_label->font();
+    : QAbstractButton(parent), m_picture(new QLabel(parent)) {
+    setText(caption);
+    setCursor(Qt::PointingHandCursor);
+    // Tab reaches it; a click leaves the keyboard focus in the field being edited.
+    setFocusPolicy(Qt::TabFocus);
+    QFont f = font();
     f.setFamily("Arial");
     f.setPointSize(10);
     f.setBold(true);
-    m_label->setFont(f);
-    connect(m_label, &ClickLabel::pressed, this, [this] {
-        m_picture->move(m_home + QPoint(1, 1));
-        m_label->move(m_home + QPoint(1, 7));
-    });
-    connect(m_label, &ClickLabel::released, this, [this] {
-        m_picture->move(m_home);
-        m_label->move(m_home + QPoint(0, 6));
-    });
-    connect(m_label, &ClickLabel::clicked, this, &PictureButton::clicked);
+    setFont(f);
+    connect(this, &QAbstractButton::pressed, this, [this] { place(1); });
+    connect(this, &QAbstractButton::released, this, [this] { place(0); });
 }
 
 void PictureButton::setLooks(const QPixmap& enabledLook, const QPixmap& disabledLook) {
     m_enabledLook = enabledLook;
     m_disabledLook = disabledLook;
-    m_picture->setPixmap(m_label->isEnabled() ? m_enabledLook : m_disabledLook);
+    m_picture->setPixmap(isEnabled() ? m_enabledLook : m_disabledLook);
     m_picture->resize(enabledLook.size());
-    m_label->resize(enabledLook.width(), enabledLook.height() - 6);
+    resize(enabledLook.width(), enabledLook.height() - 6);
 }
 
-void PictureButton::setEnabled(bool enabled) {
-    m_label->setEnabled(enabled);
-    m_picture->setPixmap(enabled ? m_enabledLook : m_disabledLook);
+void PictureButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange)
+        m_picture->setPixmap(isEnabled() ? m_enabledLook : m_disabledLook);
+    QAbstractButton::changeEvent(event);
 }
 
-bool PictureButton::isEnabled() const {
-    return m_label->isEnabled();
+void PictureButton::place(int shift) {
+    m_picture->move(m_home + QPoint(shift, shift));
+    move(m_home + QPoint(shift, 6 + shift));
 }
 
 void PictureButton::moveHome(int left, int top) {
     m_home = QPoint(left, top);
-    m_picture->move(m_home);
-    m_label->move(m_home + QPoint(0, 6));
-    m_label->raise();
+    place(isDown() ? 1 : 0);
+    raise();
 }
 
 void PictureButton::setVisible(bool visible) {
     m_picture->setVisible(visible);
-    m_label->setVisible(visible);
+    QAbstractButton::setVisible(visible);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    style()->drawItemText(&p, rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic,
+                          palette(), isEnabled(), text(), QPalette::WindowText);
+    if (!hasFocus()) return;
+    // The caption's own box, dotted, so the focus shows on the picture.
+    const QRect caption = fontMetrics().boundingRect(rect(), Qt::AlignHCenter | Qt::AlignTop,
+                                                     text().remove('&'));
+    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    p.drawRect(caption.adjusted(-4, 0, 3, 0).intersected(rect().adjusted(0, 0, -1, -1)));
 }
 
 } // namespace corvane::mainwin

@@ -6,6 +6,7 @@
 #include "headings.h"
 #include "platform.h"
 #include "settings.h"
+#include "taskkeys.h"
 
 #include "engine/catalogue.h"
 #include "graphs/windows/formeditgraf.h"
@@ -24,6 +25,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvane::mainwin {
@@ -109,7 +111,7 @@ struct FormMain::Task {
     QString titlePrefix; // the title label's Tag
     QWidget* options;
     QFrame* optionsFrame;
-    std::vector<QRadioButton*> optionButtons;
+    std::vector<OptionButton*> optionButtons;
     QWidget* checkPanel = nullptr; // tasks 1, 3, 5
     QFrame* checkLine = nullptr;
     QCheckBox* check = nullptr;
@@ -140,6 +142,7 @@ struct FormMain::Menus {
     std::array<QAction*, 13> digits{};
     std::array<QAction*, 2> pKw{};
     QAction* constants;
+    QMenu* type;
 };
 
 FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& programFolder,
@@ -157,6 +160,7 @@ FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& prog
     for (int t = 1; t <= 5; ++t)
         buildTask(t);
     m_constants = new ConstantsCommand(*this, m_platform, m_menus->constants);
+    m_keys = new TaskKeys(*this, m_menus->type);
 
     // Form_Load: the settings, then the window.
     const StoredSettings& s = m_loaded;
@@ -183,6 +187,7 @@ void FormMain::buildMenus() {
                                     &FormMain::mnu_Archivo_Salir_Click);
 
     QMenu* type = menuBar()->addMenu("&Type of calculation");
+    m_menus->type = type;
     for (int n = 1; n <= 5; ++n) {
         QAction* a = type->addAction(engine::Task(n).caption.data(), this,
                                      [this, n] { mnu_TIPO_CAL_Click(n); });
@@ -274,8 +279,9 @@ void FormMain::buildTask(int t) {
     k.options = new QWidget(k.area);
     table::PaintBackground(k.options, OptionPanelColor);
     for (std::size_t j = 0; j < info.options.size(); ++j) {
-        auto* b = new QRadioButton(info.options[j].data(), k.options);
+        auto* b = new OptionButton(info.options[j].data(), k.options);
         b->setFont(QFont("Arial", 9));
+        b->setFocusPolicy(Qt::TabFocus);
         b->setGeometry(10, 6 + static_cast<int>(j) * (t == 4 ? 21 : 14), 520, t == 4 ? 20 : 14);
         connect(b, &QRadioButton::clicked, this, [this, t] { Opt_Click(t); });
         k.optionButtons.push_back(b);
@@ -321,16 +327,16 @@ void FormMain::buildTask(int t) {
     }
     const QPixmap enabledLook = ButtonPicture(true, ButtonWidth, ButtonHeight);
     const QPixmap disabledLook = ButtonPicture(false, ButtonWidth, ButtonHeight);
-    k.calculate = new PictureButton("Calculate", k.io);
-    k.clear = new PictureButton("Clear", k.io);
-    k.graphic = new PictureButton("Graphic", k.io);
+    k.calculate = new PictureButton("&Calculate", k.io);
+    k.clear = new PictureButton("C&lear", k.io);
+    k.graphic = new PictureButton("&Graphic", k.io);
     for (PictureButton* b : {k.calculate, k.clear, k.graphic})
         b->setLooks(enabledLook, enabledLook);
     k.graphic->setLooks(enabledLook, disabledLook); // ImgWARE(1), ImgWARE(0)
     k.graphic->setEnabled(false);
-    connect(k.calculate, &PictureButton::clicked, this, [this, t] { LblCAL_Click(t); });
-    connect(k.clear, &PictureButton::clicked, this, [this, t] { LblDEL_Click(t); });
-    connect(k.graphic, &PictureButton::clicked, this, [this, t] { LblGRA_Click(t); });
+    connect(k.calculate, &QAbstractButton::clicked, this, [this, t] { LblCAL_Click(t); });
+    connect(k.clear, &QAbstractButton::clicked, this, [this, t] { LblDEL_Click(t); });
+    connect(k.graphic, &QAbstractButton::clicked, this, [this, t] { LblGRA_Click(t); });
 
     k.formulasFrame = table::BorderFrame(k.area);
     k.formulas = new QWidget(k.area);
@@ -366,10 +372,13 @@ void FormMain::LblMENU_Click(int t) {
         if (k.optionButtons[j]->isChecked()) m_state.OptionIndex = static_cast<int>(j);
     PosicionaIOControls();
     focusFirstField(t);
+    emit commandsChanged();
 }
 
 void FormMain::Opt_Click(int t) {
     Task& k = task(t);
+    const bool fromKeyboard = std::any_of(k.optionButtons.begin(), k.optionButtons.end(),
+                                          [](const OptionButton* b) { return b->handlingKey(); });
     setGraphicEnabled(t, false);
     LblDEL_Click(t);
     if (k.checkPanel) k.checkPanel->hide();
@@ -378,7 +387,7 @@ void FormMain::Opt_Click(int t) {
     if (k.check) m_state.FirstDissociationComplete = k.check->isChecked() ? 1 : 0;
     bool checked = false;
     for (std::size_t j = 0; j < k.optionButtons.size(); ++j) {
-        QRadioButton* b = k.optionButtons[j];
+        OptionButton* b = k.optionButtons[j];
         setBold(b, b->isChecked());
         if (!b->isChecked()) continue;
         const int option = static_cast<int>(j);
@@ -415,8 +424,13 @@ void FormMain::Opt_Click(int t) {
         }
     }
     PosicionaIOControls();
-    // The clearing above focused a field of the previous option's rows.
-    focusFirstField(t);
+    // The clearing above focused a field of the previous option's rows. An option chosen
+    // from the keyboard keeps the focus, so the arrow keys go on through the options.
+    if (fromKeyboard)
+        focusOption(t);
+    else
+        focusFirstField(t);
+    emit commandsChanged();
 }
 
 void FormMain::Chk_Click(int t) {
@@ -543,8 +557,18 @@ void FormMain::focusFirstField(int t) {
     if (first->isVisible()) first->setFocus();
 }
 
+// The chosen option, or the first while none is. Options take the focus from Tab, not from a
+// click, so a click still leaves it in the first field.
+void FormMain::focusOption(int t) {
+    const Task& k = task(t);
+    for (OptionButton* b : k.optionButtons)
+        if (b->isChecked()) return b->setFocus(Qt::TabFocusReason);
+    if (!k.optionButtons.empty()) k.optionButtons.front()->setFocus(Qt::TabFocusReason);
+}
+
 void FormMain::setGraphicEnabled(int t, bool enabled) {
     task(t).graphic->setEnabled(enabled);
+    emit commandsChanged();
 }
 
 // ---- Value field editing ----
@@ -705,8 +729,11 @@ void FormMain::mnu_Archivo_Salir_Click() {
     close();
 }
 
+// From the menu or its keys (Alt+1 to Alt+5, Ctrl+Tab), a task without an option chosen
+// gives the focus to its options.
 void FormMain::mnu_TIPO_CAL_Click(int n) {
     LblMENU_Click(n);
+    if (!task(n).rows[0].field->isVisible()) focusOption(n);
 }
 
 void FormMain::mnu_Config_SepaDec_PTO_Click() {

@@ -25,6 +25,7 @@ namespace corvane::mainwin {
 
 class ClickLabel;
 class ConstantsCommand;
+class TaskKeys;
 class PictureButton;
 class Platform;
 class ValueField;
@@ -100,11 +101,14 @@ public:
     QAction* mnu_TIPO_CAL(int n) const;
     QAction* mnu_Constants() const;
     ConstantsCommand& constants() const { return *m_constants; }
+    TaskKeys& keys() const { return *m_keys; }
     QWidget* client() const;
 
 signals:
     /// The Graphic command has handed the problem to the graph settings.
     void graphicRequested();
+    /// The task shown, its option or its Graphic button changed.
+    void commandsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -119,6 +123,7 @@ private:
     void onFieldChanged(int k);
     void onFieldEnter(int k);
     void focusFirstField(int t);
+    void focusOption(int t);
     void setGraphicEnabled(int t, bool enabled);
     void syncSeparatorMarks();
     void setDigitsMarks(int n);
@@ -142,6 +147,7 @@ private:
     // printer chosen in a print dialog stays the one used.
     std::unique_ptr<table::Desktop> m_desktop;
     ConstantsCommand* m_constants = nullptr; // a child of the window
+    TaskKeys* m_keys = nullptr;              // a child of the window
     bool m_unloaded = false;
 };
 
