@@ -1,5 +1,6 @@
 #include "formmain.h"
 
+#include "accessibility.h"
 #include "artwork.h"
 #include "constantscommand.h"
 #include "controls.h"
@@ -263,6 +264,7 @@ void FormMain::buildTask(int t) {
         setTextColor(k.tabCaption, t == m_state.TaskIndex ? ChosenTabColor : OtherTabColor);
     });
     connect(k.tabCaption, &ClickLabel::clicked, this, [this, t] { LblMENU_Click(t); });
+    DescribeTab(k.tabCaption, t);
 
     k.area = new QWidget(m_client);
     table::PaintBackground(k.area, Qt::white);
@@ -282,6 +284,7 @@ void FormMain::buildTask(int t) {
         auto* b = new OptionButton(info.options[j].data(), k.options);
         b->setFont(QFont("Arial", 9));
         b->setFocusPolicy(Qt::TabFocus);
+        DescribeOption(b, info.caption.data());
         b->setGeometry(10, 6 + static_cast<int>(j) * (t == 4 ? 21 : 14), 520, t == 4 ? 20 : 14);
         connect(b, &QRadioButton::clicked, this, [this, t] { Opt_Click(t); });
         k.optionButtons.push_back(b);
@@ -337,6 +340,7 @@ void FormMain::buildTask(int t) {
     connect(k.calculate, &QAbstractButton::clicked, this, [this, t] { LblCAL_Click(t); });
     connect(k.clear, &QAbstractButton::clicked, this, [this, t] { LblDEL_Click(t); });
     connect(k.graphic, &QAbstractButton::clicked, this, [this, t] { LblGRA_Click(t); });
+    DescribeCommands(k.calculate, k.clear, k.graphic, k.check);
 
     k.formulasFrame = table::BorderFrame(k.area);
     k.formulas = new QWidget(k.area);
@@ -404,12 +408,14 @@ void FormMain::Opt_Click(int t) {
         row.field->tag.clear();
         row.headingText.clear();
         row.symbol->clear();
+        DescribeField(row.field, nullptr, false);
     }
     const engine::ProblemType* problem = engine::FindProblem(m_state.ProblemCode.toStdString());
     if (problem) {
         for (const engine::SlotRow& slot : problem->rows) {
             if (slot.slot >= RowsPerTask) continue;
             Task::Row& row = k.rows[slot.slot];
+            DescribeField(row.field, &slot, slot.slot >= engine::InputRowCount(t));
             row.headingText =
                 QString::fromUtf8(slot.heading.data(), static_cast<qsizetype>(slot.heading.size()));
             const int picture = engine::SymbolPicture(slot.quantity);
