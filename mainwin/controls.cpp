@@ -168,68 +168,27 @@ void OptionButton::keyReleaseEvent(QKeyEvent* event) {
 }
 
 PictureButton::PictureButton(const QString& caption, QWidget* parent)
-    : QAbstractButton(parent), m_picture(new QLabel(parent)) {
-    setText(caption);
+    : CaptionButton(caption, new QLabel(parent), 6, Qt::AlignHCenter | Qt::AlignTop, parent) {
     setCursor(Qt::PointingHandCursor);
-    // Tab reaches it; a click leaves the keyboard focus in the field being edited.
-    setFocusPolicy(Qt::TabFocus);
     QFont f = font();
     f.setFamily("Arial");
     f.setPointSize(10);
     f.setBold(true);
     setFont(f);
-    connect(this, &QAbstractButton::pressed, this, [this] { place(1); });
-    connect(this, &QAbstractButton::released, this, [this] { place(0); });
 }
 
 void PictureButton::setLooks(const QPixmap& enabledLook, const QPixmap& disabledLook) {
     m_enabledLook = enabledLook;
     m_disabledLook = disabledLook;
-    m_picture->setPixmap(isEnabled() ? m_enabledLook : m_disabledLook);
-    m_picture->resize(enabledLook.size());
+    picture()->setPixmap(isEnabled() ? m_enabledLook : m_disabledLook);
+    picture()->resize(enabledLook.size());
     resize(enabledLook.width(), enabledLook.height() - 6);
 }
 
 void PictureButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange)
-        m_picture->setPixmap(isEnabled() ? m_enabledLook : m_disabledLook);
-    QAbstractButton::changeEvent(event);
-}
-
-void PictureButton::place(int shift) {
-    m_picture->move(m_home + QPoint(shift, shift));
-    move(m_home + QPoint(shift, 6 + shift));
-}
-
-void PictureButton::moveHome(int left, int top) {
-    m_home = QPoint(left, top);
-    place(isDown() ? 1 : 0);
-    raise();
-}
-
-void PictureButton::setVisible(bool visible) {
-    m_picture->setVisible(visible);
-    QAbstractButton::setVisible(visible);
-}
-
-void PictureButton::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        click();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
-}
-
-void PictureButton::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    style()->drawItemText(&p, rect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic,
-                          palette(), isEnabled(), text(), QPalette::WindowText);
-    if (!hasFocus()) return;
-    // The caption's own box, dotted, so the focus shows on the picture.
-    const QRect caption = fontMetrics().boundingRect(rect(), Qt::AlignHCenter | Qt::AlignTop,
-                                                     text().remove('&'));
-    p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-    p.drawRect(caption.adjusted(-4, 0, 3, 0).intersected(rect().adjusted(0, 0, -1, -1)));
+        picture()->setPixmap(isEnabled() ? m_enabledLook : m_disabledLook);
+    CaptionButton::changeEvent(event);
 }
 
 } // namespace corvane::mainwin

@@ -2,7 +2,8 @@
 // picture button (a picture with its caption on top).
 #pragma once
 
-#include <QAbstractButton>
+#include "table/captionbutton.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -98,33 +99,22 @@ private:
     bool m_handlingKey = false;
 };
 
-/// A button drawn as a picture with its caption on top: the caption is the button, which takes
-/// the clicks and the keyboard focus (Tab, Space, Enter, the caption's Alt mnemonic); picture
-/// and caption move down and right by one pixel while it is pressed.
-class PictureButton : public QAbstractButton {
+/// A button drawn as a picture with its caption on top, 6 pixels lower; disabled, it shows
+/// its other picture.
+class PictureButton : public table::CaptionButton {
     Q_OBJECT
 public:
     /// `caption` marks its mnemonic with "&" ("&Calculate").
     PictureButton(const QString& caption, QWidget* parent);
-    QLabel* picture() const { return m_picture; }
+    QLabel* picture() const { return static_cast<QLabel*>(pictureWidget()); }
     void setLooks(const QPixmap& enabledLook, const QPixmap& disabledLook);
-    /// Home position of the picture; the caption sits 6 pixels lower.
-    void moveHome(int left, int top);
-    QPoint home() const { return m_home; }
-    void setVisible(bool visible) override;
+    void moveHome(int left, int top) { CaptionButton::moveHome(QPoint(left, top)); }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    /// Disabled: the other picture.
     void changeEvent(QEvent* event) override;
 
 private:
-    void place(int shift);
-
-    QLabel* m_picture;
     QPixmap m_enabledLook, m_disabledLook;
-    QPoint m_home;
 };
 
 } // namespace corvane::mainwin
