@@ -33,12 +33,25 @@ void CaptionButton::setVisible(bool visible) {
     QAbstractButton::setVisible(visible);
 }
 
+// Enter presses the button as Space does. Up and Down would move the focus, as Left and
+// Right do; they and the paging keys are left to the window instead (a table scrolls by them).
 void CaptionButton::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
         click();
         return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        event->ignore();
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
     }
-    QAbstractButton::keyPressEvent(event);
 }
 
 void CaptionButton::paintEvent(QPaintEvent*) {

@@ -7,13 +7,13 @@
 #include "table/desktop.h"
 #include "table/export.h"
 #include "table/formtabla.h"
+#include "table/windowkeys.h"
 #include "table/pictureview.h"
 
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPrinter>
 
@@ -66,6 +66,7 @@ FormGraficaAB::FormGraficaAB(table::WindowContext& context, QWidget* parent)
     connect(m_buttons[4], &BarButton::clicked, this, &FormGraficaAB::close);
     new table::PrinterNameTimer(context.desktop, m_buttons[2], this); // lives as long as the window
     buildMenus();
+    table::CloseOnEscape(*this);
 
     m_deferredDraw.setInterval(20);
     connect(&m_deferredDraw, &QTimer::timeout, this, [this] {
@@ -79,14 +80,18 @@ FormGraficaAB::~FormGraficaAB() = default;
 
 void FormGraficaAB::buildMenus() {
     QMenu* file = m_menuBar->addMenu("&File");
-    file->addAction("&Edit type of graphic...", this, &FormGraficaAB::EditTypeOfGraphic);
-    file->addAction("&Save image as...", this, &FormGraficaAB::SaveImageAs);
-    file->addAction("&Print...", this, &FormGraficaAB::PrintGraphic);
-    file->addAction("Export &PDF...", this, &FormGraficaAB::ExportPdf);
+    file->addAction("&Edit type of graphic...", QKeySequence(Qt::CTRL | Qt::Key_G), this,
+                    &FormGraficaAB::EditTypeOfGraphic);
+    file->addAction("&Save image as...", QKeySequence::Save, this, &FormGraficaAB::SaveImageAs);
+    file->addAction("&Print...", QKeySequence::Print, this, &FormGraficaAB::PrintGraphic);
+    file->addAction("Export &PDF...", QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                    &FormGraficaAB::ExportPdf);
     file->addSeparator();
     file->addAction("&Close", this, &FormGraficaAB::close);
-    m_menuBar->addMenu("&Edit")->addAction("&Copy", this, &FormGraficaAB::CopyGraphic);
-    m_menuBar->addMenu("&View")->addAction("Data &table", this, &FormGraficaAB::ShowDataTable);
+    m_menuBar->addMenu("&Edit")->addAction("&Copy", QKeySequence::Copy, this,
+                                           &FormGraficaAB::CopyGraphic);
+    m_menuBar->addMenu("&View")->addAction("Data &table", QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                                           &FormGraficaAB::ShowDataTable);
 }
 
 void FormGraficaAB::resizeEvent(QResizeEvent* event) {
@@ -111,14 +116,6 @@ void FormGraficaAB::drawAll() {
     m_plot.decimalSeparator = m_context.numbers.DecimalSeparator;
     m_plot.Dibujar(m_picture->surface(), true);
     m_picture->update();
-}
-
-void FormGraficaAB::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void FormGraficaAB::EditTypeOfGraphic() {

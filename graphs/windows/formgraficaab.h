@@ -54,7 +54,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildMenus();

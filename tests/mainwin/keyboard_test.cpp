@@ -87,19 +87,6 @@ class KeyboardTest : public QObject {
         typeKeys("1.8e-5");
     }
 
-    // A mnemonic clicks a moment later, so the chooser opens from a timer: it is looked for
-    // from another timer instead of from inside a wait.
-    void cancelTheChooserOnceShown() {
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [poll] {
-            auto* chooser = qobject_cast<graphs::FormEditGRAF*>(QApplication::activeModalWidget());
-            if (chooser == nullptr) return;
-            poll->deleteLater();
-            chooser->Cancel();
-        });
-        poll->start(10);
-    }
-
 private slots:
     void init() { m_platform = FakePlatform(); }
     void cleanup() { m_window.reset(); }
@@ -138,7 +125,8 @@ private slots:
         press(Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(text(k(1, 1)), QString("2.875"));
         QSignalSpy graphic(&w, &FormMain::graphicRequested);
-        cancelTheChooserOnceShown();
+        corvane::test::AnswerOnceShown<graphs::FormEditGRAF>(
+            [](graphs::FormEditGRAF& chooser) { chooser.Cancel(); });
         press(Qt::Key_G, Qt::AltModifier);
         QTRY_COMPARE(graphic.count(), 1);
         QCOMPARE(w.state().graph.ProblemCode, std::string("11"));
