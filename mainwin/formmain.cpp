@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "artwork.h"
 #include "constantscommand.h"
+#include "firstlook.h"
 #include "controls.h"
 #include "headings.h"
 #include "platform.h"
@@ -162,6 +163,8 @@ FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& prog
         buildTask(t);
     m_constants = new ConstantsCommand(*this, m_platform, m_menus->constants);
     m_keys = new TaskKeys(*this, m_menus->type);
+    m_firstLook = MakeFirstLook(m_client);
+    connect(m_firstLook, &QLabel::linkActivated, this, &FormMain::mnu_Ayuda_Manual_Click);
 
     // Form_Load: the settings, then the window.
     const StoredSettings& s = m_loaded;
@@ -358,6 +361,7 @@ void FormMain::buildTask(int t) {
 // ---- Choosing tasks and options ----
 
 void FormMain::LblMENU_Click(int t) {
+    m_firstLook->hide(); // for the rest of the run
     m_state.TaskIndex = t;
     m_state.InputRowCount = engine::InputRowCount(t);
     setGraphicEnabled(t, false);
@@ -706,6 +710,7 @@ void FormMain::Form_Resize() {
         surround(k.formulasFrame, k.formulas);
         placeFormulaPictures(t);
     }
+    m_firstLook->setGeometry(4, 40, W - 8, H - 44);
     PosicionaIOControls();
 }
 

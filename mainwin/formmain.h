@@ -102,6 +102,7 @@ public:
     QAction* mnu_Constants() const;
     ConstantsCommand& constants() const { return *m_constants; }
     TaskKeys& keys() const { return *m_keys; }
+    QLabel* firstLook() const { return m_firstLook; }
     QWidget* client() const;
 
 signals:
@@ -148,6 +149,7 @@ private:
     std::unique_ptr<table::Desktop> m_desktop;
     ConstantsCommand* m_constants = nullptr; // a child of the window
     TaskKeys* m_keys = nullptr;              // a child of the window
+    QLabel* m_firstLook = nullptr;           // until a task is chosen
     bool m_unloaded = false;
 };
 

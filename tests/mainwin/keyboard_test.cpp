@@ -244,6 +244,29 @@ private slots:
                  w.ImgCAL(1)->picture()->pixmap().toImage());
     }
 
+    // Until a task is chosen the empty area says what to do; its link opens the manual.
+    void firstLookUntilATaskIsChosen() {
+        FormMain& w = open();
+        QLabel* look = w.firstLook();
+        QVERIFY(look->isVisible());
+        QCOMPARE(look->geometry(), QRect(4, 40, w.client()->width() - 8, w.client()->height() - 44));
+        QVERIFY(look->text().contains("Calculate</b> (Ctrl+Return)"));
+        QFile manual(m_dir.filePath("Manual_ZEMLO.pdf"));
+        QVERIFY(manual.open(QIODevice::WriteOnly));
+        manual.close();
+        emit look->linkActivated("manual");
+        QCOMPARE(m_platform.opened.size(), std::size_t(1));
+        QCOMPARE(m_platform.opened[0].toLocalFile(), m_dir.filePath("Manual_ZEMLO.pdf"));
+        QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
+        QVERIFY(w.grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/mainwin-first-look-" +
+                              QGuiApplication::platformName() + ".png"));
+        press(Qt::Key_2, Qt::AltModifier);
+        QVERIFY(look->isHidden());
+        QTest::mouseClick(w.LblMENU(3), Qt::LeftButton);
+        w.mnu_valor_pkw_C(1)->trigger();
+        QVERIFY2(look->isHidden(), "it never comes back in the run");
+    }
+
     // Every field, button, option and tab of every option of every task, with and without the
     // check box, as the accessibility layer reads them.
     void screenReadersHearEveryControl() {
