@@ -155,53 +155,40 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (rect().contains(event->position().toPoint())) emit clicked();
 }
 
+void OptionButton::keyPressEvent(QKeyEvent* event) {
+    m_handlingKey = true;
+    QRadioButton::keyPressEvent(event);
+    m_handlingKey = false;
+}
+
+void OptionButton::keyReleaseEvent(QKeyEvent* event) {
+    m_handlingKey = true;
+    QRadioButton::keyReleaseEvent(event);
+    m_handlingKey = false;
+}
+
 PictureButton::PictureButton(const QString& caption, QWidget* parent)
-    : QObject(parent), m_picture(new QLabel(parent)), m_label(new ClickLabel(caption, parent)) {
-    m_label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_label->setCursor(Qt::PointingHandCursor);
-    QFont f = m_label->font();
+    : CaptionButton(caption, new QLabel(parent), 6, Qt::AlignHCenter | Qt::AlignTop, parent) {
+    setCursor(Qt::PointingHandCursor);
+    QFont f = font();
     f.setFamily("Arial");
     f.setPointSize(10);
     f.setBold(true);
-    m_label->setFont(f);
-    connect(m_label, &ClickLabel::pressed, this, [this] {
-        m_picture->move(m_home + QPoint(1, 1));
-        m_label->move(m_home + QPoint(1, 7));
-    });
-    connect(m_label, &ClickLabel::released, this, [this] {
-        m_picture->move(m_home);
-        m_label->move(m_home + QPoint(0, 6));
-    });
-    connect(m_label, &ClickLabel::clicked, this, &PictureButton::clicked);
+    setFont(f);
 }
 
 void PictureButton::setLooks(const QPixmap& enabledLook, const QPixmap& disabledLook) {
     m_enabledLook = enabledLook;
     m_disabledLook = disabledLook;
-    m_picture->setPixmap(m_label->isEnabled() ? m_enabledLook : m_disabledLook);
-    m_picture->resize(enabledLook.size());
-    m_label->resize(enabledLook.width(), enabledLook.height() - 6);
+    picture()->setPixmap(isEnabled() ? m_enabledLook : m_disabledLook);
+    picture()->resize(enabledLook.size());
+    resize(enabledLook.width(), enabledLook.height() - 6);
 }
 
-void PictureButton::setEnabled(bool enabled) {
-    m_label->setEnabled(enabled);
-    m_picture->setPixmap(enabled ? m_enabledLook : m_disabledLook);
-}
-
-bool PictureButton::isEnabled() const {
-    return m_label->isEnabled();
-}
-
-void PictureButton::moveHome(int left, int top) {
-    m_home = QPoint(left, top);
-    m_picture->move(m_home);
-    m_label->move(m_home + QPoint(0, 6));
-    m_label->raise();
-}
-
-void PictureButton::setVisible(bool visible) {
-    m_picture->setVisible(visible);
-    m_label->setVisible(visible);
+void PictureButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange)
+        picture()->setPixmap(isEnabled() ? m_enabledLook : m_disabledLook);
+    CaptionButton::changeEvent(event);
 }
 
 } // namespace corvane::mainwin

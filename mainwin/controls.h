@@ -1,9 +1,12 @@
 // \brief The small controls of the main window: a value field, a clickable label and the
-// picture button (a picture with its caption label on top).
+// picture button (a picture with its caption on top).
 #pragma once
+
+#include "table/captionbutton.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 namespace corvane::mainwin {
 
@@ -79,31 +82,39 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-/// A button drawn as a picture with a caption label on top; the label takes the clicks and
-/// both move down and right by one pixel while pressed.
-class PictureButton : public QObject {
+/// An option of a task. While it handles a key (an arrow moving to the next option and choosing
+/// it, Space choosing it) `handlingKey` is true, so the window can tell a choice made from the
+/// keyboard from a click.
+class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
-    PictureButton(const QString& caption, QWidget* parent);
-    QLabel* picture() const { return m_picture; }
-    ClickLabel* label() const { return m_label; }
-    void setLooks(const QPixmap& enabledLook, const QPixmap& disabledLook);
-    /// Disabled: the other picture, and the label takes no clicks.
-    void setEnabled(bool enabled);
-    bool isEnabled() const;
-    /// Home position of the picture; the label sits 6 pixels lower.
-    void moveHome(int left, int top);
-    QPoint home() const { return m_home; }
-    void setVisible(bool visible);
+    using QRadioButton::QRadioButton;
+    bool handlingKey() const { return m_handlingKey; }
 
-signals:
-    void clicked();
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    QLabel* m_picture;
-    ClickLabel* m_label;
+    bool m_handlingKey = false;
+};
+
+/// A button drawn as a picture with its caption on top, 6 pixels lower; disabled, it shows
+/// its other picture.
+class PictureButton : public table::CaptionButton {
+    Q_OBJECT
+public:
+    /// `caption` marks its mnemonic with "&" ("&Calculate").
+    PictureButton(const QString& caption, QWidget* parent);
+    QLabel* picture() const { return static_cast<QLabel*>(pictureWidget()); }
+    void setLooks(const QPixmap& enabledLook, const QPixmap& disabledLook);
+    void moveHome(int left, int top) { CaptionButton::moveHome(QPoint(left, top)); }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
     QPixmap m_enabledLook, m_disabledLook;
-    QPoint m_home;
 };
 
 } // namespace corvane::mainwin

@@ -1,14 +1,17 @@
 #include "formmain.h"
 
+#include "accessibility.h"
 #include "activitymenu.h"
 #include "artwork.h"
 #include "constantscommand.h"
+#include "firstlook.h"
 #include "controls.h"
 #include "freemixturetask.h"
 #include "headings.h"
 #include "platform.h"
 #include "settings.h"
 #include "statusline.h"
+#include "taskkeys.h"
 
 #include "engine/catalogue.h"
 #include "engine/determining.h"
@@ -28,6 +31,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvane::mainwin {
@@ -114,7 +118,7 @@ struct FormMain::Task {
     QString titlePrefix; // the title label's Tag
     QWidget* options;
     QFrame* optionsFrame;
-    std::vector<QRadioButton*> optionButtons;
+    std::vector<OptionButton*> optionButtons;
     QWidget* checkPanel = nullptr; // tasks 1, 3, 5
     QFrame* checkLine = nullptr;
     QCheckBox* check = nullptr;
@@ -148,6 +152,7 @@ struct FormMain::Menus {
     std::array<QAction*, 2> activity{};
     QAction* temperature;
     QAction* constants;
+    QMenu* type;
 };
 
 FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& programFolder,
@@ -170,6 +175,9 @@ FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& prog
     m_freeMixture->readSettings(m_store);
     connect(m_freeMixture, &FreeMixtureTask::tabClicked, this,
             [this] { LblMENU_Click(FreeMixtureTask::TabNumber); });
+    m_keys = new TaskKeys(*this, m_menus->type);
+    m_firstLook = MakeFirstLook(m_client);
+    connect(m_firstLook, &QLabel::linkActivated, this, &FormMain::mnu_Ayuda_Manual_Click);
 
     // Form_Load: the settings, then the window.
     const StoredSettings& s = m_loaded;
@@ -204,6 +212,7 @@ void FormMain::buildMenus() {
                                     &FormMain::mnu_Archivo_Salir_Click);
 
     QMenu* type = menuBar()->addMenu("&Type of calculation");
+    m_menus->type = type;
     for (int n = 1; n <= 5; ++n) {
         QAction* a = type->addAction(engine::Task(n).caption.data(), this,
                                      [this, n] { mnu_TIPO_CAL_Click(n); });
@@ -290,6 +299,7 @@ void FormMain::buildTask(int t) {
         setTextColor(k.tabCaption, t == m_state.TaskIndex ? ChosenTabColor : OtherTabColor);
     });
     connect(k.tabCaption, &ClickLabel::clicked, this, [this, t] { LblMENU_Click(t); });
+    DescribeTab(k.tabCaption, t);
 
     k.area = new QWidget(m_client);
     table::PaintBackground(k.area, Qt::white);
@@ -306,8 +316,10 @@ void FormMain::buildTask(int t) {
     k.options = new QWidget(k.area);
     table::PaintBackground(k.options, OptionPanelColor);
     for (std::size_t j = 0; j < info.options.size(); ++j) {
-        auto* b = new QRadioButton(info.options[j].data(), k.options);
+        auto* b = new OptionButton(info.options[j].data(), k.options);
         b->setFont(QFont("Arial", 9));
+        b->setFocusPolicy(Qt::TabFocus);
+        DescribeOption(b, info.caption.data());
         b->setGeometry(10, 6 + static_cast<int>(j) * (t == 4 ? 21 : 14), 520, t == 4 ? 20 : 14);
         connect(b, &QRadioButton::clicked, this, [this, t] { Opt_Click(t); });
         k.optionButtons.push_back(b);
@@ -353,16 +365,17 @@ void FormMain::buildTask(int t) {
     }
     const QPixmap enabledLook = ButtonPicture(true, ButtonWidth, ButtonHeight);
     const QPixmap disabledLook = ButtonPicture(false, ButtonWidth, ButtonHeight);
-    k.calculate = new PictureButton("Calculate", k.io);
-    k.clear = new PictureButton("Clear", k.io);
-    k.graphic = new PictureButton("Graphic", k.io);
+    k.calculate = new PictureButton("&Calculate", k.io);
+    k.clear = new PictureButton("C&lear", k.io);
+    k.graphic = new PictureButton("&Graphic", k.io);
     for (PictureButton* b : {k.calculate, k.clear, k.graphic})
         b->setLooks(enabledLook, enabledLook);
     k.graphic->setLooks(enabledLook, disabledLook); // ImgWARE(1), ImgWARE(0)
     k.graphic->setEnabled(false);
-    connect(k.calculate, &PictureButton::clicked, this, [this, t] { LblCAL_Click(t); });
-    connect(k.clear, &PictureButton::clicked, this, [this, t] { LblDEL_Click(t); });
-    connect(k.graphic, &PictureButton::clicked, this, [this, t] { LblGRA_Click(t); });
+    connect(k.calculate, &QAbstractButton::clicked, this, [this, t] { LblCAL_Click(t); });
+    connect(k.clear, &QAbstractButton::clicked, this, [this, t] { LblDEL_Click(t); });
+    connect(k.graphic, &QAbstractButton::clicked, this, [this, t] { LblGRA_Click(t); });
+    DescribeCommands(k.calculate, k.clear, k.graphic, k.check);
     k.status = new StatusLine(k.io);
 
     k.formulasFrame = table::BorderFrame(k.area);
@@ -381,12 +394,14 @@ void FormMain::buildTask(int t) {
 // ---- Choosing tasks and options ----
 
 void FormMain::LblMENU_Click(int t) {
+    m_firstLook->hide(); // for the rest of the run
     const bool freeMixture = t == FreeMixtureTask::TabNumber;
     m_freeMixture->setChosen(freeMixture);
     if (freeMixture) {
         // Not one of the five tasks: none of them is chosen while it shows.
         m_state.TaskIndex = 0;
         showTask(0);
+        emit commandsChanged();
         return;
     }
     m_state.TaskIndex = t;
@@ -399,6 +414,7 @@ void FormMain::LblMENU_Click(int t) {
         if (k.optionButtons[j]->isChecked()) m_state.OptionIndex = static_cast<int>(j);
     PosicionaIOControls();
     focusFirstField(t);
+    emit commandsChanged();
 }
 
 // Task t's tab and area chosen, the other tasks' not.
@@ -416,6 +432,8 @@ void FormMain::showTask(int t) {
 
 void FormMain::Opt_Click(int t) {
     Task& k = task(t);
+    const bool fromKeyboard = std::any_of(k.optionButtons.begin(), k.optionButtons.end(),
+                                          [](const OptionButton* b) { return b->handlingKey(); });
     setGraphicEnabled(t, false);
     LblDEL_Click(t);
     if (k.checkPanel) k.checkPanel->hide();
@@ -424,7 +442,7 @@ void FormMain::Opt_Click(int t) {
     if (k.check) m_state.FirstDissociationComplete = k.check->isChecked() ? 1 : 0;
     bool checked = false;
     for (std::size_t j = 0; j < k.optionButtons.size(); ++j) {
-        QRadioButton* b = k.optionButtons[j];
+        OptionButton* b = k.optionButtons[j];
         setBold(b, b->isChecked());
         if (!b->isChecked()) continue;
         const int option = static_cast<int>(j);
@@ -441,12 +459,14 @@ void FormMain::Opt_Click(int t) {
         row.field->tag.clear();
         row.headingText.clear();
         row.symbol->clear();
+        DescribeField(row.field, nullptr, false);
     }
     const engine::ProblemType* problem = engine::FindProblem(m_state.ProblemCode.toStdString());
     if (problem) {
         for (const engine::SlotRow& slot : problem->rows) {
             if (slot.slot >= RowsPerTask) continue;
             Task::Row& row = k.rows[slot.slot];
+            DescribeField(row.field, &slot, slot.slot >= engine::InputRowCount(t));
             row.headingText =
                 QString::fromUtf8(slot.heading.data(), static_cast<qsizetype>(slot.heading.size()));
             const int picture = engine::SymbolPicture(slot.quantity);
@@ -461,8 +481,13 @@ void FormMain::Opt_Click(int t) {
         }
     }
     PosicionaIOControls();
-    // The clearing above focused a field of the previous option's rows.
-    focusFirstField(t);
+    // The clearing above focused a field of the previous option's rows. An option chosen
+    // from the keyboard keeps the focus, so the arrow keys go on through the options.
+    if (fromKeyboard)
+        focusOption(t);
+    else
+        focusFirstField(t);
+    emit commandsChanged();
 }
 
 void FormMain::Chk_Click(int t) {
@@ -612,8 +637,18 @@ void FormMain::focusFirstField(int t) {
     if (first->isVisible()) first->setFocus();
 }
 
+// The chosen option, or the first while none is. Options take the focus from Tab, not from a
+// click, so a click still leaves it in the first field.
+void FormMain::focusOption(int t) {
+    const Task& k = task(t);
+    for (OptionButton* b : k.optionButtons)
+        if (b->isChecked()) return b->setFocus(Qt::TabFocusReason);
+    if (!k.optionButtons.empty()) k.optionButtons.front()->setFocus(Qt::TabFocusReason);
+}
+
 void FormMain::setGraphicEnabled(int t, bool enabled) {
     task(t).graphic->setEnabled(enabled);
+    emit commandsChanged();
 }
 
 // ---- Value field editing ----
@@ -749,6 +784,7 @@ void FormMain::Form_Resize() {
         placeFormulaPictures(t);
     }
     m_freeMixture->setGeometry(4, 40, W - 8, H - 44);
+    m_firstLook->setGeometry(4, 40, W - 8, H - 44);
     PosicionaIOControls();
 }
 
@@ -785,8 +821,11 @@ void FormMain::mnu_Archivo_Salir_Click() {
     close();
 }
 
+// From the menu or its keys (Alt+1 to Alt+5, Ctrl+Tab), a task without an option chosen
+// gives the focus to its options.
 void FormMain::mnu_TIPO_CAL_Click(int n) {
     LblMENU_Click(n);
+    if (!task(n).rows[0].field->isVisible()) focusOption(n);
 }
 
 void FormMain::mnu_Config_SepaDec_PTO_Click() {

@@ -26,6 +26,7 @@ namespace corvane::mainwin {
 class ClickLabel;
 class ConstantsCommand;
 class FreeMixtureTask;
+class TaskKeys;
 class PictureButton;
 class Platform;
 class StatusLine;
@@ -112,11 +113,15 @@ public:
     ConstantsCommand& constants() const { return *m_constants; }
     /// The sixth tab, "Free mixture".
     FreeMixtureTask& freeMixture() const { return *m_freeMixture; }
+    TaskKeys& keys() const { return *m_keys; }
+    QLabel* firstLook() const { return m_firstLook; }
     QWidget* client() const;
 
 signals:
     /// The Graphic command has handed the problem to the graph settings.
     void graphicRequested();
+    /// The task shown, its option or its Graphic button changed.
+    void commandsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -132,6 +137,7 @@ private:
     void onFieldEnter(int k);
     void showTask(int t);
     void focusFirstField(int t);
+    void focusOption(int t);
     void setGraphicEnabled(int t, bool enabled);
     void syncSeparatorMarks();
     void setDigitsMarks(int n);
@@ -157,6 +163,8 @@ private:
     std::unique_ptr<table::Desktop> m_desktop;
     ConstantsCommand* m_constants = nullptr;  // a child of the window
     FreeMixtureTask* m_freeMixture = nullptr; // a child of the client area
+    TaskKeys* m_keys = nullptr;               // a child of the window
+    QLabel* m_firstLook = nullptr;            // until a task is chosen
     bool m_unloaded = false;
 };
 

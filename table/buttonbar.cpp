@@ -3,7 +3,6 @@
 #include "desktop.h"
 
 #include <QFrame>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -39,30 +38,15 @@ void IconPicture::paintEvent(QPaintEvent*) {
 
 BarButton::BarButton(const QString& caption, const QString& iconName, const QString& toolTip,
                      QWidget* bar, int position)
-    : QLabel(caption, bar), m_icon(new IconPicture(iconName, bar)), m_home(4, 11 + 60 * position) {
-    setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    : CaptionButton(caption, new IconPicture(iconName, bar), 7, Qt::AlignHCenter | Qt::AlignBottom,
+                    bar) {
     setAttribute(Qt::WA_TranslucentBackground);
     setToolTip(toolTip);
-    m_icon->setToolTip(toolTip);
-    m_icon->lower();
-    place(0);
-}
-
-void BarButton::place(int shift) {
-    const QPoint at = m_home + QPoint(shift, shift);
-    m_icon->setGeometry(at.x(), at.y(), Width, Height);
-    setGeometry(at.x(), at.y() + 7, Width, Height - 7 - 3);
-}
-
-void BarButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) place(1);
-    QLabel::mousePressEvent(event);
-}
-
-void BarButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return QLabel::mouseReleaseEvent(event);
-    place(0);
-    if (rect().contains(event->position().toPoint())) emit clicked();
+    picture()->setToolTip(toolTip);
+    picture()->resize(Width, Height);
+    picture()->lower();
+    resize(Width, Height - 7 - 3);
+    moveHome(QPoint(4, 11 + 60 * position));
 }
 
 ButtonBar::ButtonBar(QWidget* parent) : QWidget(parent) {
@@ -85,7 +69,7 @@ void PrinterNameTimer::refresh() {
     if (!m_button || !m_desktop.hasPrinter()) return;
     const QString name = m_desktop.currentPrinterName();
     m_button->setToolTip(name);
-    if (auto* button = qobject_cast<BarButton*>(m_button.data())) button->icon()->setToolTip(name);
+    if (auto* button = qobject_cast<BarButton*>(m_button.data())) button->picture()->setToolTip(name);
 }
 
 QIcon SvgIcon(const QString& name, int size) {

@@ -3,6 +3,8 @@
 // of the Print button; the windows' framing helpers.
 #pragma once
 
+#include "captionbutton.h"
+
 #include <QIcon>
 #include <QLabel>
 #include <QPointer>
@@ -33,31 +35,17 @@ private:
     std::unique_ptr<QSvgRenderer> m_renderer;
 };
 
-/// One button: the icon picture at its home position and the caption label 7 pixels lower,
-/// on top of it, taking the clicks.
-class BarButton : public QLabel {
+/// One button: the icon picture at its home position and the caption 7 pixels lower, on top
+/// of it.
+class BarButton : public CaptionButton {
     Q_OBJECT
 public:
     BarButton(const QString& caption, const QString& iconName, const QString& toolTip, QWidget* bar,
               int position);
-    IconPicture* icon() const { return m_icon; }
-    QPoint home() const { return m_home; }
+    IconPicture* picture() const { return static_cast<IconPicture*>(pictureWidget()); }
 
     static constexpr int Width = 62;
     static constexpr int Height = 54;
-
-signals:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    void place(int shift);
-
-    IconPicture* m_icon;
-    QPoint m_home;
 };
 
 /// The bar on the right of a window, background RGB(240, 244, 255).

@@ -4,6 +4,7 @@
 #include "desktop.h"
 #include "export.h"
 #include "pictureview.h"
+#include "windowkeys.h"
 
 #include "markup/surface.h"
 
@@ -56,6 +57,7 @@ FormTabla::FormTabla(WindowContext& context, QWidget* parent)
     connect(m_close, &BarButton::clicked, this, &FormTabla::close);
     new PrinterNameTimer(context.desktop, m_print, this); // lives as long as the window
     buildMenus();
+    CloseOnEscape(*this);
 
     m_drawing.PonerCabecera(m_heading->surface());
     m_drawing.PonerTabla(m_body->surface());
@@ -74,13 +76,14 @@ FormTabla::~FormTabla() = default;
 
 void FormTabla::buildMenus() {
     QMenu* file = m_menuBar->addMenu("&File");
-    file->addAction("&Save data table as...", this, &FormTabla::SaveTableAs);
-    file->addAction("&Print...", this, &FormTabla::PrintTable);
-    file->addAction("&Export PDF...", this, &FormTabla::ExportPdf);
+    file->addAction("&Save data table as...", QKeySequence::Save, this, &FormTabla::SaveTableAs);
+    file->addAction("&Print...", QKeySequence::Print, this, &FormTabla::PrintTable);
+    file->addAction("&Export PDF...", QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                    &FormTabla::ExportPdf);
     file->addSeparator();
     file->addAction("&Close", this, &FormTabla::close);
     QMenu* edit = m_menuBar->addMenu("&Edit");
-    edit->addAction("&Copy", this, &FormTabla::CopyTable);
+    edit->addAction("&Copy", QKeySequence::Copy, this, &FormTabla::CopyTable);
 }
 
 BarButton* FormTabla::button(int index) const {
@@ -152,12 +155,35 @@ bool FormTabla::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void FormTabla::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
+bool FormTabla::ScrollByKey(int key) {
+    const int value = m_scroll->value();
+    switch (key) {
+    case Qt::Key_Up:
+        MouseWheel(1);
+        return true;
+    case Qt::Key_Down:
+        MouseWheel(-1);
+        return true;
+    case Qt::Key_PageUp:
+        m_scroll->setValue(value - m_scroll->pageStep());
+        return true;
+    case Qt::Key_PageDown:
+        m_scroll->setValue(value + m_scroll->pageStep());
+        return true;
+    case Qt::Key_Home:
+        m_scroll->setValue(m_scroll->minimum());
+        return true;
+    case Qt::Key_End:
+        m_scroll->setValue(m_scroll->maximum());
+        return true;
+    default:
+        return false;
     }
-    QDialog::keyPressEvent(event);
+}
+
+// The bar buttons leave these keys to the window, so they scroll wherever the focus is.
+void FormTabla::keyPressEvent(QKeyEvent* event) {
+    if (!ScrollByKey(event->key())) QDialog::keyPressEvent(event);
 }
 
 void FormTabla::SaveTableAs() {

@@ -33,6 +33,9 @@ public:
     void ExportPdf();
     /// One small step up (rotation > 0, the wheel turned away from the user) or down.
     void MouseWheel(int rotation);
+    /// Up and Down scroll as the wheel does, Page Up and Page Down by the rows in view, Home
+    /// and End to the ends; false for any other key.
+    bool ScrollByKey(int key);
 
     const QString& TableText() const { return m_drawing.TableText(); }
     const TableDrawing& drawing() const { return m_drawing; }

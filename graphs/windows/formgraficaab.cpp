@@ -9,6 +9,7 @@
 #include "table/desktop.h"
 #include "table/export.h"
 #include "table/formtabla.h"
+#include "table/windowkeys.h"
 #include "table/pictureview.h"
 
 #include "fit/titrationmodel.h"
@@ -20,7 +21,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPrinter>
@@ -78,6 +78,7 @@ FormGraficaAB::FormGraficaAB(table::WindowContext& context, QWidget* parent)
     connect(m_buttons[5], &BarButton::clicked, m_tools, &GraphViewTools::EditScales);
     new table::PrinterNameTimer(context.desktop, m_buttons[2], this); // lives as long as the window
     buildMenus();
+    table::CloseOnEscape(*this);
 
     m_deferredDraw.setInterval(20);
     connect(&m_deferredDraw, &QTimer::timeout, this, [this] {
@@ -91,20 +92,23 @@ FormGraficaAB::~FormGraficaAB() = default;
 
 void FormGraficaAB::buildMenus() {
     QMenu* file = m_menuBar->addMenu("&File");
-    m_editAction =
-        file->addAction("&Edit type of graphic...", this, &FormGraficaAB::EditTypeOfGraphic);
-    file->addAction("&Save image as...", this, &FormGraficaAB::SaveImageAs);
-    file->addAction("&Print...", this, &FormGraficaAB::PrintGraphic);
-    file->addAction("Export &PDF...", this, &FormGraficaAB::ExportPdf);
+    m_editAction = file->addAction("&Edit type of graphic...", QKeySequence(Qt::CTRL | Qt::Key_G),
+                                   this, &FormGraficaAB::EditTypeOfGraphic);
+    file->addAction("&Save image as...", QKeySequence::Save, this, &FormGraficaAB::SaveImageAs);
+    file->addAction("&Print...", QKeySequence::Print, this, &FormGraficaAB::PrintGraphic);
+    file->addAction("Export &PDF...", QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                    &FormGraficaAB::ExportPdf);
     file->addSeparator();
     file->addAction("&Measured data...", this, &FormGraficaAB::LoadMeasuredData);
     m_fitAction = file->addAction("Fi&t...", this, &FormGraficaAB::FitMeasuredData);
     m_fitAction->setEnabled(false);
     file->addSeparator();
     file->addAction("&Close", this, &FormGraficaAB::close);
-    m_menuBar->addMenu("&Edit")->addAction("&Copy", this, &FormGraficaAB::CopyGraphic);
+    m_menuBar->addMenu("&Edit")->addAction("&Copy", QKeySequence::Copy, this,
+                                           &FormGraficaAB::CopyGraphic);
     QMenu* view = m_menuBar->addMenu("&View");
-    view->addAction("Data &table", this, &FormGraficaAB::ShowDataTable);
+    view->addAction("Data &table", QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                    &FormGraficaAB::ShowDataTable);
     m_tools->addMenuItems(view);
 }
 
@@ -139,14 +143,6 @@ void FormGraficaAB::drawAll() {
     m_plot.decimalSeparator = m_context.numbers.DecimalSeparator;
     m_plot.Dibujar(m_picture->surface(), true);
     m_picture->update();
-}
-
-void FormGraficaAB::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void FormGraficaAB::EditTypeOfGraphic() {

@@ -320,7 +320,7 @@ private slots:
         QCOMPARE(text(k(1, 4)), QString("0.5"));
         QCOMPARE(text(k(1, 1)), QString());
         w.Text1(k(1, 4))->clear();
-        QTest::mouseClick(w.ImgCAL(1)->label(), Qt::LeftButton);
+        QTest::mouseClick(w.ImgCAL(1), Qt::LeftButton);
         QVERIFY(m_platform.messages.empty());
         QCOMPARE(text(k(1, 1)), QString("2.883")); // pH 2.88
         QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);

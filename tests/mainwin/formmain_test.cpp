@@ -80,7 +80,7 @@ class FormMainTest : public QObject {
         QTest::keyClicks(field, text);
     }
 
-    void calculate(int t) { QTest::mouseClick(m_window->ImgCAL(t)->label(), Qt::LeftButton); }
+    void calculate(int t) { QTest::mouseClick(m_window->ImgCAL(t), Qt::LeftButton); }
 
     QString text(int index) const { return m_window->Text1(index)->text(); }
     bool shown(int index) const { return !m_window->Text1(index)->isHidden(); }
@@ -143,7 +143,7 @@ private slots:
         type(k(1, 0), "2");
         QVERIFY(!w.ImgGRA(1)->isEnabled());
 
-        QTest::mouseClick(w.ImgDEL(1)->label(), Qt::LeftButton);
+        QTest::mouseClick(w.ImgDEL(1), Qt::LeftButton);
         QCOMPARE(text(k(1, 0)), QString());
         QVERIFY(!shown(k(1, 6)));
         QVERIFY(w.Text1(k(1, 0))->hasFocus());
@@ -479,7 +479,7 @@ private slots:
         typeAtTheWindow("5");
         QCOMPARE(text(k(2, 0)), QString("5")); // after the pKw change
         type(k(2, 4), "6");
-        QTest::mouseClick(w.ImgDEL(2)->label(), Qt::LeftButton);
+        QTest::mouseClick(w.ImgDEL(2), Qt::LeftButton);
         typeAtTheWindow("7");
         QCOMPARE(text(k(2, 0)), QString("7")); // after Clear
         QTest::mouseClick(w.LblMENU(5), Qt::LeftButton);
@@ -634,7 +634,7 @@ private slots:
             chooserRows = chooser.visibleRows();
             chooser.Cancel();
         });
-        QTest::mouseClick(w.ImgGRA(1)->label(), Qt::LeftButton);
+        QTest::mouseClick(w.ImgGRA(1), Qt::LeftButton);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(chooserRows, 3); // pH vs. C_a, pH vs. pC_a, the molar fractions
         QCOMPARE(w.state().graph.ProblemCode, std::string("13C"));
@@ -766,7 +766,7 @@ private slots:
             });
             QTest::keyClick(&chooser, Qt::Key_Return);
         });
-        QTest::mouseClick(w.ImgGRA(1)->label(), Qt::LeftButton);
+        QTest::mouseClick(w.ImgGRA(1), Qt::LeftButton);
         QCOMPARE(graphTitle, QString("Graphic"));
         QCOMPARE(w.state().graph.GraphKind, 16);
         QVERIFY(w.state().graph.GraphConfirmed);
@@ -855,12 +855,12 @@ private slots:
 
         PictureButton* clear = w.ImgDEL(1);
         const QPoint home = clear->home();
-        QTest::mousePress(clear->label(), Qt::LeftButton);
+        QTest::mousePress(clear, Qt::LeftButton);
         QCOMPARE(clear->picture()->pos(), home + QPoint(1, 1));
-        QCOMPARE(clear->label()->pos(), home + QPoint(1, 7));
-        QTest::mouseRelease(clear->label(), Qt::LeftButton);
+        QCOMPARE(clear->pos(), home + QPoint(1, 7));
+        QTest::mouseRelease(clear, Qt::LeftButton);
         QCOMPARE(clear->picture()->pos(), home);
-        QCOMPARE(clear->label()->pos(), home + QPoint(0, 6));
+        QCOMPARE(clear->pos(), home + QPoint(0, 6));
     }
 
     void headingsAreFitted() {

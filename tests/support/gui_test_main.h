@@ -17,6 +17,21 @@ template <class Window, class F> void WhenShown(F answer) {
     });
 }
 
+/// Answers the next modal window of type Window once it shows, looking for it every 10 ms
+/// from a timer rather than from inside a wait: for a window that opens from a key or a
+/// timer, after events have been processed.
+template <class Window, class F> void AnswerOnceShown(F answer) {
+    auto* poll = new QTimer(QCoreApplication::instance());
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        if (window == nullptr) return;
+        poll->stop();
+        poll->deleteLater();
+        answer(*window);
+    });
+    poll->start(10);
+}
+
 template <class Test> int RunOneTest(int argc, char** argv) {
     Test test;
     return QTest::qExec(&test, argc, argv);

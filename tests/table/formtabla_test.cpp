@@ -409,18 +409,18 @@ void FormTablaTest::buttonsAndMenus() {
     const QStringList captions{w->button(2)->text(), w->button(3)->text(), w->button(4)->text()};
     QCOMPARE(captions, (QStringList{"Print...", "Copy", "Close"}));
     for (int b = 2; b <= 4; ++b) {
-        QVERIFY(w->button(b)->icon()->hasIcon());
+        QVERIFY(w->button(b)->picture()->hasIcon());
         QCOMPARE(w->button(b)->home(), QPoint(4, 11 + 60 * (b - 2)));
-        QCOMPARE(w->button(b)->icon()->pos(), w->button(b)->home());
+        QCOMPARE(w->button(b)->picture()->pos(), w->button(b)->home());
         QCOMPARE(w->button(b)->pos(), w->button(b)->home() + QPoint(0, 7));
     }
     QCOMPARE(w->button(3)->toolTip(), QString("Copy data table to the clipboard"));
     QCOMPARE(w->button(4)->toolTip(), QString("Close this window"));
     // Pressed: one pixel right and down until released.
     QTest::mousePress(w->button(3), Qt::LeftButton);
-    QCOMPARE(w->button(3)->icon()->pos(), QPoint(5, 72));
+    QCOMPARE(w->button(3)->picture()->pos(), QPoint(5, 72));
     QTest::mouseRelease(w->button(3), Qt::LeftButton);
-    QCOMPARE(w->button(3)->icon()->pos(), QPoint(4, 71));
+    QCOMPARE(w->button(3)->picture()->pos(), QPoint(4, 71));
 
     QStringList menus;
     for (QAction* a : w->menus()->actions()) {

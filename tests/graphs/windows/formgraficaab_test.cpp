@@ -74,9 +74,9 @@ void FormGraficaABTest::layoutButtonsAndMenus() {
     for (int b = 0; b < 6; ++b) {
         QCOMPARE(w->button(b)->text(), captions[b]);
         if (b != 2) QCOMPARE(w->button(b)->toolTip(), tips[b]);
-        QCOMPARE(w->button(b)->icon()->pos(), QPoint(4, 11 + 60 * b));
+        QCOMPARE(w->button(b)->picture()->pos(), QPoint(4, 11 + 60 * b));
         QCOMPARE(w->button(b)->pos(), QPoint(4, 18 + 60 * b));
-        QVERIFY(w->button(b)->icon()->hasIcon());
+        QVERIFY(w->button(b)->picture()->hasIcon());
     }
     QStringList menus;
     for (QAction* a : w->menus()->actions()) {
@@ -356,7 +356,7 @@ void FormGraficaABTest::escapeCloses() {
 void FormGraficaABTest::printerNameBecomesTheTooltip() {
     auto w = openGraph();
     QTRY_COMPARE_WITH_TIMEOUT(w->button(2)->toolTip(), QString("Office laser"), 10000);
-    QCOMPARE(w->button(2)->icon()->toolTip(), QString("Office laser"));
+    QCOMPARE(w->button(2)->picture()->toolTip(), QString("Office laser"));
 }
 
 void FormGraficaABTest::screenshots() {

@@ -5,11 +5,12 @@
 #include "measureddata_test.h"
 #include "refusedchoice_test.h"
 #include "windowsaves_test.h"
+#include "windowkeys_test.h"
 
 #include "../../support/gui_test_main.h"
 
 int main(int argc, char** argv) {
     return corvane::test::RunGuiTest<FormEditGRAFTest, FormGraficaABTest, RefusedChoiceTest,
-                                     WindowSavesTest, GraphViewToolsTest, MeasuredDataTest>(argc,
-                                                                                            argv);
+                                     WindowSavesTest, GraphViewToolsTest, MeasuredDataTest,
+                                     WindowKeysTest>(argc, argv);
 }

@@ -1,0 +1,26 @@
+#include "firstlook.h"
+
+#include "table/buttonbar.h"
+
+#include <QLabel>
+
+namespace corvane::mainwin {
+
+QLabel* MakeFirstLook(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    table::PaintBackground(label, Qt::white);
+    label->setFont(QFont("Arial", 11));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMargin(24);
+    label->setTextFormat(Qt::RichText);
+    label->setText(
+        "<p style='color:#404080'>Choose a task on a tab above and one of its options, type the "
+        "quantities you know and press <b>Calculate</b> (Ctrl+Return): every quantity that "
+        "follows from them is filled in.</p>"
+        "<p><a href='manual' style='color:#404080'>User's manual (F1)</a></p>");
+    label->setAccessibleName("Getting started");
+    return label;
+}
+
+} // namespace corvane::mainwin
