@@ -265,7 +265,7 @@ private slots:
             type(k(5, row), value);
         calculate(5);
         QCOMPARE(w.statusLine(5)->message(), QString("Not enough values: give also k_1 and k_2"));
-        QTest::mouseClick(w.ImgDEL(5)->label(), Qt::LeftButton);
+        QTest::mouseClick(w.ImgDEL(5), Qt::LeftButton);
         QCOMPARE(w.statusLine(5)->message(), QString()); // and so does Clear
         QVERIFY(m_platform.messages.empty());
     }
@@ -807,7 +807,7 @@ private slots:
             });
             QTest::keyClick(&chooser, Qt::Key_Return);
         });
-        QTest::mouseClick(w.ImgGRA(5)->label(), Qt::LeftButton);
+        QTest::mouseClick(w.ImgGRA(5), Qt::LeftButton);
         QVERIFY(result.ok());
         QCOMPARE(text(k(5, 0)), QString("0.08"));
         QCOMPARE(text(k(5, 1)), QString("25"));
