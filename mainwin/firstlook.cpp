@@ -17,7 +17,8 @@ QLabel* MakeFirstLook(QWidget* parent) {
     label->setText(
         "<p style='color:#404080'>Choose a task on a tab above and one of its options, type the "
         "quantities you know and press <b>Calculate</b> (Ctrl+Return): every quantity that "
-        "follows from them is filled in.</p>"
+        "follows from them is filled in. The tabs choose with Alt+1 to Alt+5; the sixth, "
+        "<b>Free mixture</b> (Alt+6), mixes any acids, bases, salts and ions.</p>"
         "<p><a href='manual' style='color:#404080'>User's manual (F1)</a></p>");
     label->setAccessibleName("Getting started");
     return label;

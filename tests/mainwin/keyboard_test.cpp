@@ -251,6 +251,7 @@ private slots:
         QVERIFY(look->isVisible());
         QCOMPARE(look->geometry(), QRect(4, 40, w.client()->width() - 8, w.client()->height() - 44));
         QVERIFY(look->text().contains("Calculate</b> (Ctrl+Return)"));
+        QVERIFY(look->text().contains("Free mixture</b> (Alt+6)"));
         QFile manual(m_dir.filePath("Manual_ZEMLO.pdf"));
         QVERIFY(manual.open(QIODevice::WriteOnly));
         manual.close();
