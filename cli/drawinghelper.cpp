@@ -29,8 +29,9 @@ bool runHelper(const GraphRequest& g, std::ostream& err) {
         execv(helper.c_str(), argv.data());
     }
     err << "corvane-cli: cannot draw the picture or write the data table: the drawing helper \""
-        << helper << "\" cannot be started: "
-        << (error ? error.message() : std::string(std::strerror(errno))) << "\n";
+        << helper
+        << "\" cannot be started: " << (error ? error.message() : std::string(std::strerror(errno)))
+        << "\n";
     return false;
 }
 
@@ -45,9 +46,9 @@ bool WriteDistributionFiles(const engine::Component&, const graphs::GraphSetting
     return runHelper(g, err);
 }
 
-bool WriteMixtureTitrationFiles(const graphs::MixtureTitrationGraph&,
-                                const graphs::GraphSettings&, const std::vector<graphs::Mark>&,
-                                int, char, const GraphRequest& g, std::ostream& err) {
+bool WriteMixtureTitrationFiles(const graphs::MixtureTitrationGraph&, const graphs::GraphSettings&,
+                                const std::vector<graphs::Mark>&, int, char, const GraphRequest& g,
+                                std::ostream& err) {
     return runHelper(g, err);
 }
 

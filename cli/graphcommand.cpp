@@ -5,8 +5,8 @@
 #include "request.h"
 
 #include "commandline.h"
-#include "graphkinds.h"
 #include "graphextras.h"
+#include "graphkinds.h"
 
 #include "engine/reason.h"
 #include "fit/measured.h"

@@ -73,7 +73,8 @@ std::optional<std::string> writeVectorPicture(graphs::GraphPlot& graph,
 std::optional<std::string> writeImage(const QImage& image, const GraphRequest& g) {
     return failure(
         table::SaveAtomically(QByteArray::fromStdString(g.picture), [&](QIODevice& file) {
-            return image.save(&file, QString::fromStdString(g.pictureFormat).toUpper().toLatin1().constData());
+            return image.save(
+                &file, QString::fromStdString(g.pictureFormat).toUpper().toLatin1().constData());
         }));
 }
 

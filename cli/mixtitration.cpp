@@ -64,8 +64,8 @@ int RunMixtureTitration(const MixOptions& o, const engine::MixtureTitration& tit
     }
     const GraphRequest& g = o.graph;
     if ((!g.picture.empty() || !g.table.empty()) &&
-        !WriteMixtureTitrationFiles(graph, settings, marks, o.digits, o.numbers.DecimalSeparator,
-                                    g, err))
+        !WriteMixtureTitrationFiles(graph, settings, marks, o.digits, o.numbers.DecimalSeparator, g,
+                                    err))
         return ExitInvalidInput;
 
     const GraphText text(settings, table, {0, 1});

@@ -541,10 +541,9 @@ void FormMain::LblGRA_Click(int t) {
 
     // The chooser, then, once a kind is confirmed, the graph window; both modal.
     table::WindowContext context{
-        m_state.graph,           m_state.graphTable, m_state.engine,
-        m_state.numbers,         m_state.SigDigits,  m_state.LastGraphFolder,
-        m_state.LastTableFolder, m_programFolder,    *m_desktop,
-        &m_state.ShowMarks};
+        m_state.graph,     m_state.graphTable,      m_state.engine,          m_state.numbers,
+        m_state.SigDigits, m_state.LastGraphFolder, m_state.LastTableFolder, m_programFolder,
+        *m_desktop,        &m_state.ShowMarks};
     // "Use these values" of a fit: the fitted curve typed into the fields, then calculated.
     context.useValues = [this, t](const engine::Slots& values) {
         LblDEL_Click(t);

@@ -16,8 +16,8 @@ namespace {
 std::vector<MarkupSymbol> buildTable() {
     std::vector<MarkupSymbol> table;
     for (const SymbolWord& e : SymbolFontWords())
-        table.push_back(
-            {QString::fromUtf8(e.word), QStringLiteral("Symbol"), e.code, QString::fromUtf8(e.sign)});
+        table.push_back({QString::fromUtf8(e.word), QStringLiteral("Symbol"), e.code,
+                         QString::fromUtf8(e.sign)});
     for (const SymbolWord& e : MtExtraWords())
         table.push_back({QString::fromUtf8(e.word), QStringLiteral("MT Extra"), e.code,
                          QString::fromUtf8(e.sign)});

@@ -68,10 +68,11 @@ TEST(DrawingHelper, AMissingHelperIsAClearError) {
     EXPECT_EQ(shell(program + Problem + " --picture " + (dir / "curve.png").string() + " 2> " +
                     (dir / "err").string()),
               ExitInvalidInput);
-    EXPECT_EQ(readAll(dir / "err"),
-              "corvane-cli: cannot draw the picture or write the data table: the drawing helper \"" +
-                  (dir / "corvane-cli-draw").string() +
-                  "\" cannot be started: No such file or directory\n");
+    EXPECT_EQ(
+        readAll(dir / "err"),
+        "corvane-cli: cannot draw the picture or write the data table: the drawing helper \"" +
+            (dir / "corvane-cli-draw").string() +
+            "\" cannot be started: No such file or directory\n");
     EXPECT_FALSE(fs::exists(dir / "curve.png"));
 }
 

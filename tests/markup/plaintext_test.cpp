@@ -23,12 +23,40 @@ std::string drawn(const std::string& text) {
 }
 
 TEST(PlainMarkup, ReadsEachFormAsTheRendererDraws) {
-    for (const char* text :
-         {"", "V_S_B", "pC_S_A = –log_1_0C_S_A", "1.235&E-4", "5&E+3", "&E", "&E12x", "&E+",
-          "&E-", "x^^2", "a__b", "a_", "b^", "_", "^", "&", "&&", "A & B", "&Alfa", "&alfa0",
-          "-2", "&FC=RED:red &FC=BLUE:blue", "&FS=20:big", "&FN=Courier New:mono",
-          "&FS=20 no colon", "before &FC=RED", "&+Iit&-I &+Bbold&-B", "&Fi&fi", "&union&mp&hbar",
-          "_α and ^Δ", "k_a = 1.8&E-5 mol/L", "[H_3O^+] = 10^-^p^H", "&&alfa", "&ro&rho"})
+    for (const char* text : {"",
+                             "V_S_B",
+                             "pC_S_A = –log_1_0C_S_A",
+                             "1.235&E-4",
+                             "5&E+3",
+                             "&E",
+                             "&E12x",
+                             "&E+",
+                             "&E-",
+                             "x^^2",
+                             "a__b",
+                             "a_",
+                             "b^",
+                             "_",
+                             "^",
+                             "&",
+                             "&&",
+                             "A & B",
+                             "&Alfa",
+                             "&alfa0",
+                             "-2",
+                             "&FC=RED:red &FC=BLUE:blue",
+                             "&FS=20:big",
+                             "&FN=Courier New:mono",
+                             "&FS=20 no colon",
+                             "before &FC=RED",
+                             "&+Iit&-I &+Bbold&-B",
+                             "&Fi&fi",
+                             "&union&mp&hbar",
+                             "_α and ^Δ",
+                             "k_a = 1.8&E-5 mol/L",
+                             "[H_3O^+] = 10^-^p^H",
+                             "&&alfa",
+                             "&ro&rho"})
         EXPECT_EQ(PlainMarkup(text), drawn(text)) << '"' << text << '"';
 }
 
@@ -40,9 +68,9 @@ TEST(PlainMarkup, GivesTheSignOfEverySymbolWord) {
 }
 
 TEST(PlainMarkup, AgreesWithTheRendererOnRandomMarkup) {
-    const std::vector<std::string> pieces{"a", "Z", "7", "-", "+", " ", "_", "^", "&", "&&",
-                                          "&E", "&E-", "&E+1", "&alfa", "&Delta", "&FS=9:",
-                                          "&FC=RED", ":", "&+I", "&-B", "α", "–", "·", "&mp"};
+    const std::vector<std::string> pieces{
+        "a",    "Z",     "7",      "-",      "+",       " ", "_",   "^",   "&", "&&", "&E", "&E-",
+        "&E+1", "&alfa", "&Delta", "&FS=9:", "&FC=RED", ":", "&+I", "&-B", "α", "–",  "·",  "&mp"};
     std::mt19937 random(18);
     std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
     std::uniform_int_distribution<int> length(0, 12);
