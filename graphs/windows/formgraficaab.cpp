@@ -273,14 +273,15 @@ void FormGraficaAB::LoadMeasuredData() {
 }
 
 bool FormGraficaAB::ReadMeasuredData(const QString& path) {
-    fit::MeasuredData data = fit::ReadMeasuredFile(path.toStdString());
-    if (!data.ok()) {
-        m_context.desktop.showMessage(
-            this, "Error", "The measured data were refused:\n" + QString::fromStdString(data.error),
-            table::MessageKind::Warning);
+    fit::MeasuredData measured = fit::ReadMeasuredFile(path.toStdString());
+    if (!measured.ok()) {
+        m_context.desktop.showMessage(this, "Error",
+                                      "The measured data were refused:\n" +
+                                          QString::fromStdString(measured.error),
+                                      table::MessageKind::Warning);
         return false;
     }
-    m_plot.measuredPoints = std::move(data.points);
+    m_plot.measuredPoints = std::move(measured.points);
     m_fitAction->setEnabled(!fit::CurveSlots(m_settings.ProblemCode).empty());
     drawAll();
     return true;
