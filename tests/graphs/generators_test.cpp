@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Graphs, GeneratorReference, ::testing::ValuesIn(Referen
                          [](const ::testing::TestParamInfo<Reference>& testCase) {
                              std::ostringstream name;
                              name << "G" << testCase.param.code << "_kind" << testCase.param.kind
-                                  << "_" << info.index;
+                                  << "_" << testCase.index;
                              return name.str();
                          });
 
