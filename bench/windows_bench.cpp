@@ -37,7 +37,7 @@ public:
                              mainwin::MessageIcon) override {
         failed = true;
     }
-    void openUrl(const QUrl&, std::function<void()> failed) override { failed(); }
+    void openUrl(const QUrl&, std::function<void()> onFailure) override { onFailure(); }
     bool failed = false;
 };
 

@@ -5,8 +5,8 @@
 #include "compoundlist.h"
 #include "fileoutput.h"
 #include "graphkinds.h"
-#include "validutf8.h"
 #include "mixcommand.h"
+#include "validutf8.h"
 
 #include "compounds/constants.h"
 #include "engine/catalogue.h"

@@ -84,8 +84,7 @@ void writeFitted(const SolveRequest& request, const fit::FitResult& result, char
     // R² of a good titration differs from 1 only in the fifth digit or later.
     out << "rms\t" << text(result.rms) << "\nr2\t"
         << numtext::FormatNumber(result.r2, std::max(request.digits, 8), separator, formatError)
-        << "\npoints\t"
-        << result.points << '\n';
+        << "\npoints\t" << result.points << '\n';
 }
 
 } // namespace
@@ -156,8 +155,8 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
                                ", neither given nor fitted");
     for (int slot : unknowns) {
         if (slot == fit::PHOffset) continue;
-        fitting.values[slot] = request.constants.contains(slot) ? request.constants.at(slot)
-                                                                 : engine::EmptyValue;
+        fitting.values[slot] =
+            request.constants.contains(slot) ? request.constants.at(slot) : engine::EmptyValue;
     }
     auto read = [&](const std::string& name, const std::string& text, double& value) {
         std::int16_t readError = 0;
@@ -195,8 +194,7 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
     engine::RunProblem(final, problem.code);
     const Status finalStatus = final.CalcError == 0 ? Status::Ok : Status::CalculationError;
     writeFitted(request, result, numbers.DecimalSeparator, out);
-    writeSolution(solved, final, finalStatus, final.CalcErrorReason, numbers.DecimalSeparator,
-                  out);
+    writeSolution(solved, final, finalStatus, final.CalcErrorReason, numbers.DecimalSeparator, out);
     if (request.json) out << "}\n";
     if (finalStatus == Status::Ok) return ExitOk;
     return refuse(err, statusMessage(finalStatus));

@@ -1,34 +1,26 @@
 // corvane-cli graph: a graph of a solved problem made as the graph window makes it, without a
 // window: the chooser's extra values, the scales, the sweep, the table rows and the picture.
+#include "graphfiles.h"
 #include "graphoutput.h"
 #include "request.h"
 
 #include "commandline.h"
-#include "graphkinds.h"
 #include "graphextras.h"
+#include "graphkinds.h"
 
 #include "engine/reason.h"
 #include "fit/measured.h"
 
 #include "graphs/catalogue.h"
 #include "graphs/extrafields.h"
-#include "graphs/measuredmarks.h"
-#include "graphs/plot.h"
+#include "graphs/measuredrms.h"
 #include "graphs/scales.h"
-#include "graphs/windows/svgsurface.h"
-#include "markup/fonts.h"
-#include "markup/renderer.h"
-#include "markup/surface.h"
-#include "markup/symbols.h"
-#include "table/export.h"
-#include "table/formtabla.h"
-#include "table/tabletext.h"
-
-#include <QGuiApplication>
+#include "graphs/screenframe.h"
+#include "markup/plaintext.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <ostream>
 
 namespace corvane::cli {
@@ -75,15 +67,19 @@ void parseSize(const std::string& text, GraphRequest& g) {
 
 namespace {
 
-QString suffixOf(const std::string& path) {
-    if (path.find('.') == std::string::npos) return {};
-    return QString::fromStdString(path).section('.', -1).toLower();
+std::string suffixOf(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos) return {};
+    std::string suffix = path.substr(dot + 1);
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return suffix;
 }
 
 } // namespace
 
 void parsePicture(const std::string& path, GraphRequest& g) {
-    const QString suffix = suffixOf(path);
+    const std::string suffix = suffixOf(path);
     if (suffix != "bmp" && suffix != "png" && suffix != "svg" && suffix != "pdf")
         throw UsageError{"--picture must name a .bmp, .png, .svg or .pdf file, not \"" + path +
                          "\""};
@@ -116,125 +112,14 @@ bool wholeNumber(const std::optional<std::string>& text) {
     return error == 0;
 }
 
-// The command's error stream carries its own messages only, not the toolkit's notes.
-void keepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-}
-
 } // namespace
 
-// The graph code draws with Qt's font system, which needs an application object. It never
-// shows a window, so it needs no display either, whatever platform the environment names.
-void ensureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(keepSeriousMessages);
-    static int argc = 1;
-    static char name[] = "corvane-cli";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-    markup::InstallFontSubstitutions();
-    markup::InitMarkupSymbols();
-}
-
-std::optional<std::string> failure(const table::SaveResult& result) {
-    if (result.ok) return std::nullopt;
-    return result.description.isEmpty() ? std::string("it could not be written")
-                                        : result.description.toStdString();
-}
-
-namespace {
-
-// The vector forms, drawn as the graph window saves and exports them: an SVG of the picture's
-// size, or the printer-page drawing on an A4 PDF page turned as the picture is.
-std::optional<std::string> writeVectorPicture(graphs::GraphPlot& graph,
-                                              const markup::PictureSurface& picture,
-                                              const GraphRequest& g) {
-    const QByteArray path = QByteArray::fromStdString(g.picture);
-    const QFont font = picture.font();
-    if (g.pictureFormat == "svg")
-        return failure(table::SaveAtomically(path, [&](QIODevice& file) {
-            graphs::SvgSurface svg(file, g.width, g.height);
-            if (!svg.isActive()) return false;
-            svg.setFont(font);
-            graph.Dibujar(svg, true);
-            return true;
-        }));
-    const auto orientation = g.height >= g.width ? QPageLayout::Portrait : QPageLayout::Landscape;
-    return failure(table::ExportPdf(path, orientation, [&](markup::PrinterSurface& page) {
-        page.setFont(font);
-        graph.Dibujar(page, true);
-    }));
-}
-
-// The bitmap forms, of the picture as drawn, whole or not at all.
-std::optional<std::string> writeImage(const QImage& image, const GraphRequest& g) {
-    return failure(
-        table::SaveAtomically(QByteArray::fromStdString(g.picture), [&](QIODevice& file) {
-            return image.save(&file, g.pictureFormat.toUpper().toLatin1().constData());
-        }));
-}
-
-// The data table as the table window saves it: TableText, or the CSV for a .csv file.
-std::optional<std::string> writeTable(const graphs::GraphSettings& settings,
-                                      const graphs::GraphTable& graphTable, int digits,
-                                      char decimalSeparator, const GraphRequest& g) {
-    table::TableDrawing drawing(settings, graphTable, digits, decimalSeparator);
-    drawing.setMeasuredPoints(g.points);
-    markup::PictureSurface heading(table::FormTabla::HeadingWidth, table::FormTabla::HeadingHeight);
-    markup::PictureSurface body(table::FormTabla::HeadingWidth, 1);
-    body.resize(table::FormTabla::HeadingWidth, drawing.bodyPictureHeight(body));
-    drawing.PonerCabecera(heading);
-    drawing.PonerTabla(body);
-    const QByteArray bytes = (g.tableAsCsv ? table::TableCsv(settings, graphTable, decimalSeparator)
-                                           : drawing.TableText())
-                                 .toUtf8();
-    return failure(table::SaveAtomically(QByteArray::fromStdString(g.table), [&](QIODevice& file) {
-        return file.write(bytes) == bytes.size();
-    }));
-}
-
-} // namespace
-
-bool drawAndSave(graphs::GraphPlot& graph, markup::PictureSurface& picture,
-                 const graphs::GraphSettings& settings, const graphs::GraphTable& table, int digits,
-                 char decimalSeparator, const GraphRequest& g, std::ostream& err) {
-    auto cannotWrite = [&err](const std::string& what, const std::string& path,
-                              const std::string& why) {
-        err << "corvane-cli: cannot write the " << what << " \"" << path << "\": " << why << "\n";
-        return false;
-    };
-    // A vector picture first: drawing on a printer page records the printer's rows, and the
-    // screen drawing below records the rows of the data table again, as the window does.
-    const bool vector = g.pictureFormat == "svg" || g.pictureFormat == "pdf";
-    if (vector)
-        if (const std::optional<std::string> why = writeVectorPicture(graph, picture, g))
-            return cannotWrite("picture", g.picture, *why);
-    graph.Dibujar(picture, true);
-    if (!g.picture.empty() && !vector)
-        if (const std::optional<std::string> why = writeImage(picture.image(), g))
-            return cannotWrite("picture", g.picture, *why);
-    if (!g.table.empty())
-        if (const std::optional<std::string> why =
-                writeTable(settings, table, digits, decimalSeparator, g))
-            return cannotWrite("data table", g.table, *why);
-
-    return true;
-}
-
-GraphText::GraphText(const markup::PictureSurface& picture, const graphs::GraphSettings& settings,
-                     const graphs::GraphTable& table, std::vector<int> columns)
-    : m_measuring(std::make_unique<markup::MeasuringSurface>(picture)), m_settings(settings),
-      m_table(table), m_columns(std::move(columns)) {}
-
-GraphText::~GraphText() = default;
+GraphText::GraphText(const graphs::GraphSettings& settings, const graphs::GraphTable& table,
+                     std::vector<int> columns)
+    : m_settings(settings), m_table(table), m_columns(std::move(columns)) {}
 
 std::string GraphText::plain(const std::string& text) const {
-    QString drawn;
-    m_measuring->setCurrentX(0);
-    markup::DrawMarkup(QString::fromStdString(text), *m_measuring, &drawn);
-    return drawn.toStdString();
+    return markup::PlainMarkup(text);
 }
 
 void GraphText::writeRows(std::ostream& out, int digits, char decimalSeparator) const {
@@ -381,20 +266,19 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const std::optional<graphs::PlotScales> scales = checkGraphExtras(g.extras, settings);
     const std::vector<double> atX = atValues(g.extras);
 
-    ensureGuiApplication();
-    markup::PictureSurface picture(g.width, g.height);
+    // The curves as the screen drawing sweeps them, which fill the data table.
+    const graphs::PlotScales used = scales.value_or(graphs::ScalesOf(settings));
+    const graphs::SweepFrame frame = graphs::ScreenFrame(used);
     graphs::GraphTable table;
-    graphs::GraphPlot graph(settings, state, table);
-    graph.decimalSeparator = numbers.DecimalSeparator;
-    graph.scales = scales;
-    graph.showMarks = g.extras.marks;
-    graph.indicator = g.extras.indicator;
-    graph.measuredPoints = g.points;
-    if (!drawAndSave(graph, picture, settings, table, request.digits, numbers.DecimalSeparator, g,
-                     err))
+    graphs::Curves curves;
+    if (graphs::HasCurves(used))
+        curves = graphs::GenerateCurves(code, {settings.GraphKind, state, frame}, table);
+    g.commandLine = args;
+    if ((!g.picture.empty() || !g.table.empty()) &&
+        !WriteProblemGraphFiles({settings, state, scales, request.digits, numbers.DecimalSeparator},
+                                g, err))
         return ExitInvalidInput;
 
-    const graphs::SweepFrame frame = graph.plot().frame();
     const std::vector<graphs::CurveReading> readings =
         graphs::ReadCurve(code, g.kind, state, frame, atX);
     const int readingStatus =
@@ -410,15 +294,15 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
         writeReadingsText(out, readings, request.digits, numbers.DecimalSeparator);
         return readingStatus;
     }
-    const GraphText text(picture, settings, table, columns);
+    const GraphText text(settings, table, columns);
     if (!request.json) {
         text.writeRows(out, request.digits, numbers.DecimalSeparator);
         return ExitOk;
     }
 
     out << "{\"code\":" << jsonString(code) << ",\"kind\":" << g.kind << ",";
-    text.writeJsonFields(out, graph.usedScales());
-    out << ",\"accepted\":" << graph.curves().accepted
+    text.writeJsonFields(out, used);
+    out << ",\"accepted\":" << curves.accepted
         << marksJson(graphs::TitrationMarks(code, g.kind, state, frame), g.extras.indicator);
     if (!atX.empty()) out << readingsJson(readings);
     out << ",\"picture\":" << (g.picture.empty() ? "null" : jsonString(g.picture));

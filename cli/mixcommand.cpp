@@ -112,6 +112,7 @@ void writeJson(const engine::MixtureResult& r, std::ostream& out) {
 int RunMix(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     MixRequest r = parseMix(args);
     MixOptions& o = r.o;
+    o.graph.commandLine = args;
 
     // Every name first, so that a usage error comes before any reading error.
     std::vector<engine::Component> mixture;

@@ -1,9 +1,10 @@
 #include "mixtitration.h"
 
 #include "commandline.h"
+#include "graphfiles.h"
 
-#include "graphs/mixture_graphs.h"
-#include "markup/renderer.h"
+#include "graphs/mixture_numbers.h"
+#include "graphs/screenframe.h"
 #include "numtext/numbertext.h"
 
 #include <ostream>
@@ -33,26 +34,22 @@ int RunMixtureTitration(const MixOptions& o, const engine::MixtureTitration& tit
 
     const graphs::GraphSettings settings = graphs::TitrationSettings(graph);
     const std::vector<graphs::Mark> marks = graphs::EquivalenceMarks(graph);
-    ensureGuiApplication();
-    markup::PictureSurface picture(o.graph.width, o.graph.height);
+    // The curve as the screen drawing sweeps it, which fills the data table.
+    const graphs::PlotScales used = graphs::ScalesOf(settings);
     graphs::GraphTable table;
-    const engine::EquilAB state(o.pKw);
-    graphs::GraphPlot plot(settings, state, table);
-    plot.decimalSeparator = o.numbers.DecimalSeparator;
     int accepted = 0;
-    plot.ownCurves = [&](markup::DrawingSurface& surface, const graphs::PlotState& p) {
-        const graphs::Curves curves = graphs::SweepTitration(graph, p.frame());
-        graphs::RecordTable(curves, p.SweepDensity, table);
-        graphs::DrawCurves(surface, p, curves, plot.colors);
-        graphs::DrawMarks(surface, p, marks, plot.colors, o.numbers.DecimalSeparator);
+    if (graphs::HasCurves(used)) {
+        const graphs::Curves curves = graphs::SweepTitration(graph, graphs::ScreenFrame(used));
+        graphs::RecordTable(curves, 1, table);
         accepted = curves.accepted;
-    };
-
+    }
     const GraphRequest& g = o.graph;
-    if (!drawAndSave(plot, picture, settings, table, o.digits, o.numbers.DecimalSeparator, g, err))
+    if ((!g.picture.empty() || !g.table.empty()) &&
+        !WriteMixtureTitrationFiles(graph, settings, marks, o.digits, o.numbers.DecimalSeparator, g,
+                                    err))
         return ExitInvalidInput;
 
-    const GraphText text(picture, settings, table, {0, 1});
+    const GraphText text(settings, table, {0, 1});
     if (!o.json) {
         text.writeRows(out, o.digits, o.numbers.DecimalSeparator);
         for (const graphs::Mark& m : marks)
@@ -61,7 +58,7 @@ int RunMixtureTitration(const MixOptions& o, const engine::MixtureTitration& tit
         return ExitOk;
     }
     out << "{";
-    text.writeJsonFields(out, plot.usedScales());
+    text.writeJsonFields(out, used);
     out << ",\"marks\":[";
     for (std::size_t i = 0; i < marks.size(); ++i)
         out << (i ? "," : "")

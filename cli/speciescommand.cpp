@@ -3,14 +3,12 @@
 #include "mixcommand.h"
 
 #include "commandline.h"
+#include "graphfiles.h"
 #include "mixcomponents.h"
 #include "mixoptions.h"
 
 #include "compounds/species.h"
-#include "graphs/mixture_graphs.h"
-
-#include <QByteArray>
-#include <QIODevice>
+#include "graphs/mixture_numbers.h"
 
 #include <ostream>
 #include <sstream>
@@ -55,36 +53,15 @@ int RunSpecies(const std::vector<std::string>& args, std::ostream& out, std::ost
 
     const graphs::GraphSettings settings = graphs::DistributionSettings(component);
     const graphs::Distribution d = graphs::SweepDistribution(component, {0, 14, 0, 1, 1});
-    const GraphRequest& g = o.graph;
-    if (!g.picture.empty()) {
-        ensureGuiApplication();
-        markup::PictureSurface picture(g.width, g.height);
-        graphs::GraphTable table;
-        const engine::EquilAB state(o.pKw);
-        graphs::GraphPlot plot(settings, state, table);
-        plot.decimalSeparator = o.numbers.DecimalSeparator;
-        plot.ownCurves = [&](markup::DrawingSurface& surface, const graphs::PlotState& p) {
-            graphs::DrawDistribution(surface, p, component,
-                                     graphs::SweepDistribution(component, p.frame()), plot.colors);
-        };
-        GraphRequest pictureOnly = g;
-        pictureOnly.table.clear();
-        if (!drawAndSave(plot, picture, settings, table, o.digits, o.numbers.DecimalSeparator,
-                         pictureOnly, err))
-            return ExitInvalidInput;
-    }
-    if (!g.table.empty()) {
+    GraphRequest& g = o.graph;
+    g.commandLine = args;
+    if (!g.picture.empty() || !g.table.empty()) {
         const char separator = !g.tableAsCsv ? '\t' : o.numbers.DecimalSeparator == ',' ? ';' : ',';
-        const QByteArray bytes =
-            QByteArray::fromStdString(distributionText(o, component, d, separator));
-        if (const std::optional<std::string> why = failure(
-                table::SaveAtomically(QByteArray::fromStdString(g.table), [&](QIODevice& file) {
-                    return file.write(bytes) == bytes.size();
-                }))) {
-            err << "corvane-cli: cannot write the data table \"" << g.table << "\": " << *why
-                << "\n";
+        const std::string tableText =
+            g.table.empty() ? std::string() : distributionText(o, component, d, separator);
+        if (!WriteDistributionFiles(component, settings, o.pKw, o.numbers.DecimalSeparator,
+                                    tableText, g, err))
             return ExitInvalidInput;
-        }
     }
 
     if (!o.json) {

@@ -285,7 +285,7 @@ Curves G15(const GeneratorInput& in) {
             a[1] = kb / D;
         });
     const HydrogenIon h =
-        rootOf([](const Problem& p, double Kw) { return engine::Polynomial15(p.Cb, p.kb, Kw); });
+        rootOf([](const Problem& p, double kw) { return engine::Polynomial15(p.Cb, p.kb, kw); });
     if (in.kind == 13 || in.kind == 14) {
         const int kind = in.kind;
         return RunSweep(in, 1, false, [&](double x, EquilAB& w, double* y) {

@@ -1,9 +1,6 @@
 #include "measuredmarks.h"
 
-#include "fit/titrationmodel.h"
 #include "markup/surface.h"
-
-#include <cmath>
 
 namespace corvane::graphs {
 
@@ -18,13 +15,6 @@ void DrawMeasuredPoints(markup::DrawingSurface& surface, const PlotState& plot,
         surface.drawLine(x + r, y, x, y + r, color);
         surface.drawLine(x, y + r, x - r, y, color);
     }
-}
-
-double MeasuredRms(std::string_view code, int kind, const engine::EquilAB& state,
-                   const std::vector<fit::MeasuredPoint>& points) {
-    if (fit::CurveSlots(code).empty() || (kind != 27 && kind != 29)) return std::nan("");
-    const fit::TitrationModel model(code, state.IOValues, state.pKw);
-    return fit::ResidualRms(points, [&model](double V) { return model.pH(V); });
 }
 
 } // namespace corvane::graphs

@@ -196,8 +196,9 @@ const Legend Legends[] = {
 
 class Adjuster {
 public:
-    Adjuster(GraphSettings& s, engine::EquilAB& state, char separator)
-        : s(s), io(state.IOValues), calcError(state.CalcError), separator(separator) {}
+    Adjuster(GraphSettings& settings, engine::EquilAB& state, char decimalSeparator)
+        : s(settings), io(state.IOValues), calcError(state.CalcError), separator(decimalSeparator) {
+    }
 
     // A template with its {n} filled in. A number written clears a CalcError left by an
     // earlier step (a refused entry in the chooser); one that cannot be written is a failure.

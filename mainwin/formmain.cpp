@@ -287,16 +287,16 @@ void FormMain::buildTask(int t) {
     setTextColor(k.tabCaption, OtherTabColor);
     k.tabCaption->setCursor(Qt::PointingHandCursor);
     connect(k.tabCaption, &ClickLabel::pressed, this, [this, t] {
-        Task& k = task(t);
-        k.tabPicture->move(k.tabHome + QPoint(1, 1));
-        k.tabCaption->move(k.tabHome + QPoint(1, 5));
-        if (t != m_state.TaskIndex) setTextColor(k.tabCaption, PressedTabColor);
+        Task& own = task(t);
+        own.tabPicture->move(own.tabHome + QPoint(1, 1));
+        own.tabCaption->move(own.tabHome + QPoint(1, 5));
+        if (t != m_state.TaskIndex) setTextColor(own.tabCaption, PressedTabColor);
     });
     connect(k.tabCaption, &ClickLabel::released, this, [this, t] {
-        Task& k = task(t);
-        k.tabPicture->move(k.tabHome);
-        k.tabCaption->move(k.tabHome + QPoint(0, 4));
-        setTextColor(k.tabCaption, t == m_state.TaskIndex ? ChosenTabColor : OtherTabColor);
+        Task& own = task(t);
+        own.tabPicture->move(own.tabHome);
+        own.tabCaption->move(own.tabHome + QPoint(0, 4));
+        setTextColor(own.tabCaption, t == m_state.TaskIndex ? ChosenTabColor : OtherTabColor);
     });
     connect(k.tabCaption, &ClickLabel::clicked, this, [this, t] { LblMENU_Click(t); });
     DescribeTab(k.tabCaption, t);
@@ -612,10 +612,9 @@ void FormMain::LblGRA_Click(int t) {
 
     // The chooser, then, once a kind is confirmed, the graph window; both modal.
     table::WindowContext context{
-        m_state.graph,           m_state.graphTable, m_state.engine,
-        m_state.numbers,         m_state.SigDigits,  m_state.LastGraphFolder,
-        m_state.LastTableFolder, m_programFolder,    *m_desktop,
-        &m_state.ShowMarks};
+        m_state.graph,     m_state.graphTable,      m_state.engine,          m_state.numbers,
+        m_state.SigDigits, m_state.LastGraphFolder, m_state.LastTableFolder, m_programFolder,
+        *m_desktop,        &m_state.ShowMarks};
     // "Use these values" of a fit: the fitted curve typed into the fields, then calculated.
     context.useValues = [this, t](const engine::Slots& values) {
         LblDEL_Click(t);

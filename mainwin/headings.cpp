@@ -44,9 +44,10 @@ void apply(QString& text, const Replacements& replacements) {
 
 QString FitHeading(QString heading, double width) {
     for (const Expansion& e : Expansions)
-        if ((heading.size() + e.extraCharacters) * 6.7 < width) apply(heading, e.replacements);
+        if (static_cast<double>(heading.size() + e.extraCharacters) * 6.7 < width)
+            apply(heading, e.replacements);
     for (const Replacements& r : Shortenings)
-        if (heading.size() * 6.8 > width) apply(heading, r);
+        if (static_cast<double>(heading.size()) * 6.8 > width) apply(heading, r);
     return heading;
 }
 

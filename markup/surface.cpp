@@ -23,7 +23,8 @@ double DrawingSurface::textWidth(const QString& text) const {
 
 double DrawingSurface::textHeight(const QString& text) const {
     const auto extraLines = text.count(QLatin1Char('\n'));
-    return (metrics().height() + extraLines * metrics().lineSpacing()) * twipsPerPixelY();
+    return (metrics().height() + static_cast<double>(extraLines) * metrics().lineSpacing()) *
+           twipsPerPixelY();
 }
 
 double DrawingSurface::fontAscentPixels() const {

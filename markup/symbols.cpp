@@ -1,4 +1,5 @@
 #include "symbols.h"
+#include "symbolwords.h"
 
 #include "numtext/numbertext.h"
 
@@ -12,50 +13,14 @@ namespace corvane::markup {
 
 namespace {
 
-struct Entry {
-    const char* word;
-    int code;
-    char16_t sign;
-};
-
-// Symbol font entries, then the four of MT Extra.
-constexpr Entry SymbolFont[] = {
-    {"&alfa", 'a', u'α'},  {"&beta", 'b', u'β'},    {"&gamma", 'g', u'γ'},   {"&Gamma", 'G', u'Γ'},
-    {"&delta", 'd', u'δ'}, {"&Delta", 'D', u'Δ'},   {"&epsilon", 'e', u'ε'}, {"&zeta", 'z', u'ζ'},
-    {"&eta", 'h', u'η'},   {"&teta", 'q', u'θ'},    {"&Teta", 'Q', u'Θ'},    {"&iota", 'i', u'ι'},
-    {"&kappa", 'k', u'κ'}, {"&lambda", 'l', u'λ'},  {"&Lambda", 'L', u'Λ'},  {"&mu", 'm', u'μ'},
-    {"&nu", 'n', u'ν'},    {"&xi", 'x', u'ξ'},      {"&Xi", 'X', u'Ξ'},      {"&pi", 'p', u'π'},
-    {"&Pi", 'P', u'Π'},    {"&ro", 'r', u'ρ'},      {"&sigma", 's', u'σ'},   {"&Sigma", 'S', u'Σ'},
-    {"&tau", 't', u'τ'},   {"&ypsilon", 'u', u'υ'}, {"&Ypsilon", 161, u'ϒ'}, {"&fi", 'j', u'ϕ'},
-    {"&Fi", 'F', u'Φ'},    {"&ji", 'c', u'χ'},      {"&psi", 'y', u'ψ'},     {"&Psi", 'Y', u'Ψ'},
-    {"&omega", 'w', u'ω'}, {"&Omega", 'W', u'Ω'},   {"&ald", 220, u'⇐'},     {"&aud", 221, u'⇑'},
-    {"&ard", 222, u'⇒'},   {"&add", 223, u'⇓'},     {"&alrd", 219, u'⇔'},    {"&als", 172, u'←'},
-    {"&aus", 173, u'↑'},   {"&ars", 174, u'→'},     {"&ads", 175, u'↓'},     {"&alrs", 171, u'↔'},
-    {"&divi", 184, u'÷'},  {"&!=", 185, u'≠'},      {"&vacio", 198, u'∅'},   {"&iorden", 187, u'≈'},
-    {"&aprox", 64, u'≅'},  {"&real", 194, u'ℜ'},    {"&<=", 163, u'≤'},      {"&>=", 179, u'≥'},
-    {"&oo", 165, u'∞'},    {"&Vacio", 198, u'∅'},   {"&theta", 'q', u'θ'},   {"&Theta", 'Q', u'Θ'},
-    {"&perte", 206, u'∈'}, {"&nabla", 209, u'∇'},   {"&perpen", '^', u'⊥'},  {"&todo", 34, u'∀'},
-    {"&exist", '$', u'∃'}, {"&parci", 182, u'∂'},   {"&itg", 242, u'∫'},     {"&pm", 177, u'±'},
-    {"&aspa", 180, u'×'},  {"&noperte", 207, u'∉'}, {"&TRE", 167, u'♣'},     {"&DIA", 168, u'♦'},
-    {"&COR", 169, u'♥'},   {"&PIC", 170, u'♠'},     {"&rho", 'r', u'ρ'},     {"&and", 217, u'∧'},
-    {"&or", 218, u'∨'},
-};
-
-constexpr Entry MtExtraFont[] = {
-    {"&union", 'U', u'∪'},
-    {"&inter", 'I', u'∩'},
-    {"&mp", 'm', u'∓'},
-    {"&hbar", 'h', u'ℏ'},
-};
-
 std::vector<MarkupSymbol> buildTable() {
     std::vector<MarkupSymbol> table;
-    for (const Entry& e : SymbolFont)
-        table.push_back(
-            {QString::fromUtf8(e.word), QStringLiteral("Symbol"), e.code, QString(QChar(e.sign))});
-    for (const Entry& e : MtExtraFont)
+    for (const SymbolWord& e : SymbolFontWords())
+        table.push_back({QString::fromUtf8(e.word), QStringLiteral("Symbol"), e.code,
+                         QString::fromUtf8(e.sign)});
+    for (const SymbolWord& e : MtExtraWords())
         table.push_back({QString::fromUtf8(e.word), QStringLiteral("MT Extra"), e.code,
-                         QString(QChar(e.sign))});
+                         QString::fromUtf8(e.sign)});
     return table;
 }
 

@@ -60,8 +60,8 @@ double TableDrawing::measuredRuleY(const Metrics& m, double top) const {
 int TableDrawing::bodyPictureHeight(const DrawingSurface& surface) const {
     const Metrics m = measure(surface);
     // A window picture's rows start one row up; the rule is drawn centred on its y.
-    const double last = m_measured.empty() ? closingRuleY(m, -m.RowHeight)
-                                           : measuredRuleY(m, -m.RowHeight);
+    const double last =
+        m_measured.empty() ? closingRuleY(m, -m.RowHeight) : measuredRuleY(m, -m.RowHeight);
     const double rule = last / surface.twipsPerPixelY();
     return static_cast<int>(std::ceil(rule + surface.penWidth() / 2.0));
 }
@@ -141,10 +141,10 @@ void TableDrawing::PonerMedidas(DrawingSurface& surface, const Metrics& m, doubl
         if (!fits(y)) return;
         for (int c = 0; c < 2; ++c) {
             const double v = c == 0 ? m_measured[i].x : m_measured[i].y;
-            m_text += cell(drawAt(surface,
-                                  numtext::FormatNumberMarkup(v, m_sigDigits, m_decimalSeparator,
-                                                              formatError),
-                                  left + c * m.CellWidth, y));
+            m_text += cell(
+                drawAt(surface,
+                       numtext::FormatNumberMarkup(v, m_sigDigits, m_decimalSeparator, formatError),
+                       left + c * m.CellWidth, y));
         }
         m_text += LineEnd;
     }

@@ -100,8 +100,8 @@ FormFitResult::FormFitResult(std::string_view code, double pKw, const fit::FitRe
     };
     QString text;
     for (const fit::FittedValue& f : result.fitted)
-        text += nameOf(code, f.slot) + " = " + number(f.value, digits) + " ± " +
-                number(f.se, 2) + "\n";
+        text +=
+            nameOf(code, f.slot) + " = " + number(f.value, digits) + " ± " + number(f.se, 2) + "\n";
     text += "RMS residual: " + number(result.rms, 3) + " pH\n";
     text += "R²: " + number(result.r2, std::max(digits, 8)) + "\n";
     text += "Points: " + QString::number(result.points);

@@ -1,8 +1,8 @@
 #include "formgraficaab.h"
 
 #include "formeditgraf.h"
-#include "graphviewtools.h"
 #include "formfit.h"
+#include "graphviewtools.h"
 #include "svgsurface.h"
 
 #include "table/buttonbar.h"
@@ -158,9 +158,9 @@ void FormGraficaAB::EditTypeOfGraphic() {
 
 table::WindowContext FormGraficaAB::drawnContext() {
     const table::WindowContext& c = m_context;
-    return {m_settings,        c.table,           m_values,        c.numbers, c.sigDigits,
-            c.lastGraphFolder, c.lastTableFolder, c.programFolder, c.desktop, c.showMarks,
-            c.useValues,       m_plot.measuredPoints};
+    return {m_settings,  c.table,           m_values,          c.numbers,
+            c.sigDigits, c.lastGraphFolder, c.lastTableFolder, c.programFolder,
+            c.desktop,   c.showMarks,       c.useValues,       m_plot.measuredPoints};
 }
 
 void FormGraficaAB::ShowDataTable() {
@@ -260,31 +260,32 @@ void FormGraficaAB::ExportPdf() {
 
 void FormGraficaAB::LoadMeasuredData() {
     const QString path = m_context.desktop.openFileName(
-        this, "Measured data", table::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
+        this, "Measured data",
+        table::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
         {DataFilter, table::AllFilesFilter});
     if (path.isEmpty()) return;
     if (!ReadMeasuredData(path)) return;
     QString text = QString("%1 points read from\n%2").arg(m_plot.measuredPoints.size()).arg(path);
-    const double rms = MeasuredRms(m_settings.ProblemCode, m_settings.GraphKind, m_values,
-                                   m_plot.measuredPoints);
+    const double rms =
+        MeasuredRms(m_settings.ProblemCode, m_settings.GraphKind, m_values, m_plot.measuredPoints);
     std::int16_t formatError = 0;
     if (std::isfinite(rms))
         text += "\nRMS of measured − computed pH: " +
-                QString::fromStdString(numtext::FormatNumber(
-                    rms, 3, m_context.numbers.DecimalSeparator, formatError));
+                QString::fromStdString(
+                    numtext::FormatNumber(rms, 3, m_context.numbers.DecimalSeparator, formatError));
     m_context.desktop.showMessage(this, "Measured data", text, table::MessageKind::Information);
 }
 
 bool FormGraficaAB::ReadMeasuredData(const QString& path) {
-    fit::MeasuredData data = fit::ReadMeasuredFile(path.toStdString());
-    if (!data.ok()) {
+    fit::MeasuredData measured = fit::ReadMeasuredFile(path.toStdString());
+    if (!measured.ok()) {
         m_context.desktop.showMessage(this, "Error",
                                       "The measured data were refused:\n" +
-                                          QString::fromStdString(data.error),
+                                          QString::fromStdString(measured.error),
                                       table::MessageKind::Warning);
         return false;
     }
-    m_plot.measuredPoints = std::move(data.points);
+    m_plot.measuredPoints = std::move(measured.points);
     m_fitAction->setEnabled(!fit::CurveSlots(m_settings.ProblemCode).empty());
     drawAll();
     return true;
@@ -305,10 +306,9 @@ void FormGraficaAB::FitMeasuredData() {
     if (choice.exec() != QDialog::Accepted) return;
     const fit::FitResult result = FitFor(choice.unknowns());
     if (!result.ok()) {
-        m_context.desktop.showMessage(this, "Error",
-                                      "The fit was refused:\n" +
-                                          QString::fromStdString(result.reason),
-                                      table::MessageKind::Warning);
+        m_context.desktop.showMessage(
+            this, "Error", "The fit was refused:\n" + QString::fromStdString(result.reason),
+            table::MessageKind::Warning);
         return;
     }
     std::function<void()> use;

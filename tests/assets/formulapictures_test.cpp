@@ -145,7 +145,8 @@ private slots:
     void contactSheet() {
         const QStringList codes = allCodes();
         const int columns = 6, cellW = 370, cellH = 540;
-        QImage sheet(columns * cellW, (codes.size() + columns - 1) / columns * cellH,
+        QImage sheet(columns * cellW,
+                     static_cast<int>(codes.size() + columns - 1) / columns * cellH,
                      QImage::Format_RGB32);
         sheet.fill(QColor(220, 220, 220));
         QPainter painter(&sheet);

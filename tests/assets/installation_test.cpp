@@ -39,6 +39,7 @@ private slots:
         QVERIFY2(m_folder.endsWith("/lib/corvane"), qPrintable(m_folder));
         QVERIFY(QFileInfo(m_folder + "/corvane").isExecutable());
         QVERIFY(QFileInfo(m_folder + "/corvane-cli").isExecutable());
+        QVERIFY(QFileInfo(m_folder + "/corvane-cli-draw").isExecutable());
     }
 
     void windowShowsThePicturesOfEveryCode() {

@@ -87,7 +87,8 @@ TEST(Manual, FitExamplesMatchCorvaneCli) {
     for (const manual::Directive& d : manual::FindDirectives(readAll(ManualSource))) {
         if (d.name != "fit") continue;
         ASSERT_GE(d.args.size(), 2) << "line " << d.line;
-        const QStringList shown = QStringList{"fit", d.args[1], "--data", d.args[0]} + d.args.mid(2);
+        const QStringList shown =
+            QStringList{"fit", d.args[1], "--data", d.args[0]} + d.args.mid(2);
         QStringList args = shown;
         args[3] = sources.filePath(d.args[0]);
         const ProcessRun cli = run(CORVANE_CLI, args);

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(EveryKindOfFile, FullDiskSave,
                                            FullDiskCase{"--picture", "png", "picture"},
                                            FullDiskCase{"--picture", "svg", "picture"},
                                            FullDiskCase{"--picture", "pdf", "picture"}),
-                         [](const auto& info) { return std::string(info.param.ending); });
+                         [](const auto& testCase) { return std::string(testCase.param.ending); });
 
 TEST(SaveFiles, ADeviceIsWrittenNotReplaced) {
     // A null device of its own, so that no fault here can harm the system's /dev/null; its

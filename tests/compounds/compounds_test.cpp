@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"ReagentCharge", "reagent;Good acid;Odd;NaA;9;A^- + 2 Na^+;S", "not neutral"},
         FaultCase{"ReagentOfNothing", "reagent;Good acid;Salt;NaCl;58;Na^+ + Cl^-;S",
                   "supplies nothing"}),
-    [](const auto& info) { return std::string(info.param.label); });
+    [](const auto& testCase) { return std::string(testCase.param.label); });
 
 TEST(TableText, ReadsEveryFieldAndSkipsComments) {
     const ParseResult r =
@@ -255,7 +255,7 @@ const std::vector<RoleCase> RoleCases{
     RoleCase{"55", {3, 4, 5}, 3, {}}, RoleCase{"55C", {4, 5}, 3, {}}};
 
 INSTANTIATE_TEST_SUITE_P(AllCodes, RoleTest, ::testing::ValuesIn(RoleCases),
-                         [](const auto& info) { return std::string(info.param.code); });
+                         [](const auto& testCase) { return std::string(testCase.param.code); });
 
 TEST(Roles, TableCoversEveryProblemType) {
     std::vector<std::string_view> listed, catalogue;

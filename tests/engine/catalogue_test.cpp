@@ -78,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         CodeCase{5, 4, true, "54C",
                  "Titration of diprotic acid with strong base (first dissociation is complete)"},
         CodeCase{5, 5, false, "55", "Titration of triprotic acid with strong base"}),
-    [](const auto& info) {
-        const CodeCase& c = info.param;
+    [](const auto& testCase) {
+        const CodeCase& c = testCase.param;
         return "Task" + std::to_string(c.task) + "Option" + std::to_string(c.option) +
                (c.checked ? "Checked" : "Unchecked");
     });

@@ -243,11 +243,11 @@ TEST_P(DiluteWeakSolution, SolvesKeepingTheGivenValues) {
 }
 
 INSTANTIATE_TEST_SUITE_P(OneWeakConstant, DiluteWeakSolution, ::testing::ValuesIn(Grid()),
-                         [](const ::testing::TestParamInfo<GridPoint>& info) {
+                         [](const ::testing::TestParamInfo<GridPoint>& testCase) {
                              std::ostringstream name;
-                             name << "code" << info.param.problem->code << "_c"
-                                  << -std::lround(std::log10(info.param.c)) << "_k"
-                                  << -std::lround(std::log10(info.param.k));
+                             name << "code" << testCase.param.problem->code << "_c"
+                                  << -std::lround(std::log10(testCase.param.c)) << "_k"
+                                  << -std::lround(std::log10(testCase.param.k));
                              return name.str();
                          });
 

@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         TripletCase{"RoundedPHAboveTenAgrees", 10.08, 8.409e-11, E, 10.08, 8.409e-11,
                     1e-14 / 8.409e-11, true, false},
         TripletCase{"NegativeHDisagrees", 3, -1e-3, E, 3, -1e-3, 1e-14 / -1e-3, true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(CompleteWaterTriplet, ZeroOHIsADivisionByZero) {
     EquilAB state;
@@ -201,4 +201,4 @@ INSTANTIATE_TEST_SUITE_P(Cases, SolvePolynomialFailureTest,
                                            NoRootCase{"NeverPositive", 0, 0, 0, 0, 0, -1},
                                            NoRootCase{"OverflowsOnTheWayUp", 0, 0, 1e308, -1e308, 0,
                                                       -1e308}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });

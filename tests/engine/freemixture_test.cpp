@@ -173,8 +173,8 @@ TEST_P(OverlapTest, RandomProblemsGiveThePHOfTheProblemType) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ProblemTypes, OverlapTest, ::testing::ValuesIn(Overlaps),
-                         [](const ::testing::TestParamInfo<Overlap>& info) {
-                             return std::string("Code") + info.param.code;
+                         [](const ::testing::TestParamInfo<Overlap>& testCase) {
+                             return std::string("Code") + testCase.param.code;
                          });
 
 TEST(FreeMixture, WaterAloneIsNeutralAtEitherPKw) {

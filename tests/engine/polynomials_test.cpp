@@ -100,8 +100,8 @@ TEST_P(BackSolve, PutsTheRootOfItsForwardPolynomialAtH) {
 }
 
 INSTANTIATE_TEST_SUITE_P(MixturesAndTitrations, BackSolve, ::testing::ValuesIn(Cases),
-                         [](const ::testing::TestParamInfo<BackSolveCase>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<BackSolveCase>& testCase) {
+                             return std::string(testCase.param.name);
                          });
 
 } // namespace

@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"V_a", 1}, {"C_SB", 1}, {"V_eq", 4.9e-324}},
                    "The slope of the titration curve at the equivalence point cannot be "
                    "computed for these values"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(Reason, ASuccessfulRunHasNone) {
     EquilAB state;

@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"LogarithmOfNegative", [](const Work& w) { return std::log(w[X] - 1); }},
         // The fault is hidden in an intermediate: 1 / (1 / 0) is a finite 0.
         FaultCase{"HiddenDivisionByZero", [](const Work& w) { return 1 / (1 / w[X]); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(RunSolver, AnUnusedIntermediateWithEmptyValueIsNoFault) {
     // EmptyValue squared exceeds the double range, but the rule never fires while x is empty.
@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"BasicNeutral", BasicH, 1e-7, true},
         RangeCase{"BasicAcidic", BasicH, 1.0001e-7, false},
         RangeCase{"NotANumber", Concentration, NaN, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(RelativeMismatch, AnAllZeroGroupBalances) {
     EXPECT_EQ(RelativeMismatch(0, 0), 0);

@@ -84,16 +84,16 @@ const std::vector<Titration>& titrations() {
 TEST(Fit, RecoversTheValuesOfEveryTitrationCodeWithinThreeStandardErrors) {
     unsigned seed = 20261209;
     for (const Titration& t : titrations()) {
-        const FitResult result = FitTitration(requestFor(t, noisyCurve(t, ++seed, 0.5,
-                                                                       t.lastVolume)));
+        const FitResult result =
+            FitTitration(requestFor(t, noisyCurve(t, ++seed, 0.5, t.lastVolume)));
         ASSERT_TRUE(result.ok()) << t.code << ": " << result.reason;
         ASSERT_EQ(result.fitted.size(), t.unknowns.size());
         for (const corvane::fit::FittedValue& f : result.fitted) {
             const double truth = truthOf(t, f.slot);
             EXPECT_GT(f.se, 0) << t.code << " slot " << f.slot;
             EXPECT_LE(std::abs(f.value - truth), 3 * f.se)
-                << t.code << " slot " << f.slot << ": " << f.value << " ± " << f.se
-                << ", truth " << truth;
+                << t.code << " slot " << f.slot << ": " << f.value << " ± " << f.se << ", truth "
+                << truth;
         }
         // The residuals are the noise: RMS near 0.01, and R² near 1 over a curve of many pH.
         EXPECT_NEAR(result.rms, Noise, 0.3 * Noise) << t.code;

@@ -71,11 +71,10 @@ TEST(MeasuredData, AMissingFileIsNamed) {
 TEST(MeasuredData, ResidualRmsByHand) {
     // Residuals 0.3, −0.4, 0 against y = x: √((0.09 + 0.16 + 0) / 3).
     const std::vector<MeasuredPoint> points{{1, 1.3}, {2, 1.6}, {3, 3}};
-    EXPECT_NEAR(corvane::fit::ResidualRms(points, [](double x) { return x; }),
-                std::sqrt(0.25 / 3), 1e-15);
-    EXPECT_TRUE(std::isnan(corvane::fit::ResidualRms(points, [](double x) {
-        return x < 2.5 ? x : std::nan("");
-    })));
+    EXPECT_NEAR(corvane::fit::ResidualRms(points, [](double x) { return x; }), std::sqrt(0.25 / 3),
+                1e-15);
+    EXPECT_TRUE(std::isnan(
+        corvane::fit::ResidualRms(points, [](double x) { return x < 2.5 ? x : std::nan(""); })));
     EXPECT_TRUE(std::isnan(corvane::fit::ResidualRms({}, [](double x) { return x; })));
 }
 

@@ -115,10 +115,10 @@ void PrintTo(const Reference& r, std::ostream* os) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Graphs, GeneratorReference, ::testing::ValuesIn(References),
-                         [](const ::testing::TestParamInfo<Reference>& info) {
+                         [](const ::testing::TestParamInfo<Reference>& testCase) {
                              std::ostringstream name;
-                             name << "G" << info.param.code << "_kind" << info.param.kind << "_"
-                                  << info.index;
+                             name << "G" << testCase.param.code << "_kind" << testCase.param.kind
+                                  << "_" << testCase.index;
                              return name.str();
                          });
 

@@ -790,7 +790,8 @@ private slots:
         const fit::TitrationModel model("51", truth, 14.0);
         QByteArray data;
         for (int i = 1; i <= 60; ++i)
-            data += QByteArray::number(0.5 * i) + " " + QByteArray::number(model.pH(0.5 * i)) + "\n";
+            data +=
+                QByteArray::number(0.5 * i) + " " + QByteArray::number(model.pH(0.5 * i)) + "\n";
         const QString path = m_dir.filePath("titration.txt");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());

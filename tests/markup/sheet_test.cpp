@@ -30,7 +30,7 @@ TEST(MarkupSheet, WritesTheExamples) {
     const QStringList words = symbols.split(' ', Qt::SkipEmptyParts);
     for (int i = 0; i < words.size(); i += perLine) {
         QString row;
-        for (int k = i; k < std::min<int>(i + perLine, words.size()); ++k)
+        for (int k = i; k < std::min(i + perLine, static_cast<int>(words.size())); ++k)
             row += words[k].mid(1) + " " + words[k] + "  ";
         lines << row;
     }
@@ -47,7 +47,7 @@ TEST(MarkupSheet, WritesTheExamples) {
             QString::fromStdString(corvane::numtext::FormatNumberMarkup(v, 4, '.', error)) + "    ";
     lines << numbers;
 
-    PictureSurface sheet(1500, 40 * lines.size() + 20);
+    PictureSurface sheet(1500, 40 * static_cast<int>(lines.size()) + 20);
     sheet.setFontName("Arial");
     sheet.setFontSize(13);
     for (int i = 0; i < lines.size(); ++i) {

@@ -49,13 +49,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ColourCase{"red", QColor(255, 0, 0)}, ColourCase{"ROJO", QColor(255, 0, 0)},
         ColourCase{" Azul ", QColor(0, 0, 255)}, ColourCase{"200;0", QColor(200, 0, 0)},
-        ColourCase{"0;100;220", QColor(0, 100, 220)},
-        ColourCase{"196;128;0", QColor(196, 128, 0)}, ColourCase{"10.6;0;0", QColor(11, 0, 0)},
-        ColourCase{"300;-5;0", QColor(255, 0, 0)}, ColourCase{"255", QColor(255, 0, 0)},
-        ColourCase{"65280", QColor(0, 255, 0)}, ColourCase{"16711680", QColor(0, 0, 255)},
-        ColourCase{"purple", QColor(0, 0, 0)}, ColourCase{"", QColor(0, 0, 0)},
-        ColourCase{"naranjado", QColor(255, 128, 0)}, ColourCase{"GRIS", QColor(192, 192, 192)},
-        ColourCase{"Fucsia", QColor(255, 128, 255)}, ColourCase{"canelo", QColor(128, 64, 0)},
-        ColourCase{"violeta", QColor(128, 0, 255)}));
+        ColourCase{"0;100;220", QColor(0, 100, 220)}, ColourCase{"196;128;0", QColor(196, 128, 0)},
+        ColourCase{"10.6;0;0", QColor(11, 0, 0)}, ColourCase{"300;-5;0", QColor(255, 0, 0)},
+        ColourCase{"255", QColor(255, 0, 0)}, ColourCase{"65280", QColor(0, 255, 0)},
+        ColourCase{"16711680", QColor(0, 0, 255)}, ColourCase{"purple", QColor(0, 0, 0)},
+        ColourCase{"", QColor(0, 0, 0)}, ColourCase{"naranjado", QColor(255, 128, 0)},
+        ColourCase{"GRIS", QColor(192, 192, 192)}, ColourCase{"Fucsia", QColor(255, 128, 255)},
+        ColourCase{"canelo", QColor(128, 64, 0)}, ColourCase{"violeta", QColor(128, 0, 255)}));
 
 } // namespace

@@ -140,10 +140,11 @@ void TableTextTest::measuredPointsFollowAsASecondBlock() {
     drawing.PonerTabla(body);
     const QStringList lines = drawing.TableText().chopped(2).split(CRLF);
     QCOMPARE(lines.size(), 71 + 8);
-    QCOMPARE(lines.mid(71), (QStringList{"", "Measured data", QString(24, '='),
-                                         cells({"Ca (mol/L)", "pH"}, 12), QString(24, '='),
-                                         cells({"0.5", "3.184"}, 12), cells({"12.25", "4.7"}, 12)})
-                                + QStringList{QString(24, '=')});
+    QCOMPARE(
+        lines.mid(71),
+        (QStringList{"", "Measured data", QString(24, '='), cells({"Ca (mol/L)", "pH"}, 12),
+                     QString(24, '='), cells({"0.5", "3.184"}, 12), cells({"12.25", "4.7"}, 12)}) +
+            QStringList{QString(24, '=')});
 }
 
 void TableTextTest::rulesAreDrawnUnderTheHeadings() {

@@ -35,7 +35,7 @@ public:
                              const QString& details, mainwin::MessageIcon icon) override {
         showMessage(parent, title, text + " " + details, icon);
     }
-    void openUrl(const QUrl&, std::function<void()> failed) override { failed(); }
+    void openUrl(const QUrl&, std::function<void()> onFailure) override { onFailure(); }
     bool failed = false;
 };
 

@@ -84,11 +84,11 @@ void FormGraficaABTest::layoutButtonsAndMenus() {
         for (QAction* item : a->menu()->actions())
             if (!item->isSeparator()) menus << "  " + item->text();
     }
-    QCOMPARE(menus, (QStringList{"&File", "  &Edit type of graphic...", "  &Save image as...",
-                                 "  &Print...", "  Export &PDF...", "  &Measured data...",
-                                 "  Fi&t...", "  &Close", "&Edit", "  &Copy", "&View",
-                                 "  Data &table", "  &Scales...", "  &Value at...",
-                                 "  Show &marks", "  &Indicator"}));
+    QCOMPARE(menus,
+             (QStringList{"&File", "  &Edit type of graphic...", "  &Save image as...",
+                          "  &Print...", "  Export &PDF...", "  &Measured data...", "  Fi&t...",
+                          "  &Close", "&Edit", "  &Copy", "&View", "  Data &table", "  &Scales...",
+                          "  &Value at...", "  Show &marks", "  &Indicator"}));
 }
 
 void FormGraficaABTest::minimumSizeSnapsBack() {

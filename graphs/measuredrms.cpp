@@ -1,0 +1,16 @@
+#include "measuredrms.h"
+
+#include "fit/titrationmodel.h"
+
+#include <cmath>
+
+namespace corvane::graphs {
+
+double MeasuredRms(std::string_view code, int kind, const engine::EquilAB& state,
+                   const std::vector<fit::MeasuredPoint>& points) {
+    if (fit::CurveSlots(code).empty() || (kind != 27 && kind != 29)) return std::nan("");
+    const fit::TitrationModel model(code, state.IOValues, state.pKw);
+    return fit::ResidualRms(points, [&model](double V) { return model.pH(V); });
+}
+
+} // namespace corvane::graphs
