@@ -232,8 +232,9 @@ double FlaskChargeMismatch(double Ca, double Va, double CSB, double V, std::vect
         for (double t : terms)
             total += t;
         for (std::size_t z = 1; z < terms.size(); ++z) {
-            charge += z * C * terms[z] / total;
-            squares += z * z * C * terms[z] / total;
+            const double charged = static_cast<double>(z);
+            charge += charged * C * terms[z] / total;
+            squares += charged * charged * C * terms[z] / total;
         }
         const double OH = 1e-14 / (g[0] * g[0]) / h;
         mismatch = (Na + h - OH - charge) / (Na + h + OH + charge);
