@@ -5,8 +5,8 @@
 #include "compoundlist.h"
 #include "fileoutput.h"
 #include "graphkinds.h"
-#include "validutf8.h"
 #include "mixcommand.h"
+#include "validutf8.h"
 
 #include "compounds/constants.h"
 #include "engine/catalogue.h"
@@ -358,9 +358,7 @@ SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
                 throw UsageError{"slot " + std::to_string(slot) + " is given twice"};
         }
     }
-    if (pKwGiven && request.temperature)
-        throw UsageError{"--temperature and --pkw exclude each other: Kw follows from the "
-                         "temperature"};
+    if (pKwGiven && request.temperature) throw UsageError{TemperatureWithPKw};
     request.constants = constantsOf(*request.problem, acid, base, request.values);
     return request;
 }
@@ -392,14 +390,19 @@ void applyModel(const SolveRequest& request, EquilAB& state) {
 }
 
 std::string jsonActivity(const SolveRequest& request, const EquilAB& state) {
-    if (request.activity == engine::ActivityModel::Ideal && !request.temperature) return {};
-    const engine::ActivityResult& a = state.Activities;
+    return jsonActivity(request.activity, request.temperature.has_value(), state.Activities,
+                        state.Temperature);
+}
+
+std::string jsonActivity(engine::ActivityModel model, bool temperatureGiven,
+                         const engine::ActivityResult& a, double temperature) {
+    if (model == engine::ActivityModel::Ideal && !temperatureGiven) return {};
     return std::string(",\"activity\":{\"model\":") +
-           (request.activity == engine::ActivityModel::Davies ? "\"davies\"" : "\"ideal\"") +
+           (model == engine::ActivityModel::Davies ? "\"davies\"" : "\"ideal\"") +
            ",\"ionic_strength\":" + fullPrecision(a.ionicStrength) +
            ",\"gamma\":{\"1\":" + fullPrecision(a.gamma[0]) +
            ",\"2\":" + fullPrecision(a.gamma[1]) + ",\"3\":" + fullPrecision(a.gamma[2]) +
-           "},\"temperature\":" + fullPrecision(state.Temperature) + "}";
+           "},\"temperature\":" + fullPrecision(temperature) + "}";
 }
 
 Status solveProblem(const SolveRequest& request, EquilAB& state, numtext::NumberSettings& settings,
