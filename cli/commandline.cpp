@@ -50,14 +50,16 @@ Usage:
                     [--digits N] [--acid NAME] [--base NAME] [--input FILE]
   corvane-cli list
   corvane-cli compounds [TEXT] [--json]
-  corvane-cli mix COMPONENT=C ... [--pkw 14.00|13.59] [--digits N] [--json]
-                  [--ph P --find NAME]
+  corvane-cli mix COMPONENT=C ... [--pkw 14.00|13.59 | --temperature T]
+                  [--activity ideal|davies] [--digits N] [--json] [--ph P --find NAME]
   corvane-cli mix COMPONENT=C ... --titrate TITRANT=C --volume V0 [--to VMAX]
+                  [--pkw 14.00|13.59 | --temperature T] [--activity ideal|davies]
                   [--picture FILE] [--size WxH] [--table FILE] [--json]
   corvane-cli species NAME [--pkw 14.00|13.59] [--picture FILE] [--size WxH] [--table FILE]
                       [--json]
   corvane-cli recipe NAME --ph P --total C --volume V [--reagents R1,R2] [--stock R=C]
-                     [--pkw 14.00|13.59] [--digits N] [--json]
+                     [--pkw 14.00|13.59 | --temperature T] [--activity ideal|davies]
+                     [--digits N] [--json]
   corvane-cli --help
   corvane-cli --version
 
@@ -180,9 +182,14 @@ mix     The equilibrium of any mixture in water, from its charge balance: pH, [H
                  --size and --table as for "graph"; the text output is the data table and one
                  line "equivalence<TAB>V<TAB>pH" per point, --json that of "graph" with
                  "marks".
+        --activity, --temperature
+                 as for "solve": with davies every species has the Davies coefficient of
+                 its charge at the mixture's ionic strength (each titration point at its
+                 own), iterated until the pH, -log10 of the H+ activity, settles; [H+],
+                 [OH-] and the species stay concentrations.
         --json   {"status", "pH", "h", "oh", "ionic_strength", "components": [{"name",
                  "total", "species": [{"formula", "charge", "concentration",
-                 "fraction"}]}]}.
+                 "fraction"}]}]}, with "activity" as "solve" writes it.
 species The distribution diagram of one component (NAME as for mix, without =C): the
         fraction of each of its forms at 257 pH values from 0 to 14, one column per form.
         --picture draws it as "graph" does; --table writes the columns (tab-separated, or
@@ -193,8 +200,11 @@ recipe  The amounts of two reagents of an acid or base system of the table (NAME
         --stock R=C. Without --reagents the pair lies around the pK nearest P: the acid and
         its sodium salt, or two anhydrous sodium salts (corvane-cli compounds --json lists
         the reagents). A pH the pair cannot reach is refused with the range it reaches.
+        --activity, --temperature
+                 as for "mix": with davies the made solution has pH P in activity terms.
         --json   {"system", "ph", "total", "volume", "reagents": [{"name", "formula",
-                 "grams" or "millilitres", "moles"}], "ionic_strength"}.
+                 "grams" or "millilitres", "moles"}], "ionic_strength"}, with "activity"
+                 as "solve" writes it.
 
 --help     this text.
 --version  the program's version.
