@@ -44,8 +44,8 @@ Usage:
                     [--at X ...] [--marks] [--indicator NAME] [--data FILE] [--json]
                     [NAME=VALUE ...]
   corvane-cli graph CODE --kinds [--json]
-  corvane-cli fit CODE --data FILE --fit NAME[,NAME...] [--pkw 14.00|13.59] [--digits N]
-                  [--json] [NAME=VALUE ...]
+  corvane-cli fit CODE --data FILE --fit NAME[,NAME...] [--pkw 14.00|13.59 | --temperature T]
+                  [--activity ideal|davies] [--digits N] [--json] [NAME=VALUE ...]
   corvane-cli batch CODE [--pkw 14.00|13.59 | --temperature T] [--activity ideal|davies]
                     [--digits N] [--acid NAME] [--base NAME] [--input FILE]
   corvane-cli list
@@ -131,7 +131,9 @@ graph   Solves as "solve" does, then makes graph KIND of the problem as the grap
                  over the curve; JSON adds "data": {"points", "rms"}, the RMS of measured
                  minus computed pH for the titration curves (null for other graphs).
         Text output: the column headings, tab-separated, then one line per recorded row.
-fit     Fits a titration (codes 50 to 55C) to measured pH values by least squares.
+fit     Fits a titration (codes 50 to 55C) to measured pH values by least squares; with
+        --activity davies each point's pH is solved as the mixture its flask then is, at
+        its own ionic strength.
         --data   the measurements: one "volume, pH" pair a line (mL of titrant, measured
                  pH), an optional header line, separated by ",", ";", a tab or spaces; with
                  ";" or tabs a decimal comma may be used. A bad line refuses the file.

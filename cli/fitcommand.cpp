@@ -84,8 +84,7 @@ void writeFitted(const SolveRequest& request, const fit::FitResult& result, char
     // R² of a good titration differs from 1 only in the fifth digit or later.
     out << "rms\t" << text(result.rms) << "\nr2\t"
         << numtext::FormatNumber(result.r2, std::max(request.digits, 8), separator, formatError)
-        << "\npoints\t"
-        << result.points << '\n';
+        << "\npoints\t" << result.points << '\n';
 }
 
 } // namespace
@@ -111,10 +110,6 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (curve.empty())
         throw UsageError{"fit takes the titration codes 50 to 55C, not " +
                          std::string(problem.code)};
-    // The titration model of the fit is that of an ideal solution.
-    if (request.activity != engine::ActivityModel::Ideal || request.temperature)
-        throw UsageError{"fit models an ideal solution at a pKw item; --activity and "
-                         "--temperature are for solve, graph and batch"};
     if (options.data.empty()) throw UsageError{"fit needs --data FILE"};
     if (options.names.empty()) throw UsageError{"fit needs --fit NAME[,NAME...]"};
     const std::vector<int> unknowns = unknownsOf(problem, options.names);
@@ -127,7 +122,11 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
     numtext::NumberSettings numbers;
     fit::FitRequest fitting;
     fitting.code = problem.code;
-    fitting.pKw = request.pKw;
+    EquilAB model(request.pKw);
+    applyModel(request, model);
+    fitting.pKw = model.pKw;
+    fitting.activity = model.Activity;
+    fitting.temperature = model.Temperature;
     fitting.unknowns = unknowns;
     fitting.points = data.points;
     SolveRequest fixed = request;
@@ -156,8 +155,8 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
                                ", neither given nor fitted");
     for (int slot : unknowns) {
         if (slot == fit::PHOffset) continue;
-        fitting.values[slot] = request.constants.contains(slot) ? request.constants.at(slot)
-                                                                 : engine::EmptyValue;
+        fitting.values[slot] =
+            request.constants.contains(slot) ? request.constants.at(slot) : engine::EmptyValue;
     }
     auto read = [&](const std::string& name, const std::string& text, double& value) {
         std::int16_t readError = 0;
@@ -189,14 +188,16 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
     solved.pKw = request.pKw;
     solved.digits = request.digits;
     solved.json = request.json;
+    solved.activity = request.activity;
+    solved.temperature = request.temperature;
     EquilAB final(request.pKw);
+    applyModel(request, final);
     for (int slot : curve)
         final.IOValues[slot] = result.values[slot];
     engine::RunProblem(final, problem.code);
     const Status finalStatus = final.CalcError == 0 ? Status::Ok : Status::CalculationError;
     writeFitted(request, result, numbers.DecimalSeparator, out);
-    writeSolution(solved, final, finalStatus, final.CalcErrorReason, numbers.DecimalSeparator,
-                  out);
+    writeSolution(solved, final, finalStatus, final.CalcErrorReason, numbers.DecimalSeparator, out);
     if (request.json) out << "}\n";
     if (finalStatus == Status::Ok) return ExitOk;
     return refuse(err, statusMessage(finalStatus));

@@ -95,7 +95,8 @@ struct Problem {
         engine::Slots values;
         double offset;
         apply(theta, values, offset);
-        const TitrationModel model(request.code, values, request.pKw);
+        const TitrationModel model(request.code, values, request.pKw, request.activity,
+                                   request.temperature);
         for (std::size_t j = 0; j < request.points.size(); ++j) {
             const MeasuredPoint& p = request.points[j];
             const double pH = model.pH(p.x);
@@ -131,8 +132,7 @@ bool guessFlask(const FitRequest& request, double Veq, engine::Slots& values) {
     return true;
 }
 
-std::vector<double> thetaOf(const FitRequest& request, const engine::Slots& values,
-                            double offset) {
+std::vector<double> thetaOf(const FitRequest& request, const engine::Slots& values, double offset) {
     std::vector<double> theta;
     for (int slot : request.unknowns)
         theta.push_back(slot == PHOffset ? offset : std::log10(values[slot]));
@@ -185,11 +185,9 @@ Run runFrom(gsl_multifit_nlinear_fdf& fdf, const std::vector<double>& start) {
     Run run;
     if (gsl_multifit_nlinear_init(x.get(), &fdf, space.w) != GSL_SUCCESS) return run;
     int info = 0;
-    int status =
-        gsl_multifit_nlinear_driver(MaxIterations, 1e-10, 1e-10, 0.0, nullptr, nullptr, &info,
-                                    space.w);
-    if (status == GSL_ENOPROG)
-        status = gsl_multifit_nlinear_test(1e-7, 1e-6, 0.0, &info, space.w);
+    int status = gsl_multifit_nlinear_driver(MaxIterations, 1e-10, 1e-10, 0.0, nullptr, nullptr,
+                                             &info, space.w);
+    if (status == GSL_ENOPROG) status = gsl_multifit_nlinear_test(1e-7, 1e-6, 0.0, &info, space.w);
     const gsl_vector* theta = gsl_multifit_nlinear_position(space.w);
     const gsl_vector* f = gsl_multifit_nlinear_residual(space.w);
     gsl_blas_ddot(f, f, &run.cost);
@@ -273,8 +271,8 @@ FitResult FitTitration(const FitRequest& request) {
         if (run.converged && (!best.converged || run.cost < best.cost)) best = std::move(run);
     }
     if (!best.converged) {
-        result.reason = "the fit did not converge from any of " + std::to_string(starts.size()) +
-                        " starts";
+        result.reason =
+            "the fit did not converge from any of " + std::to_string(starts.size()) + " starts";
         return result;
     }
 
@@ -294,10 +292,9 @@ FitResult FitTitration(const FitRequest& request) {
     gsl_multifit_nlinear_covar(J.get(), 0.0, covariance.get());
     for (std::size_t i = 0; i < p; ++i)
         for (std::size_t k = i + 1; k < p; ++k) {
-            const double r =
-                gsl_matrix_get(covariance.get(), i, k) /
-                std::sqrt(gsl_matrix_get(covariance.get(), i, i) *
-                          gsl_matrix_get(covariance.get(), k, k));
+            const double r = gsl_matrix_get(covariance.get(), i, k) /
+                             std::sqrt(gsl_matrix_get(covariance.get(), i, i) *
+                                       gsl_matrix_get(covariance.get(), k, k));
             if (std::abs(r) > MaxCorrelation) {
                 result.reason = "the data cannot tell " +
                                 names({static_cast<int>(i), static_cast<int>(k)}) +

@@ -57,7 +57,8 @@ std::string strongCurve(double shift = 0) {
 double jsonNumber(const std::string& json, const std::string& key) {
     const std::size_t at = json.find("\"" + key + "\":");
     EXPECT_NE(at, std::string::npos) << key;
-    return at == std::string::npos ? std::nan("") : std::strtod(json.c_str() + at + key.size() + 3, nullptr);
+    return at == std::string::npos ? std::nan("")
+                                   : std::strtod(json.c_str() + at + key.size() + 3, nullptr);
 }
 
 TEST(FitCommand, RecoversTheStrongAcidConcentrationAsText) {
@@ -74,8 +75,8 @@ TEST(FitCommand, RecoversTheStrongAcidConcentrationAsText) {
 
 TEST(FitCommand, JsonHoldsTheFittedValuesTheFitAndTheSolvedProblem) {
     const std::string data = writeFile("fit50offset.csv", strongCurve(0.05));
-    const Outcome r = run({"fit", "50", "--data", data, "--fit", "C_a,pH_offset", "--json",
-                           "V_a=25", "C_SB=0.1"});
+    const Outcome r = run(
+        {"fit", "50", "--data", data, "--fit", "C_a,pH_offset", "--json", "V_a=25", "C_SB=0.1"});
     ASSERT_EQ(r.status, ExitOk) << r.err;
     EXPECT_TRUE(r.out.starts_with("{\"code\":\"50\",\"fitted\":{\"C_a\":{\"value\":")) << r.out;
     EXPECT_NEAR(jsonNumber(r.out, "value"), 0.1, 1e-7);
@@ -117,6 +118,20 @@ TEST(FitCommand, RefusesBadDataWithTheLine) {
     EXPECT_TRUE(contains(r.err, "the file holds no data points")) << r.err;
 }
 
+TEST(FitCommand, DaviesFitsWithTheModelAndSaysSo) {
+    const std::string data = writeFile("fit50davies.csv", strongCurve());
+    const Outcome ideal =
+        run({"fit", "50", "--data", data, "--fit", "C_a", "--json", "V_a=25", "C_SB=0.1"});
+    const Outcome davies = run({"fit", "50", "--data", data, "--fit", "C_a", "--json", "--activity",
+                                "davies", "V_a=25", "C_SB=0.1"});
+    ASSERT_EQ(davies.status, ExitOk) << davies.out << davies.err;
+    ASSERT_EQ(ideal.status, ExitOk) << ideal.out;
+    EXPECT_TRUE(contains(davies.out, "\"activity\":{\"model\":\"davies\"")) << davies.out;
+    EXPECT_FALSE(contains(ideal.out, "\"activity\""));
+    EXPECT_NE(davies.out.substr(0, davies.out.find("\"solve\"")),
+              ideal.out.substr(0, ideal.out.find("\"solve\"")));
+}
+
 TEST(FitCommand, RefusesBadRequests) {
     const std::string data = writeFile("fit50.csv", strongCurve());
     struct Case {
@@ -127,22 +142,27 @@ TEST(FitCommand, RefusesBadRequests) {
     for (const Case& c : {
              Case{{"fit", "50", "--fit", "C_a"}, ExitUsage, "fit needs --data FILE"},
              Case{{"fit", "50", "--data", data}, ExitUsage, "fit needs --fit NAME"},
-             Case{{"fit", "11", "--data", data, "--fit", "C_a"}, ExitUsage,
+             Case{{"fit", "11", "--data", data, "--fit", "C_a"},
+                  ExitUsage,
                   "fit takes the titration codes 50 to 55C, not 11"},
-             Case{{"fit", "51", "--data", data, "--fit", "V_eq"}, ExitUsage,
+             Case{{"fit", "51", "--data", data, "--fit", "V_eq"},
+                  ExitUsage,
                   "\"V_eq\" cannot be fitted; the curve of code 51 takes C_a, V_a, k_a, C_SB "
                   "and pH_offset"},
-             Case{{"fit", "50", "--data", data, "--fit", "C_a", "--activity", "davies"},
-                  ExitUsage, "fit models an ideal solution at a pKw item"},
-             Case{{"fit", "50", "--data", data, "--fit", "C_a", "--temperature", "30"},
-                  ExitUsage, "fit models an ideal solution at a pKw item"},
-             Case{{"fit", "50", "--data", data, "--fit", "C_a,C_a"}, ExitUsage,
+             Case{{"fit", "50", "--data", data, "--fit", "C_a", "--temperature", "30", "--pkw",
+                   "14.00"},
+                  ExitUsage,
+                  "--temperature and --pkw exclude each other"},
+             Case{{"fit", "50", "--data", data, "--fit", "C_a,C_a"},
+                  ExitUsage,
                   "--fit names \"C_a\" twice"},
-             Case{{"fit", "50", "--data", data, "--fit", "C_a", "V_a=25"}, ExitInvalidInput,
+             Case{{"fit", "50", "--data", data, "--fit", "C_a", "V_a=25"},
+                  ExitInvalidInput,
                   "the curve needs C_SB, neither given nor fitted"},
              Case{{"fit", "50", "--data", data, "--fit", "C_a", "V_a=25", "C_SB=0.1",
                    "pH_offset=1/0"},
-                  ExitInvalidInput, "pH_offset = \"1/0\" cannot be read as a number"},
+                  ExitInvalidInput,
+                  "pH_offset = \"1/0\" cannot be read as a number"},
          }) {
         const Outcome r = run(c.args);
         EXPECT_EQ(r.status, c.status) << c.message;
