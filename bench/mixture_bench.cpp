@@ -1,6 +1,6 @@
 // Medians of the free-mixture solver: a ten-component mixture (a natural-water-like sample
-// with phosphate, carbonate, citrate, ammonia, borate and salts), its concentration search,
-// and one titration point.
+// with phosphate, carbonate, citrate, ammonia, borate and salts), ideal and with Davies
+// coefficients, its concentration search, and one titration point.
 #include "engine/mixture.h"
 #include "engine/mixture_titration.h"
 
@@ -41,6 +41,16 @@ void BM_SolveMixture_TenComponents(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_SolveMixture_TenComponents);
+
+void BM_SolveMixture_TenComponentsDavies(benchmark::State& bench) {
+    const std::vector<Component> mixture = TenComponents();
+    const MixtureModel davies{14.0, ActivityModel::Davies, 25.0};
+    for (auto _ : bench) {
+        MixtureResult r = SolveMixture(mixture, davies);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_SolveMixture_TenComponentsDavies);
 
 void BM_FindConcentration_TenComponents(benchmark::State& bench) {
     const std::vector<Component> mixture = TenComponents();

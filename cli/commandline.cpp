@@ -44,20 +44,22 @@ Usage:
                     [--at X ...] [--marks] [--indicator NAME] [--data FILE] [--json]
                     [NAME=VALUE ...]
   corvane-cli graph CODE --kinds [--json]
-  corvane-cli fit CODE --data FILE --fit NAME[,NAME...] [--pkw 14.00|13.59] [--digits N]
-                  [--json] [NAME=VALUE ...]
+  corvane-cli fit CODE --data FILE --fit NAME[,NAME...] [--pkw 14.00|13.59 | --temperature T]
+                  [--activity ideal|davies] [--digits N] [--json] [NAME=VALUE ...]
   corvane-cli batch CODE [--pkw 14.00|13.59 | --temperature T] [--activity ideal|davies]
                     [--digits N] [--acid NAME] [--base NAME] [--input FILE]
   corvane-cli list
   corvane-cli compounds [TEXT] [--json]
-  corvane-cli mix COMPONENT=C ... [--pkw 14.00|13.59] [--digits N] [--json]
-                  [--ph P --find NAME]
+  corvane-cli mix COMPONENT=C ... [--pkw 14.00|13.59 | --temperature T]
+                  [--activity ideal|davies] [--digits N] [--json] [--ph P --find NAME]
   corvane-cli mix COMPONENT=C ... --titrate TITRANT=C --volume V0 [--to VMAX]
+                  [--pkw 14.00|13.59 | --temperature T] [--activity ideal|davies]
                   [--picture FILE] [--size WxH] [--table FILE] [--json]
   corvane-cli species NAME [--pkw 14.00|13.59] [--picture FILE] [--size WxH] [--table FILE]
                       [--json]
   corvane-cli recipe NAME --ph P --total C --volume V [--reagents R1,R2] [--stock R=C]
-                     [--pkw 14.00|13.59] [--digits N] [--json]
+                     [--pkw 14.00|13.59 | --temperature T] [--activity ideal|davies]
+                     [--digits N] [--json]
   corvane-cli --help
   corvane-cli --version
 
@@ -129,7 +131,9 @@ graph   Solves as "solve" does, then makes graph KIND of the problem as the grap
                  over the curve; JSON adds "data": {"points", "rms"}, the RMS of measured
                  minus computed pH for the titration curves (null for other graphs).
         Text output: the column headings, tab-separated, then one line per recorded row.
-fit     Fits a titration (codes 50 to 55C) to measured pH values by least squares.
+fit     Fits a titration (codes 50 to 55C) to measured pH values by least squares; with
+        --activity davies each point's pH is solved as the mixture its flask then is, at
+        its own ionic strength.
         --data   the measurements: one "volume, pH" pair a line (mL of titrant, measured
                  pH), an optional header line, separated by ",", ";", a tab or spaces; with
                  ";" or tabs a decimal comma may be used. A bad line refuses the file.
@@ -180,9 +184,14 @@ mix     The equilibrium of any mixture in water, from its charge balance: pH, [H
                  --size and --table as for "graph"; the text output is the data table and one
                  line "equivalence<TAB>V<TAB>pH" per point, --json that of "graph" with
                  "marks".
+        --activity, --temperature
+                 as for "solve": with davies every species has the Davies coefficient of
+                 its charge at the mixture's ionic strength (each titration point at its
+                 own), iterated until the pH, -log10 of the H+ activity, settles; [H+],
+                 [OH-] and the species stay concentrations.
         --json   {"status", "pH", "h", "oh", "ionic_strength", "components": [{"name",
                  "total", "species": [{"formula", "charge", "concentration",
-                 "fraction"}]}]}.
+                 "fraction"}]}]}, with "activity" as "solve" writes it.
 species The distribution diagram of one component (NAME as for mix, without =C): the
         fraction of each of its forms at 257 pH values from 0 to 14, one column per form.
         --picture draws it as "graph" does; --table writes the columns (tab-separated, or
@@ -193,8 +202,11 @@ recipe  The amounts of two reagents of an acid or base system of the table (NAME
         --stock R=C. Without --reagents the pair lies around the pK nearest P: the acid and
         its sodium salt, or two anhydrous sodium salts (corvane-cli compounds --json lists
         the reagents). A pH the pair cannot reach is refused with the range it reaches.
+        --activity, --temperature
+                 as for "mix": with davies the made solution has pH P in activity terms.
         --json   {"system", "ph", "total", "volume", "reagents": [{"name", "formula",
-                 "grams" or "millilitres", "moles"}], "ionic_strength"}.
+                 "grams" or "millilitres", "moles"}], "ionic_strength"}, with "activity"
+                 as "solve" writes it.
 
 --help     this text.
 --version  the program's version.
@@ -358,9 +370,7 @@ SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
                 throw UsageError{"slot " + std::to_string(slot) + " is given twice"};
         }
     }
-    if (pKwGiven && request.temperature)
-        throw UsageError{"--temperature and --pkw exclude each other: Kw follows from the "
-                         "temperature"};
+    if (pKwGiven && request.temperature) throw UsageError{TemperatureWithPKw};
     request.constants = constantsOf(*request.problem, acid, base, request.values);
     return request;
 }
@@ -392,14 +402,19 @@ void applyModel(const SolveRequest& request, EquilAB& state) {
 }
 
 std::string jsonActivity(const SolveRequest& request, const EquilAB& state) {
-    if (request.activity == engine::ActivityModel::Ideal && !request.temperature) return {};
-    const engine::ActivityResult& a = state.Activities;
+    return jsonActivity(request.activity, request.temperature.has_value(), state.Activities,
+                        state.Temperature);
+}
+
+std::string jsonActivity(engine::ActivityModel model, bool temperatureGiven,
+                         const engine::ActivityResult& a, double temperature) {
+    if (model == engine::ActivityModel::Ideal && !temperatureGiven) return {};
     return std::string(",\"activity\":{\"model\":") +
-           (request.activity == engine::ActivityModel::Davies ? "\"davies\"" : "\"ideal\"") +
+           (model == engine::ActivityModel::Davies ? "\"davies\"" : "\"ideal\"") +
            ",\"ionic_strength\":" + fullPrecision(a.ionicStrength) +
            ",\"gamma\":{\"1\":" + fullPrecision(a.gamma[0]) +
            ",\"2\":" + fullPrecision(a.gamma[1]) + ",\"3\":" + fullPrecision(a.gamma[2]) +
-           "},\"temperature\":" + fullPrecision(state.Temperature) + "}";
+           "},\"temperature\":" + fullPrecision(temperature) + "}";
 }
 
 Status solveProblem(const SolveRequest& request, EquilAB& state, numtext::NumberSettings& settings,

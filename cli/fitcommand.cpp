@@ -110,10 +110,6 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (curve.empty())
         throw UsageError{"fit takes the titration codes 50 to 55C, not " +
                          std::string(problem.code)};
-    // The titration model of the fit is that of an ideal solution.
-    if (request.activity != engine::ActivityModel::Ideal || request.temperature)
-        throw UsageError{"fit models an ideal solution at a pKw item; --activity and "
-                         "--temperature are for solve, graph and batch"};
     if (options.data.empty()) throw UsageError{"fit needs --data FILE"};
     if (options.names.empty()) throw UsageError{"fit needs --fit NAME[,NAME...]"};
     const std::vector<int> unknowns = unknownsOf(problem, options.names);
@@ -126,7 +122,11 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
     numtext::NumberSettings numbers;
     fit::FitRequest fitting;
     fitting.code = problem.code;
-    fitting.pKw = request.pKw;
+    EquilAB model(request.pKw);
+    applyModel(request, model);
+    fitting.pKw = model.pKw;
+    fitting.activity = model.Activity;
+    fitting.temperature = model.Temperature;
     fitting.unknowns = unknowns;
     fitting.points = data.points;
     SolveRequest fixed = request;
@@ -188,7 +188,10 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
     solved.pKw = request.pKw;
     solved.digits = request.digits;
     solved.json = request.json;
+    solved.activity = request.activity;
+    solved.temperature = request.temperature;
     EquilAB final(request.pKw);
+    applyModel(request, final);
     for (int slot : curve)
         final.IOValues[slot] = result.values[slot];
     engine::RunProblem(final, problem.code);

@@ -37,7 +37,7 @@ MixRequest parseMix(const std::vector<std::string>& args) {
     MixRequest r;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (takeMixOption(args, i, r.o)) continue;
+        if (takeMixOption(args, i, r.o) || takeActivityOption(args, i, r.o)) continue;
         if (arg.starts_with("--ph"))
             r.ph = optionValue(args, i, "--ph");
         else if (arg.starts_with("--find"))
@@ -54,6 +54,7 @@ MixRequest parseMix(const std::vector<std::string>& args) {
             r.components.push_back(nameAndValue(arg, "COMPONENT=C"));
     }
     if (r.components.empty()) throw UsageError{"mix needs at least one COMPONENT=C"};
+    finishModel(r.o);
     if (r.components.size() > static_cast<std::size_t>(engine::MaxComponents))
         throw UsageError{"a mixture holds at most " + std::to_string(engine::MaxComponents) +
                          " components, not " + std::to_string(r.components.size())};
@@ -84,10 +85,13 @@ void writeText(const MixOptions& o, const engine::MixtureResult& r, std::ostream
                 << resultText(o, s.concentration) << '\t' << resultText(o, s.fraction) << '\n';
     }
     out << "ok\n";
+    if (!r.warning.empty()) out << r.warning << '\n';
 }
 
-void writeJson(const engine::MixtureResult& r, std::ostream& out) {
-    out << "{\"status\":\"ok\",\"pH\":" << fullPrecision(r.pH) << ",\"h\":" << fullPrecision(r.h)
+void writeJson(const MixOptions& o, const engine::MixtureResult& r, std::ostream& out) {
+    out << "{\"status\":\"ok\",";
+    if (!r.warning.empty()) out << "\"reason\":" << jsonString(r.warning) << ",";
+    out << "\"pH\":" << fullPrecision(r.pH) << ",\"h\":" << fullPrecision(r.h)
         << ",\"oh\":" << fullPrecision(r.oh)
         << ",\"ionic_strength\":" << fullPrecision(r.ionicStrength) << ",\"components\":[";
     for (std::size_t i = 0; i < r.components.size(); ++i) {
@@ -104,7 +108,7 @@ void writeJson(const engine::MixtureResult& r, std::ostream& out) {
         }
         out << "]}";
     }
-    out << "]}\n";
+    out << "]" << jsonActivity(o, r) << "}\n";
 }
 
 } // namespace
@@ -160,13 +164,13 @@ int RunMix(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (unknown >= 0) {
         const std::optional<double> pH = readOption("pH", *r.ph, false, o, reason);
         if (!pH) return refuse(o, Status::ReadingError, reason, out, err);
-        result = engine::FindConcentration(mixture, unknown, *pH, o.pKw);
+        result = engine::FindConcentration(mixture, unknown, *pH, mixtureModel(o));
     } else {
-        result = engine::SolveMixture(mixture, o.pKw);
+        result = engine::SolveMixture(mixture, mixtureModel(o));
     }
     if (!result.ok) return refuse(o, Status::CalculationError, result.reason, out, err);
     if (o.json)
-        writeJson(result, out);
+        writeJson(o, result, out);
     else
         writeText(o, result, out);
     return ExitOk;

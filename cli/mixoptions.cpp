@@ -12,9 +12,10 @@ bool takeMixOption(const std::vector<std::string>& args, std::size_t& i, MixOpti
         o.json = true;
     else if (arg.starts_with("--digits"))
         o.digits = parseDigits(optionValue(args, i, "--digits"));
-    else if (arg.starts_with("--pkw"))
+    else if (arg.starts_with("--pkw")) {
         o.pKw = parsePKw(optionValue(args, i, "--pkw"));
-    else if (arg.starts_with("--picture"))
+        o.pKwGiven = true;
+    } else if (arg.starts_with("--picture"))
         parsePicture(optionValue(args, i, "--picture"), o.graph);
     else if (arg.starts_with("--size"))
         parseSize(optionValue(args, i, "--size"), o.graph);
@@ -23,6 +24,32 @@ bool takeMixOption(const std::vector<std::string>& args, std::size_t& i, MixOpti
     else
         return false;
     return true;
+}
+
+bool takeActivityOption(const std::vector<std::string>& args, std::size_t& i, MixOptions& o) {
+    const std::string& arg = args[i];
+    if (arg.starts_with("--activity"))
+        o.activity = parseActivity(optionValue(args, i, "--activity"));
+    else if (arg.starts_with("--temperature"))
+        o.temperature = parseTemperature(optionValue(args, i, "--temperature"));
+    else
+        return false;
+    return true;
+}
+
+void finishModel(MixOptions& o) {
+    if (o.pKwGiven && o.temperature) throw UsageError{TemperatureWithPKw};
+    if (o.temperature) o.pKw = engine::WaterPKw(*o.temperature);
+}
+
+engine::MixtureModel mixtureModel(const MixOptions& o) {
+    return {o.pKw, o.activity, o.temperature ? *o.temperature : engine::TemperatureOfPKw(o.pKw)};
+}
+
+std::string jsonActivity(const MixOptions& o, const engine::MixtureResult& r) {
+    const double temperature = mixtureModel(o).temperature;
+    return jsonActivity(o.activity, o.temperature.has_value(),
+                        {r.ionicStrength, r.gamma, temperature}, temperature);
 }
 
 std::string resultText(const MixOptions& o, double v) {

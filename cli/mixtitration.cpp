@@ -14,10 +14,15 @@ namespace corvane::cli {
 int RunMixtureTitration(const MixOptions& o, const engine::MixtureTitration& titration,
                         std::optional<double> to, std::ostream& out, std::ostream& err) {
     const char separator = o.numbers.DecimalSeparator;
-    graphs::MixtureTitrationGraph graph{titration, o.pKw,
+    const engine::MixtureModel model = mixtureModel(o);
+    graphs::MixtureTitrationGraph graph{titration,
+                                        o.pKw,
                                         graphs::AmountText(titration.titrant, separator),
-                                        graphs::MixtureText(titration, separator), to.value_or(0)};
-    const engine::MixtureResult start = engine::TitrationPoint(titration, 0, o.pKw);
+                                        graphs::MixtureText(titration, separator),
+                                        to.value_or(0),
+                                        model.activity,
+                                        model.temperature};
+    const engine::MixtureResult start = engine::TitrationPoint(titration, 0, model);
     if (!start.ok) return refuse(o, Status::CalculationError, start.reason, out, err);
     if (!(titration.titrant.total > 0))
         return refuse(o, Status::CalculationError, "the titrant's concentration must be above 0",

@@ -29,7 +29,7 @@ RecipeRequest parseRecipe(const std::vector<std::string>& args) {
     RecipeRequest r;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (takeMixOption(args, i, r.o)) continue;
+        if (takeMixOption(args, i, r.o) || takeActivityOption(args, i, r.o)) continue;
         if (arg.starts_with("--ph"))
             r.ph = optionValue(args, i, "--ph");
         else if (arg.starts_with("--total"))
@@ -48,6 +48,7 @@ RecipeRequest parseRecipe(const std::vector<std::string>& args) {
             throw UsageError{"recipe takes one NAME"};
     }
     if (r.system.empty()) throw UsageError{"recipe needs the NAME of an acid or base system"};
+    finishModel(r.o);
     if (!r.ph || !r.total || !r.volume) throw UsageError{"recipe needs --ph, --total and --volume"};
     if (!r.o.graph.picture.empty() || !r.o.graph.table.empty())
         throw UsageError{"recipe draws no picture and writes no table"};
@@ -124,11 +125,12 @@ int RunRecipe(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
     if (stock && stock != first && stock != second)
         throw UsageError{"--stock names " + stock->name + ", which the recipe does not use"};
+    const engine::MixtureModel model = mixtureModel(o);
     const compounds::Recipe recipe =
-        compounds::MakeRecipe(system, *first, *second, *pH, *total, o.pKw);
+        compounds::MakeRecipe(system, *first, *second, *pH, *total, model);
     if (!recipe.ok) return refuse(o, Status::CalculationError, recipe.reason, out, err);
     const engine::MixtureResult made =
-        engine::SolveMixture(compounds::RecipeMixture(system, recipe.amounts, o.pKw), o.pKw);
+        engine::SolveMixture(compounds::RecipeMixture(system, recipe.amounts, o.pKw), model);
 
     const double litres = *volume / 1000;
     if (o.json) {
@@ -156,7 +158,8 @@ int RunRecipe(const std::vector<std::string>& args, std::ostream& out, std::ostr
                 << (fromStock ? " mL" : " g") << '\t' << resultText(o, moles) << " mol\n";
     }
     if (o.json)
-        out << "],\"ionic_strength\":" << fullPrecision(made.ionicStrength) << "}\n";
+        out << "],\"ionic_strength\":" << fullPrecision(made.ionicStrength) << jsonActivity(o, made)
+            << "}\n";
     else
         out << "ionic strength\t" << resultText(o, made.ionicStrength) << "\nok\n";
     return ExitOk;

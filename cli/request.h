@@ -39,6 +39,13 @@ struct SolveRequest {
 std::optional<int> parseWhole(const std::string& text);
 /// --pkw: 14.00 or 13.59.
 double parsePKw(const std::string& text);
+/// --activity: ideal or davies.
+engine::ActivityModel parseActivity(const std::string& text);
+/// --temperature: °C from 0 to 60.
+double parseTemperature(const std::string& text);
+/// The usage error of --temperature given beside --pkw.
+inline constexpr const char* TemperatureWithPKw =
+    "--temperature and --pkw exclude each other: Kw follows from the temperature";
 /// --digits: 4 to 12.
 int parseDigits(const std::string& text);
 
@@ -68,6 +75,10 @@ void applyModel(const SolveRequest& request, engine::EquilAB& state);
 /// The "activity" member of a JSON object, with its leading comma; empty for an ideal solution
 /// at a pKw item.
 std::string jsonActivity(const SolveRequest& request, const engine::EquilAB& state);
+/// The same for a model, whether a temperature was given, the result's ionic strength and
+/// coefficients, and the temperature in °C.
+std::string jsonActivity(engine::ActivityModel model, bool temperatureGiven,
+                         const engine::ActivityResult& result, double temperature);
 
 /// Sets the model and the constants of --acid and --base, reads the given values (each a whole
 /// number text; an empty one is a reading error) into a state whose slots start empty and runs

@@ -4,6 +4,7 @@
 #include "species.h"
 
 #include "engine/reason.h"
+#include "engine/settling.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,8 +69,12 @@ std::pair<const Reagent*, const Reagent*> DefaultReagents(const Compound& system
     return {best[0], best[1]};
 }
 
-Recipe MakeRecipe(const Compound& system, const Reagent& first, const Reagent& second, double pH,
-                  double total, double pKw) {
+namespace {
+
+// The amounts that make the pH with ideal activities; a pair the pH lies beyond leaves the
+// reason empty.
+Recipe idealAmounts(const Compound& system, const Reagent& first, const Reagent& second, double pH,
+                    double total, double pKw) {
     Recipe recipe;
     const double h = std::pow(10.0, -pH), Kw = std::pow(10.0, -pKw);
     const engine::Component c = ComponentOf(system, total, pKw);
@@ -88,23 +93,55 @@ Recipe MakeRecipe(const Compound& system, const Reagent& first, const Reagent& s
     }
     const double n1 = (total * q2 - s2 * counter) / det;
     const double n2 = (s1 * counter - q1 * total) / det;
-    if (!(n1 >= 0) || !(n2 >= 0)) {
-        // What each alone gives: the ends of the pair's reach.
-        auto alone = [&](const Reagent& r) {
-            return engine::SolveMixture(
-                       RecipeMixture(system, {{&r, total / SystemAmount(system, r)}}, pKw), pKw)
-                .pH;
-        };
-        const double a = alone(first), b = alone(second);
-        recipe.reason = first.name + " and " + second.name + " cannot make pH " +
-                        engine::ReasonNumber(pH) + " at " + engine::ReasonNumber(total) +
-                        " mol/L: they reach pH " + engine::ReasonNumber(std::min(a, b)) + " to " +
-                        engine::ReasonNumber(std::max(a, b));
-        return recipe;
-    }
+    if (!(n1 >= 0) || !(n2 >= 0)) return recipe;
     recipe.ok = true;
     recipe.amounts = {{&first, n1}, {&second, n2}};
     return recipe;
+}
+
+// What each reagent alone gives: the ends of the pair's reach.
+std::string unreachable(const Compound& system, const Reagent& first, const Reagent& second,
+                        double pH, double total, const engine::MixtureModel& model) {
+    auto alone = [&](const Reagent& r) {
+        return engine::SolveMixture(
+                   RecipeMixture(system, {{&r, total / SystemAmount(system, r)}}, model.pKw), model)
+            .pH;
+    };
+    const double a = alone(first), b = alone(second);
+    return first.name + " and " + second.name + " cannot make pH " + engine::ReasonNumber(pH) +
+           " at " + engine::ReasonNumber(total) + " mol/L: they reach pH " +
+           engine::ReasonNumber(std::min(a, b)) + " to " + engine::ReasonNumber(std::max(a, b));
+}
+
+} // namespace
+
+Recipe MakeRecipe(const Compound& system, const Reagent& first, const Reagent& second, double pH,
+                  double total, double pKw) {
+    return MakeRecipe(system, first, second, pH, total, engine::MixtureModel{.pKw = pKw});
+}
+
+Recipe MakeRecipe(const Compound& system, const Reagent& first, const Reagent& second, double pH,
+                  double total, const engine::MixtureModel& model) {
+    // With activity coefficients the ideal pH aimed at moves by what the made solution misses
+    // until it gives the pH; the miss shrinks with the small change of the ionic strength.
+    double aim = pH, lastIonicStrength = 0;
+    for (int pass = 0; pass < engine::MaxActivityPasses; ++pass) {
+        Recipe recipe = idealAmounts(system, first, second, aim, total, model.pKw);
+        if (!recipe.ok) {
+            if (recipe.reason.empty())
+                recipe.reason = unreachable(system, first, second, pH, total, model);
+            return recipe;
+        }
+        if (model.activity == engine::ActivityModel::Ideal) return recipe;
+        const engine::MixtureResult made =
+            engine::SolveMixture(RecipeMixture(system, recipe.amounts, model.pKw), model);
+        if (!made.ok) return {false, made.reason, {}};
+        lastIonicStrength = made.ionicStrength;
+        const double miss = pH - made.pH;
+        if (std::abs(miss) < engine::ActivitySettled) return recipe;
+        aim += miss;
+    }
+    return {false, engine::NotSettledReason("of the recipe", lastIonicStrength), {}};
 }
 
 } // namespace corvane::compounds

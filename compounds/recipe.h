@@ -44,5 +44,9 @@ struct Recipe {
 /// pair cannot reach is a reason that gives the range it reaches.
 Recipe MakeRecipe(const Compound& system, const Reagent& first, const Reagent& second, double pH,
                   double total, double pKw);
+/// The same in a model: with activity coefficients the pH is −log10 of the H+ activity of the
+/// made solution.
+Recipe MakeRecipe(const Compound& system, const Reagent& first, const Reagent& second, double pH,
+                  double total, const engine::MixtureModel& model);
 
 } // namespace corvane::compounds

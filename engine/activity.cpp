@@ -1,5 +1,7 @@
 #include "activity.h"
 
+#include "reason.h"
+
 #include <cmath>
 
 namespace corvane::engine {
@@ -43,6 +45,12 @@ Gammas DaviesGammas(double ionicStrength, double celsius) {
     const double log1 = DaviesLog10Gamma(1, ionicStrength, DebyeHuckelA(celsius));
     // log γ grows with z², so γ2 = γ1⁴ and γ3 = γ1⁹.
     return {std::pow(10.0, log1), std::pow(10.0, 4 * log1), std::pow(10.0, 9 * log1)};
+}
+
+std::string DaviesRangeWarning(double ionicStrength) {
+    if (!(ionicStrength > DaviesRangeLimit)) return {};
+    return "ionic strength " + ReasonNumber(ionicStrength) +
+           " mol/L is beyond the range of the Davies equation";
 }
 
 double TemperatureOfPKw(double pKw) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 namespace corvane::engine {
 
@@ -33,6 +34,9 @@ double ActivityCoefficient(int charge, double ionicStrength, double celsius);
 using Gammas = std::array<double, 3>;
 inline constexpr Gammas IdealGammas{1.0, 1.0, 1.0};
 Gammas DaviesGammas(double ionicStrength, double celsius);
+
+/// The warning for a result at an ionic strength beyond DaviesRangeLimit; empty within it.
+std::string DaviesRangeWarning(double ionicStrength);
 
 /// The temperature that a pKw item of the settings stands for: 37 °C for 13.59, else 25 °C.
 double TemperatureOfPKw(double pKw);

@@ -2,6 +2,7 @@
 
 #include "ions.h"
 #include "reason.h"
+#include "settling.h"
 #include "solver.h"
 
 #include <algorithm>
@@ -69,54 +70,6 @@ bool runAt(EquilAB& state, const ProblemType& problem, const IonTable& ions, con
     return state.CalcError == 0;
 }
 
-// The next ionic strength to try: a secant step on √I_out(I) − √I = 0 through the last two
-// passes (in √I, on which log γ depends nearly linearly at low I), which settles in a few
-// passes where the plain step I_out would take many; the plain step where the secant has no
-// slope or leaves the positive numbers.
-double nextIonicStrength(double inBefore, double outBefore, double in, double out) {
-    const double x0 = std::sqrt(inBefore), y0 = std::sqrt(outBefore);
-    const double x1 = std::sqrt(in), y1 = std::sqrt(out);
-    const double slope = (y1 - x1) - (y0 - x0);
-    if (slope == 0) return out;
-    const double secant = x1 - (y1 - x1) * (x1 - x0) / slope;
-    return std::isfinite(secant) && secant > 0 ? secant * secant : out;
-}
-
-// The passes of one ionic strength: the strength to try next and whether a pass settled it,
-// its pH and log10 γ1 changing by less than ActivitySettled.
-class Settling {
-public:
-    explicit Settling(double start) : m_in(start) {}
-    double next() const { return m_in; }
-    double lastResult() const { return m_outBefore; }
-
-    /// A pass at next() that gave pH and the ionic strength `out`, with the coefficients used
-    /// and those of `out`.
-    bool settled(double pH, double out, const Gammas& used, const Gammas& ofOut) {
-        const bool done = m_passes > 0 && std::abs(pH - m_lastPH) < ActivitySettled &&
-                          std::abs(std::log10(ofOut[0] / used[0])) < ActivitySettled;
-        const double following =
-            m_passes == 0 ? out : nextIonicStrength(m_inBefore, m_outBefore, m_in, out);
-        m_lastPH = pH;
-        m_inBefore = m_in;
-        m_outBefore = out;
-        m_in = following;
-        ++m_passes;
-        return done;
-    }
-
-private:
-    double m_in;
-    double m_inBefore = 0, m_outBefore = 0, m_lastPH = 0;
-    int m_passes = 0;
-};
-
-std::string notSettled(const char* where, double I) {
-    return std::string("The activity coefficients ") + where +
-           " do not settle for the values given: the ionic strength still changes from " +
-           ReasonNumber(I) + " mol/L after " + std::to_string(MaxActivityPasses) + " passes";
-}
-
 // Runs until the coefficients settle; false on a failed run or when they do not settle.
 bool iterate(EquilAB& state, const ProblemType& problem, const IonTable& ions, const Slots& given,
              const GammaFunction& gammasAt, Gammas& g) {
@@ -135,7 +88,7 @@ bool iterate(EquilAB& state, const ProblemType& problem, const IonTable& ions, c
         g = gammasAt(settling.next());
     }
     state.IOValues = given;
-    state.Fail(notSettled("of the solution", settling.lastResult()));
+    state.Fail(NotSettledReason("of the solution", settling.lastResult()));
     return false;
 }
 
@@ -167,7 +120,7 @@ bool settleEarlierPoint(EquilAB& state, const IonTable& ions, const EarlierPoint
         }
         g = gammasAt(settling.next());
     }
-    state.Fail(notSettled("at an earlier equivalence point", settling.lastResult()));
+    state.Fail(NotSettledReason("at an earlier equivalence point", settling.lastResult()));
     return false;
 }
 

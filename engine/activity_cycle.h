@@ -5,17 +5,11 @@
 #pragma once
 
 #include "catalogue.h"
+#include "settling.h"
 
 #include <functional>
 
 namespace corvane::engine {
-
-/// At most this many solver runs; each after the first starts from the ionic strength of the
-/// one before. A run that has not settled by then is a calculation error.
-inline constexpr int MaxActivityPasses = 40;
-
-/// The pH and log10 γ1 settle when a run changes each by less than this.
-inline constexpr double ActivitySettled = 1e-10;
 
 /// γ of the charges 1 to 3 at an ionic strength (mol/L).
 using GammaFunction = std::function<Gammas(double ionicStrength)>;

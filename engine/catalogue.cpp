@@ -350,9 +350,7 @@ void NoteIonicStrength(EquilAB& state, const ProblemType& problem) {
     if (state.Activity == ActivityModel::Ideal)
         state.Activities.ionicStrength = IonicStrength(*IonsOf(problem.code), state.IOValues);
     const double I = state.Activities.ionicStrength;
-    if (state.Activity == ActivityModel::Davies && I > DaviesRangeLimit)
-        state.ActivityWarning = "ionic strength " + ReasonNumber(I) +
-                                " mol/L is beyond the range of the Davies equation";
+    if (state.Activity == ActivityModel::Davies) state.ActivityWarning = DaviesRangeWarning(I);
 }
 
 bool validOption(int taskIndex, int optionIndex) {

@@ -1,6 +1,7 @@
 #include "mixture.h"
 
 #include "reason.h"
+#include "settling.h"
 
 #include <cmath>
 #include <optional>
@@ -154,9 +155,11 @@ std::vector<double> Fractions(const Component& component, double h) {
     return fractions;
 }
 
-MixtureResult SolveMixture(const std::vector<Component>& components, double pKw) {
-    if (std::optional<std::string> why = invalidMixture(components, pKw)) return failed(*why);
-    const ConcentrationConstants kc = idealConstants(components, pKw);
+namespace {
+
+// The root of the charge balance at the constants kc, bracketed on log10 h.
+MixtureResult balanced(const std::vector<Component>& components, const ConcentrationConstants& kc,
+                       double pKw) {
     double lo = -pKw - BracketMargin, hi = BracketMargin;
     if (!(chargeBalance(components, kc, lo) < 0) || !(chargeBalance(components, kc, hi) > 0))
         return failed("no [H+] balances the charges of the mixture");
@@ -170,6 +173,60 @@ MixtureResult SolveMixture(const std::vector<Component>& components, double pKw)
     return amounts(components, kc, std::pow(10.0, (lo + hi) / 2));
 }
 
+// The conditional constants at ionic strength I: Kw / γ1², and for the step from a form of
+// charge z to the next, K·γ(z) / (γ1·γ(z − 1)).
+ConcentrationConstants daviesConstants(const std::vector<Component>& components, double pKw,
+                                       double I, double A) {
+    const double log1 = DaviesLog10Gamma(1, I, A);
+    ConcentrationConstants constants{std::pow(10.0, -pKw - 2 * log1), {}};
+    constants.K.reserve(components.size());
+    for (const Component& c : components) {
+        std::vector<double> K;
+        K.reserve(c.pk.size());
+        for (std::size_t k = 0; k < c.pk.size(); ++k) {
+            const int z = c.forms[k].charge;
+            K.push_back(std::pow(10.0, -c.pk[k] + DaviesLog10Gamma(z, I, A) - log1 -
+                                           DaviesLog10Gamma(z - 1, I, A)));
+        }
+        constants.K.push_back(std::move(K));
+    }
+    return constants;
+}
+
+// Passes at the ionic strength of the pass before, as the activity cycle of the problem types
+// runs them, until the pH settles.
+MixtureResult solveDavies(const std::vector<Component>& components, const MixtureModel& model) {
+    const double A = DebyeHuckelA(model.temperature);
+    auto gammasAt = [&](double I) { return DaviesGammas(I, model.temperature); };
+    Settling settling(0.0);
+    for (int pass = 0; pass < MaxActivityPasses; ++pass) {
+        const double I = settling.next();
+        MixtureResult r = balanced(components, daviesConstants(components, model.pKw, I, A),
+                                   model.pKw + 2 * DaviesLog10Gamma(1, I, A));
+        if (!r.ok) return r;
+        r.gamma = gammasAt(I);
+        r.pH -= std::log10(r.gamma[0]);
+        if (settling.settled(r.pH, r.ionicStrength, r.gamma, gammasAt(r.ionicStrength))) {
+            r.warning = DaviesRangeWarning(r.ionicStrength);
+            return r;
+        }
+    }
+    return failed(NotSettledReason("of the mixture", settling.lastResult()));
+}
+
+} // namespace
+
+MixtureResult SolveMixture(const std::vector<Component>& components, double pKw) {
+    if (std::optional<std::string> why = invalidMixture(components, pKw)) return failed(*why);
+    return balanced(components, idealConstants(components, pKw), pKw);
+}
+
+MixtureResult SolveMixture(const std::vector<Component>& components, const MixtureModel& model) {
+    if (model.activity == ActivityModel::Ideal) return SolveMixture(components, model.pKw);
+    if (std::optional<std::string> why = invalidMixture(components, model.pKw)) return failed(*why);
+    return solveDavies(components, model);
+}
+
 namespace {
 
 constexpr double FindTolerance = 1e-15; // relative, on the concentration
@@ -179,16 +236,21 @@ constexpr double SmallestTriedConcentration = 1e-30;
 
 MixtureResult FindConcentration(std::vector<Component> components, int index, double pH,
                                 double pKw) {
+    return FindConcentration(std::move(components), index, pH, MixtureModel{.pKw = pKw});
+}
+
+MixtureResult FindConcentration(std::vector<Component> components, int index, double pH,
+                                const MixtureModel& model) {
     if (index < 0 || index >= static_cast<int>(components.size()))
         return failed("the mixture has no component to find");
     Component& unknown = components[index];
     if (!std::isfinite(pH)) return failed("the required pH must be a number");
     unknown.total = 0;
-    if (std::optional<std::string> why = invalidMixture(components, pKw)) return failed(*why);
+    if (std::optional<std::string> why = invalidMixture(components, model.pKw)) return failed(*why);
 
     auto solveAt = [&](double c) {
         unknown.total = c;
-        return SolveMixture(components, pKw);
+        return SolveMixture(components, model);
     };
     const double pHNone = solveAt(0).pH, pHMost = solveAt(MaxConcentration).pH;
     const bool rises = pHMost > pHNone;

@@ -7,7 +7,13 @@
 // cation of the base). The charge balance
 //     h - Kw/h + sum over ions z·c + sum over systems C·sum_k a_k·(z - k) = 0
 // grows strictly with h, so it has exactly one root, which is bracketed on log10 h.
+//
+// With activity coefficients the constants are thermodynamic: the balance is solved with the
+// conditional constants of the current ionic strength, whose result gives the next one, until
+// the pH (−log10 of the H+ activity) settles.
 #pragma once
+
+#include "equilab.h"
 
 #include <string>
 #include <vector>
@@ -55,14 +61,28 @@ struct ComponentAmounts {
 
 struct MixtureResult {
     bool ok = false;
-    std::string reason; // why there is no result
-    double pH = 0, h = 0, oh = 0;
+    std::string reason;           // why there is no result
+    double pH = 0, h = 0, oh = 0; // [H+] and [OH-] are concentrations
     double ionicStrength = 0;
     std::vector<ComponentAmounts> components;
+    /// The coefficients of the charges 1 to 3 the result was solved with.
+    Gammas gamma = IdealGammas;
+    /// A warning that does not refuse the result (an ionic strength beyond the Davies range).
+    std::string warning;
+};
+
+/// What a mixture is solved with: the thermodynamic ionic product 10^-pKw and the activity
+/// model, with the temperature (°C) of A in the Davies equation.
+struct MixtureModel {
+    double pKw = 14.0;
+    ActivityModel activity = ActivityModel::Ideal;
+    double temperature = 25.0;
 };
 
 /// The equilibrium of a mixture with the ionic product 10^-pKw (ideal activities).
 MixtureResult SolveMixture(const std::vector<Component>& components, double pKw);
+/// The equilibrium of a mixture in the model; ideal activities give what the pKw form gives.
+MixtureResult SolveMixture(const std::vector<Component>& components, const MixtureModel& model);
 
 /// The fractions of a component's forms at [H+] = h (ideal activities), most protonated first.
 std::vector<double> Fractions(const Component& component, double h);
@@ -72,5 +92,8 @@ std::vector<double> Fractions(const Component& component, double h);
 /// bisected; a pH that no concentration gives is a reason.
 MixtureResult FindConcentration(std::vector<Component> components, int index, double pH,
                                 double pKw);
+/// The same in the model, the pH being −log10 of the H+ activity.
+MixtureResult FindConcentration(std::vector<Component> components, int index, double pH,
+                                const MixtureModel& model);
 
 } // namespace corvane::engine

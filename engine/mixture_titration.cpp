@@ -7,6 +7,11 @@
 namespace corvane::engine {
 
 MixtureResult TitrationPoint(const MixtureTitration& titration, double added, double pKw) {
+    return TitrationPoint(titration, added, MixtureModel{.pKw = pKw});
+}
+
+MixtureResult TitrationPoint(const MixtureTitration& titration, double added,
+                             const MixtureModel& model) {
     MixtureResult refused;
     if (titration.mixture.size() >= MaxComponents)
         refused.reason = "a titrated mixture holds at most " + std::to_string(MaxComponents - 1) +
@@ -20,7 +25,7 @@ MixtureResult TitrationPoint(const MixtureTitration& titration, double added, do
         c.total *= titration.volume / whole;
     diluted.push_back(titration.titrant);
     diluted.back().total *= added / whole;
-    return SolveMixture(diluted, pKw);
+    return SolveMixture(diluted, model);
 }
 
 std::vector<double> EquivalenceVolumes(const MixtureTitration& titration, double pKw) {

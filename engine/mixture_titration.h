@@ -18,6 +18,9 @@ struct MixtureTitration {
 
 /// The mixture after `added` mL of titrant, every total diluted into the sum of the volumes.
 MixtureResult TitrationPoint(const MixtureTitration& titration, double added, double pKw);
+/// The same in the model (activity coefficients at the flask's own ionic strength).
+MixtureResult TitrationPoint(const MixtureTitration& titration, double added,
+                             const MixtureModel& model);
 
 /// The volumes of titrant (mL, rising) at which it has taken up or given off the protons of
 /// each titratable step: the step with pK from 0 to pKw, taken in the order of their pK. A

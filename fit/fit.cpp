@@ -95,7 +95,8 @@ struct Problem {
         engine::Slots values;
         double offset;
         apply(theta, values, offset);
-        const TitrationModel model(request.code, values, request.pKw);
+        const TitrationModel model(request.code, values, request.pKw, request.activity,
+                                   request.temperature);
         for (std::size_t j = 0; j < request.points.size(); ++j) {
             const MeasuredPoint& p = request.points[j];
             const double pH = model.pH(p.x);

@@ -19,6 +19,9 @@ inline constexpr int PHOffset = -1;
 struct FitRequest {
     std::string code;
     double pKw = 14.0;
+    /// The curve's activity model, with the temperature (°C) of A in the Davies equation.
+    engine::ActivityModel activity = engine::ActivityModel::Ideal;
+    double temperature = 25.0;
     /// Every curve slot: the fixed values, and for the unknowns a start or EmptyValue.
     engine::Slots values{};
     /// Slots of CurveSlots(code), and PHOffset.

@@ -1,6 +1,7 @@
 #include "titrationmodel.h"
 
 #include "engine/polynomials.h"
+#include "engine/titration_flask.h"
 
 #include <algorithm>
 #include <array>
@@ -62,12 +63,20 @@ bool IsConstantSlot(std::string_view code, int slot) {
            slot != flask.volume && slot != flask.titrant;
 }
 
-TitrationModel::TitrationModel(std::string_view code, const engine::Slots& values, double pKw)
+TitrationModel::TitrationModel(std::string_view code, const engine::Slots& values, double pKw,
+                               engine::ActivityModel activity, double temperature)
     : m_code(indexOf(code)), m_values(values), m_work(pKw) {
     if (m_code < 0) throw std::invalid_argument("not a titration code: " + std::string(code));
+    m_work.Activity = activity;
+    m_work.Temperature = temperature;
 }
 
 double TitrationModel::pH(double V) const {
+    if (m_work.Activity != engine::ActivityModel::Ideal) {
+        m_work.ClearCalcError();
+        const double pH = engine::PHInFlask(Codes[m_code], m_values, V, m_work);
+        return m_work.CalcError != 0 ? std::nan("") : pH;
+    }
     const engine::Slots& s = m_values;
     const double Kw = m_work.Kw;
     const FlaskSlots flask = FlaskSlotsOf(Codes[m_code]);

@@ -30,11 +30,15 @@ bool IsConstantSlot(std::string_view code, int slot);
 
 class TitrationModel {
 public:
-    /// `values` must hold every slot of CurveSlots(code).
-    TitrationModel(std::string_view code, const engine::Slots& values, double pKw);
+    /// `values` must hold every slot of CurveSlots(code). A model other than the ideal one
+    /// has A at `temperature` (°C).
+    TitrationModel(std::string_view code, const engine::Slots& values, double pKw,
+                   engine::ActivityModel activity = engine::ActivityModel::Ideal,
+                   double temperature = 25.0);
 
     /// The pH after V mL of titrant: the root of the code's [H+] polynomial at the flask
-    /// concentrations C_A(V), C_B(V); NaN when the root cannot be found.
+    /// concentrations C_A(V), C_B(V), or with activity coefficients the flask solved as the
+    /// mixture it is; NaN when there is no root.
     double pH(double V) const;
 
 private:

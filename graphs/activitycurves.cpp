@@ -3,11 +3,11 @@
 #include "generators.h"
 
 #include "engine/catalogue.h"
+#include "engine/titration_flask.h"
 
 #include <cmath>
 #include <cstdio>
 #include <optional>
-#include <utility>
 #include <vector>
 
 namespace corvane::graphs {
@@ -74,75 +74,25 @@ bool isForwardInput(Quantity q) {
            q != Quantity::alpha;
 }
 
-// After V mL of titrant or of added strong acid or base: the problem the solution is then, as
-// Calculate would solve it, and its input slots. A titration's flask is the mixture of its
-// acid and base (code 51 after V mL is a code 32 problem); a buffer of codes 42 to 45 is
-// diluted from its volume V0 (slot 15) by V mL of concentration C_T (slot 16).
-struct Dilution {
-    std::string_view code;
-    engine::Slots inputs;
-};
-
-struct FlaskLayout {
-    std::string_view titration;
-    std::string_view mixture;
-    bool acidTitrated;
-    int titrant;
-    std::vector<std::pair<int, int>> constants; // (mixture slot, titration slot)
-};
-
-const std::vector<FlaskLayout>& flaskLayouts() {
-    static const std::vector<FlaskLayout> layouts{
-        {"50", "30", true, 3, {}},
-        {"51", "32", true, 3, {{3, 2}}},
-        {"52", "30", false, 3, {}},
-        {"53", "31", false, 3, {{4, 2}}},
-        {"54", "34", true, 6, {{3, 3}, {4, 4}}},
-        {"54C", "34C", true, 6, {{4, 4}}},
-        {"55", "35", true, 6, {{3, 3}, {4, 4}, {5, 5}}},
-        {"55C", "35C", true, 6, {{4, 4}, {5, 5}}},
-    };
-    return layouts;
-}
-
-const FlaskLayout* flaskOf(std::string_view code) {
-    for (const FlaskLayout& f : flaskLayouts())
-        if (f.titration == code) return &f;
-    return nullptr;
-}
-
 bool isDilutedBuffer(std::string_view code, int kind) {
     return (kind == 27 || kind == 29) &&
            (code == "42" || code == "43" || code == "44" || code == "45");
 }
 
-Dilution diluted(std::string_view code, const engine::Slots& solved, double V) {
-    Dilution d{code, {}};
-    d.inputs.fill(engine::EmptyValue);
-    if (const FlaskLayout* f = flaskOf(code)) {
-        const double C = solved[0], V0 = solved[1], T = solved[f->titrant];
-        const double analyte = C * V0 / (V0 + V), titrant = T * V / (V + V0);
-        d.code = f->mixture;
-        d.inputs[0] = f->acidTitrated ? analyte : titrant;
-        d.inputs[1] = f->acidTitrated ? titrant : analyte;
-        for (auto [to, from] : f->constants)
-            d.inputs[to] = solved[from];
-        return d;
-    }
-    const double V0 = solved[15], CT = solved[16];
-    d.inputs[0] = solved[0] * V0 / (V0 + V);
-    d.inputs[1] = solved[1] * V0 / (V0 + V);
-    d.inputs[3] = solved[3];
-    d.inputs[4] = CT * V / (V + V0);
-    return d;
-}
-
-// The pH after V mL; a failure shows as CalcError in `work`.
+// After V mL of added strong acid or base a buffer of codes 42 to 45 is diluted from its
+// volume V0 (slot 15) by V mL of concentration C_T (slot 16); a titration's flask is the
+// mixture of its acid and base. The pH then, as Calculate would solve it; a failure shows as
+// CalcError in `work`.
 double pHAfter(std::string_view code, const engine::Slots& solved, double V,
                engine::EquilAB& work) {
-    const Dilution d = diluted(code, solved, V);
-    work.IOValues = d.inputs;
-    engine::RunProblem(work, d.code);
+    if (engine::HasTitrationFlask(code)) return engine::PHInFlask(code, solved, V, work);
+    const double V0 = solved[15], CT = solved[16];
+    work.IOValues.fill(engine::EmptyValue);
+    work.IOValues[0] = solved[0] * V0 / (V0 + V);
+    work.IOValues[1] = solved[1] * V0 / (V0 + V);
+    work.IOValues[3] = solved[3];
+    work.IOValues[4] = CT * V / (V + V0);
+    engine::RunProblem(work, code);
     return work.IOValues[2];
 }
 
@@ -170,7 +120,8 @@ Curves volumeCurves(std::string_view code, const GeneratorInput& in) {
 
 bool isVolumeKind(std::string_view code, int kind) {
     if (isDilutedBuffer(code, kind)) return true;
-    return flaskOf(code) != nullptr && (kind == 27 || kind == 29 || kind == 31 || kind == 33);
+    return engine::HasTitrationFlask(code) &&
+           (kind == 27 || kind == 29 || kind == 31 || kind == 33);
 }
 
 } // namespace

@@ -107,12 +107,20 @@ GraphSettings TitrationSettings(const MixtureTitrationGraph& graph) {
     return s;
 }
 
+namespace {
+
+engine::MixtureModel modelOf(const MixtureTitrationGraph& graph) {
+    return {graph.pKw, graph.activity, graph.temperature};
+}
+
+} // namespace
+
 Curves SweepTitration(const MixtureTitrationGraph& graph, const SweepFrame& frame) {
     const engine::EquilAB state(graph.pKw);
     return RunSweep({0, state, frame}, 1, false,
                     [&graph](double volume, engine::EquilAB& work, double* y) {
                         const engine::MixtureResult r =
-                            engine::TitrationPoint(graph.titration, volume, graph.pKw);
+                            engine::TitrationPoint(graph.titration, volume, modelOf(graph));
                         if (!r.ok) work.CalcError = 1;
                         y[0] = r.pH;
                     });
@@ -122,7 +130,7 @@ std::vector<Mark> EquivalenceMarks(const MixtureTitrationGraph& graph) {
     std::vector<Mark> marks;
     for (double v : engine::EquivalenceVolumes(graph.titration, graph.pKw)) {
         if (v > graph.to) break;
-        const engine::MixtureResult r = engine::TitrationPoint(graph.titration, v, graph.pKw);
+        const engine::MixtureResult r = engine::TitrationPoint(graph.titration, v, modelOf(graph));
         if (r.ok) marks.push_back({v, r.pH});
     }
     return marks;

@@ -35,6 +35,9 @@ struct MixtureTitrationGraph {
     std::string titrantText; // "NaOH 0.1 mol/L", mark-up
     std::string mixtureText; // "25 mL of Acetic acid 0.1 mol/L, ...", mark-up
     double to;               // the last volume, mL
+    /// Each point's activity coefficients at its own ionic strength, A at this temperature (°C).
+    engine::ActivityModel activity = engine::ActivityModel::Ideal;
+    double temperature = 25.0;
 };
 
 /// "Acetic acid 0.1 M" in mark-up, the concentration with four digits.

@@ -295,6 +295,8 @@ fit::FitResult FormGraficaAB::FitFor(const std::vector<int>& unknowns) const {
     fit::FitRequest request;
     request.code = m_settings.ProblemCode;
     request.pKw = m_values.pKw;
+    request.activity = m_values.Activity;
+    request.temperature = m_values.Temperature;
     request.values = m_values.IOValues;
     request.unknowns = unknowns;
     request.points = m_plot.measuredPoints;

@@ -118,6 +118,20 @@ TEST(FitCommand, RefusesBadDataWithTheLine) {
     EXPECT_TRUE(contains(r.err, "the file holds no data points")) << r.err;
 }
 
+TEST(FitCommand, DaviesFitsWithTheModelAndSaysSo) {
+    const std::string data = writeFile("fit50davies.csv", strongCurve());
+    const Outcome ideal =
+        run({"fit", "50", "--data", data, "--fit", "C_a", "--json", "V_a=25", "C_SB=0.1"});
+    const Outcome davies = run({"fit", "50", "--data", data, "--fit", "C_a", "--json", "--activity",
+                                "davies", "V_a=25", "C_SB=0.1"});
+    ASSERT_EQ(davies.status, ExitOk) << davies.out << davies.err;
+    ASSERT_EQ(ideal.status, ExitOk) << ideal.out;
+    EXPECT_TRUE(contains(davies.out, "\"activity\":{\"model\":\"davies\"")) << davies.out;
+    EXPECT_FALSE(contains(ideal.out, "\"activity\""));
+    EXPECT_NE(davies.out.substr(0, davies.out.find("\"solve\"")),
+              ideal.out.substr(0, ideal.out.find("\"solve\"")));
+}
+
 TEST(FitCommand, RefusesBadRequests) {
     const std::string data = writeFile("fit50.csv", strongCurve());
     struct Case {
@@ -135,10 +149,10 @@ TEST(FitCommand, RefusesBadRequests) {
                   ExitUsage,
                   "\"V_eq\" cannot be fitted; the curve of code 51 takes C_a, V_a, k_a, C_SB "
                   "and pH_offset"},
-             Case{{"fit", "50", "--data", data, "--fit", "C_a", "--activity", "davies"},
-                  ExitUsage, "fit models an ideal solution at a pKw item"},
-             Case{{"fit", "50", "--data", data, "--fit", "C_a", "--temperature", "30"},
-                  ExitUsage, "fit models an ideal solution at a pKw item"},
+             Case{{"fit", "50", "--data", data, "--fit", "C_a", "--temperature", "30", "--pkw",
+                   "14.00"},
+                  ExitUsage,
+                  "--temperature and --pkw exclude each other"},
              Case{{"fit", "50", "--data", data, "--fit", "C_a,C_a"},
                   ExitUsage,
                   "--fit names \"C_a\" twice"},

@@ -57,6 +57,54 @@ TEST(Mix, TableCompoundsGiveThePHOfTheirProblemTypes) {
                 1e-8);
 }
 
+TEST(Mix, DaviesAgreesWithSolveAndWritesTheActivity) {
+    const Outcome mixed = run({"mix", "--json", "--activity", "davies", "acetic=0.1", "Na+=0.1"});
+    const Outcome solved =
+        run({"solve", "22", "--json", "--activity", "davies", "--acid", "acetic", "C_S=0.1"});
+    ASSERT_EQ(mixed.status, ExitOk) << mixed.out << mixed.err;
+    ASSERT_EQ(solved.status, ExitOk) << solved.out;
+    const std::size_t pHAt = solved.out.find("\"name\":\"pH\"");
+    EXPECT_NEAR(jsonNumber(mixed.out, "pH"), jsonNumber(solved.out, "value", pHAt), 1e-8);
+    EXPECT_TRUE(contains(mixed.out, ",\"activity\":{\"model\":\"davies\",\"ionic_strength\":"))
+        << mixed.out;
+    const std::size_t gamma = mixed.out.find("\"gamma\":"),
+                      solvedGamma = solved.out.find("\"gamma\":");
+    EXPECT_NEAR(jsonNumber(mixed.out, "1", gamma), jsonNumber(solved.out, "1", solvedGamma), 1e-9);
+    EXPECT_NEAR(jsonNumber(mixed.out, "2", gamma), jsonNumber(solved.out, "2", solvedGamma), 1e-9);
+    EXPECT_NEAR(jsonNumber(mixed.out, "temperature"), 25, 0);
+
+    // Kw and A at 50 °C, and at the 37 °C of pKw 13.59, as solve takes them.
+    for (const std::vector<std::string>& water :
+         {std::vector<std::string>{"--temperature", "50"}, {"--pkw", "13.59"}}) {
+        std::vector<std::string> mix{"mix",    "--json",       "--activity",
+                                     "davies", "ammonia=0.05", "Cl-=0.02"};
+        std::vector<std::string> solve{"solve",  "41",      "--json",   "--activity", "davies",
+                                       "--base", "ammonia", "C_b=0.03", "C_S=0.02"};
+        mix.insert(mix.end(), water.begin(), water.end());
+        solve.insert(solve.end(), water.begin(), water.end());
+        EXPECT_NEAR(mixPH(std::vector<std::string>(mix.begin() + 2, mix.end())),
+                    solvedSlot(solve, "pH"), 1e-8)
+            << water[0];
+    }
+
+    // Ideal is the default, without an "activity" member.
+    const Outcome ideal = run({"mix", "--json", "--activity", "ideal", "acetic=0.1", "Na+=0.1"});
+    EXPECT_EQ(ideal.out, run({"mix", "--json", "acetic=0.1", "Na+=0.1"}).out);
+    EXPECT_FALSE(contains(ideal.out, "activity"));
+
+    // Beyond the Davies range the result comes with the warning.
+    const Outcome strong = run({"mix", "--activity", "davies", "acetic=0.1", "Na+=0.9"});
+    EXPECT_EQ(strong.status, ExitOk);
+    EXPECT_TRUE(contains(strong.out, "ok\nionic strength 0.9 mol/L is beyond the range of the "
+                                     "Davies equation\n"))
+        << strong.out;
+
+    EXPECT_EQ(run({"mix", "--temperature", "25", "--pkw", "14.00", "acetic=0.1"}).status,
+              ExitUsage);
+    EXPECT_EQ(run({"mix", "--activity", "debye", "acetic=0.1"}).status, ExitUsage);
+    EXPECT_EQ(run({"mix", "--temperature", "80", "acetic=0.1"}).status, ExitUsage);
+}
+
 TEST(Mix, TypedSystemsAndStrongElectrolytes) {
     // Ammonium chloride, and ammonia without its counter-ion.
     EXPECT_NEAR(mixPH({"acid:9.25/+1=0.1", "Cl-=0.1"}),
@@ -180,6 +228,33 @@ TEST(MixTitration, StrongAndWeakAcidsFollowTheGraphCommand) {
     }
     EXPECT_TRUE(contains(weak.out, "\"marks\":[{\"kind\":\"equivalence\",\"x\":25,\"y\":8.7"));
     EXPECT_NEAR(jsonNumber(weak.out, "max", weak.out.find("\"x\":{")), 50, 1e-12);
+}
+
+// The pH of every row of --json "rows" from 0 to `last`, every `step`-th.
+std::vector<double> rowPHs(const std::string& json, int last, int step) {
+    std::vector<double> pH;
+    std::size_t at = json.find("\"rows\":");
+    for (int i = 0; i <= last; ++i) {
+        at = json.find('[', at + 1);
+        if (i % step == 0) pH.push_back(std::stod(json.substr(json.find(',', at) + 1)));
+    }
+    return pH;
+}
+
+TEST(MixTitration, DaviesFollowsTheGraphCommand) {
+    const Outcome weak = run({"mix", "--json", "--activity", "davies", "acid:4.76=0.1", "--titrate",
+                              "NaOH=0.1", "--volume", "25"});
+    const Outcome code51 = run({"graph", "51", "29", "--json", "--activity", "davies", "C_a=0.1",
+                                "V_a=25", "C_SB=0.1", "k_a=1.737800828749376e-5"});
+    ASSERT_EQ(weak.status, ExitOk) << weak.out << weak.err;
+    ASSERT_EQ(code51.status, ExitOk) << code51.out;
+    const std::vector<double> mixed = rowPHs(weak.out, 64, 8), graphed = rowPHs(code51.out, 64, 8);
+    for (std::size_t i = 0; i < mixed.size(); ++i)
+        EXPECT_NEAR(mixed[i], graphed[i], 1e-6) << "row " << 8 * i;
+    // Below the ideal curve before the equivalence point (γ1 < 1 lowers the pH of a buffer).
+    const Outcome ideal =
+        run({"mix", "--json", "acid:4.76=0.1", "--titrate", "NaOH=0.1", "--volume", "25"});
+    EXPECT_LT(rowPHs(weak.out, 16, 16)[1], rowPHs(ideal.out, 16, 16)[1] - 0.05);
 }
 
 TEST(MixTitration, MarksEachStepOfAMixtureAndWritesItsFiles) {

@@ -46,6 +46,28 @@ TEST(RecipeCommand, PhosphateBufferMixedGivesItsPH) {
     EXPECT_NEAR(number(r.out, "ionic_strength"), number(mixed.out, "ionic_strength"), 1e-12);
 }
 
+TEST(RecipeCommand, DaviesRecipeMixedWithDaviesGivesItsPH) {
+    const Outcome r = run({"recipe", "phosphate", "--ph", "7.0", "--total", "0.1", "--volume",
+                           "500", "--json", "--activity", "davies"});
+    ASSERT_EQ(r.status, ExitOk) << r.out << r.err;
+    const double mono = moles(r.out, "Sodium dihydrogen phosphate");
+    const double di = moles(r.out, "Disodium hydrogen phosphate");
+    EXPECT_NEAR(mono + di, 0.05, 1e-12);
+    const Outcome mixed = run({"mix", "--json", "--activity", "davies", "phosphoric=0.1",
+                               "Na+=" + decimal((mono + 2 * di) / 0.5)});
+    ASSERT_EQ(mixed.status, ExitOk);
+    EXPECT_NEAR(number(mixed.out, "pH"), 7.0, 1e-6);
+    EXPECT_NE(r.out.find(",\"activity\":{\"model\":\"davies\""), std::string::npos) << r.out;
+    // With γ below 1 the same pH needs more of the monohydrogen salt than the ideal recipe.
+    const Outcome ideal =
+        run({"recipe", "phosphate", "--ph", "7.0", "--total", "0.1", "--volume", "500", "--json"});
+    EXPECT_GT(di, moles(ideal.out, "Disodium hydrogen phosphate") + 1e-3);
+    EXPECT_EQ(run({"recipe", "phosphate", "--ph", "7", "--total", "0.1", "--volume", "500", "--pkw",
+                   "14.00", "--temperature", "20"})
+                  .status,
+              ExitUsage);
+}
+
 TEST(RecipeCommand, TextAndStockSolutions) {
     const Outcome text =
         run({"recipe", "tris", "--ph", "8.1", "--total", "0.05", "--volume", "1000"});

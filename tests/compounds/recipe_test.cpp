@@ -99,4 +99,51 @@ TEST(Recipe, APHOutOfReachGivesTheRange) {
     EXPECT_FALSE(same.ok);
 }
 
+constexpr engine::MixtureModel Davies{14.0, engine::ActivityModel::Davies, 25.0};
+
+TEST(Recipe, DaviesRecipesMixedWithDaviesGiveTheirPH) {
+    int made = 0;
+    for (const Compound& system : Compounds()) {
+        if (system.reagents.size() < 2) continue;
+        for (double pk : ComponentOf(system, 0, 14).pk)
+            for (double pH : {pk - 0.4, pk + 0.4}) {
+                const auto [first, second] = DefaultReagents(system, pH, 14);
+                if (!first || !second) continue;
+                const Recipe recipe = MakeRecipe(system, *first, *second, pH, 0.1, Davies);
+                if (!recipe.ok) continue;
+                const engine::MixtureResult r =
+                    engine::SolveMixture(RecipeMixture(system, recipe.amounts, 14), Davies);
+                ASSERT_TRUE(r.ok) << r.reason;
+                EXPECT_NEAR(r.pH, pH, 1e-6) << system.name << " pH " << pH;
+                EXPECT_NEAR(r.components.front().total, 0.1, 1e-12) << system.name;
+                // At I of 0.01 to 0.5 mol/L the recipe differs from the ideal one.
+                const Recipe ideal = MakeRecipe(system, *first, *second, pH, 0.1, 14);
+                EXPECT_GT(
+                    std::abs(ideal.amounts[0].concentration - recipe.amounts[0].concentration),
+                    1e-4)
+                    << system.name << " pH " << pH;
+                ++made;
+            }
+    }
+    EXPECT_GE(made, 25);
+}
+
+// The primary standard of Buck et al., Pure Appl. Chem. 74 (2002) 2169, table 2: KH2PO4 and
+// Na2HPO4 0.025 mol/kg each (taken as mol/L), pH 6.865 at 25 °C. Ideal activities miss it
+// by about 0.3.
+TEST(Recipe, StandardPhosphateBufferWithDavies) {
+    const Compound& phosphoric = System("Phosphoric acid");
+    const std::vector<RecipeAmount> amounts{{FindReagent(phosphoric, "KH2PO4"), 0.025},
+                                            {FindReagent(phosphoric, "Na2HPO4"), 0.025}};
+    ASSERT_NE(amounts[0].reagent, nullptr);
+    ASSERT_NE(amounts[1].reagent, nullptr);
+    const std::vector<engine::Component> mixture = RecipeMixture(phosphoric, amounts, 14);
+    const engine::MixtureResult davies = engine::SolveMixture(mixture, Davies);
+    ASSERT_TRUE(davies.ok) << davies.reason;
+    EXPECT_NEAR(davies.pH, 6.865, 0.03);
+    // I = ½(0.025 K+ + 0.05 Na+ + 0.025 H2PO4- + 4·0.025 HPO4²-) = 0.1 mol/L.
+    EXPECT_NEAR(davies.ionicStrength, 0.1, 2e-3);
+    EXPECT_GT(engine::SolveMixture(mixture, 14).pH - davies.pH, 0.2);
+}
+
 } // namespace

@@ -1,5 +1,6 @@
 // Free mixtures: the charge-balance solver against the problem types it overlaps, hand
 // formulas and its own balances; the concentration for a required pH; mixture titrations.
+#include "engine/catalogue.h"
 #include "engine/mixture.h"
 #include "engine/mixture_titration.h"
 #include "engine/solvers.h"
@@ -154,6 +155,22 @@ const std::vector<Overlap> Overlaps = {
      }},
     {"34", [](std::mt19937& r) { return AcidWithStrongBase("34", 2, r); }},
     {"35", [](std::mt19937& r) { return AcidWithStrongBase("35", 3, r); }},
+    {"40",
+     [](std::mt19937& r) {
+         const double ca = LogUniform(r, 1e-4, 0.5), cs = LogUniform(r, 1e-4, 0.5);
+         const double ka = LogUniform(r, 1e-11, 1e-3);
+         return std::pair<Given, std::vector<Component>>{
+             {{Slot("40", "C_a"), ca}, {Slot("40", "C_S"), cs}, {Slot("40", "k_a"), ka}},
+             {Acid(ca + cs, {PK(ka)}), Sodium(cs)}};
+     }},
+    {"41",
+     [](std::mt19937& r) {
+         const double cb = LogUniform(r, 1e-4, 0.5), cs = LogUniform(r, 1e-4, 0.5);
+         const double kb = LogUniform(r, 1e-11, 1e-3);
+         return std::pair<Given, std::vector<Component>>{
+             {{Slot("41", "C_b"), cb}, {Slot("41", "C_S"), cs}, {Slot("41", "k_b"), kb}},
+             {Base(cb + cs, PK(kb)), Chloride(cs)}};
+     }},
 };
 
 class OverlapTest : public ::testing::TestWithParam<Overlap> {};
@@ -168,6 +185,65 @@ TEST_P(OverlapTest, RandomProblemsGiveThePHOfTheProblemType) {
         ASSERT_EQ(state.CalcError, 0)
             << o.code << " problem " << i << ": " << state.CalcErrorReason;
         EXPECT_NEAR(SolvedPH(mixture), state.IOValues[Slot(o.code, "pH")], 1e-8)
+            << o.code << " problem " << i;
+    }
+}
+
+constexpr MixtureModel Davies{14.0, ActivityModel::Davies, 25.0};
+
+// With Davies coefficients the species still balance in concentrations; the activities
+// satisfy Kw and every step's thermodynamic constant at the ionic strength of the result,
+// with the coefficients of the Davies equation at that strength.
+void ExpectDaviesBalanced(const std::vector<Component>& mixture, const MixtureResult& r) {
+    ASSERT_TRUE(r.ok) << r.reason;
+    double charge = r.h - r.oh, squares = r.h + r.oh;
+    for (std::size_t i = 0; i < mixture.size(); ++i) {
+        const ComponentAmounts& c = r.components[i];
+        double sum = 0;
+        for (const SpeciesAmount& s : c.species) {
+            sum += s.concentration;
+            charge += s.concentration * s.species.charge;
+            squares += s.concentration * s.species.charge * s.species.charge;
+        }
+        EXPECT_NEAR(sum, c.total, 1e-12 * c.total);
+    }
+    EXPECT_NEAR(charge, 0, 1e-10 * squares);
+    const double I = squares / 2;
+    EXPECT_NEAR(r.ionicStrength, I, 1e-12 * I);
+    auto gamma = [&](int z) { return ActivityCoefficient(z, I, 25); };
+    EXPECT_NEAR(r.gamma[0], gamma(1), 1e-9);
+    const double aH = gamma(1) * r.h;
+    EXPECT_NEAR(r.pH, -std::log10(aH), 1e-9);
+    EXPECT_NEAR(std::log10(aH * gamma(1) * r.oh), -14, 1e-9);
+    for (std::size_t i = 0; i < mixture.size(); ++i) {
+        const std::vector<SpeciesAmount>& forms = r.components[i].species;
+        for (std::size_t k = 0; k < mixture[i].pk.size(); ++k) {
+            const SpeciesAmount &acid = forms[k], &base = forms[k + 1];
+            if (acid.concentration < 1e-250 || base.concentration < 1e-250) continue;
+            const double log10K = std::log10(aH * base.concentration * gamma(base.species.charge) /
+                                             (acid.concentration * gamma(acid.species.charge)));
+            EXPECT_NEAR(log10K, -mixture[i].pk[k], 1e-8) << "step " << k + 1;
+        }
+    }
+}
+
+TEST_P(OverlapTest, RandomProblemsGiveThePHOfTheProblemTypeWithDavies) {
+    const Overlap& o = GetParam();
+    std::mt19937 random(20261210);
+    for (int i = 0; i < 100; ++i) {
+        const auto [given, mixture] = o.make(random);
+        EquilAB state(14.0);
+        state.Activity = ActivityModel::Davies;
+        for (auto [slot, value] : given)
+            state.IOValues[slot] = value;
+        RunProblem(state, o.code);
+        ASSERT_EQ(state.CalcError, 0)
+            << o.code << " problem " << i << ": " << state.CalcErrorReason;
+        const MixtureResult r = SolveMixture(mixture, Davies);
+        ExpectDaviesBalanced(mixture, r);
+        EXPECT_NEAR(r.pH, state.IOValues[Slot(o.code, "pH")], 1e-8) << o.code << " problem " << i;
+        EXPECT_NEAR(r.ionicStrength, state.Activities.ionicStrength,
+                    1e-7 * state.Activities.ionicStrength)
             << o.code << " problem " << i;
     }
 }
