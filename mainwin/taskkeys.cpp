@@ -15,8 +15,8 @@ TaskKeys::TaskKeys(FormMain& window, QMenu* typeMenu) : QObject(&window), m_wind
         if (const int t = readyTask()) m_window.LblCAL_Click(t);
     });
     // Ctrl+Enter is the keypad's; a field leaves both to the window.
-    m_calculate->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return),
-                               QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    m_calculate->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     m_clear = typeMenu->addAction("C&lear", this, [this] {
         if (const int t = readyTask()) m_window.LblDEL_Click(t);
     });

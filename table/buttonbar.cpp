@@ -69,7 +69,8 @@ void PrinterNameTimer::refresh() {
     if (!m_button || !m_desktop.hasPrinter()) return;
     const QString name = m_desktop.currentPrinterName();
     m_button->setToolTip(name);
-    if (auto* button = qobject_cast<BarButton*>(m_button.data())) button->picture()->setToolTip(name);
+    if (auto* button = qobject_cast<BarButton*>(m_button.data()))
+        button->picture()->setToolTip(name);
 }
 
 QIcon SvgIcon(const QString& name, int size) {

@@ -9,8 +9,8 @@
 #include "table/desktop.h"
 #include "table/export.h"
 #include "table/formtabla.h"
-#include "table/windowkeys.h"
 #include "table/pictureview.h"
+#include "table/windowkeys.h"
 
 #include "fit/titrationmodel.h"
 #include "graphs/measuredmarks.h"

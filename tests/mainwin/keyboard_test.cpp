@@ -249,7 +249,8 @@ private slots:
         FormMain& w = open();
         QLabel* look = w.firstLook();
         QVERIFY(look->isVisible());
-        QCOMPARE(look->geometry(), QRect(4, 40, w.client()->width() - 8, w.client()->height() - 44));
+        QCOMPARE(look->geometry(),
+                 QRect(4, 40, w.client()->width() - 8, w.client()->height() - 44));
         QVERIFY(look->text().contains("Calculate</b> (Ctrl+Return)"));
         QVERIFY(look->text().contains("Free mixture</b> (Alt+6)"));
         QFile manual(m_dir.filePath("Manual_ZEMLO.pdf"));
@@ -274,8 +275,7 @@ private slots:
         FormMain& w = open();
         for (int t = 1; t <= 5; ++t) {
             const engine::TaskInfo& info = engine::Task(t);
-            QCOMPARE(accessibleText(w.LblMENU(t), QAccessible::Name),
-                     QString(info.caption.data()));
+            QCOMPARE(accessibleText(w.LblMENU(t), QAccessible::Name), QString(info.caption.data()));
             QCOMPARE(accessibleText(w.LblMENU(t), QAccessible::Description),
                      QString("Task tab, Alt+%1").arg(t));
             QTest::mouseClick(w.LblMENU(t), Qt::LeftButton);
@@ -289,7 +289,8 @@ private slots:
                     const std::string code = engine::FormProblemCode(t, option, check);
                     QCOMPARE(w.state().ProblemCode.toStdString(), code);
                     const engine::ProblemType& problem = *engine::FindProblem(code);
-                    QAccessibleInterface* o = QAccessible::queryAccessibleInterface(w.Opt(t, option));
+                    QAccessibleInterface* o =
+                        QAccessible::queryAccessibleInterface(w.Opt(t, option));
                     QCOMPARE(o->role(), QAccessible::RadioButton);
                     QCOMPARE(o->text(QAccessible::Name), QString(info.options[j].data()));
                     QVERIFY(o->text(QAccessible::Description).contains(info.caption.data()));
@@ -300,7 +301,8 @@ private slots:
                         const QString symbol = QString::fromUtf8(
                             engine::SymbolName(row.quantity).data(),
                             static_cast<qsizetype>(engine::SymbolName(row.quantity).size()));
-                        const QString what = QString("%1 row %2: %3").arg(code.data()).arg(row.slot).arg(name);
+                        const QString what =
+                            QString("%1 row %2: %3").arg(code.data()).arg(row.slot).arg(name);
                         QVERIFY2(name.startsWith(symbol), qPrintable(what));
                         QVERIFY2(!name.contains("(M)"), qPrintable(what));
                         QCOMPARE(name.endsWith(", result"), row.slot >= info.inputRowCount);

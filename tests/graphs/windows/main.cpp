@@ -4,8 +4,8 @@
 #include "graphviewtools_test.h"
 #include "measureddata_test.h"
 #include "refusedchoice_test.h"
-#include "windowsaves_test.h"
 #include "windowkeys_test.h"
+#include "windowsaves_test.h"
 
 #include "../../support/gui_test_main.h"
 

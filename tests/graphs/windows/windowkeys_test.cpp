@@ -106,15 +106,14 @@ void WindowKeysTest::escapeClosesAMenuFirst() {
     press(*w, Qt::Key_Escape);
     QTRY_VERIFY(openMenu() == nullptr);
     QVERIFY(w->isVisible());
-
 }
 
 void WindowKeysTest::graphCommandKeysAndMenuItems() {
     auto w = openActive<graphs::FormGraficaAB>();
     const QStringList items = itemsWithKeys(w->menus());
-    for (const char* item : {"&Edit type of graphic... Ctrl+G", "&Save image as... Ctrl+S",
-                             "&Print... Ctrl+P", "Export &PDF... Ctrl+E", "&Copy Ctrl+C",
-                             "Data &table Ctrl+T"})
+    for (const char* item :
+         {"&Edit type of graphic... Ctrl+G", "&Save image as... Ctrl+S", "&Print... Ctrl+P",
+          "Export &PDF... Ctrl+E", "&Copy Ctrl+C", "Data &table Ctrl+T"})
         QVERIFY2(items.contains(item), item);
 
     // Escape in the chooser closes the chooser, not the graph window.
