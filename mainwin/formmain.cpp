@@ -453,7 +453,7 @@ std::vector<ResultRow> FormMain::shownResults() const {
     std::vector<ResultRow> rows;
     if (m_state.TaskIndex < 1) return rows;
     for (const Task::Row& row : task(m_state.TaskIndex).rows)
-        if (!row.headingText.isEmpty() && !row.field->isHidden() && !row.field->text().isEmpty())
+        if (!row.field->isHidden() && !row.field->text().isEmpty())
             rows.push_back({row.symbolText, row.field->text(), HeadingUnit(row.headingText)});
     return rows;
 }
