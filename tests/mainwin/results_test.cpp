@@ -1,5 +1,6 @@
 // "Copy results" and "Save results as...": the solved weak acid on the clipboard and in files.
 #include "fakeplatform.h"
+#include "typing.h"
 
 #include "../table/fakedesktop.h"
 #include "mainwin/controls.h"
@@ -45,11 +46,7 @@ class ResultsTest : public QObject {
     }
 
     void type(int index, const QString& text) {
-        ValueField* field = m_window->Text1(index);
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
+        corvane::mainwin::test::TypeInto(m_window->Text1(index), text);
     }
 
     // 0.1 M of an acid with Ka 1.8e-5: x² / (0.1 − x) = 1.8e-5 gives x = 1.333e-3, pH 2.875.
