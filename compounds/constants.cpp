@@ -74,18 +74,14 @@ std::vector<const Compound*> Candidates(const ConstantRole& role, std::string_vi
     return found;
 }
 
-namespace {
-
-// Why a compound does not fit a role, for a user who named it.
-std::string misfit(const Compound& c, const ConstantRole& role, std::string_view code) {
+std::string Misfit(const Compound& c, const ConstantRole& role, std::string_view code) {
     if (c.kind == role.kind && c.protons == role.protons)
-        return c.name + " has no k_1 (its first proton is given up completely): take code " +
-               std::string(code) + "C";
-    return c.name + " is a " + KindText(c) + "; code " + std::string(code) + " needs a " +
+        return c.name + " has no k_1 (its first proton is given up completely)" +
+               (code.empty() ? std::string() : ": take code " + std::string(code) + "C");
+    return c.name + " is a " + KindText(c) + "; " +
+           (code.empty() ? std::string("this option") : "code " + std::string(code)) + " needs a " +
            role.caption();
 }
-
-} // namespace
 
 Filling FillConstants(const engine::ProblemType& problem, const Compound* acid,
                       const Compound* base) {
@@ -100,7 +96,7 @@ Filling FillConstants(const engine::ProblemType& problem, const Compound* acid,
             return {{},
                     "code " + std::string(problem.code) + " has no " +
                         (kind == Kind::Acid ? "acid" : "base") + " constant"};
-        if (!Fits(*compound, *role)) return {{}, misfit(*compound, *role, problem.code)};
+        if (!Fits(*compound, *role)) return {{}, Misfit(*compound, *role, problem.code)};
         for (const ConstantSlot& s : role->fields)
             filling.values.emplace_back(s.slot, compound->constant(s.step));
     }

@@ -45,6 +45,9 @@ bool Fits(const Compound& compound, const ConstantRole& role);
 
 /// The compounds that fit a role and match a filter text, in table order.
 std::vector<const Compound*> Candidates(const ConstantRole& role, std::string_view text = {});
+/// Why `c` does not fit `role`, for a user who named it: "Carbonic acid is a diprotic acid;
+/// code 11 needs a monoprotic acid", or "this option needs ..." when `code` is empty.
+std::string Misfit(const Compound& c, const ConstantRole& role, std::string_view code);
 
 /// The constant fields of a problem type that an acid and a base (either may be null) fill,
 /// as (slot, 10^(-pk)) pairs; or, when one of them does not fit the problem type, the reason.

@@ -167,6 +167,10 @@ QTreeWidget* CompoundChooser::list(int i) const {
     return m_columns.at(i).list;
 }
 
+QLabel* CompoundChooser::sourceLine(int i) const {
+    return m_columns.at(i).source;
+}
+
 const Compound* CompoundChooser::choice(int i) const {
     const QTreeWidgetItem* item = m_columns.at(i).list->currentItem();
     if (item == nullptr || item->isHidden()) return nullptr;
@@ -219,10 +223,25 @@ void CompoundChooser::moveCurrent(Column& column, int key) {
     column.list->scrollToItem(shown[index]);
 }
 
+// Why a search that shows nothing found nothing: the first compound it names that does not fit.
+std::string CompoundChooser::misfitText(const Column& column) {
+    const std::string text = column.search->text().toStdString();
+    if (text.empty()) return {};
+    for (int r = 0; r < column.list->topLevelItemCount(); ++r)
+        if (!column.list->topLevelItem(r)->isHidden()) return {};
+    for (const Compound& c : compounds::Compounds())
+        if (compounds::Matches(c, text) && !compounds::Fits(c, column.role))
+            return compounds::Misfit(c, column.role, {});
+    return {};
+}
+
 void CompoundChooser::showSource(Column& column) {
     const QTreeWidgetItem* item = column.list->currentItem();
-    column.source->setText(item && !item->isHidden() ? "Source: " + item->toolTip(NameColumn)
-                                                     : QString());
+    if (item && !item->isHidden()) {
+        column.source->setText("Source: " + item->toolTip(NameColumn));
+        return;
+    }
+    column.source->setText(QString::fromStdString(misfitText(column)));
 }
 
 void CompoundChooser::take() {

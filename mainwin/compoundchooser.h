@@ -27,6 +27,8 @@ public:
     const compounds::ConstantRole& role(int i) const;
     QLineEdit* searchField(int i) const;
     QTreeWidget* list(int i) const;
+    /// The line under list i: the current entry's source, or why a search found nothing.
+    QLabel* sourceLine(int i) const;
     /// The compound whose entry is current in list i, or null.
     const compounds::Compound* choice(int i) const;
 
@@ -38,6 +40,7 @@ private:
     void applyFilter(Column& column);
     void moveCurrent(Column& column, int key);
     void showSource(Column& column);
+    static std::string misfitText(const Column& column);
     /// Accepts when at least one list has a current entry.
     void take();
 

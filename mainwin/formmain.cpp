@@ -9,6 +9,7 @@
 #include "freemixturetask.h"
 #include "headings.h"
 #include "platform.h"
+#include "resultsexport.h"
 #include "settings.h"
 #include "statusline.h"
 #include "taskkeys.h"
@@ -20,15 +21,19 @@
 #include "numtext/numbertext.h"
 #include "table/buttonbar.h"
 #include "table/desktop.h"
+#include "table/export.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -110,6 +115,7 @@ struct FormMain::Task {
         ValueField* field;
         QFrame* frame;
         QString headingText;
+        QString symbolText;
     };
 
     int t;
@@ -143,6 +149,8 @@ struct FormMain::Task {
 };
 
 struct FormMain::Menus {
+    QAction* copyResults;
+    QAction* saveResults;
     QAction* exit;
     std::array<QAction*, 6> tasks{};
     QAction* point;
@@ -156,10 +164,10 @@ struct FormMain::Menus {
 };
 
 FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& programFolder,
-                   QWidget* parent)
+                   QWidget* parent, std::unique_ptr<table::Desktop> desktop)
     : QMainWindow(parent), m_store(store), m_platform(platform), m_programFolder(programFolder),
       m_loaded(ReadSettings(store)), m_state(m_loaded.pKw), m_menus(std::make_unique<Menus>()),
-      m_desktop(std::make_unique<PlatformDesktop>(platform)) {
+      m_desktop(desktop ? std::move(desktop) : std::make_unique<PlatformDesktop>(platform)) {
     setWindowTitle("Quellwerk - Acid - base equilibrium");
     m_client = new QWidget(this);
     m_client->setMinimumSize(800, 600);
@@ -167,6 +175,7 @@ FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& prog
     m_client->installEventFilter(this);
 
     buildMenus();
+    updateResultsCommands();
     for (int t = 1; t <= 5; ++t)
         buildTask(t);
     m_constants = new ConstantsCommand(*this, m_platform, m_menus->constants);
@@ -208,6 +217,12 @@ FormMain::Task& FormMain::task(int t) const {
 
 void FormMain::buildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
+    m_menus->copyResults =
+        file->addAction("Copy results", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
+                        &FormMain::mnu_CopyResults_Click);
+    m_menus->saveResults =
+        file->addAction("Save results as...", this, &FormMain::mnu_SaveResults_Click);
+    file->addSeparator();
     m_menus->exit = file->addAction("&Exit", QKeySequence(Qt::CTRL | Qt::Key_F4), this,
                                     &FormMain::mnu_Archivo_Salir_Click);
 
@@ -357,7 +372,10 @@ void FormMain::buildTask(int t) {
         row.field->setFrame(false);
         row.field->setTextMargins(1, 0, 1, 0);
         row.field->setReadOnly(i >= info.inputRowCount);
-        connect(row.field, &QLineEdit::textChanged, this, [this, index] { onFieldChanged(index); });
+        connect(row.field, &QLineEdit::textChanged, this, [this, index] {
+            updateResultsCommands();
+            onFieldChanged(index);
+        });
         connect(row.field, &ValueField::enterPressed, this, &FormMain::onFieldEnter);
         for (QWidget* w : {static_cast<QWidget*>(row.frame), static_cast<QWidget*>(row.heading),
                            static_cast<QWidget*>(row.symbol), static_cast<QWidget*>(row.field)})
@@ -428,6 +446,60 @@ void FormMain::showTask(int t) {
         setBold(k.tabCaption, chosen);
         m_menus->tasks[j]->setChecked(chosen);
     }
+    updateResultsCommands();
+}
+
+std::vector<ResultRow> FormMain::shownResults() const {
+    std::vector<ResultRow> rows;
+    if (m_state.TaskIndex < 1) return rows;
+    for (const Task::Row& row : task(m_state.TaskIndex).rows)
+        if (!row.field->isHidden() && !row.field->text().isEmpty())
+            rows.push_back({row.symbolText, row.field->text(), HeadingUnit(row.headingText)});
+    return rows;
+}
+
+QString FormMain::resultsTitle() const {
+    return m_state.TaskIndex < 1 ? QString() : task(m_state.TaskIndex).title->text();
+}
+
+void FormMain::updateResultsCommands() {
+    const bool any = !shownResults().empty();
+    m_menus->copyResults->setEnabled(any);
+    m_menus->saveResults->setEnabled(any);
+}
+
+void FormMain::mnu_CopyResults_Click() {
+    const std::vector<ResultRow> rows = shownResults();
+    if (rows.empty()) return;
+    auto* mime = new QMimeData;
+    mime->setText(ResultsText(resultsTitle(), rows));
+    mime->setHtml(ResultsHtml(resultsTitle(), rows));
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+void FormMain::mnu_SaveResults_Click() {
+    const std::vector<ResultRow> rows = shownResults();
+    if (rows.empty()) return;
+    const QString textFilter = QStringLiteral("Text file (*.txt)");
+    const QString csvFilter = QStringLiteral("CSV file (*.csv)");
+    QString filter = textFilter;
+    const QString path = m_desktop->saveFileName(
+        this, "Save", table::StartFolder(m_state.LastTableFolder, m_programFolder),
+        {textFilter, csvFilter, table::AllFilesFilter}, &filter);
+    if (path.isEmpty()) return;
+    m_state.LastTableFolder = table::FolderOf(path);
+    const bool csv = filter == csvFilter || path.endsWith(".csv", Qt::CaseInsensitive);
+    const QByteArray bytes =
+        (csv ? ResultsCsv(resultsTitle(), rows, m_state.numbers.DecimalSeparator)
+             : ResultsText(resultsTitle(), rows))
+            .toUtf8();
+    const table::SaveResult result = table::SaveAtomically(
+        path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    if (!result.ok)
+        m_desktop->showMessage(
+            this, "Error",
+            table::SaveFailureText("Error: Impossible to save the results:", path, result, false),
+            table::MessageKind::Warning);
 }
 
 void FormMain::Opt_Click(int t) {
@@ -458,6 +530,7 @@ void FormMain::Opt_Click(int t) {
         row.field->hide();
         row.field->tag.clear();
         row.headingText.clear();
+        row.symbolText.clear();
         row.symbol->clear();
         DescribeField(row.field, nullptr, false);
     }
@@ -469,6 +542,9 @@ void FormMain::Opt_Click(int t) {
             DescribeField(row.field, &slot, slot.slot >= engine::InputRowCount(t));
             row.headingText =
                 QString::fromUtf8(slot.heading.data(), static_cast<qsizetype>(slot.heading.size()));
+            const std::string_view symbol = engine::SymbolName(slot.quantity);
+            row.symbolText =
+                QString::fromUtf8(symbol.data(), static_cast<qsizetype>(symbol.size()));
             const int picture = engine::SymbolPicture(slot.quantity);
             if (picture >= 0) {
                 row.symbol->setPixmap(SymbolPicture(picture));
@@ -1021,6 +1097,12 @@ QAction* FormMain::mnu_TIPO_CAL(int n) const {
 }
 QAction* FormMain::mnu_Constants() const {
     return m_menus->constants;
+}
+QAction* FormMain::mnu_CopyResults() const {
+    return m_menus->copyResults;
+}
+QAction* FormMain::mnu_SaveResults() const {
+    return m_menus->saveResults;
 }
 QWidget* FormMain::client() const {
     return m_client;

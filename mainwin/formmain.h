@@ -2,24 +2,24 @@
 // panels, field panels, Calculate / Clear / Graphic buttons, formula panel, menus and settings.
 #pragma once
 
+#include "resultsexport.h"
 #include "settings.h"
 #include "state.h"
+
+#include "table/desktop.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QRadioButton;
-
-namespace corvane::table {
-class Desktop;
-}
 
 namespace corvane::mainwin {
 
@@ -36,8 +36,9 @@ class FormMain : public QMainWindow {
     Q_OBJECT
 public:
     /// Reads the settings (Form_Load). programFolder holds img/ and the user's manual.
+    /// `desktop` answers the save dialogs; by default the system's, its boxes the platform's.
     FormMain(SettingsStore& store, Platform& platform, const QString& programFolder,
-             QWidget* parent = nullptr);
+             QWidget* parent = nullptr, std::unique_ptr<table::Desktop> desktop = nullptr);
     ~FormMain() override;
 
     MainState& state() { return m_state; }
@@ -61,6 +62,10 @@ public:
     void Form_Resize();
 
     // Menu commands.
+    /// "Copy results": the task title and the shown quantities as text and as an HTML table.
+    void mnu_CopyResults_Click();
+    /// "Save results as...": the same as a CSV or text file.
+    void mnu_SaveResults_Click();
     void mnu_Archivo_Salir_Click();
     void mnu_TIPO_CAL_Click(int n);
     void mnu_Config_SepaDec_PTO_Click();
@@ -110,6 +115,8 @@ public:
     QAction* mnu_Temperature() const;
     QAction* mnu_TIPO_CAL(int n) const;
     QAction* mnu_Constants() const;
+    QAction* mnu_CopyResults() const;
+    QAction* mnu_SaveResults() const;
     ConstantsCommand& constants() const { return *m_constants; }
     /// The sixth tab, "Free mixture".
     FreeMixtureTask& freeMixture() const { return *m_freeMixture; }
@@ -147,6 +154,10 @@ private:
     void layoutTask(int t);
     void placeFormulaPictures(int t);
     void Form_Unload();
+    /// The quantities the chosen task shows a value for, in field order.
+    std::vector<ResultRow> shownResults() const;
+    QString resultsTitle() const;
+    void updateResultsCommands();
 
     SettingsStore& m_store;
     Platform& m_platform;

@@ -158,20 +158,26 @@ QString PlainText(const std::string& markup) {
     return drawAt(scratch, markup, 0, 0);
 }
 
+QChar CsvSeparator(char decimalSeparator) {
+    return decimalSeparator == ',' ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+QString CsvField(QString text, QChar separator) {
+    if (text.contains(separator) || text.contains(QLatin1Char('"'))) {
+        text.replace(QLatin1String("\""), QLatin1String("\"\""));
+        text = QLatin1Char('"') + text + QLatin1Char('"');
+    }
+    return text;
+}
+
 QString TableCsv(const graphs::GraphSettings& settings, const graphs::GraphTable& table,
                  char decimalSeparator) {
-    const QChar separator = decimalSeparator == ',' ? QLatin1Char(';') : QLatin1Char(',');
+    const QChar separator = CsvSeparator(decimalSeparator);
     std::vector<int> columns{0, 1};
     for (int c = 2; c < graphs::GraphTableColumns; ++c)
         if (!settings.ColumnHeading[c].empty()) columns.push_back(c);
 
-    auto field = [&](QString text) {
-        if (text.contains(separator) || text.contains(QLatin1Char('"'))) {
-            text.replace(QLatin1String("\""), QLatin1String("\"\""));
-            text = QLatin1Char('"') + text + QLatin1Char('"');
-        }
-        return text;
-    };
+    auto field = [&](const QString& text) { return CsvField(text, separator); };
     QStringList heading;
     for (int c : columns)
         heading << field(PlainText(settings.ColumnHeading[c]));

@@ -73,6 +73,11 @@ private:
 /// The plain text of a mark-up string, as DrawMarkup gives it.
 QString PlainText(const std::string& markup);
 
+/// The CSV field separator: ";" when the decimal separator is ",", else ",".
+QChar CsvSeparator(char decimalSeparator);
+/// A CSV field, quoted (its quotes doubled) when it holds the separator or a quote.
+QString CsvField(QString text, QChar separator);
+
 /// The recorded rows as comma-separated values: a line of the plain headings of the columns in
 /// use, then one line per recorded row with 17 significant digits. The separator is ";" when
 /// the decimal separator is ",". Lines end in CR LF; a field holding the separator or a quote

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -172,6 +173,18 @@ private slots:
         QTest::keyClick(chooser.searchField(0), Qt::Key_Return);
         QCOMPARE(chooser.result(), int(QDialog::Accepted));
         QVERIFY(chooser.isHidden());
+    }
+
+    void aSearchFindingOnlyAMisfitSaysWhy() {
+        CompoundChooser chooser(rolesOf("11"));
+        chooser.show();
+        QTest::keyClicks(chooser.searchField(0), "Carbonic");
+        QVERIFY(shownNames(chooser.list(0)).isEmpty());
+        QCOMPARE(
+            chooser.sourceLine(0)->text(),
+            QString("Carbonic acid is a diprotic acid; this option needs a monoprotic acid (k_a)"));
+        QTest::keyClicks(chooser.searchField(0), "xyz"); // names no compound at all
+        QCOMPARE(chooser.sourceLine(0)->text(), QString());
     }
 
     void formulaSearchAndEscape() {

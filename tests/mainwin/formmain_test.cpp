@@ -1,4 +1,5 @@
 #include "fakeplatform.h"
+#include "typing.h"
 
 #include "engine/catalogue.h"
 #include "fit/titrationmodel.h"
@@ -73,11 +74,7 @@ class FormMainTest : public QObject {
     }
 
     void type(int index, const QString& text) {
-        ValueField* field = m_window->Text1(index);
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
+        corvane::mainwin::test::TypeInto(m_window->Text1(index), text);
     }
 
     void calculate(int t) { QTest::mouseClick(m_window->ImgCAL(t), Qt::LeftButton); }
