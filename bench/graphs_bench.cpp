@@ -4,9 +4,9 @@
 // picture, DrawMarkup of the longest graph title, and the values read off a curve at one x
 // and the marks.
 #include "graphs/catalogue.h"
-#include "graphs/plot.h"
 #include "graphs/scales.h"
 #include "graphs/valueat.h"
+#include "plot/plot.h"
 
 #include "engine/catalogue.h"
 #include "qt_bench_main.h"

@@ -7,13 +7,13 @@
 #include "app/startup.h"
 #include "graphs/catalogue.h"
 #include "graphs/scales.h"
-#include "graphs/windows/formeditgraf.h"
-#include "graphs/windows/formgraficaab.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
 #include "mainwin/platform.h"
 #include "mainwin/settings.h"
-#include "table/desktop.h"
+#include "widgets/desktop.h"
+#include "windows/formeditgraf.h"
+#include "windows/formgraficaab.h"
 
 #include "engine/catalogue.h"
 

@@ -16,7 +16,7 @@
 #include "graphs/measuredrms.h"
 #include "graphs/scales.h"
 #include "graphs/screenframe.h"
-#include "markup/plaintext.h"
+#include "plainmarkup/plaintext.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,14 +2,13 @@
 // process: the drawing helper and the tests link this.
 #include "graphfiles.h"
 
-#include "graphs/mixture_graphs.h"
-#include "graphs/plot.h"
-#include "graphs/windows/svgsurface.h"
 #include "markup/fonts.h"
 #include "markup/surface.h"
+#include "markup/svgsurface.h"
 #include "markup/symbols.h"
-#include "table/export.h"
-#include "table/formtabla.h"
+#include "plot/export.h"
+#include "plot/mixture_graphs.h"
+#include "plot/plot.h"
 #include "table/tabletext.h"
 
 #include <QGuiApplication>
@@ -84,9 +83,9 @@ std::optional<std::string> writeTable(const graphs::GraphSettings& settings,
                                       char decimalSeparator, const GraphRequest& g) {
     table::TableDrawing drawing(settings, graphTable, digits, decimalSeparator);
     drawing.setMeasuredPoints(g.points);
-    markup::PictureSurface heading(table::FormTabla::HeadingWidth, table::FormTabla::HeadingHeight);
-    markup::PictureSurface body(table::FormTabla::HeadingWidth, 1);
-    body.resize(table::FormTabla::HeadingWidth, drawing.bodyPictureHeight(body));
+    markup::PictureSurface heading(table::TableWidth, table::TableHeadingHeight);
+    markup::PictureSurface body(table::TableWidth, 1);
+    body.resize(table::TableWidth, drawing.bodyPictureHeight(body));
     drawing.PonerCabecera(heading);
     drawing.PonerTabla(body);
     const QByteArray bytes = (g.tableAsCsv ? table::TableCsv(settings, graphTable, decimalSeparator)

@@ -2,7 +2,7 @@
 // picture button (a picture with its caption on top).
 #pragma once
 
-#include "table/captionbutton.h"
+#include "widgets/captionbutton.h"
 
 #include <QLabel>
 #include <QLineEdit>

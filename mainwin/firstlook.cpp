@@ -1,6 +1,6 @@
 #include "firstlook.h"
 
-#include "table/buttonbar.h"
+#include "widgets/buttonbar.h"
 
 #include <QLabel>
 

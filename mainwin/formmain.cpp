@@ -16,12 +16,12 @@
 
 #include "engine/catalogue.h"
 #include "engine/determining.h"
-#include "graphs/windows/formeditgraf.h"
-#include "graphs/windows/formgraficaab.h"
 #include "numtext/numbertext.h"
-#include "table/buttonbar.h"
-#include "table/desktop.h"
-#include "table/export.h"
+#include "plot/export.h"
+#include "widgets/buttonbar.h"
+#include "widgets/desktop.h"
+#include "windows/formeditgraf.h"
+#include "windows/formgraficaab.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include "settings.h"
 #include "state.h"
 
-#include "table/desktop.h"
+#include "widgets/desktop.h"
 
 #include <QMainWindow>
 

@@ -9,10 +9,10 @@
 #include "compounds/componentnames.h"
 #include "compounds/recipe.h"
 #include "compounds/species.h"
-#include "graphs/mixture_graphs.h"
-#include "graphs/windows/formgraficaab.h"
-#include "table/buttonbar.h"
-#include "table/context.h"
+#include "plot/mixture_graphs.h"
+#include "widgets/buttonbar.h"
+#include "windows/context.h"
+#include "windows/formgraficaab.h"
 
 #include <QAction>
 #include <QHBoxLayout>

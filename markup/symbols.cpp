@@ -1,5 +1,5 @@
 #include "symbols.h"
-#include "symbolwords.h"
+#include "plainmarkup/symbolwords.h"
 
 #include "numtext/numbertext.h"
 

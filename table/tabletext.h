@@ -16,6 +16,9 @@ class DrawingSurface;
 namespace corvane::table {
 
 inline constexpr int TableRows = 64;
+/// The width of the table's pictures and the height of its heading picture, in pixels.
+inline constexpr int TableWidth = 796;
+inline constexpr int TableHeadingHeight = 81;
 
 class TableDrawing {
 public:

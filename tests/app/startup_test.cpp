@@ -1,4 +1,4 @@
-#include "../mainwin/fakeplatform.h"
+#include "tests/support/fakeplatform.h"
 
 #include "app/identity.h"
 #include "app/splash.h"
@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../support/gui_test_main.h"
+#include "tests/support/gui_test_main.h"
 
 using namespace corvane;
 using corvane::mainwin::test::FakePlatform;

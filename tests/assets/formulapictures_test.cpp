@@ -1,7 +1,7 @@
 // The formula pictures the build drew into build/bin/img, as the main window shows them:
 // both pictures of every problem code load, carry ink, and fit the formula panel at the
 // window's minimum size. Leaves pictures for people to look at in build/test-output.
-#include "../mainwin/fakeplatform.h"
+#include "tests/support/fakeplatform.h"
 
 #include "engine/catalogue.h"
 #include "mainwin/controls.h"
@@ -18,7 +18,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../support/gui_test_main.h"
+#include "tests/support/gui_test_main.h"
 
 using namespace corvane;
 using namespace corvane::mainwin;

@@ -1,7 +1,7 @@
 // An installed or unpacked Corvane, as its own code finds its files: the executable named by
 // CORVANE_INSTALLED_PROGRAM (for example P/bin/corvane, a link) leads to the program folder,
 // where the main window finds the formula pictures of every code and the user's manual.
-#include "../mainwin/fakeplatform.h"
+#include "tests/support/fakeplatform.h"
 
 #include "app/programfolder.h"
 #include "engine/catalogue.h"
@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../support/gui_test_main.h"
+#include "tests/support/gui_test_main.h"
 
 using namespace corvane;
 using namespace corvane::mainwin;

@@ -2,7 +2,7 @@
 // that stays valid UTF-8 whatever the name's bytes.
 #include "run_cli.h"
 
-#include "../support/fulldisk.h"
+#include "tests/support/fulldisk.h"
 
 #include "cli/request.h"
 

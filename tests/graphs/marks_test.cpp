@@ -1,6 +1,6 @@
 // Marked points of titration curves: where the equivalence and half-equivalence points lie,
 // against the solved problem and the pK values, and the indicator table.
-#include "graph_fixture.h"
+#include "tests/support/graph_fixture.h"
 
 #include "graphs/indicators.h"
 #include "graphs/marks.h"

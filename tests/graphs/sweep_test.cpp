@@ -1,8 +1,8 @@
 // The sweep's rhythm and recording, and a random sweep over every code and offered kind.
 #include "graphs/catalogue.h"
 #include "graphs/generators.h"
-#include "graphs/plot.h"
 #include "graphs/scales.h"
+#include "plot/plot.h"
 
 #include "engine/catalogue.h"
 #include "markup/surface.h"

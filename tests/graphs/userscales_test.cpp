@@ -1,6 +1,6 @@
 // Scales the user sets: steps as the defaults choose them, every refusal naming its field, and
 // the zoom to a dragged rectangle widened to whole steps.
-#include "graph_fixture.h"
+#include "tests/support/graph_fixture.h"
 
 #include "graphs/userscales.h"
 

@@ -1,6 +1,6 @@
 // Values read off the curve: the engine's value at any x, checked against hand calculations
 // and a charge balance solved here by bisection; the slope against the graph's own sweep.
-#include "graph_fixture.h"
+#include "tests/support/graph_fixture.h"
 
 #include "graphs/generators.h"
 #include "graphs/readingtext.h"

@@ -1,6 +1,6 @@
 // The activity options of the Setup menu: the model and the temperature as they change a
 // Calculate, the words for the status line, and their settings keys beside the older ones.
-#include "fakeplatform.h"
+#include "tests/support/fakeplatform.h"
 
 #include "mainwin/activitymenu.h"
 #include "mainwin/controls.h"
@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../support/gui_test_main.h"
+#include "tests/support/gui_test_main.h"
 
 using namespace corvane;
 using namespace corvane::mainwin;

@@ -1,6 +1,6 @@
 // The "Constants..." command: the chooser worked from the keyboard, and what it writes into
 // the main window's fields.
-#include "fakeplatform.h"
+#include "tests/support/fakeplatform.h"
 
 #include "compounds/compounds.h"
 #include "compounds/constants.h"
@@ -26,7 +26,7 @@
 
 #include <functional>
 
-#include "../support/gui_test_main.h"
+#include "tests/support/gui_test_main.h"
 
 using namespace corvane;
 using namespace corvane::mainwin;

@@ -1,10 +1,8 @@
-#include "fakeplatform.h"
-#include "typing.h"
+#include "tests/support/fakeplatform.h"
+#include "tests/support/typing.h"
 
 #include "engine/catalogue.h"
 #include "fit/titrationmodel.h"
-#include "graphs/windows/formeditgraf.h"
-#include "graphs/windows/formgraficaab.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
 #include "mainwin/headings.h"
@@ -12,6 +10,8 @@
 #include "mainwin/statusline.h"
 #include "markup/fonts.h"
 #include "markup/symbols.h"
+#include "windows/formeditgraf.h"
+#include "windows/formgraficaab.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,7 +27,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../support/gui_test_main.h"
+#include "tests/support/gui_test_main.h"
 
 using namespace corvane;
 using namespace corvane::mainwin;

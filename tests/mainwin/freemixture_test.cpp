@@ -1,9 +1,8 @@
 // The Free mixture tab: choosing it, the list of components, Calculate against the free-mixture
 // solver and hand values, the graphs in the graph window, recipes and the settings it keeps.
-#include "fakeplatform.h"
+#include "tests/support/fakeplatform.h"
 
 #include "engine/mixture.h"
-#include "graphs/windows/formgraficaab.h"
 #include "mainwin/compoundchooser.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
@@ -12,7 +11,8 @@
 #include "mainwin/freemixturetask.h"
 #include "mainwin/settings.h"
 #include "mainwin/statusline.h"
-#include "table/buttonbar.h"
+#include "widgets/buttonbar.h"
+#include "windows/formgraficaab.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -25,7 +25,7 @@
 
 #include <cmath>
 
-#include "../support/gui_test_main.h"
+#include "tests/support/gui_test_main.h"
 
 using namespace corvane;
 using namespace corvane::mainwin;

@@ -1,14 +1,14 @@
 // The main window from the keyboard alone: the buttons, their mnemonics and menu items,
 // Ctrl+Return, the task keys, the options by the arrow keys, and what a screen reader is told.
-#include "fakeplatform.h"
+#include "tests/support/fakeplatform.h"
 
 #include "engine/catalogue.h"
-#include "graphs/windows/formeditgraf.h"
 #include "mainwin/accessibility.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
 #include "mainwin/settings.h"
 #include "mainwin/taskkeys.h"
+#include "windows/formeditgraf.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -17,7 +17,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../support/gui_test_main.h"
+#include "tests/support/gui_test_main.h"
 
 using namespace corvane;
 using namespace corvane::mainwin;

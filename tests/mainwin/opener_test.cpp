@@ -1,5 +1,5 @@
 // The help commands and the About box's links through a real opener process that fails.
-#include "fakeopener.h"
+#include "tests/support/fakeopener.h"
 
 #include "app/splash.h"
 #include "mainwin/formmain.h"
@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../support/gui_test_main.h"
+#include "tests/support/gui_test_main.h"
 
 using namespace corvane;
 using namespace corvane::mainwin;

@@ -1,12 +1,12 @@
 // "Copy results" and "Save results as...": the solved weak acid on the clipboard and in files.
-#include "fakeplatform.h"
-#include "typing.h"
+#include "tests/support/fakeplatform.h"
+#include "tests/support/typing.h"
 
-#include "../table/fakedesktop.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
 #include "mainwin/resultsexport.h"
 #include "mainwin/settings.h"
+#include "tests/support/fakedesktop.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "../support/gui_test_main.h"
+#include "tests/support/gui_test_main.h"
 
 using namespace corvane;
 using namespace corvane::mainwin;

@@ -1,0 +1,299 @@
+#include "formeditgraf.h"
+
+#include "graphs/catalogue.h"
+#include "graphs/extrafields.h"
+#include "graphs/scales.h"
+#include "markup/renderer.h"
+#include "widgets/buttonbar.h"
+#include "widgets/desktop.h"
+#include "widgets/pictureview.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <cmath>
+
+namespace corvane::graphs {
+
+namespace {
+
+constexpr int MinimumWidth = 620;
+constexpr int FirstRowTop = 58;
+constexpr int RowStep = 28;
+constexpr int RowHeight = 25;
+constexpr int OptionLeft = 15;
+constexpr int OptionWidth = 30;
+constexpr int PictureLeft = OptionLeft + OptionWidth;
+constexpr int PictureRightMargin = 30;
+constexpr int TitleX = 90; // twips
+constexpr int TitleY = 30;
+constexpr int InstructionBottom = 50;
+constexpr int ContentMargin = 10;
+constexpr int PanelHeight = 58;
+constexpr int BarHeight = 48;
+constexpr int VolumeSlot = 15;
+constexpr int ConcentrationSlot = 16;
+
+const QColor HighlightColor(0, 64, 128);
+const QString VolumeCaption = QStringLiteral(" Volume (mL) of buffer solution");
+const QString AcidCaption = QStringLiteral(" Concentration (mol/L) of added strong acid");
+const QString BaseCaption = QStringLiteral(" Concentration (mol/L) of added strong base");
+
+// How many pixels the title pictures need: the widest title drawn from TitleX, as much room after
+// it as before it.
+int TitlePictureWidth(const markup::PictureSurface& picture, const std::vector<QString>& titles) {
+    const double twips = markup::PictureSurface::ScreenTwipsPerPixel;
+    int width = MinimumWidth - PictureRightMargin - PictureLeft;
+    for (const QString& title : titles) {
+        markup::MeasuringSurface measure(picture);
+        measure.setCurrentX(TitleX);
+        measure.setCurrentY(TitleY);
+        markup::DrawMarkup(title, measure);
+        width = std::max(width, static_cast<int>(std::ceil((measure.currentX() + TitleX) / twips)));
+    }
+    return width;
+}
+
+} // namespace
+
+bool ExtraField::Keeps(QChar c) {
+    return c.isDigit() || QStringLiteral(".,eE-+/%").contains(c);
+}
+
+void ExtraField::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    const bool clipboard = event->matches(QKeySequence::Copy) ||
+                           event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Paste);
+    const bool character = text.size() == 1 && text[0].isPrint();
+    if (!clipboard && character && !Keeps(text[0])) return;
+    QLineEdit::keyPressEvent(event);
+}
+
+void ExtraField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    QTimer::singleShot(0, this, &QLineEdit::selectAll);
+}
+
+FormEditGRAF::FormEditGRAF(table::WindowContext& context, QWidget* parent)
+    : QDialog(parent), m_context(context) {
+    setWindowTitle("Edit type of graphic");
+    GraphSettings& settings = context.graph;
+
+    const GraphCatalogue& catalogue = Catalogue();
+    const std::vector<int> offered = OfferedKinds(catalogue, settings.ProblemCode);
+    std::vector<QString> titles;
+    for (int kind : offered)
+        titles.push_back(QString::fromStdString(ListTitle(catalogue.GraphKindTitle[kind])));
+    const int shown = std::min(static_cast<int>(offered.size()), Rows);
+
+    // The window is as wide as the longest title needs and as tall as the rows it shows, with
+    // the extra panel under the lowest row that can open it.
+    const markup::PictureSurface probe(1, 1, Qt::white);
+    const int pictureWidth = TitlePictureWidth(probe, titles);
+    const int width = PictureLeft + pictureWidth + PictureRightMargin;
+    int contentBottom = InstructionBottom;
+    for (int r = 0; r < shown; ++r) {
+        const int rowBottom = FirstRowTop + RowStep * r + RowHeight;
+        const bool panel = NeedsExtraFields(settings.ProblemCode, offered[r]);
+        contentBottom = std::max(contentBottom, rowBottom + (panel ? PanelHeight : 0) + 1);
+    }
+    const int height = contentBottom + ContentMargin + BarHeight;
+    setFixedSize(width, height);
+
+    m_heading = new QLabel(QString::fromStdString(settings.TaskTitle), this);
+    QFont bold = m_heading->font();
+    bold.setBold(true);
+    m_heading->setFont(bold);
+    m_heading->setGeometry(OptionLeft, 8, width - 2 * OptionLeft, 20);
+    auto* instruction = new QLabel("Select a type of graphic", this);
+    instruction->setGeometry(OptionLeft, 30, width - 2 * OptionLeft, 20);
+
+    m_highlight = table::BorderFrame(this);
+    QPalette frame = m_highlight->palette();
+    frame.setColor(QPalette::WindowText, HighlightColor);
+    m_highlight->setPalette(frame);
+    m_highlight->setLineWidth(1);
+
+    for (int r = 0; r < Rows; ++r) {
+        const int top = FirstRowTop + RowStep * r;
+        m_options[r] = new QRadioButton(this);
+        m_options[r]->setGeometry(OptionLeft, top, OptionWidth, RowHeight);
+        m_pictures[r] = new table::PictureView(pictureWidth, RowHeight, Qt::white, this);
+        m_pictures[r]->move(PictureLeft, top);
+        m_options[r]->setVisible(r < shown);
+        m_pictures[r]->setVisible(r < shown);
+        if (r >= shown) continue;
+        const int kind = offered[r];
+        m_kinds[r] = kind;
+        m_extra[r] = NeedsExtraFields(settings.ProblemCode, kind);
+        m_options[r]->setObjectName(QString::number(kind));
+        markup::PictureSurface& surface = m_pictures[r]->surface();
+        surface.clear();
+        surface.setCurrentX(TitleX);
+        surface.setCurrentY(TitleY);
+        markup::DrawMarkup(titles[r], surface);
+        connect(m_options[r], &QRadioButton::clicked, this, [this, r] { selectRow(r); });
+        m_options[r]->installEventFilter(this);
+        m_pictures[r]->installEventFilter(this);
+    }
+
+    m_panel = new QWidget(this);
+    m_panel->setFixedSize(pictureWidth, PanelHeight);
+    m_volumeLabel = new QLabel(VolumeCaption, m_panel);
+    m_volumeLabel->setGeometry(0, 4, pictureWidth - 140, 24);
+    m_volume = new ExtraField(m_panel);
+    m_volume->setGeometry(pictureWidth - 135, 4, 130, 24);
+    m_concentrationLabel = new QLabel(AcidCaption, m_panel);
+    m_concentrationLabel->setGeometry(0, 31, pictureWidth - 140, 24);
+    m_concentration = new ExtraField(m_panel);
+    m_concentration->setGeometry(pictureWidth - 135, 31, 130, 24);
+    m_panel->hide();
+
+    auto* bar = new QWidget(this);
+    table::PaintBackground(bar, table::BarColor);
+    bar->setGeometry(0, height - BarHeight, width, BarHeight);
+    m_ok = new QPushButton(table::SvgIcon("ok"), "Ok", bar);
+    m_cancel = new QPushButton(table::SvgIcon("cancel"), "Cancel", bar);
+    m_ok->setGeometry(width - 2 * 110 - 15, 10, 105, 30);
+    m_cancel->setGeometry(width - 110 - 10, 10, 105, 30);
+    m_ok->setAutoDefault(false);
+    m_cancel->setAutoDefault(false);
+    connect(m_ok, &QPushButton::clicked, this, &FormEditGRAF::Ok);
+    connect(m_cancel, &QPushButton::clicked, this, &FormEditGRAF::Cancel);
+    for (QWidget* w : {static_cast<QWidget*>(m_volume), static_cast<QWidget*>(m_concentration),
+                       static_cast<QWidget*>(m_ok), static_cast<QWidget*>(m_cancel)})
+        w->installEventFilter(this);
+
+    // Load: the choice so far, and the extra values entered last time.
+    settings.GraphConfirmed = false;
+    const int kind = settings.GraphKind;
+    for (int r = 0; r < Rows; ++r)
+        if (m_kinds[r] != 0 && (m_kinds[r] == kind || (kind == 0 && r == 0))) {
+            selectRow(r);
+            break;
+        }
+    const auto& io = context.engine.IOValues;
+    const char separator = context.numbers.DecimalSeparator;
+    m_volume->setText(
+        QString::fromStdString(engine::IsKnown(io[VolumeSlot])
+                                   ? ExtraFieldText(io[VolumeSlot], context.sigDigits, separator)
+                                   : std::string(DefaultBufferVolume)));
+    m_concentration->setText(QString::fromStdString(
+        ExtraFieldText(io[ConcentrationSlot], context.sigDigits, separator)));
+}
+
+FormEditGRAF::~FormEditGRAF() = default;
+
+int FormEditGRAF::selectedRow() const {
+    for (int r = 0; r < Rows; ++r)
+        if (m_kinds[r] != 0 && m_options[r]->isChecked()) return r;
+    return -1;
+}
+
+int FormEditGRAF::visibleRows() const {
+    int n = 0;
+    while (n < Rows && m_kinds[n] != 0)
+        ++n;
+    return n;
+}
+
+void FormEditGRAF::selectRow(int r) {
+    if (r < 0 || r >= Rows || m_kinds[r] == 0) return;
+    m_options[r]->setChecked(true);
+    QRect around = m_options[r]->geometry().united(m_pictures[r]->geometry());
+    if (m_extra[r]) {
+        m_concentrationLabel->setText(m_kinds[r] == 27 ? AcidCaption : BaseCaption);
+        m_panel->move(m_pictures[r]->x(), m_pictures[r]->geometry().bottom() + 1);
+        m_panel->show();
+        around = around.united(m_panel->geometry());
+    } else {
+        m_panel->hide();
+    }
+    m_highlight->setGeometry(around.adjusted(-1, -1, 1, 1));
+    m_highlight->show();
+}
+
+void FormEditGRAF::Ok() {
+    GraphSettings& settings = m_context.graph;
+    settings.GraphConfirmed = false;
+    const int r = selectedRow();
+    if (r < 0) return;
+    // The extra values are read before anything in the settings changes, so a refused entry
+    // leaves the graph drawn so far as it was.
+    if (m_extra[r] &&
+        !ReadExtraFields(m_volume->text().toStdString(), m_concentration->text().toStdString(),
+                         m_context.engine, m_context.numbers)) {
+        m_context.desktop.showMessage(this, "Error", ExtraFieldsInvalidMessage,
+                                      table::MessageKind::Warning);
+        return;
+    }
+    const GraphSettings before = settings;
+    ChooseGraphKind(settings, Catalogue(), m_kinds[r]);
+    if (AjustaEscalasETC(settings, m_context.engine, m_context.numbers.DecimalSeparator)) {
+        settings.GraphConfirmed = true;
+    } else {
+        // A failed choice must not leave half-written scales for the next redraw.
+        settings = before;
+        settings.GraphConfirmed = false;
+        m_context.desktop.showMessage(this, "Error", InvalidDataMessage,
+                                      table::MessageKind::Warning);
+    }
+    done(settings.GraphConfirmed ? Accepted : Rejected);
+}
+
+void FormEditGRAF::Cancel() {
+    m_context.graph.GraphConfirmed = false;
+    done(Rejected);
+}
+
+bool FormEditGRAF::handleKey(QObject* target, int key) {
+    const int rows = visibleRows();
+    const int r = selectedRow();
+    switch (key) {
+    case Qt::Key_Down:
+        if (rows > 0) selectRow(r < 0 || r + 1 >= rows ? 0 : r + 1);
+        return true;
+    case Qt::Key_Up:
+        if (rows > 0) selectRow(r <= 0 ? rows - 1 : r - 1);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // On a focused button Enter does what Space does there; elsewhere it means Ok.
+        if (auto* button = qobject_cast<QPushButton*>(target))
+            button->click();
+        else
+            Ok();
+        return true;
+    case Qt::Key_Escape:
+        Cancel();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FormEditGRAF::keyPressEvent(QKeyEvent* event) {
+    if (!handleKey(this, event->key())) QDialog::keyPressEvent(event);
+}
+
+bool FormEditGRAF::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        handleKey(watched, static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    for (int r = 0; r < Rows; ++r) {
+        if (watched != m_options[r] && watched != m_pictures[r]) continue;
+        if (event->type() == QEvent::MouseButtonPress && watched == m_pictures[r]) selectRow(r);
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            selectRow(r);
+            Ok();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace corvane::graphs
