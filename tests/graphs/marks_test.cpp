@@ -6,6 +6,8 @@
 #include "graphs/marks.h"
 #include "graphs/valueat.h"
 
+#include "engine/slots.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -56,7 +58,7 @@ TEST(Marks, OnTheSlopeCurveTheMarksSitOnTheSlope) {
     const auto m = marksOf(g);
     ASSERT_EQ(m.size(), 2u);
     // The solver's slope at the equivalence point, which sets the y axis.
-    EXPECT_NEAR(m[1].y / g.state.IOValues[15], 1, 0.02);
+    EXPECT_NEAR(m[1].y / g.state.IOValues[engine::slot::titration::Slope], 1, 0.02);
     EXPECT_GT(m[1].y, 20 * m[0].y);
     EXPECT_NEAR(m[1].pH, 8.72, 0.01);
 }
@@ -73,7 +75,7 @@ TEST(Marks, TriproticAcidHasThreePointsOfEachKind) {
         EXPECT_EQ(m[i].kind, i % 2 == 0 ? MarkKind::HalfEquivalence : MarkKind::Equivalence);
     }
     EXPECT_NEAR(m[2].pH, -std::log10(6.3e-8), 0.02);
-    EXPECT_NEAR(m[3].pH, g.state.IOValues[14], 1e-12);
+    EXPECT_NEAR(m[3].pH, g.state.IOValues[engine::slot::polyprotic_titration::PHeq2], 1e-12);
 }
 
 TEST(Marks, CompleteFirstDissociationHasNoFirstHalfPoint) {

@@ -3,6 +3,8 @@
 #include "graphs/catalogue.h"
 #include "graphs/scales.h"
 
+#include "engine/slots.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -221,14 +223,15 @@ TEST(AjustaEscalasETC, ACaptionWithNumbersClearsAPendingCalcError) {
     Adjusted a{{}, EquilAB{}, false};
     a.settings.ProblemCode = "42";
     ChooseGraphKind(a.settings, Catalogue(), 23);
-    a.state.IOValues[0] = a.state.IOValues[1] = 0.1;
-    a.state.IOValues[3] = 1.8e-5;
+    namespace buffer = engine::slot::buffer;
+    a.state.IOValues[buffer::C] = a.state.IOValues[buffer::CS] = 0.1;
+    a.state.IOValues[buffer::K] = 1.8e-5;
     a.state.CalcError = 1;
     EXPECT_TRUE(AjustaEscalasETC(a.settings, a.state));
     EXPECT_EQ(a.state.CalcError, 0);
     EXPECT_EQ(a.settings.ParamCaption, "k_a = 1.80&E-5  C_a = 0.1 mol/L  C_S = 0.1 mol/L");
     // A number that cannot be written fails, whatever follows it.
-    a.state.IOValues[3] = std::numeric_limits<double>::infinity();
+    a.state.IOValues[buffer::K] = std::numeric_limits<double>::infinity();
     EXPECT_FALSE(AjustaEscalasETC(a.settings, a.state));
     EXPECT_EQ(a.state.CalcError, 1);
 }
