@@ -244,6 +244,12 @@ ProblemType cVariant(std::string_view code, Rows rows, SolverFunction solver) {
     return p;
 }
 
+ProblemType strongAddedBuffer(std::string_view code, Rows rows, SolverFunction solver) {
+    ProblemType p = plain(code, std::move(rows), solver);
+    p.strongAdded = true;
+    return p;
+}
+
 std::vector<ProblemType> buildProblems() {
     return {
         plain("10", strongAcid(), Calc10),
@@ -268,10 +274,14 @@ std::vector<ProblemType> buildProblems() {
         cVariant("35C", triproticMixture(), Calc35C),
         plain("40", plainBuffer(AcidBuffer), Calc40),
         plain("41", plainBuffer(BaseBuffer), Calc41),
-        plain("42", addedBuffer(withSpecies(AcidBuffer, {Q::HX, Q::X_minus}), Q::C_SA), Calc42),
-        plain("43", addedBuffer(withSpecies(BaseBuffer, {Q::HX, Q::X_minus}), Q::C_SA), Calc43),
-        plain("44", addedBuffer(withSpecies(AcidBuffer, {Q::ZOH, Q::Z_plus}), Q::C_SB), Calc44),
-        plain("45", addedBuffer(withSpecies(BaseBuffer, {Q::ZOH, Q::Z_plus}), Q::C_SB), Calc45),
+        strongAddedBuffer("42", addedBuffer(withSpecies(AcidBuffer, {Q::HX, Q::X_minus}), Q::C_SA),
+                          Calc42),
+        strongAddedBuffer("43", addedBuffer(withSpecies(BaseBuffer, {Q::HX, Q::X_minus}), Q::C_SA),
+                          Calc43),
+        strongAddedBuffer("44", addedBuffer(withSpecies(AcidBuffer, {Q::ZOH, Q::Z_plus}), Q::C_SB),
+                          Calc44),
+        strongAddedBuffer("45", addedBuffer(withSpecies(BaseBuffer, {Q::ZOH, Q::Z_plus}), Q::C_SB),
+                          Calc45),
         plain("50", acidTitration(false), Calc50),
         plain("51", acidTitration(true), Calc51),
         plain("52", baseTitration(false), Calc52),

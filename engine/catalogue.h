@@ -44,6 +44,7 @@ struct ProblemType {
     std::vector<SlotRow> rows;
     int hiddenSlot; // the k_1 row a "C" variant hides, -1 otherwise
     SolverFunction solver;
+    bool strongAdded = false; // a buffer to which a strong acid or base is added (42 to 45)
 };
 
 const std::vector<TaskInfo>& Tasks();

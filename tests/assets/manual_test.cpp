@@ -6,6 +6,7 @@
 #include "manualgen/manualsource.h"
 
 #include "engine/catalogue.h"
+#include "engine/slots.h"
 #include "version/version.h"
 
 #include <gtest/gtest.h>
@@ -164,8 +165,8 @@ TEST(ManualSource, SymbolsAsHtml) {
 TEST(ManualSource, DeterminingSetsOfTheWeakAcid) {
     const engine::ProblemType& p = *engine::FindProblem("11");
     engine::EquilAB state;
-    state.IOValues[0] = 0.1;
-    state.IOValues[3] = 1.8e-5;
+    state.IOValues[engine::slot::solution::C] = 0.1;
+    state.IOValues[engine::slot::solution::K] = 1.8e-5;
     engine::RunProblem(state, "11");
     ASSERT_EQ(state.CalcError, 0);
     std::vector<QStringList> sets;
@@ -183,7 +184,7 @@ TEST(ManualSource, DeterminingSetsOfTheWeakAcid) {
 TEST(ManualSource, AStrongAcidNeedsOneQuantity) {
     const engine::ProblemType& p = *engine::FindProblem("10");
     engine::EquilAB state;
-    state.IOValues[0] = 0.01;
+    state.IOValues[engine::slot::solution::C] = 0.01;
     engine::RunProblem(state, "10");
     const auto sets = manual::DeterminingSets(p, state.IOValues);
     ASSERT_EQ(sets.size(), 2u);

@@ -1,4 +1,5 @@
 #include "engine/catalogue.h"
+#include "engine/slots.h"
 #include "engine/solvers.h"
 
 #include <gtest/gtest.h>
@@ -150,19 +151,20 @@ TEST(Catalogue, SlotTableFacts) {
 }
 
 TEST(Dispatch, RunsTheSolverOfTheChosenOption) {
+    namespace solution = slot::solution;
     EquilAB state;
-    state.IOValues[0] = 0.1;
-    state.IOValues[3] = 1.8e-5;
+    state.IOValues[solution::C] = 0.1;
+    state.IOValues[solution::K] = 1.8e-5;
     // The check box does not matter for an option without a "C" variant.
     ASSERT_EQ(Dispatch(state, 1, 1, 1), DispatchResult::Ran);
     EXPECT_EQ(state.CalcError, 0);
-    EXPECT_NEAR(state.IOValues[1], 2.87528, 1e-5);
+    EXPECT_NEAR(state.IOValues[solution::PH], 2.87528, 1e-5);
 
     EquilAB base;
-    base.IOValues[0] = 0.1;
-    base.IOValues[3] = 1.8e-5;
+    base.IOValues[solution::C] = 0.1;
+    base.IOValues[solution::K] = 1.8e-5;
     ASSERT_EQ(Dispatch(base, 1, 5, 0), DispatchResult::Ran);
-    EXPECT_NEAR(base.IOValues[1], 11.12472, 1e-5);
+    EXPECT_NEAR(base.IOValues[solution::PH], 11.12472, 1e-5);
 }
 
 TEST(Dispatch, EveryCodeHasItsOwnSolver) {
