@@ -1,8 +1,8 @@
 // Buffer recipes: every recipe, mixed in the solver, gives its pH; the default pairs; a hand
 // check of an acetate buffer; pH values a pair cannot reach.
+#include "compounds/componentforms.h"
 #include "compounds/reagents.h"
 #include "compounds/recipe.h"
-#include "compounds/species.h"
 
 #include <gtest/gtest.h>
 
