@@ -2,10 +2,8 @@
 #include "graphs/catalogue.h"
 #include "graphs/generators.h"
 #include "graphs/scales.h"
-#include "plot/plot.h"
 
 #include "engine/catalogue.h"
-#include "markup/surface.h"
 
 #include <gtest/gtest.h>
 
