@@ -1,8 +1,10 @@
 #include "numbertext.h"
 
-#include <cctype>
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string_view>
 
 namespace corvane::numtext {
@@ -10,6 +12,60 @@ namespace corvane::numtext {
 namespace {
 
 enum class Finish { Plain, Markup };
+
+// What printf's "%.15g" writes for a > 0, into [first, last). Most values are found with one
+// multiplication: a·10^k, k = 14 − exponent, is the 15-digit integer it rounds to, unless the
+// product lies within its error (a third) of a half; then std::to_chars, which rounds as
+// printf does, writes it.
+char* fifteenDigits(double a, char* first, char* last) {
+    static const std::array<double, 45> powers = [] {
+        std::array<double, 45> p{};
+        for (std::size_t k = 0; k < p.size(); ++k)
+            p[k] = std::pow(10.0, static_cast<double>(k));
+        return p;
+    }();
+    constexpr double Lowest = 1e14, Highest = 1e15;
+    const int exponent = static_cast<int>(std::floor(std::log10(a)));
+    const int k = 14 - exponent;
+    const double product = k >= 0 && k < static_cast<int>(powers.size()) ? a * powers[k] : 0.0;
+    const double whole = std::floor(product);
+    const double fraction = product - whole;
+    if (!(product >= Lowest && product < Highest) || (fraction > 0.2 && fraction < 0.8))
+        return std::to_chars(first, last, a, std::chars_format::general, 15).ptr;
+    const double rounded = fraction >= 0.5 ? whole + 1 : whole;
+    if (rounded >= Highest)
+        return std::to_chars(first, last, a, std::chars_format::general, 15).ptr;
+    char digits[16];
+    std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(rounded));
+    int count = 15;
+    while (digits[count - 1] == '0')
+        --count;
+    char* out = first;
+    if (exponent < -4) {
+        // 1.5e-07: one digit, the others after the point, two exponent digits at least.
+        *out++ = digits[0];
+        if (count > 1) {
+            *out++ = '.';
+            out = std::copy(digits + 1, digits + count, out);
+        }
+        *out++ = 'e';
+        *out++ = '-';
+        if (-exponent < 10) *out++ = '0';
+        return std::to_chars(out, last, -exponent).ptr;
+    }
+    if (exponent < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -exponent - 1, '0');
+        return std::copy(digits, digits + count, out);
+    }
+    out = std::copy(digits, digits + exponent + 1, out);
+    if (count > exponent + 1) {
+        *out++ = '.';
+        out = std::copy(digits + exponent + 1, digits + count, out);
+    }
+    return out;
+}
 
 // The marked text with its decimal marks ("&." and a bare ".") as the separator; Plain drops
 // the other marks too ("&E" becomes "E"), Markup keeps them.
@@ -91,28 +147,30 @@ double RoundToDigits(double a, double q, std::int16_t& calcError) {
 }
 
 std::string NumberMarkupText(double v) {
-    // std::to_chars writes what printf's "%.15G" writes, in lower case and many times faster.
     char buffer[40];
+    const double a = std::abs(v);
     const char* end =
-        std::to_chars(buffer, buffer + sizeof buffer, std::abs(v), std::chars_format::general, 15)
-            .ptr;
-    std::string t;
-    t.reserve(static_cast<std::size_t>(end - buffer) + 8);
-    if (v < 0) t += '-';
+        a > 0 && std::isfinite(a)
+            ? fifteenDigits(a, buffer, buffer + sizeof buffer)
+            : std::to_chars(buffer, buffer + sizeof buffer, a, std::chars_format::general, 15).ptr;
+    char marked[48];
+    char* t = marked;
+    if (v < 0) *t++ = '-';
     for (const char* c = buffer; c != end; ++c) {
         if (*c == 'e') {
             // "e-05" becomes "&E-5", "e+20" stays "&E+20".
-            t += "&E";
+            *t++ = '&';
+            *t++ = 'E';
             ++c;
-            if (*c == '-') t += *c++;
+            if (*c == '-') *t++ = *c++;
             if (*c == '0') ++c;
-            t.append(c, end);
+            t = std::copy(c, end, t);
             break;
         }
-        if (*c == '.') t += '&';
-        t += static_cast<char>(std::toupper(static_cast<unsigned char>(*c)));
+        if (*c == '.') *t++ = '&';
+        *t++ = *c >= 'a' && *c <= 'z' ? static_cast<char>(*c - 'a' + 'A') : *c; // "INF", "NAN"
     }
-    return t;
+    return std::string(marked, t);
 }
 
 std::string FormatNumber(double x, int digits, char decimalSeparator, std::int16_t& calcError) {

@@ -123,10 +123,9 @@ TEST(Calculate, ACalculationErrorLeavesTheGivenValuesAndNoResults) {
 TEST(Calculate, ADaviesResultBeyondItsRangeComesWithAWarning) {
     // Ionic strength 1 mol/L (1 M salt, 0.5 M added acid): the result stands, with a warning.
     const ProblemType& buffer = problem("42");
-    EquilAB state = given(buffer, {{Quantity::C_a, 1},
-                                   {Quantity::C_S, 1},
-                                   {Quantity::k_a, 1.8e-5},
-                                   {Quantity::C_SA, 0.5}});
+    EquilAB state = given(
+        buffer,
+        {{Quantity::C_a, 1}, {Quantity::C_S, 1}, {Quantity::k_a, 1.8e-5}, {Quantity::C_SA, 0.5}});
     state.Activity = engine::ActivityModel::Davies;
     const Outcome outcome = Calculate(buffer, state);
     EXPECT_EQ(outcome.status, Status::Ok);
