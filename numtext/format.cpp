@@ -13,21 +13,39 @@ namespace {
 
 enum class Finish { Plain, Markup };
 
+// 10^n exactly as std::pow gives it, from a table for the exponents doubles have.
+double powerOfTen(int n) {
+    constexpr int Lowest = -400, Highest = 400;
+    static const std::array<double, Highest - Lowest + 1> powers = [] {
+        std::array<double, Highest - Lowest + 1> p{};
+        for (int k = Lowest; k <= Highest; ++k)
+            p[static_cast<std::size_t>(k - Lowest)] = std::pow(10.0, static_cast<double>(k));
+        return p;
+    }();
+    return n >= Lowest && n <= Highest ? powers[static_cast<std::size_t>(n - Lowest)]
+                                       : std::pow(10.0, static_cast<double>(n));
+}
+
+// RoundToDigits with its factor f = 10^(−q − 1) given.
+double roundWith(double a, double f, std::int16_t& calcError) {
+    calcError = 0;
+    const double rounded = std::floor(a * f + 0.5) / f;
+    if (!std::isfinite(f) || !std::isfinite(rounded)) {
+        calcError = 1;
+        return 0.0;
+    }
+    return rounded;
+}
+
 // What printf's "%.15g" writes for a > 0, into [first, last). Most values are found with one
 // multiplication: a·10^k, k = 14 − exponent, is the 15-digit integer it rounds to, unless the
 // product lies within its error (a third) of a half; then std::to_chars, which rounds as
 // printf does, writes it.
 char* fifteenDigits(double a, char* first, char* last) {
-    static const std::array<double, 45> powers = [] {
-        std::array<double, 45> p{};
-        for (std::size_t k = 0; k < p.size(); ++k)
-            p[k] = std::pow(10.0, static_cast<double>(k));
-        return p;
-    }();
     constexpr double Lowest = 1e14, Highest = 1e15;
     const int exponent = static_cast<int>(std::floor(std::log10(a)));
     const int k = 14 - exponent;
-    const double product = k >= 0 && k < static_cast<int>(powers.size()) ? a * powers[k] : 0.0;
+    const double product = k >= 0 && k <= 44 ? a * powerOfTen(k) : 0.0;
     const double whole = std::floor(product);
     const double fraction = product - whole;
     if (!(product >= Lowest && product < Highest) || (fraction > 0.2 && fraction < 0.8))
@@ -106,14 +124,15 @@ std::string format(double x, int digits, char separator, std::int16_t& calcError
     int e = static_cast<int>(std::floor(std::log(a) / std::log(10.0)));
 
     if (a >= 0.01 && a < 100000)
-        return withSeparator(NumberMarkupText(sign * RoundToDigits(a, e - digits, calcError)),
-                             separator, finish);
+        return withSeparator(
+            NumberMarkupText(sign * roundWith(a, powerOfTen(digits - e - 1), calcError)), separator,
+            finish);
 
     // Near the bottom of the double range 10^(N − e − 1) overflows: round a scaled copy.
     const int shift = e < -290 ? 300 : 0;
-    std::string t =
-        NumberMarkupText(RoundToDigits(a * std::pow(10.0, shift), e + shift - digits, calcError) /
-                         std::pow(10.0, e + shift));
+    std::string t = NumberMarkupText(
+        roundWith(a * powerOfTen(shift), powerOfTen(digits - e - shift - 1), calcError) /
+        powerOfTen(e + shift));
     // A mantissa rounded up to 10 (or an exact power of ten whose logarithm fell just below
     // the integer) moves into the exponent, whatever the sign, so it stays in [1, 10).
     if (t == "10") {
@@ -136,14 +155,7 @@ std::string format(double x, int digits, char separator, std::int16_t& calcError
 } // namespace
 
 double RoundToDigits(double a, double q, std::int16_t& calcError) {
-    calcError = 0;
-    const double f = std::pow(10.0, -q - 1);
-    const double rounded = std::floor(a * f + 0.5) / f;
-    if (!std::isfinite(f) || !std::isfinite(rounded)) {
-        calcError = 1;
-        return 0.0;
-    }
-    return rounded;
+    return roundWith(a, std::pow(10.0, -q - 1), calcError);
 }
 
 std::string NumberMarkupText(double v) {
