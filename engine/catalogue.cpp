@@ -432,20 +432,24 @@ bool OffersInput(const ProblemType& problem, int slot) {
 DispatchResult RunProblem(EquilAB& state, std::string_view code) {
     const ProblemType* problem = FindProblem(code);
     if (problem == nullptr) return DispatchResult::UnknownProblem;
+    RunProblem(state, *problem);
+    return DispatchResult::Ran;
+}
+
+void RunProblem(EquilAB& state, const ProblemType& problem) {
     state.SlotSymbols = {};
-    for (const SlotRow& row : problem->rows)
+    for (const SlotRow& row : problem.rows)
         state.SlotSymbols[row.slot] = SymbolName(row.quantity);
     state.ActivityWarning.clear();
     state.Activities = {0.0, IdealGammas, state.Temperature};
     if (state.Activity == ActivityModel::Ideal) {
-        problem->solver(state);
+        problem.solver(state);
     } else {
         const double celsius = state.Temperature;
-        SolveWithActivities(state, *problem,
+        SolveWithActivities(state, problem,
                             [celsius](double I) { return DaviesGammas(I, celsius); });
     }
-    if (state.CalcError == 0) NoteIonicStrength(state, *problem);
-    return DispatchResult::Ran;
+    if (state.CalcError == 0) NoteIonicStrength(state, problem);
 }
 
 DispatchResult Dispatch(EquilAB& state, int taskIndex, int optionIndex,

@@ -74,5 +74,7 @@ enum class DispatchResult { Ran, UnknownProblem };
 DispatchResult Dispatch(EquilAB& state, int taskIndex, int optionIndex,
                         int firstDissociationComplete);
 DispatchResult RunProblem(EquilAB& state, std::string_view code);
+/// Runs the solver of a problem of the catalogue on state.IOValues.
+void RunProblem(EquilAB& state, const ProblemType& problem);
 
 } // namespace corvane::engine
