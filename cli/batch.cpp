@@ -1,5 +1,5 @@
-// corvane-cli batch: one problem per line of CSV, each solved as "solve" solves it, written as
-// it is read so that memory does not grow with the number of lines.
+// corvane-cli batch: one problem per line of CSV, each solved as "solve" solves it, written in
+// chunks as it is read so that memory does not grow with the number of lines.
 #include "batch.h"
 #include "commandline.h"
 #include "request.h"
@@ -10,12 +10,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 #include <fstream>
 #include <istream>
 #include <map>
 #include <optional>
 #include <ostream>
 #include <string_view>
+#include <thread>
 
 namespace corvane::cli {
 
@@ -99,115 +101,227 @@ engine::EquilAB startState(const SolveRequest& request) {
     return state;
 }
 
-class BatchRun {
-public:
-    BatchRun(const SolveRequest& request, std::ostream& out)
-        : m_request(request), m_problem(*request.problem), m_out(out), m_start(startState(request)),
-          m_state(m_start) {}
+// What the header fixes for every line: the delimiters, the columns and the values written.
+struct Layout {
+    char delimiter = ',';
+    char separator = '.';
+    std::vector<int> columns;              // slot of each input field
+    std::vector<std::size_t> readingOrder; // the columns by slot
+    std::vector<int> written;              // slot of each output value
+};
 
-    /// Reads the header: the quantity names, separated by ";" when it holds one, else ",".
-    void readHeader(const std::string& header) {
-        m_delimiter = header.find(';') != std::string::npos ? ';' : ',';
-        m_separator = m_delimiter == ';' ? ',' : '.';
-        std::vector<std::string> names;
-        if (!splitFields(header, m_delimiter, names))
-            throw UsageError{"the header line has a quote left open"};
-        for (const std::string& name : names) {
-            const int slot = resolveSlot(m_problem, trimmed(name));
-            for (int taken : m_columns)
-                if (taken == slot) throw UsageError{"the header names \"" + name + "\" twice"};
-            if (m_request.constants.contains(slot))
-                throw UsageError{"the header names \"" + name + "\", which --acid or --base fills"};
-            m_columns.push_back(slot);
-        }
-        // The values are read as solve reads them: in slot order.
-        m_readingOrder.resize(m_columns.size());
-        for (std::size_t i = 0; i < m_columns.size(); ++i)
-            m_readingOrder[i] = i;
-        std::sort(m_readingOrder.begin(), m_readingOrder.end(),
-                  [&](std::size_t a, std::size_t b) { return m_columns[a] < m_columns[b]; });
-        // A quantity kept in two slots (C_SA of the buffers, also in slot 16) is written once.
-        std::vector<engine::Quantity> written;
-        for (const engine::SlotRow& row : m_problem.rows) {
-            if (row.slot == m_problem.hiddenSlot ||
-                std::find(written.begin(), written.end(), row.quantity) != written.end())
-                continue;
-            written.push_back(row.quantity);
-            m_written.push_back(row.slot);
-        }
-        m_line.clear();
-        for (int slot : m_written) {
-            appendCsvField(m_line, slotName(m_problem, slot), m_delimiter);
-            m_line += m_delimiter;
-        }
-        m_line += "status";
-        m_line += m_delimiter;
-        m_line += "reason\n";
-        m_out.write(m_line.data(), static_cast<std::streamsize>(m_line.size()));
+// Reads the header: the quantity names, separated by ";" when it holds one, else ",".
+Layout readHeader(const SolveRequest& request, const std::string& header) {
+    const engine::ProblemType& problem = *request.problem;
+    Layout layout;
+    layout.delimiter = header.find(';') != std::string::npos ? ';' : ',';
+    layout.separator = layout.delimiter == ';' ? ',' : '.';
+    std::vector<std::string> names;
+    if (!splitFields(header, layout.delimiter, names))
+        throw UsageError{"the header line has a quote left open"};
+    for (const std::string& name : names) {
+        const int slot = resolveSlot(problem, trimmed(name));
+        for (int taken : layout.columns)
+            if (taken == slot) throw UsageError{"the header names \"" + name + "\" twice"};
+        if (request.constants.contains(slot))
+            throw UsageError{"the header names \"" + name + "\", which --acid or --base fills"};
+        layout.columns.push_back(slot);
     }
+    // The values are read as solve reads them: in slot order.
+    layout.readingOrder.resize(layout.columns.size());
+    for (std::size_t i = 0; i < layout.columns.size(); ++i)
+        layout.readingOrder[i] = i;
+    std::sort(layout.readingOrder.begin(), layout.readingOrder.end(),
+              [&](std::size_t a, std::size_t b) { return layout.columns[a] < layout.columns[b]; });
+    // A quantity kept in two slots (C_SA of the buffers, also in slot 16) is written once.
+    std::vector<engine::Quantity> written;
+    for (const engine::SlotRow& row : problem.rows) {
+        if (row.slot == problem.hiddenSlot ||
+            std::find(written.begin(), written.end(), row.quantity) != written.end())
+            continue;
+        written.push_back(row.quantity);
+        layout.written.push_back(row.slot);
+    }
+    return layout;
+}
 
-    /// Solves one line and writes its result; false when it failed.
-    bool solveLine(const std::string& line) {
-        if (!splitFields(line, m_delimiter, m_fields))
-            return writeBadLine("the line has a quote left open");
-        if (m_fields.size() != m_columns.size())
+// The first line of the output: the names of the values written, the status and the reason.
+std::string headerLine(const engine::ProblemType& problem, const Layout& layout) {
+    std::string line;
+    for (int slot : layout.written) {
+        appendCsvField(line, slotName(problem, slot), layout.delimiter);
+        line += layout.delimiter;
+    }
+    line += "status";
+    line += layout.delimiter;
+    line += "reason\n";
+    return line;
+}
+
+// Solves lines one after another, appending each result line to a text.
+class LineSolver {
+public:
+    LineSolver(const SolveRequest& request, const Layout& layout, const engine::EquilAB& start)
+        : m_request(request), m_problem(*request.problem), m_layout(layout), m_start(start),
+          m_state(start) {}
+
+    /// Solves one line and appends its result; false when it failed.
+    bool solveLine(const std::string& line, std::string& out) {
+        const char delimiter = m_layout.delimiter;
+        if (!splitFields(line, delimiter, m_fields))
+            return writeBadLine("the line has a quote left open", out);
+        if (m_fields.size() != m_layout.columns.size())
             return writeBadLine("the line has " + std::to_string(m_fields.size()) +
-                                " fields, the header " + std::to_string(m_columns.size()));
+                                    " fields, the header " +
+                                    std::to_string(m_layout.columns.size()),
+                                out);
         m_state = m_start;
         numtext::NumberSettings settings; // a comma in one line does not carry to the next
         bool read = true;
         // An empty cell is a quantity not given.
-        for (std::size_t column : m_readingOrder) {
+        for (std::size_t column : m_layout.readingOrder) {
             const std::string_view text = numtext::trimmedView(m_fields[column]);
             if (text.empty()) continue;
-            read = readGiven(m_problem, m_columns[column], text, m_state, settings, m_reason);
+            read =
+                readGiven(m_problem, m_layout.columns[column], text, m_state, settings, m_reason);
             if (!read) break;
         }
         const calc::Outcome outcome = read ? calc::Calculate(m_problem, m_state)
                                            : calc::ReadingFailed(m_problem, m_state, m_reason);
-        m_line.clear();
-        for (int slot : m_written) {
+        for (int slot : m_layout.written) {
             const double v = m_state.IOValues[slot];
             if (engine::IsKnown(v))
-                m_line += numtext::FormatNumber(v, m_request.digits, m_separator, m_formatError);
-            m_line += m_delimiter;
+                out +=
+                    numtext::FormatNumber(v, m_request.digits, m_layout.separator, m_formatError);
+            out += delimiter;
         }
-        writeEnd(statusWord(outcome.status), outcome.reason);
+        writeEnd(statusWord(outcome.status), outcome.reason, out);
         return outcome.status == Status::Ok;
     }
 
-    /// Writes a line that could not be solved, with the reason; gives false.
-    bool writeBadLine(std::string_view reason) {
-        m_line.assign(m_written.size(), m_delimiter);
-        writeEnd("bad line", reason);
+    /// Appends a line that could not be solved, with the reason; gives false.
+    bool writeBadLine(std::string_view reason, std::string& out) const {
+        out.append(m_layout.written.size(), m_layout.delimiter);
+        writeEnd("bad line", reason, out);
         return false;
     }
 
 private:
-    // The status and the reason after the values, and the whole line out at once.
-    void writeEnd(std::string_view status, std::string_view reason) {
-        m_line += status;
-        m_line += m_delimiter;
-        appendCsvField(m_line, reason, m_delimiter);
-        m_line += '\n';
-        m_out.write(m_line.data(), static_cast<std::streamsize>(m_line.size()));
+    // The status and the reason after the values.
+    void writeEnd(std::string_view status, std::string_view reason, std::string& out) const {
+        out += status;
+        out += m_layout.delimiter;
+        appendCsvField(out, reason, m_layout.delimiter);
+        out += '\n';
     }
 
     const SolveRequest& m_request;
     const engine::ProblemType& m_problem;
-    std::ostream& m_out;
-    const engine::EquilAB m_start; // what every line starts from
+    const Layout& m_layout;
+    const engine::EquilAB& m_start; // what every line starts from
     engine::EquilAB m_state;
-    char m_delimiter = ',';
-    char m_separator = '.';
-    std::vector<int> m_columns;              // slot of each input field
-    std::vector<std::size_t> m_readingOrder; // the columns by slot
-    std::vector<int> m_written;              // slot of each output value
     // Kept from line to line, so that their memory is too.
     std::vector<std::string> m_fields;
-    std::string m_line;
     std::string m_reason;
     std::int16_t m_formatError = 0; // formatting never touches a status
+};
+
+// A record as read: its text, or a line too long to read.
+struct PendingLine {
+    std::string text;
+    bool tooLong = false;
+};
+
+// Lines are read and solved in chunks, a share of each chunk per core, and written in their
+// order. A chunk is bounded in lines and bytes, so memory stays bounded whatever the input.
+constexpr std::size_t ChunkLines = 4096;
+constexpr std::size_t ChunkBytes = 4'000'000;
+// Below this many lines a chunk is solved on one core: starting threads would cost more.
+constexpr std::size_t LinesWorthAThread = 256;
+
+// Reads the next chunk; false when the input has no record left.
+bool readChunk(std::istream& source, std::vector<PendingLine>& chunk, std::size_t& count) {
+    count = 0;
+    std::size_t bytes = 0;
+    while (count < ChunkLines && bytes < ChunkBytes) {
+        if (chunk.size() == count) chunk.emplace_back();
+        PendingLine& line = chunk[count];
+        const Record r = readRecord(source, line.text);
+        if (r == Record::End) break;
+        line.tooLong = r == Record::TooLong;
+        if (line.tooLong) skipLine(source);
+        // A blank line is no problem and gives no line of output.
+        if (!line.tooLong && trimmed(line.text).empty()) continue;
+        bytes += line.text.size();
+        ++count;
+    }
+    return count > 0;
+}
+
+class BatchRun {
+public:
+    BatchRun(const SolveRequest& request, const Layout& layout) : m_start(startState(request)) {
+        const unsigned cores = std::max(1u, std::min(std::thread::hardware_concurrency(), 8u));
+        for (unsigned i = 0; i < cores; ++i)
+            m_shares.push_back(Share{LineSolver(request, layout, m_start), {}, true, {}});
+    }
+
+    /// Solves the first `count` lines of the chunk into the shares' texts; false when one
+    /// failed.
+    bool solve(const std::vector<PendingLine>& chunk, std::size_t count) {
+        const std::size_t used =
+            count < LinesWorthAThread ? 1 : std::min(m_shares.size(), count / 64 + 1);
+        const std::size_t perShare = (count + used - 1) / used;
+        auto solveShare = [&](std::size_t s) {
+            Share& share = m_shares[s];
+            share.text.clear();
+            share.allSolved = true;
+            share.failure = nullptr;
+            try {
+                const std::size_t end = std::min(count, (s + 1) * perShare);
+                for (std::size_t i = s * perShare; i < end; ++i)
+                    share.allSolved =
+                        (chunk[i].tooLong
+                             ? share.solver.writeBadLine("the line is longer than 1 MB", share.text)
+                             : share.solver.solveLine(chunk[i].text, share.text)) &&
+                        share.allSolved;
+            } catch (...) {
+                share.failure = std::current_exception();
+            }
+        };
+        std::vector<std::thread> threads;
+        for (std::size_t s = 1; s < used; ++s)
+            threads.emplace_back(solveShare, s);
+        solveShare(0);
+        for (std::thread& thread : threads)
+            thread.join();
+        bool allSolved = true;
+        m_used = used;
+        for (std::size_t s = 0; s < used; ++s) {
+            if (m_shares[s].failure) std::rethrow_exception(m_shares[s].failure);
+            allSolved = allSolved && m_shares[s].allSolved;
+        }
+        return allSolved;
+    }
+
+    /// Writes the lines of the last chunk in their order.
+    void write(std::ostream& out) const {
+        for (std::size_t s = 0; s < m_used && out; ++s)
+            out.write(m_shares[s].text.data(),
+                      static_cast<std::streamsize>(m_shares[s].text.size()));
+    }
+
+private:
+    struct Share {
+        LineSolver solver;
+        std::string text;
+        bool allSolved;
+        std::exception_ptr failure;
+    };
+
+    const engine::EquilAB m_start;
+    std::vector<Share> m_shares;
+    std::size_t m_used = 0;
 };
 
 } // namespace
@@ -227,17 +341,16 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     if (record.starts_with(ByteOrderMark)) record.erase(0, ByteOrderMark.size());
     if (header == Record::End || trimmed(record).empty())
         throw UsageError{"the input has no header line of quantity names"};
-    BatchRun run(request.common, out);
-    run.readHeader(record);
+    const Layout layout = readHeader(request.common, record);
+    const std::string names = headerLine(*request.common.problem, layout);
+    out.write(names.data(), static_cast<std::streamsize>(names.size()));
+    BatchRun run(request.common, layout);
     bool allSolved = true;
+    std::vector<PendingLine> chunk;
     // Once the output cannot be written, reading on would be work for nothing.
-    for (Record r; out && (r = readRecord(source, record)) != Record::End;) {
-        if (r == Record::TooLong) {
-            skipLine(source);
-            allSolved = run.writeBadLine("the line is longer than 1 MB") && allSolved;
-        } else if (!trimmed(record).empty()) {
-            allSolved = run.solveLine(record) && allSolved;
-        }
+    for (std::size_t count = 0; out && readChunk(source, chunk, count);) {
+        allSolved = run.solve(chunk, count) && allSolved;
+        run.write(out);
     }
     return allSolved ? ExitOk : ExitInvalidInput;
 }

@@ -182,6 +182,43 @@ TEST(Batch, ABadLineIsReportedAndTheRestGoesOn) {
     EXPECT_TRUE(contains(out[6], ",bad line,the line has a quote left open"));
 }
 
+// A batch of many chunks, solved on every core, keeps its lines in their order: line i gives
+// C_a 0.1 to 0.9 in turn, every fifth line is unreadable and names its number, blank lines give
+// no output and one line is too long.
+TEST(Batch, ALongBatchKeepsItsLinesInOrder) {
+    std::string input = "C_a,k_a\n";
+    std::vector<std::string> expected;
+    for (int i = 0; i < 10'000; ++i) {
+        const std::string number = std::to_string(i);
+        if (i % 5 == 4) {
+            input.append("x").append(number).append(",1.8e-5\n");
+            expected.push_back(std::string(",reading error,\"C_a = \"\"x").append(number));
+        } else if (i == 6001) {
+            input += std::string(1'100'000, '1') + ",1.8e-5\n";
+            expected.push_back(",bad line,the line is longer than 1 MB");
+        } else {
+            const std::string c = std::string("0.").append(1, static_cast<char>('1' + i % 9));
+            input.append(c).append(",1.8e-5\n");
+            expected.push_back(c + ",");
+        }
+        if (i % 17 == 0) input += "\n";
+    }
+    const Outcome r = runBatch({"batch", "11"}, input);
+    EXPECT_EQ(r.status, ExitInvalidInput);
+    const std::vector<std::string> out = split(r.out, '\n');
+    ASSERT_EQ(out.size(), expected.size() + 2) << "a header, the lines, the last newline";
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const std::string& line = out[i + 1];
+        if (expected[i].starts_with(","))
+            EXPECT_TRUE(contains(line, expected[i])) << "line " << i << ": " << line;
+        else
+            EXPECT_TRUE(line.starts_with(expected[i]) && contains(line, ",ok,"))
+                << "line " << i << ": " << line;
+    }
+    // The pH of 0.3 M acid with k_a 1.8e-5 is 2.635 (the quadratic, as in the line above).
+    EXPECT_TRUE(out[3].starts_with("0.3,2.635,")) << out[3];
+}
+
 TEST(Batch, AValueIsTheWholeCellAndAnEmptyCellIsNotGiven) {
     const Outcome r = runBatch({"batch", "11"}, "C_a,k_a,pH\n"
                                                 "1mM,1.8e-5,\n"
