@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace corvane::graphs {
+namespace corvane::plot {
 
+using graphs::CurveMark;
+using graphs::MarkKind;
 using markup::DrawingSurface;
 
 namespace {
@@ -31,12 +33,12 @@ void dashedLine(DrawingSurface& surface, double x, double y0, double y1, double 
 } // namespace
 
 void DrawIndicatorBand(DrawingSurface& surface, const PlotState& plot, double left, double right,
-                       const Indicator& indicator, const QColor& textColor) {
+                       const graphs::Indicator& indicator, const QColor& textColor) {
     const int pen = surface.penWidth();
     surface.setPenWidth(1);
     const double rowStep = surface.twipsPerPixelY();
     for (int i = 0; i < indicator.rangeCount; ++i) {
-        const IndicatorRange& range = indicator.ranges[i];
+        const graphs::IndicatorRange& range = indicator.ranges[i];
         const double low = std::max(range.LowPH, plot.YMin);
         const double high = std::min(range.HighPH, plot.YMax);
         if (!(high > low)) continue;
@@ -92,4 +94,4 @@ void DrawMarks(DrawingSurface& surface, const PlotState& plot, const std::vector
     }
 }
 
-} // namespace corvane::graphs
+} // namespace corvane::plot

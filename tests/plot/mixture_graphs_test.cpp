@@ -6,8 +6,10 @@
 
 #include <cmath>
 
-namespace corvane::graphs {
+namespace corvane::plot {
 namespace {
+
+using namespace graphs;
 
 engine::Component Acid(double total, std::vector<double> pk) {
     engine::Component c{"acid", total, {}, pk};
@@ -97,4 +99,4 @@ TEST(FormColor, SevenFormsHaveSevenColours) {
 }
 
 } // namespace
-} // namespace corvane::graphs
+} // namespace corvane::plot

@@ -14,11 +14,13 @@
 
 #include <cmath>
 
-namespace corvane::graphs {
+namespace corvane::plot {
 namespace {
 
+using namespace graphs;
+
+using graphs::test::SolveAndChoose;
 using markup::PictureSurface;
-using test::SolveAndChoose;
 
 QString outputDir() {
     const QString dir = QStringLiteral(CORVANE_TEST_OUTPUT_DIR) + QStringLiteral("/graphs");
@@ -46,11 +48,11 @@ constexpr double Twips = PictureSurface::ScreenTwipsPerPixel;
 
 TEST(Dibujar, FrameLiesWhereThePlotStateSays) {
     auto g = SolveAndChoose("10", 1, {{0, 0.01}});
-    GraphTable table;
-    GraphPlot graph(g.settings, g.state, table);
+    GraphPlot graph(g.settings, g.state);
     PictureSurface picture(1000, 700);
-    ASSERT_TRUE(graph.Dibujar(picture, false));
-    const PlotState& p = graph.plot();
+    const PlottedGraph drawn = graph.Dibujar(picture, false);
+    ASSERT_TRUE(drawn.drawable);
+    const PlotState& p = drawn.plot;
     EXPECT_DOUBLE_EQ(p.PlotWidth, 15000);
     EXPECT_DOUBLE_EQ(p.PlotHeight, 10500);
     EXPECT_GT(p.LineHeight, 0);
@@ -84,7 +86,7 @@ TEST(Dibujar, FrameLiesWhereThePlotStateSays) {
     for (int x = 0; x < static_cast<int>(p.LeftMargin / Twips); ++x)
         ink = ink || image.pixelColor(x, labelRow) != QColor(Qt::white);
     EXPECT_TRUE(ink);
-    EXPECT_EQ(table.RecordedRows, 0);
+    EXPECT_EQ(drawn.values.table.RecordedRows, 0);
 }
 
 // Ink in a band of rows (or columns) of the picture, between two surface positions.
@@ -100,11 +102,11 @@ bool inkBetween(const QImage& image, double x0, double x1, double y0, double y1)
 TEST(Dibujar, EverySecondTickIsLabelled) {
     // Degree of dissociation: both axes 0 to 1 by 0.05, labels at 0, 0.1, ..., 1.
     auto g = SolveAndChoose("11", 11, {{0, 0.1}, {3, 1.8e-5}});
-    GraphTable table;
-    GraphPlot graph(g.settings, g.state, table);
+    GraphPlot graph(g.settings, g.state);
     PictureSurface picture(1000, 700);
-    ASSERT_TRUE(graph.Dibujar(picture, false));
-    const PlotState& p = graph.plot();
+    const PlottedGraph drawn = graph.Dibujar(picture, false);
+    ASSERT_TRUE(drawn.drawable);
+    const PlotState& p = drawn.plot;
     const QImage image = picture.image();
     const double quarter = 0.25 * p.LineHeight;
     for (int i = 0; i <= 20; ++i) {
@@ -122,13 +124,13 @@ TEST(Dibujar, EverySecondTickIsLabelled) {
 
 TEST(Dibujar, CurvesStayInsideTheFrameAndFillTheTable) {
     auto g = SolveAndChoose("50", 33, {{0, 0.1}, {1, 25}, {3, 0.1}});
-    GraphTable table;
-    GraphPlot graph(g.settings, g.state, table);
+    GraphPlot graph(g.settings, g.state);
     PictureSurface picture(1000, 700);
-    ASSERT_TRUE(graph.Dibujar(picture, true));
-    EXPECT_EQ(table.RecordedRows, 65);
-    EXPECT_EQ(graph.curves().accepted, 257);
-    const PlotState& p = graph.plot();
+    const PlottedGraph drawn = graph.Dibujar(picture, true);
+    ASSERT_TRUE(drawn.drawable);
+    EXPECT_EQ(drawn.values.table.RecordedRows, 65);
+    EXPECT_EQ(drawn.values.curves.accepted, 257);
+    const PlotState& p = drawn.plot;
     const QImage image = picture.image();
     const QColor red = PlotColors{}.CurveColor[0];
     int inside = 0;
@@ -201,10 +203,9 @@ TEST(DrawCurves, FractionsFromTheHighestDownAndBrokenAtARejectedPoint) {
 // Where the first title line starts, in pixels, and how wide it is in surface units.
 std::pair<double, double> titleStartAndWidth(const GraphSettings& settings, int widthPixels) {
     const auto g = SolveAndChoose("10", 1, {{0, 0.01}});
-    GraphTable table;
-    GraphPlot graph(settings, g.state, table);
+    GraphPlot graph(settings, g.state);
     RecordingPicture picture(widthPixels, 400);
-    EXPECT_TRUE(graph.Dibujar(picture, false));
+    EXPECT_TRUE(graph.Dibujar(picture, false).drawable);
     markup::MeasuringSurface measuring(picture);
     measuring.setBold(true);
     markup::DrawMarkup(QString::fromStdString(settings.GraphTitle), measuring);
@@ -223,44 +224,42 @@ TEST(Dibujar, TitleIsCentredOrStartsAtTheLeftWhenTooWide) {
 
 TEST(Dibujar, EmptyOrReversedRangeDrawsNothing) {
     auto g = SolveAndChoose("10", 1, {{0, 0.01}});
-    GraphTable table;
-    table.Value[0][1] = 5;
-    table.RecordedRows = 1;
     for (auto change :
          {+[](GraphSettings& s) { s.XMax = s.XMin; },
           +[](GraphSettings& s) { s.YMax = s.YMin - 1; }, +[](GraphSettings& s) { s.YStep = 0; }}) {
         GraphSettings settings = g.settings;
         change(settings);
-        GraphPlot graph(settings, g.state, table);
+        GraphPlot graph(settings, g.state);
         PictureSurface picture(400, 300);
-        EXPECT_FALSE(graph.Dibujar(picture, true));
+        const PlottedGraph drawn = graph.Dibujar(picture, true);
+        EXPECT_FALSE(drawn.drawable);
         const QImage image = picture.image();
         for (int y = 0; y < image.height(); y += 7)
             for (int x = 0; x < image.width(); x += 7)
                 ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white));
-        EXPECT_EQ(table.RecordedRows, 0);
-        EXPECT_EQ(table.Value[0][1], 0);
+        EXPECT_EQ(drawn.values.table.RecordedRows, 0);
+        EXPECT_TRUE(drawn.values.curves.points.empty());
     }
 }
 
-TEST(Dibujar, PrinterPageSweepsDenserWithMillimetrePensAndRecordsNothing) {
+TEST(Dibujar, PrinterPageSweepsDenserWithMillimetrePens) {
     auto g = SolveAndChoose("55", 29,
                             {{0, 0.1}, {1, 25}, {3, 7.5e-3}, {4, 6.2e-8}, {5, 4.8e-13}, {6, 0.1}});
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(outputDir() + "/print-55-kind29.pdf");
-    GraphTable table;
-    GraphPlot graph(g.settings, g.state, table);
+    GraphPlot graph(g.settings, g.state);
+    PlottedGraph drawn;
     {
         markup::PrinterSurface page(printer);
         ASSERT_TRUE(page.isActive());
-        ASSERT_TRUE(graph.Dibujar(page, true));
+        drawn = graph.Dibujar(page, true);
+        ASSERT_TRUE(drawn.drawable);
     }
-    EXPECT_EQ(graph.plot().SweepDensity, 4);
-    EXPECT_EQ(graph.curves().points.size(), 1025u);
-    EXPECT_EQ(table.RecordedRows, 0);
+    EXPECT_EQ(drawn.plot.SweepDensity, 4);
+    EXPECT_EQ(drawn.values.curves.points.size(), 1025u);
     // 0.3 mm at the printer's resolution.
-    EXPECT_EQ(graph.plot().PenWidth,
+    EXPECT_EQ(drawn.plot.PenWidth,
               std::max(3, static_cast<int>(std::lround(0.3 / 25.4 * printer.resolution()))));
 }
 
@@ -292,14 +291,14 @@ TEST(Dibujar, PicturesOfEachFamilyForPeopleToLookAt) {
     };
     for (const Picture& pic : pictures) {
         auto g = SolveAndChoose(pic.code, pic.kind, pic.given, pic.extra);
-        GraphTable table;
-        GraphPlot graph(g.settings, g.state, table);
+        GraphPlot graph(g.settings, g.state);
         PictureSurface picture(1000, 700);
-        ASSERT_TRUE(graph.Dibujar(picture, true)) << pic.file;
-        EXPECT_GT(table.RecordedRows, 10) << pic.file;
+        const PlottedGraph drawn = graph.Dibujar(picture, true);
+        ASSERT_TRUE(drawn.drawable) << pic.file;
+        EXPECT_GT(drawn.values.table.RecordedRows, 10) << pic.file;
         EXPECT_TRUE(picture.image().save(outputDir() + "/" + pic.file)) << pic.file;
     }
 }
 
 } // namespace
-} // namespace corvane::graphs
+} // namespace corvane::plot

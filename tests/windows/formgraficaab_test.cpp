@@ -130,12 +130,12 @@ void FormGraficaABTest::draggingRestartsTheTimer() {
         QTest::qWait(8);
         if (pause.elapsed() >= 18) continue;
         QVERIFY(w->deferredDraw().isActive());
-        QCOMPARE(w->plot().curves().points.size(), std::size_t(0));
+        QCOMPARE(w->drawn().values.curves.points.size(), std::size_t(0));
         ++checked;
     }
     if (checked == 0) QSKIP("the machine is too busy to time a 20 ms timer");
     QTRY_VERIFY_WITH_TIMEOUT(!w->deferredDraw().isActive(), 10000);
-    QVERIFY(w->plot().curves().points.size() >= 257);
+    QVERIFY(w->drawn().values.curves.points.size() >= 257);
 }
 
 void FormGraficaABTest::printsOnePagePerCopyInThePictureOrientation_data() {
