@@ -45,6 +45,17 @@ int curvePixels(const QImage& image, const QColor& color) {
 
 const QColor Red(200, 0, 0);
 
+// The text the table window shows when opened by the Data table button.
+QString dataTableText(FormGraficaAB& w) {
+    QString shown;
+    corvane::test::WhenShown<table::FormTabla>([&shown](table::FormTabla& window) {
+        shown = window.TableText();
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    QTest::mouseClick(w.button(1), Qt::LeftButton);
+    return shown;
+}
+
 } // namespace
 
 void FormGraficaABTest::init() {
@@ -345,6 +356,40 @@ void FormGraficaABTest::dataTableShowsTheScreenPoints() {
     QCOMPARE(lines[4].left(24), QString("VSB (mL)    pH          "));
     // Row 1: nothing added yet, the acid alone: pH 1.
     QCOMPARE(lines[6].left(24), QString("0           1           "));
+}
+
+void FormGraficaABTest::dataTableKeepsTheScreenPointsAfterPrintSaveAndExport() {
+    auto w = openGraph();
+    const QString screen = dataTableText(*w);
+    // 0 to 50 mL in 256 steps, every fourth point: 25 mL, the equivalence point at pH 7, in
+    // row 33.
+    const QStringList lines = screen.split("\r\n");
+    QVERIFY(lines.size() > 6 + 32);
+    QCOMPARE(lines[6 + 32].left(24), QString("25          7           "));
+
+    g_shared->desktop.printFile = g_dir->filePath("printed.pdf");
+    g_shared->desktop.copies = 2;
+    QTest::mouseClick(w->button(2), Qt::LeftButton);
+    QCOMPARE(PdfPageSizes(g_shared->desktop.printFile).size(), std::size_t(2));
+    QCOMPARE(dataTableText(*w), screen);
+
+    for (const char* name : {"graph.svg", "graph.png", "graph.bmp"}) {
+        g_shared->desktop.savePath = g_dir->filePath(name);
+        w->SaveImageAs();
+        QVERIFY(QFileInfo(g_shared->desktop.savePath).size() > 0);
+        QCOMPARE(dataTableText(*w), screen);
+    }
+
+    g_shared->desktop.savePath = g_dir->filePath("exported.pdf");
+    w->ExportPdf();
+    QCOMPARE(PdfPageSizes(g_shared->desktop.savePath).size(), std::size_t(1));
+    QCOMPARE(dataTableText(*w), screen);
+    QVERIFY(g_shared->desktop.messages.empty());
+
+    // A new size redraws the same points once the curves follow.
+    w->resize(1100, 800);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->deferredDraw().isActive(), 10000);
+    QCOMPARE(dataTableText(*w), screen);
 }
 
 void FormGraficaABTest::escapeCloses() {
