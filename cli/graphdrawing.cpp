@@ -140,7 +140,7 @@ bool WriteDistributionFiles(const engine::Component& component,
 
 bool WriteMixtureTitrationFiles(const graphs::MixtureTitrationGraph& graph,
                                 const graphs::GraphSettings& settings,
-                                const std::vector<graphs::Mark>& marks, int digits,
+                                const std::vector<graphs::CurveMark>& marks, int digits,
                                 char decimalSeparator, const GraphRequest& g, std::ostream& err) {
     ensureGuiApplication();
     const engine::EquilAB state(graph.pKw);

@@ -386,7 +386,7 @@ void FreeMixtureTask::drawTitration(engine::MixtureTitration titration) {
     graphs::MixtureTitrationGraph graph{
         titration, pKw, graphs::AmountText(titration.titrant, separator),
         graphs::MixtureText(titration, separator), 2 * volumes.back()};
-    const std::vector<graphs::Mark> marks = graphs::EquivalenceMarks(graph);
+    const std::vector<graphs::CurveMark> marks = graphs::EquivalenceMarks(graph);
     openGraph(graphs::TitrationSettings(graph), [&](graphs::FormGraficaAB& window) {
         window.setOwnCurves(plot::TitrationCurves(graph, marks, separator));
     });

@@ -67,14 +67,14 @@ void DrawDistribution(DrawingSurface& surface, const PlotState& plot,
     surface.setTextColor(text);
 }
 
-void DrawMarks(DrawingSurface& surface, const PlotState& plot,
-               const std::vector<graphs::Mark>& marks, const PlotColors& colors,
-               char decimalSeparator) {
+void DrawDropLineMarks(DrawingSurface& surface, const PlotState& plot,
+                       const std::vector<graphs::CurveMark>& marks, const PlotColors& colors,
+                       char decimalSeparator) {
     const QColor color = surface.isPrinter() ? QColor(0, 0, 0) : colors.AxisColor;
     const int pen = plot.PenWidth;
     surface.setPenWidth(std::max(1, pen / 3));
-    for (const graphs::Mark& m : marks) {
-        const double x = plot.X(m.volume);
+    for (const graphs::CurveMark& m : marks) {
+        const double x = plot.X(m.x);
         const double bottom = plot.Y(plot.YMin);
         const double y = plot.Y(std::clamp(m.pH, plot.YMin, plot.YMax));
         const double dash = 0.25 * plot.LineHeight;
@@ -84,7 +84,7 @@ void DrawMarks(DrawingSurface& surface, const PlotState& plot,
         surface.drawLine(x, y - dash, x, y + dash, color);
         std::int16_t formatError = 0;
         const std::string label =
-            numtext::FormatNumberMarkup(m.volume, 4, decimalSeparator, formatError) + " mL";
+            numtext::FormatNumberMarkup(m.x, 4, decimalSeparator, formatError) + " mL";
         surface.setTextColor(color);
         drawMarkupAt(surface, label, x + 0.5 * dash, y - 1.2 * plot.LineHeight);
     }
@@ -103,7 +103,7 @@ OwnCurves DistributionCurves(const engine::Component& component) {
 }
 
 OwnCurves TitrationCurves(const graphs::MixtureTitrationGraph& graph,
-                          const std::vector<graphs::Mark>& marks, char decimalSeparator) {
+                          const std::vector<graphs::CurveMark>& marks, char decimalSeparator) {
     return [graph, marks, decimalSeparator](const graphs::SweepFrame& frame,
                                             graphs::GraphTable& rows) -> CurvePainter {
         graphs::Curves curves = graphs::SweepTitration(graph, frame);
@@ -111,7 +111,7 @@ OwnCurves TitrationCurves(const graphs::MixtureTitrationGraph& graph,
         return [curves = std::move(curves), marks, decimalSeparator](
                    DrawingSurface& surface, const PlotState& plot, const PlotColors& colors) {
             DrawCurves(surface, plot, curves, colors);
-            DrawMarks(surface, plot, marks, colors, decimalSeparator);
+            DrawDropLineMarks(surface, plot, marks, colors, decimalSeparator);
         };
     };
 }

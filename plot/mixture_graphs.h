@@ -19,9 +19,9 @@ void DrawDistribution(markup::DrawingSurface& surface, const PlotState& plot,
                       const PlotColors& colors);
 
 /// A dotted drop line from each mark to the volume axis, the volume written above the mark.
-void DrawMarks(markup::DrawingSurface& surface, const PlotState& plot,
-               const std::vector<graphs::Mark>& marks, const PlotColors& colors,
-               char decimalSeparator);
+void DrawDropLineMarks(markup::DrawingSurface& surface, const PlotState& plot,
+                       const std::vector<graphs::CurveMark>& marks, const PlotColors& colors,
+                       char decimalSeparator);
 
 /// The distribution diagram of a component as a graph's own curves, with its table rows.
 OwnCurves DistributionCurves(const engine::Component& component);
@@ -29,6 +29,6 @@ OwnCurves DistributionCurves(const engine::Component& component);
 /// The titration curve of a mixture with these marks as a graph's own curves, with its table
 /// rows.
 OwnCurves TitrationCurves(const graphs::MixtureTitrationGraph& graph,
-                          const std::vector<graphs::Mark>& marks, char decimalSeparator);
+                          const std::vector<graphs::CurveMark>& marks, char decimalSeparator);
 
 } // namespace corvane::plot
