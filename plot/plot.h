@@ -78,7 +78,8 @@ struct PlottedGraph {
     bool drawable = false;
     bool withCurves = false;
     PlotState plot;
-    /// The problem code's curves, their table rows and marks; only rows for own curves.
+    /// The curves with their table rows and marks; of own curves only the rows, their painter
+    /// holding the rest.
     graphs::GraphValues values;
     CurvePainter ownCurves;
 };

@@ -169,7 +169,7 @@ void FormGraficaABTest::printsOnePagePerCopyInThePictureOrientation() {
     QCOMPARE(pages.size(), std::size_t(2));
     for (const QSizeF& page : pages)
         QCOMPARE(page.height() > page.width(), portrait);
-    // The screen drawing after printing fills the table again.
+    // Printing leaves the table the screen drawing filled.
     QCOMPARE(g_shared->table.RecordedRows, 65);
     QVERIFY(g_shared->table.Value == screenTable);
 }
