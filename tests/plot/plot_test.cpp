@@ -4,6 +4,8 @@
 
 #include "plot/plot.h"
 
+#include "graphs/indicators.h"
+
 #include "markup/renderer.h"
 #include "markup/surface.h"
 
@@ -144,6 +146,33 @@ TEST(Dibujar, CurvesStayInsideTheFrameAndFillTheTable) {
             ++inside;
         }
     EXPECT_GT(inside, 100);
+}
+
+// Painting changes only the surface: a graph computed once paints the picture Dibujar drew,
+// again and again, with the marks, the indicator band and the measured points, and a frame-only
+// graph of the same values paints no curve.
+TEST(Paint, AComputedGraphPaintsTheSamePictureEachTime) {
+    auto g = SolveAndChoose("50", 29, {{0, 0.1}, {1, 25}, {3, 0.1}});
+    GraphPlot graph(g.settings, g.state);
+    graph.showMarks = true;
+    graph.indicator = FindIndicator("phenolphthalein");
+    graph.measuredPoints = {{10, 1.5}, {25, 7}, {40, 12}};
+    PictureSurface drawnPicture(900, 600);
+    const PlottedGraph drawn = graph.Dibujar(drawnPicture, true);
+    ASSERT_EQ(drawn.values.marks.size(), 1u);
+    PictureSurface painted(900, 600);
+    const PlottedGraph computed = graph.Compute(painted, true);
+    EXPECT_EQ(computed.plot.LeftMargin, drawn.plot.LeftMargin);
+    EXPECT_EQ(computed.values.table.Value, drawn.values.table.Value);
+    for (int time = 0; time < 2; ++time) {
+        Paint(computed, painted);
+        EXPECT_EQ(painted.image(), drawnPicture.image()) << "painting " << time + 1;
+    }
+    PictureSurface frameOnly(900, 600);
+    const PlottedGraph frame = graph.Dibujar(frameOnly, false);
+    EXPECT_TRUE(frame.values.curves.points.empty());
+    EXPECT_EQ(frame.values.table.RecordedRows, 0);
+    EXPECT_NE(frameOnly.image(), drawnPicture.image());
 }
 
 // A picture that also keeps the colour of every line and the place of every text drawn on it.
