@@ -81,7 +81,7 @@ bool takeRanges(PlotState& p, const PlotScales& used) {
 // The text sizes and scale factors on the target; every y label is measured, labelled or not.
 void layOut(PlotState& p, const DrawingSurface& target, char decimalSeparator) {
     MeasuringSurface measuring(target);
-    measuring.setBold(false);
+    measuring.setBold(false); // the labels' weight, whatever the target's font
     p.LineHeight = target.textHeight(QStringLiteral("C3PO"));
     p.SampleWidth = target.textWidth(QStringLiteral("R2D2X"));
     p.YScale = (p.PlotHeight - 6.5 * p.LineHeight) / p.YRange;
