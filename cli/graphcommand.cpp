@@ -9,6 +9,7 @@
 #include "graphkinds.h"
 
 #include "engine/reason.h"
+#include "engine/slots.h"
 #include "fit/measured.h"
 
 #include "graphs/catalogue.h"
@@ -150,8 +151,8 @@ bool readMeasuredPoints(GraphRequest& g, std::ostream& err) {
 bool readExtraFields(const std::string& code, const GraphRequest& g, int digits, EquilAB& state,
                      numtext::NumberSettings& numbers, std::ostream& err) {
     if (!graphs::NeedsExtraFields(code, g.kind)) return true;
-    const std::string proposed =
-        graphs::ExtraFieldText(state.IOValues[16], digits, numbers.DecimalSeparator);
+    const std::string proposed = graphs::ExtraFieldText(
+        state.IOValues[engine::slot::buffer::AddedConcentration], digits, numbers.DecimalSeparator);
     if (!wholeNumber(g.volume) || !wholeNumber(g.added) ||
         !graphs::ReadExtraFields(g.volume.value_or(graphs::DefaultBufferVolume),
                                  g.added.value_or(proposed), state, numbers)) {

@@ -6,6 +6,7 @@
 
 #include "graphs/indicators.h"
 
+#include "engine/slots.h"
 #include "markup/renderer.h"
 #include "markup/surface.h"
 
@@ -20,6 +21,12 @@ namespace corvane::plot {
 namespace {
 
 using namespace graphs;
+
+namespace solution = engine::slot::solution;
+namespace mixture = engine::slot::mixture;
+namespace buffer = engine::slot::buffer;
+namespace titration = engine::slot::titration;
+namespace polyprotic = engine::slot::polyprotic_titration;
 
 using graphs::test::SolveAndChoose;
 using markup::PictureSurface;
@@ -49,7 +56,7 @@ int nearestColour(const QImage& image, double x, double y, const QColor& colour,
 constexpr double Twips = PictureSurface::ScreenTwipsPerPixel;
 
 TEST(Dibujar, FrameLiesWhereThePlotStateSays) {
-    auto g = SolveAndChoose("10", 1, {{0, 0.01}});
+    auto g = SolveAndChoose("10", 1, {{solution::C, 0.01}});
     GraphPlot graph(g.settings, g.state);
     PictureSurface picture(1000, 700);
     const PlottedGraph drawn = graph.Dibujar(picture, false);
@@ -103,7 +110,7 @@ bool inkBetween(const QImage& image, double x0, double x1, double y0, double y1)
 
 TEST(Dibujar, EverySecondTickIsLabelled) {
     // Degree of dissociation: both axes 0 to 1 by 0.05, labels at 0, 0.1, ..., 1.
-    auto g = SolveAndChoose("11", 11, {{0, 0.1}, {3, 1.8e-5}});
+    auto g = SolveAndChoose("11", 11, {{solution::C, 0.1}, {solution::K, 1.8e-5}});
     GraphPlot graph(g.settings, g.state);
     PictureSurface picture(1000, 700);
     const PlottedGraph drawn = graph.Dibujar(picture, false);
@@ -125,7 +132,8 @@ TEST(Dibujar, EverySecondTickIsLabelled) {
 }
 
 TEST(Dibujar, CurvesStayInsideTheFrameAndFillTheTable) {
-    auto g = SolveAndChoose("50", 33, {{0, 0.1}, {1, 25}, {3, 0.1}});
+    auto g = SolveAndChoose("50", 33,
+                            {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}});
     GraphPlot graph(g.settings, g.state);
     PictureSurface picture(1000, 700);
     const PlottedGraph drawn = graph.Dibujar(picture, true);
@@ -152,7 +160,8 @@ TEST(Dibujar, CurvesStayInsideTheFrameAndFillTheTable) {
 // again and again, with the marks, the indicator band and the measured points, and a frame-only
 // graph of the same values paints no curve.
 TEST(Paint, AComputedGraphPaintsTheSamePictureEachTime) {
-    auto g = SolveAndChoose("50", 29, {{0, 0.1}, {1, 25}, {3, 0.1}});
+    auto g = SolveAndChoose("50", 29,
+                            {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}});
     GraphPlot graph(g.settings, g.state);
     graph.showMarks = true;
     graph.indicator = FindIndicator("phenolphthalein");
@@ -231,7 +240,7 @@ TEST(DrawCurves, FractionsFromTheHighestDownAndBrokenAtARejectedPoint) {
 
 // Where the first title line starts, in pixels, and how wide it is in surface units.
 std::pair<double, double> titleStartAndWidth(const GraphSettings& settings, int widthPixels) {
-    const auto g = SolveAndChoose("10", 1, {{0, 0.01}});
+    const auto g = SolveAndChoose("10", 1, {{solution::C, 0.01}});
     GraphPlot graph(settings, g.state);
     RecordingPicture picture(widthPixels, 400);
     EXPECT_TRUE(graph.Dibujar(picture, false).drawable);
@@ -242,7 +251,7 @@ std::pair<double, double> titleStartAndWidth(const GraphSettings& settings, int 
 }
 
 TEST(Dibujar, TitleIsCentredOrStartsAtTheLeftWhenTooWide) {
-    auto g = SolveAndChoose("10", 1, {{0, 0.01}});
+    auto g = SolveAndChoose("10", 1, {{solution::C, 0.01}});
     const auto [x, width] = titleStartAndWidth(g.settings, 1000);
     RecordingPicture probe(1000, 400);
     const double sample = probe.textWidth("R2D2X");
@@ -252,7 +261,7 @@ TEST(Dibujar, TitleIsCentredOrStartsAtTheLeftWhenTooWide) {
 }
 
 TEST(Dibujar, EmptyOrReversedRangeDrawsNothing) {
-    auto g = SolveAndChoose("10", 1, {{0, 0.01}});
+    auto g = SolveAndChoose("10", 1, {{solution::C, 0.01}});
     for (auto change :
          {+[](GraphSettings& s) { s.XMax = s.XMin; },
           +[](GraphSettings& s) { s.YMax = s.YMin - 1; }, +[](GraphSettings& s) { s.YStep = 0; }}) {
@@ -273,7 +282,12 @@ TEST(Dibujar, EmptyOrReversedRangeDrawsNothing) {
 
 TEST(Dibujar, PrinterPageSweepsDenserWithMillimetrePens) {
     auto g = SolveAndChoose("55", 29,
-                            {{0, 0.1}, {1, 25}, {3, 7.5e-3}, {4, 6.2e-8}, {5, 4.8e-13}, {6, 0.1}});
+                            {{polyprotic::Ca, 0.1},
+                             {polyprotic::Va, 25},
+                             {polyprotic::K1, 7.5e-3},
+                             {polyprotic::K2, 6.2e-8},
+                             {polyprotic::K3, 4.8e-13},
+                             {polyprotic::Titrant, 0.1}});
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(outputDir() + "/print-55-kind29.pdf");
@@ -302,21 +316,41 @@ struct Picture {
 
 TEST(Dibujar, PicturesOfEachFamilyForPeopleToLookAt) {
     const Picture pictures[] = {
-        {"ph-pca-11.png", "11", 2, {{0, 0.1}, {3, 1.8e-5}}, {}},
-        {"alpha-ca-11.png", "11", 11, {{0, 0.1}, {3, 1.8e-5}}, {}},
-        {"fractions-13.png", "13", 22, {{0, 0.1}, {3, 7.5e-3}, {4, 6.2e-8}, {5, 4.8e-13}}, {}},
-        {"mixture-cb-34.png", "34", 3, {{0, 0.1}, {1, 0.1}, {3, 4.3e-7}, {4, 5.6e-11}}, {}},
+        {"ph-pca-11.png", "11", 2, {{solution::C, 0.1}, {solution::K, 1.8e-5}}, {}},
+        {"alpha-ca-11.png", "11", 11, {{solution::C, 0.1}, {solution::K, 1.8e-5}}, {}},
+        {"fractions-13.png",
+         "13",
+         22,
+         {{solution::C, 0.1},
+          {solution::K, 7.5e-3},
+          {solution::K2, 6.2e-8},
+          {solution::K3, 4.8e-13}},
+         {}},
+        {"mixture-cb-34.png",
+         "34",
+         3,
+         {{mixture::Ca, 0.1}, {mixture::Cb, 0.1}, {mixture::Ka, 4.3e-7}, {mixture::Kb, 5.6e-11}},
+         {}},
         {"buffer-dilution-42.png",
          "42",
          27,
-         {{0, 0.1}, {1, 0.1}, {3, 1.8e-5}, {4, 0.01}},
-         {{15, 100}, {16, 0.1}}},
+         {{buffer::C, 0.1}, {buffer::CS, 0.1}, {buffer::K, 1.8e-5}, {buffer::Added, 0.01}},
+         {{buffer::Volume, 100}, {buffer::AddedConcentration, 0.1}}},
         {"titration-55.png",
          "55",
          29,
-         {{0, 0.1}, {1, 25}, {3, 7.5e-3}, {4, 6.2e-8}, {5, 4.8e-13}, {6, 0.1}},
+         {{polyprotic::Ca, 0.1},
+          {polyprotic::Va, 25},
+          {polyprotic::K1, 7.5e-3},
+          {polyprotic::K2, 6.2e-8},
+          {polyprotic::K3, 4.8e-13},
+          {polyprotic::Titrant, 0.1}},
          {}},
-        {"slope-50.png", "50", 33, {{0, 0.1}, {1, 25}, {3, 0.1}}, {}},
+        {"slope-50.png",
+         "50",
+         33,
+         {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}},
+         {}},
     };
     for (const Picture& pic : pictures) {
         auto g = SolveAndChoose(pic.code, pic.kind, pic.given, pic.extra);
