@@ -50,8 +50,7 @@ void sweep(benchmark::State& bench, const Graph& g) {
         g.state,
         {g.settings.XMin, g.settings.XMax, g.settings.YMin, g.settings.YMax, 1}};
     for (auto _ : bench) {
-        graphs::GraphTable table;
-        const graphs::Curves curves = graphs::GenerateCurves(g.settings.ProblemCode, in, table);
+        const graphs::Curves curves = graphs::GenerateCurves(g.settings.ProblemCode, in);
         benchmark::DoNotOptimize(curves.accepted);
     }
 }
@@ -113,8 +112,7 @@ BENCHMARK(BM_TitrationMarks55);
 
 void BM_Dibujar_Titration55_1600x1000(benchmark::State& bench) {
     const Graph g = solved("55", 29, Triprotic55);
-    graphs::GraphTable table;
-    graphs::GraphPlot graph(g.settings, g.state, table);
+    const plot::GraphPlot graph(g.settings, g.state);
     markup::PictureSurface picture(1600, 1000);
     for (auto _ : bench) {
         graph.Dibujar(picture, true);
@@ -122,6 +120,19 @@ void BM_Dibujar_Titration55_1600x1000(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_Dibujar_Titration55_1600x1000)->Unit(benchmark::kMillisecond);
+
+// Painting a graph computed once, as a print's second copy or a saved SVG does.
+void BM_Paint_Titration55_1600x1000(benchmark::State& bench) {
+    const Graph g = solved("55", 29, Triprotic55);
+    const plot::GraphPlot graph(g.settings, g.state);
+    markup::PictureSurface picture(1600, 1000);
+    const plot::PlottedGraph computed = graph.Compute(picture, true);
+    for (auto _ : bench) {
+        plot::Paint(computed, picture);
+        benchmark::DoNotOptimize(picture.image().constBits());
+    }
+}
+BENCHMARK(BM_Paint_Titration55_1600x1000)->Unit(benchmark::kMillisecond);
 
 void BM_DrawMarkup_LongestGraphTitle(benchmark::State& bench) {
     const QString title = "-&DeltapH/&DeltaV  vs.  V_S_A.  @Rate of change of pH with change of "

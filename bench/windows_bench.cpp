@@ -121,7 +121,7 @@ void BM_GraphWindow_OkToCurves_1600x1000(benchmark::State& bench) {
         graphs::FormGraficaAB w(road.context);
         w.resize(1600, 1000);
         w.show();
-        while (w.plot().curves().points.empty() && !road.desktop.failed)
+        while (w.drawn().values.curves.points.empty() && !road.desktop.failed)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
     }
     if (!road.graph.GraphConfirmed || road.desktop.failed)

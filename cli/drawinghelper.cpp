@@ -47,8 +47,8 @@ bool WriteDistributionFiles(const engine::Component&, const graphs::GraphSetting
 }
 
 bool WriteMixtureTitrationFiles(const graphs::MixtureTitrationGraph&, const graphs::GraphSettings&,
-                                const std::vector<graphs::Mark>&, int, char, const GraphRequest& g,
-                                std::ostream& err) {
+                                const std::vector<graphs::CurveMark>&, int, char,
+                                const GraphRequest& g, std::ostream& err) {
     return runHelper(g, err);
 }
 

@@ -14,13 +14,12 @@
 
 #include "graphs/catalogue.h"
 #include "graphs/extrafields.h"
+#include "graphs/graphvalues.h"
 #include "graphs/measuredrms.h"
 #include "graphs/scales.h"
 #include "graphs/screenframe.h"
-#include "plainmarkup/plaintext.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <ostream>
 
@@ -29,8 +28,6 @@ namespace corvane::cli {
 namespace {
 
 using engine::EquilAB;
-
-constexpr int MinWidth = 200, MinHeight = 150, MaxSide = 8000;
 
 int parseKind(const std::string& text, const engine::ProblemType& problem) {
     const std::vector<int> offered = graphs::OfferedKinds(graphs::Catalogue(), problem.code);
@@ -44,55 +41,7 @@ int parseKind(const std::string& text, const engine::ProblemType& problem) {
                      " --kinds)"};
 }
 
-// A side of the picture: up to four digits.
-std::optional<int> parseSide(const std::string& text) {
-    if (text.empty() || text.size() > 4 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    return std::stoi(text);
-}
-
 } // namespace
-
-void parseSize(const std::string& text, GraphRequest& g) {
-    const std::size_t x = text.find('x');
-    const std::optional<int> w =
-        x == std::string::npos ? std::nullopt : parseSide(text.substr(0, x));
-    const std::optional<int> h =
-        x == std::string::npos ? std::nullopt : parseSide(text.substr(x + 1));
-    if (!w || !h || *w < MinWidth || *h < MinHeight || *w > MaxSide || *h > MaxSide)
-        throw UsageError{"--size must be WxH from 200x150 to 8000x8000, not \"" + text + "\""};
-    g.width = *w;
-    g.height = *h;
-}
-
-namespace {
-
-std::string suffixOf(const std::string& path) {
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos) return {};
-    std::string suffix = path.substr(dot + 1);
-    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return suffix;
-}
-
-} // namespace
-
-void parsePicture(const std::string& path, GraphRequest& g) {
-    const std::string suffix = suffixOf(path);
-    if (suffix != "bmp" && suffix != "png" && suffix != "svg" && suffix != "pdf")
-        throw UsageError{"--picture must name a .bmp, .png, .svg or .pdf file, not \"" + path +
-                         "\""};
-    g.picture = path;
-    g.pictureFormat = suffix;
-}
-
-void parseTable(const std::string& path, GraphRequest& g) {
-    if (path.empty()) throw UsageError{"--table needs a file name"};
-    g.table = path;
-    g.tableAsCsv = suffixOf(path) == "csv";
-}
 
 namespace {
 
@@ -115,56 +64,6 @@ bool wholeNumber(const std::optional<std::string>& text) {
 
 } // namespace
 
-GraphText::GraphText(const graphs::GraphSettings& settings, const graphs::GraphTable& table,
-                     std::vector<int> columns)
-    : m_settings(settings), m_table(table), m_columns(std::move(columns)) {}
-
-std::string GraphText::plain(const std::string& text) const {
-    return markup::PlainMarkup(text);
-}
-
-void GraphText::writeRows(std::ostream& out, int digits, char decimalSeparator) const {
-    for (int c : m_columns)
-        out << (c == 0 ? "" : "\t") << plain(m_settings.ColumnHeading[c]);
-    out << "\n";
-    std::int16_t formatError = 0;
-    for (int row = 1; row <= m_table.RecordedRows; ++row) {
-        for (int c : m_columns)
-            out << (c == 0 ? "" : "\t")
-                << numtext::FormatNumber(m_table.Value[c][row], digits, decimalSeparator,
-                                         formatError);
-        out << "\n";
-    }
-}
-
-void GraphText::writeJsonFields(std::ostream& out, const graphs::PlotScales& used) const {
-    const graphs::GraphSettings& s = m_settings;
-    auto axis = [](double lo, double hi, double step, int every) {
-        return "{\"min\":" + fullPrecision(lo) + ",\"max\":" + fullPrecision(hi) +
-               ",\"step\":" + fullPrecision(step) + ",\"labelEvery\":" + std::to_string(every) +
-               "}";
-    };
-    out << "\"title\":" << jsonString(plain(s.GraphTitle))
-        << ",\"subtitle\":" << jsonString(plain(s.GraphSubtitle))
-        << ",\"caption\":" << jsonString(plain(s.ParamCaption))
-        << ",\"tableCaption\":" << jsonString(plain(s.TableCaption))
-        << ",\"xAxis\":" << jsonString(plain(s.XAxisName))
-        << ",\"yAxis\":" << jsonString(plain(s.YAxisName))
-        << ",\"x\":" << axis(used.x.Min, used.x.Max, used.x.Step, used.x.LabelEvery)
-        << ",\"y\":" << axis(used.y.Min, used.y.Max, used.y.Step, used.y.LabelEvery)
-        << ",\"columns\":[";
-    for (std::size_t i = 0; i < m_columns.size(); ++i)
-        out << (i ? "," : "") << jsonString(plain(s.ColumnHeading[m_columns[i]]));
-    out << "],\"rows\":[";
-    for (int row = 1; row <= m_table.RecordedRows; ++row) {
-        out << (row > 1 ? "," : "") << "[";
-        for (std::size_t i = 0; i < m_columns.size(); ++i)
-            out << (i ? "," : "") << fullPrecision(m_table.Value[m_columns[i]][row]);
-        out << "]";
-    }
-    out << "]";
-}
-
 namespace {
 
 // "graph CODE --kinds [--json]".
@@ -185,11 +84,11 @@ int listKinds(const std::vector<std::string>& args, std::ostream& out) {
 
 } // namespace
 
-int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() >= 3 && std::find(args.begin() + 2, args.end(), "--kinds") != args.end())
-        return listKinds(args, out);
+namespace {
+
+// The command's arguments: solve's, then the graph's own options.
+SolveRequest parseGraphArgs(const std::vector<std::string>& args, GraphRequest& g) {
     if (args.size() < 3) throw UsageError{"graph needs a problem code and a graph kind"};
-    GraphRequest g;
     const SolveRequest request =
         parseSolve(args, 3, [&g](const std::vector<std::string>& a, std::size_t& i) {
             const std::string& arg = a[i];
@@ -209,104 +108,105 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
                 return false;
             return true;
         });
-    const engine::ProblemType& problem = *request.problem;
-    const std::string code(problem.code);
+    const std::string code(request.problem->code);
     if ((g.volume || g.added) && !hasExtraFields(code))
         throw UsageError{"--volume and --added are for the buffers with an added acid or base "
                          "(codes 42 to 45), not for code " +
                          code};
+    return request;
+}
 
-    // First the problem, as solve does; then the kind, as the chooser takes it.
-    EquilAB state(request.pKw);
-    numtext::NumberSettings numbers;
+// The problem, as solve solves it; a problem that cannot be drawn says why and gives false.
+bool solveForGraph(const SolveRequest& request, EquilAB& state, numtext::NumberSettings& numbers,
+                   std::ostream& err) {
     std::string reason;
     const Status status = solveProblem(request, state, numbers, reason);
     // As the Graphic button, which the window offers only when every input row holds a value.
     if (status == Status::Incomplete) {
         err << "corvane-cli: " << reason << "\n";
-        return ExitInvalidInput;
+        return false;
     }
     if (status != Status::Ok) {
         err << "corvane-cli: " << statusMessage(status) << "\n";
         if (!reason.empty()) err << "corvane-cli: " << reason << "\n";
-        return ExitInvalidInput;
+        return false;
     }
-    g.kind = parseKind(args[2], problem);
-    if (!g.data.empty()) {
-        fit::MeasuredData data = fit::ReadMeasuredFile(g.data);
-        if (!data.ok()) {
-            err << "corvane-cli: the measured data were refused\ncorvane-cli: " << data.error
-                << "\n";
-            return ExitInvalidInput;
-        }
-        g.points = std::move(data.points);
-    }
+    return true;
+}
 
-    // The chooser proposes 100 mL and the added concentration the solver found, as its fields
-    // show them.
-    if (graphs::NeedsExtraFields(code, g.kind)) {
-        const std::string proposed =
-            graphs::ExtraFieldText(state.IOValues[engine::slot::buffer::AddedConcentration],
-                                   request.digits, numbers.DecimalSeparator);
-        if (!wholeNumber(g.volume) || !wholeNumber(g.added) ||
-            !graphs::ReadExtraFields(g.volume.value_or(graphs::DefaultBufferVolume),
-                                     g.added.value_or(proposed), state, numbers)) {
-            err << "corvane-cli: " << graphs::ExtraFieldsInvalidMessage << "\n";
-            return ExitInvalidInput;
-        }
+// The points of --data; a refused file says why and gives false.
+bool readMeasuredPoints(GraphRequest& g, std::ostream& err) {
+    if (g.data.empty()) return true;
+    fit::MeasuredData data = fit::ReadMeasuredFile(g.data);
+    if (!data.ok()) {
+        err << "corvane-cli: the measured data were refused\ncorvane-cli: " << data.error << "\n";
+        return false;
     }
+    g.points = std::move(data.points);
+    return true;
+}
 
+// The buffer volume and the added concentration of the kinds that ask for them: the chooser
+// proposes 100 mL and the concentration the solver found, as its fields show them.
+bool readExtraFields(const std::string& code, const GraphRequest& g, int digits, EquilAB& state,
+                     numtext::NumberSettings& numbers, std::ostream& err) {
+    if (!graphs::NeedsExtraFields(code, g.kind)) return true;
+    const std::string proposed = graphs::ExtraFieldText(
+        state.IOValues[engine::slot::buffer::AddedConcentration], digits, numbers.DecimalSeparator);
+    if (!wholeNumber(g.volume) || !wholeNumber(g.added) ||
+        !graphs::ReadExtraFields(g.volume.value_or(graphs::DefaultBufferVolume),
+                                 g.added.value_or(proposed), state, numbers)) {
+        err << "corvane-cli: " << graphs::ExtraFieldsInvalidMessage << "\n";
+        return false;
+    }
+    return true;
+}
+
+// The settings of the chosen kind with the scales, titles and headings set from the values, as
+// the chooser's OK sets them; none when the values give no graph.
+std::optional<graphs::GraphSettings> chooseGraph(const engine::ProblemType& problem, int kind,
+                                                 EquilAB& state,
+                                                 const numtext::NumberSettings& numbers,
+                                                 std::ostream& err) {
     graphs::GraphSettings settings;
-    settings.ProblemCode = code;
+    settings.ProblemCode = problem.code;
     settings.TaskTitle =
         engine::FormTaskTitle(problem.task, problem.option, problem.firstDissociationComplete);
-    graphs::ChooseGraphKind(settings, graphs::Catalogue(), g.kind);
+    graphs::ChooseGraphKind(settings, graphs::Catalogue(), kind);
     if (!graphs::AjustaEscalasETC(settings, state, numbers.DecimalSeparator)) {
         err << "corvane-cli: " << graphs::InvalidDataMessage << "\n";
-        return ExitInvalidInput;
+        return std::nullopt;
     }
-    const std::optional<graphs::PlotScales> scales = checkGraphExtras(g.extras, settings);
-    const std::vector<double> atX = atValues(g.extras);
+    return settings;
+}
 
-    // The curves as the screen drawing sweeps them, which fill the data table.
-    const graphs::PlotScales used = scales.value_or(graphs::ScalesOf(settings));
-    const graphs::SweepFrame frame = graphs::ScreenFrame(used);
-    graphs::GraphTable table;
-    graphs::Curves curves;
-    if (graphs::HasCurves(used))
-        curves = graphs::GenerateCurves(code, {settings.GraphKind, state, frame}, table);
-    g.commandLine = args;
-    if ((!g.picture.empty() || !g.table.empty()) &&
-        !WriteProblemGraphFiles({settings, state, scales, request.digits, numbers.DecimalSeparator},
-                                g, err))
-        return ExitInvalidInput;
-
-    const std::vector<graphs::CurveReading> readings =
-        graphs::ReadCurve(code, g.kind, state, frame, atX);
-    const int readingStatus =
-        std::all_of(readings.begin(), readings.end(), [](const auto& r) { return r.ok; })
-            ? ExitOk
-            : ExitInvalidInput;
-
+// Column 0, column 1 and every further column the kind heads.
+std::vector<int> tableColumns(const graphs::GraphSettings& settings) {
     std::vector<int> columns{0, 1};
     for (int c = 2; c < graphs::GraphTableColumns; ++c)
         if (!settings.ColumnHeading[c].empty()) columns.push_back(c);
+    return columns;
+}
 
-    if (!request.json && !atX.empty()) {
-        writeReadingsText(out, readings, request.digits, numbers.DecimalSeparator);
-        return readingStatus;
-    }
-    const GraphText text(settings, table, columns);
-    if (!request.json) {
-        text.writeRows(out, request.digits, numbers.DecimalSeparator);
-        return ExitOk;
-    }
+// What one graph command computed, for its output.
+struct GraphOutcome {
+    const graphs::GraphSettings& settings;
+    graphs::PlotScales used;
+    graphs::SweepFrame frame;
+    graphs::GraphValues values;
+    std::vector<double> atX;
+    std::vector<graphs::CurveReading> readings;
+};
 
+void writeJson(const SolveRequest& request, const GraphRequest& g, const EquilAB& state,
+               const GraphOutcome& o, std::ostream& out) {
+    const std::string code(request.problem->code);
+    const GraphText text(o.settings, o.values.table, tableColumns(o.settings));
     out << "{\"code\":" << jsonString(code) << ",\"kind\":" << g.kind << ",";
-    text.writeJsonFields(out, used);
-    out << ",\"accepted\":" << curves.accepted
-        << marksJson(graphs::TitrationMarks(code, g.kind, state, frame), g.extras.indicator);
-    if (!atX.empty()) out << readingsJson(readings);
+    text.writeJsonFields(out, o.used);
+    out << ",\"accepted\":" << o.values.curves.accepted
+        << marksJson(graphs::TitrationMarks(code, g.kind, state, o.frame), g.extras.indicator);
+    if (!o.atX.empty()) out << readingsJson(o.readings);
     out << ",\"picture\":" << (g.picture.empty() ? "null" : jsonString(g.picture));
     if (!g.data.empty()) {
         const double rms = graphs::MeasuredRms(code, g.kind, state, g.points);
@@ -314,7 +214,64 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
             << ",\"rms\":" << (std::isfinite(rms) ? fullPrecision(rms) : "null") << "}";
     }
     out << "}\n";
+}
+
+// The readings of --at, the table rows or the JSON object; a reading that failed gives exit
+// status 1.
+int writeOutcome(const SolveRequest& request, const GraphRequest& g, const EquilAB& state,
+                 const numtext::NumberSettings& numbers, const GraphOutcome& o, std::ostream& out) {
+    const bool readAll = std::all_of(o.readings.begin(), o.readings.end(),
+                                     [](const graphs::CurveReading& r) { return r.ok; });
+    const int readingStatus = readAll ? ExitOk : ExitInvalidInput;
+    if (!request.json && !o.atX.empty()) {
+        writeReadingsText(out, o.readings, request.digits, numbers.DecimalSeparator);
+        return readingStatus;
+    }
+    if (!request.json) {
+        GraphText(o.settings, o.values.table, tableColumns(o.settings))
+            .writeRows(out, request.digits, numbers.DecimalSeparator);
+        return ExitOk;
+    }
+    writeJson(request, g, state, o, out);
     return readingStatus;
+}
+
+} // namespace
+
+int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() >= 3 && std::find(args.begin() + 2, args.end(), "--kinds") != args.end())
+        return listKinds(args, out);
+    GraphRequest g;
+    const SolveRequest request = parseGraphArgs(args, g);
+    const engine::ProblemType& problem = *request.problem;
+    const std::string code(problem.code);
+
+    // First the problem, as solve does; then the kind, as the chooser takes it.
+    EquilAB state(request.pKw);
+    numtext::NumberSettings numbers;
+    if (!solveForGraph(request, state, numbers, err)) return ExitInvalidInput;
+    g.kind = parseKind(args[2], problem);
+    if (!readMeasuredPoints(g, err) ||
+        !readExtraFields(code, g, request.digits, state, numbers, err))
+        return ExitInvalidInput;
+    const std::optional<graphs::GraphSettings> settings =
+        chooseGraph(problem, g.kind, state, numbers, err);
+    if (!settings) return ExitInvalidInput;
+    const std::optional<graphs::PlotScales> scales = checkGraphExtras(g.extras, *settings);
+
+    // The curves as the screen drawing sweeps them, which fill the data table.
+    GraphOutcome o{
+        *settings, scales.value_or(graphs::ScalesOf(*settings)), {}, {}, atValues(g.extras), {}};
+    o.frame = graphs::ScreenFrame(o.used);
+    if (graphs::HasCurves(o.used))
+        o.values = graphs::ComputeGraphValues(code, {settings->GraphKind, state, o.frame}, false);
+    g.commandLine = args;
+    if ((!g.picture.empty() || !g.table.empty()) &&
+        !WriteProblemGraphFiles(
+            {*settings, state, scales, request.digits, numbers.DecimalSeparator}, g, err))
+        return ExitInvalidInput;
+    o.readings = graphs::ReadCurve(code, g.kind, state, o.frame, o.atX);
+    return writeOutcome(request, g, state, numbers, o, out);
 }
 
 } // namespace corvane::cli

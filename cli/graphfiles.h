@@ -41,7 +41,7 @@ bool WriteDistributionFiles(const engine::Component& component,
 /// The picture and the data table of a mixture's titration curve with its marks.
 bool WriteMixtureTitrationFiles(const graphs::MixtureTitrationGraph& graph,
                                 const graphs::GraphSettings& settings,
-                                const std::vector<graphs::Mark>& marks, int digits,
+                                const std::vector<graphs::CurveMark>& marks, int digits,
                                 char decimalSeparator, const GraphRequest& g, std::ostream& err);
 
 } // namespace corvane::cli

@@ -1,5 +1,5 @@
-// \brief What the commands that draw graphs share (defined with the graph command): the
-// picture and table options and the texts of a graph for standard output.
+// \brief What the commands that draw graphs share: the picture and table options and the texts
+// of a graph for standard output.
 #pragma once
 
 #include "graphextras.h"

@@ -38,7 +38,7 @@ int RunMixtureTitration(const MixOptions& o, const engine::MixtureTitration& tit
     }
 
     const graphs::GraphSettings settings = graphs::TitrationSettings(graph);
-    const std::vector<graphs::Mark> marks = graphs::EquivalenceMarks(graph);
+    const std::vector<graphs::CurveMark> marks = graphs::EquivalenceMarks(graph);
     // The curve as the screen drawing sweeps it, which fills the data table.
     const graphs::PlotScales used = graphs::ScalesOf(settings);
     graphs::GraphTable table;
@@ -57,17 +57,15 @@ int RunMixtureTitration(const MixOptions& o, const engine::MixtureTitration& tit
     const GraphText text(settings, table, {0, 1});
     if (!o.json) {
         text.writeRows(out, o.digits, o.numbers.DecimalSeparator);
-        for (const graphs::Mark& m : marks)
-            out << "equivalence\t" << resultText(o, m.volume) << '\t' << resultText(o, m.pH)
-                << '\n';
+        for (const graphs::CurveMark& m : marks)
+            out << "equivalence\t" << resultText(o, m.x) << '\t' << resultText(o, m.pH) << '\n';
         return ExitOk;
     }
     out << "{";
     text.writeJsonFields(out, used);
     out << ",\"marks\":[";
     for (std::size_t i = 0; i < marks.size(); ++i)
-        out << (i ? "," : "")
-            << "{\"kind\":\"equivalence\",\"x\":" << fullPrecision(marks[i].volume)
+        out << (i ? "," : "") << "{\"kind\":\"equivalence\",\"x\":" << fullPrecision(marks[i].x)
             << ",\"y\":" << fullPrecision(marks[i].pH) << "}";
     out << "],\"accepted\":" << accepted
         << ",\"picture\":" << (g.picture.empty() ? "null" : jsonString(g.picture)) << "}\n";

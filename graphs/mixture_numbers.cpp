@@ -126,12 +126,12 @@ Curves SweepTitration(const MixtureTitrationGraph& graph, const SweepFrame& fram
                     });
 }
 
-std::vector<Mark> EquivalenceMarks(const MixtureTitrationGraph& graph) {
-    std::vector<Mark> marks;
+std::vector<CurveMark> EquivalenceMarks(const MixtureTitrationGraph& graph) {
+    std::vector<CurveMark> marks;
     for (double v : engine::EquivalenceVolumes(graph.titration, graph.pKw)) {
         if (v > graph.to) break;
         const engine::MixtureResult r = engine::TitrationPoint(graph.titration, v, modelOf(graph));
-        if (r.ok) marks.push_back({v, r.pH});
+        if (r.ok) marks.push_back({MarkKind::Equivalence, v, r.pH, r.pH});
     }
     return marks;
 }

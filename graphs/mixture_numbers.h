@@ -3,6 +3,7 @@
 // points.
 #pragma once
 
+#include "marks.h"
 #include "settings.h"
 #include "sweep.h"
 
@@ -51,11 +52,7 @@ GraphSettings TitrationSettings(const MixtureTitrationGraph& graph);
 /// The pH after each volume of the sweep (a single curve, points outside pH 0 to 14 break it).
 Curves SweepTitration(const MixtureTitrationGraph& graph, const SweepFrame& frame);
 
-/// An equivalence point on the curve.
-struct Mark {
-    double volume;
-    double pH;
-};
-std::vector<Mark> EquivalenceMarks(const MixtureTitrationGraph& graph);
+/// The equivalence points on the curve up to its last volume: x the volume, y and pH the pH.
+std::vector<CurveMark> EquivalenceMarks(const MixtureTitrationGraph& graph);
 
 } // namespace corvane::graphs

@@ -80,14 +80,12 @@ Generator GeneratorFor(std::string_view code) {
     return nullptr;
 }
 
-Curves GenerateCurves(std::string_view code, const GeneratorInput& in, GraphTable& table) {
+Curves GenerateCurves(std::string_view code, const GeneratorInput& in) {
     const Generator generator = GeneratorFor(code);
     if (generator == nullptr) return {};
     const bool withActivities =
         in.state.Activity != engine::ActivityModel::Ideal && FollowsActivityModel(code, in.kind);
-    Curves curves = withActivities ? ActivityCurves(code, in) : generator(in);
-    RecordTable(curves, in.frame.SweepDensity, table);
-    return curves;
+    return withActivities ? ActivityCurves(code, in) : generator(in);
 }
 
 } // namespace corvane::graphs

@@ -79,12 +79,12 @@ Curves RunSweep(const GeneratorInput& in, int count, bool fractions, const Point
 /// onward; rows beyond 100 are dropped. A printer sweep records nothing.
 void RecordTable(const Curves& curves, int sweepDensity, GraphTable& table);
 
-/// The generator of a problem code, in the order DibujarGrafica compares them; null for a code
-/// that has none.
+/// The generator of a problem code, in the order the graph's drawing compares them; null for a
+/// code that has none.
 Generator GeneratorFor(std::string_view code);
 
-/// The sweep of `code` and `kind` with its recording: the values of one graph without drawing.
-/// A code without a generator gives no curves.
-Curves GenerateCurves(std::string_view code, const GeneratorInput& in, GraphTable& table);
+/// The sweep of `code` and `kind`, with the activity model where the kind follows it. A code
+/// without a generator gives no curves.
+Curves GenerateCurves(std::string_view code, const GeneratorInput& in);
 
 } // namespace corvane::graphs

@@ -484,10 +484,10 @@ void FormMain::mnu_SaveResults_Click() {
     const QString csvFilter = QStringLiteral("CSV file (*.csv)");
     QString filter = textFilter;
     const QString path = m_desktop->saveFileName(
-        this, "Save", table::StartFolder(m_state.LastTableFolder, m_programFolder),
-        {textFilter, csvFilter, table::AllFilesFilter}, &filter);
+        this, "Save", plot::StartFolder(m_state.LastTableFolder, m_programFolder),
+        {textFilter, csvFilter, plot::AllFilesFilter}, &filter);
     if (path.isEmpty()) return;
-    m_state.LastTableFolder = table::FolderOf(path);
+    m_state.LastTableFolder = plot::FolderOf(path);
     const bool csv = filter == csvFilter || path.endsWith(".csv", Qt::CaseInsensitive);
     const QByteArray bytes =
         (csv ? ResultsCsv(resultsTitle(), rows, m_state.numbers.DecimalSeparator)

@@ -365,12 +365,7 @@ void FreeMixtureTask::openGraph(const graphs::GraphSettings& settings,
 
 void FreeMixtureTask::drawDistribution(const engine::Component& component) {
     openGraph(graphs::DistributionSettings(component), [&](graphs::FormGraficaAB& window) {
-        window.setOwnCurves([this, component, &window](markup::DrawingSurface& surface,
-                                                       const graphs::PlotState& plot) {
-            const graphs::Distribution d = graphs::SweepDistribution(component, plot.frame());
-            graphs::RecordDistribution(d, plot.SweepDensity, m_state.graphTable);
-            graphs::DrawDistribution(surface, plot, component, d, window.plot().colors);
-        });
+        window.setOwnCurves(plot::DistributionCurves(component));
     });
 }
 
@@ -391,15 +386,9 @@ void FreeMixtureTask::drawTitration(engine::MixtureTitration titration) {
     graphs::MixtureTitrationGraph graph{
         titration, pKw, graphs::AmountText(titration.titrant, separator),
         graphs::MixtureText(titration, separator), 2 * volumes.back()};
-    const std::vector<graphs::Mark> marks = graphs::EquivalenceMarks(graph);
+    const std::vector<graphs::CurveMark> marks = graphs::EquivalenceMarks(graph);
     openGraph(graphs::TitrationSettings(graph), [&](graphs::FormGraficaAB& window) {
-        window.setOwnCurves([this, graph, marks, separator, &window](
-                                markup::DrawingSurface& surface, const graphs::PlotState& plot) {
-            const graphs::Curves curves = graphs::SweepTitration(graph, plot.frame());
-            graphs::RecordTable(curves, plot.SweepDensity, m_state.graphTable);
-            graphs::DrawCurves(surface, plot, curves, window.plot().colors);
-            graphs::DrawMarks(surface, plot, marks, window.plot().colors, separator);
-        });
+        window.setOwnCurves(plot::TitrationCurves(graph, marks, separator));
     });
 }
 

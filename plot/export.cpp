@@ -1,17 +1,24 @@
 #include "export.h"
+#include "plot.h"
 
 #include "markup/surface.h"
+#include "markup/svgsurface.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QPageSize>
 #include <QPrinter>
 #include <QTemporaryDir>
 
 #include <cerrno>
+#include <optional>
 
-namespace corvane::table {
+namespace corvane::plot {
+
+using table::SaveAtomically;
+using table::SystemFailure;
 
 QString FolderOf(const QString& path) {
     return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
@@ -69,4 +76,53 @@ SaveResult ExportPdf(const QString& path, QPageLayout::Orientation orientation,
     return ExportPdf(QFile::encodeName(path), orientation, draw);
 }
 
-} // namespace corvane::table
+QPageLayout::Orientation PageOrientation(int width, int height) {
+    return height >= width ? QPageLayout::Portrait : QPageLayout::Landscape;
+}
+
+namespace {
+
+// Draws the graph on each page in the picture's font, computed for the first page only: every
+// page of a job has the same size and resolution.
+std::function<void(markup::PrinterSurface&)> graphPages(const GraphPlot& graph, const QFont& font,
+                                                        std::optional<PlottedGraph>& computed) {
+    return [&graph, font, &computed](markup::PrinterSurface& page) {
+        page.setFont(font);
+        if (!computed) computed = graph.Compute(page, true);
+        Paint(*computed, page);
+    };
+}
+
+bool writeSvg(QIODevice& file, const GraphPlot& graph, const markup::PictureSurface& picture) {
+    const QImage& image = picture.image();
+    graphs::SvgSurface svg(file, image.width(), image.height());
+    if (!svg.isActive()) return false;
+    svg.setFont(picture.font());
+    graph.Dibujar(svg, true);
+    return true;
+}
+
+} // namespace
+
+bool PrintGraph(QPrinter& printer, QPageLayout::Orientation orientation, const GraphPlot& graph,
+                const QFont& font) {
+    std::optional<PlottedGraph> computed;
+    return PrintCopies(printer, orientation, graphPages(graph, font, computed));
+}
+
+SaveResult SaveGraphPicture(const QByteArray& nativePath, const QString& format,
+                            const GraphPlot& graph, const markup::PictureSurface& picture) {
+    const QImage& image = picture.image();
+    if (format == "pdf") {
+        std::optional<PlottedGraph> computed;
+        return ExportPdf(nativePath, PageOrientation(image.width(), image.height()),
+                         graphPages(graph, picture.font(), computed));
+    }
+    return SaveAtomically(nativePath, [&](QIODevice& file) {
+        if (format == "svg") return writeSvg(file, graph, picture);
+        QImageWriter writer(&file, format.toLatin1());
+        return writer.write(image);
+    });
+}
+
+} // namespace corvane::plot

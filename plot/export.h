@@ -1,5 +1,5 @@
 // \brief Taking a table or a graph out of the program: the save folders and filters, print
-// jobs copy by copy, and A4 PDF files.
+// jobs copy by copy, A4 PDF files, and a graph's pictures in every format it is saved in.
 #pragma once
 
 #include "files/savefile.h"
@@ -9,13 +9,18 @@
 
 #include <functional>
 
+class QFont;
 class QPrinter;
 
 namespace corvane::markup {
+class PictureSurface;
 class PrinterSurface;
-}
+} // namespace corvane::markup
 
-namespace corvane::table {
+namespace corvane::plot {
+
+class GraphPlot;
+using table::SaveResult;
 
 /// The save dialogs' filters for every file and for the PDF export.
 inline const QString AllFilesFilter = QStringLiteral("All files (*.*)");
@@ -49,4 +54,18 @@ SaveResult ExportPdf(const QByteArray& nativePath, QPageLayout::Orientation orie
 SaveResult ExportPdf(const QString& path, QPageLayout::Orientation orientation,
                      const std::function<void(markup::PrinterSurface&)>& draw);
 
-} // namespace corvane::table
+/// Portrait when the picture is at least as tall as wide.
+QPageLayout::Orientation PageOrientation(int width, int height);
+
+/// Prints `graph` in `font` on the printer's pages, one per copy, turned as `orientation` says;
+/// the graph is computed once for the first page. False when the job could not start.
+bool PrintGraph(QPrinter& printer, QPageLayout::Orientation orientation, const GraphPlot& graph,
+                const QFont& font);
+
+/// Saves the graph drawn on `picture` as `format` ("bmp", "png", "svg" or "pdf"), whole or
+/// not at all: a bitmap of the picture, the same drawing in vector lines and text at its size,
+/// or the printed page on A4 turned as the picture is.
+SaveResult SaveGraphPicture(const QByteArray& nativePath, const QString& format,
+                            const GraphPlot& graph, const markup::PictureSurface& picture);
+
+} // namespace corvane::plot

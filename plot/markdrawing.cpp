@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <cmath>
 
-namespace corvane::graphs {
+namespace corvane::plot {
 
+using graphs::CurveMark;
+using graphs::MarkKind;
 using markup::DrawingSurface;
 
 namespace {
@@ -32,12 +34,12 @@ void dashedLine(DrawingSurface& surface, double x, double y0, double y1, double 
 } // namespace
 
 void DrawIndicatorBand(DrawingSurface& surface, const PlotState& plot, double left, double right,
-                       const Indicator& indicator, const QColor& textColor) {
+                       const graphs::Indicator& indicator, const QColor& textColor) {
     const int pen = surface.penWidth();
     surface.setPenWidth(1);
     const double rowStep = surface.twipsPerPixelY();
     for (int i = 0; i < indicator.rangeCount; ++i) {
-        const IndicatorRange& range = indicator.ranges[i];
+        const graphs::IndicatorRange& range = indicator.ranges[i];
         const double low = std::max(range.LowPH, plot.YMin);
         const double high = std::min(range.HighPH, plot.YMax);
         if (!(high > low)) continue;
@@ -86,12 +88,13 @@ void DrawMarks(DrawingSurface& surface, const PlotState& plot, const std::vector
         }
         // The pH curve rises through a half-equivalence point when base is added: the label goes
         // below it there, above it everywhere else.
-        const bool below = !equivalence && KindFacts(kind).x == XQuantity::AddedBaseVolume &&
-                           KindFacts(kind).y == YQuantity::PH;
+        const bool below = !equivalence &&
+                           graphs::KindFacts(kind).x == graphs::XQuantity::AddedBaseVolume &&
+                           graphs::KindFacts(kind).y == graphs::YQuantity::PH;
         surface.setTextColor(color);
         drawText(surface, MarkLabel(m, decimalSeparator), X + 1.5 * r,
                  below ? Y + 0.3 * plot.LineHeight : Y - 1.1 * plot.LineHeight);
     }
 }
 
-} // namespace corvane::graphs
+} // namespace corvane::plot

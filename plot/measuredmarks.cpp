@@ -2,7 +2,7 @@
 
 #include "markup/surface.h"
 
-namespace corvane::graphs {
+namespace corvane::plot {
 
 void DrawMeasuredPoints(markup::DrawingSurface& surface, const PlotState& plot,
                         const std::vector<fit::MeasuredPoint>& points, const QColor& color) {
@@ -17,4 +17,4 @@ void DrawMeasuredPoints(markup::DrawingSurface& surface, const PlotState& plot,
     }
 }
 
-} // namespace corvane::graphs
+} // namespace corvane::plot

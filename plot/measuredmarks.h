@@ -10,11 +10,11 @@
 
 #include <vector>
 
-namespace corvane::graphs {
+namespace corvane::plot {
 
 /// Draws each point inside the plot's ranges as a diamond half a line high; points outside
 /// them are left out.
 void DrawMeasuredPoints(markup::DrawingSurface& surface, const PlotState& plot,
                         const std::vector<fit::MeasuredPoint>& points, const QColor& color);
 
-} // namespace corvane::graphs
+} // namespace corvane::plot

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace corvane::graphs {
+namespace corvane::plot {
 
 namespace {
 
@@ -32,11 +32,11 @@ double markupWidth(DrawingSurface& surface, const std::string& text) {
 
 QColor FormColor(const PlotColors& colors, int k) {
     static const QColor More[] = {QColor(128, 0, 160), QColor(0, 140, 140), QColor(200, 0, 140)};
-    return k < MaxCurves ? colors.CurveColor[k] : More[(k - MaxCurves) % 3];
+    return k < graphs::MaxCurves ? colors.CurveColor[k] : More[(k - graphs::MaxCurves) % 3];
 }
 
 void DrawDistribution(DrawingSurface& surface, const PlotState& plot,
-                      const engine::Component& component, const Distribution& distribution,
+                      const engine::Component& component, const graphs::Distribution& distribution,
                       const PlotColors& colors) {
     const int forms = static_cast<int>(distribution.fractions.size());
     for (int k = forms - 1; k >= 0; --k) {
@@ -67,13 +67,14 @@ void DrawDistribution(DrawingSurface& surface, const PlotState& plot,
     surface.setTextColor(text);
 }
 
-void DrawMarks(DrawingSurface& surface, const PlotState& plot, const std::vector<Mark>& marks,
-               const PlotColors& colors, char decimalSeparator) {
+void DrawDropLineMarks(DrawingSurface& surface, const PlotState& plot,
+                       const std::vector<graphs::CurveMark>& marks, const PlotColors& colors,
+                       char decimalSeparator) {
     const QColor color = surface.isPrinter() ? QColor(0, 0, 0) : colors.AxisColor;
     const int pen = plot.PenWidth;
     surface.setPenWidth(std::max(1, pen / 3));
-    for (const Mark& m : marks) {
-        const double x = plot.X(m.volume);
+    for (const graphs::CurveMark& m : marks) {
+        const double x = plot.X(m.x);
         const double bottom = plot.Y(plot.YMin);
         const double y = plot.Y(std::clamp(m.pH, plot.YMin, plot.YMax));
         const double dash = 0.25 * plot.LineHeight;
@@ -83,11 +84,36 @@ void DrawMarks(DrawingSurface& surface, const PlotState& plot, const std::vector
         surface.drawLine(x, y - dash, x, y + dash, color);
         std::int16_t formatError = 0;
         const std::string label =
-            numtext::FormatNumberMarkup(m.volume, 4, decimalSeparator, formatError) + " mL";
+            numtext::FormatNumberMarkup(m.x, 4, decimalSeparator, formatError) + " mL";
         surface.setTextColor(color);
         drawMarkupAt(surface, label, x + 0.5 * dash, y - 1.2 * plot.LineHeight);
     }
     surface.setPenWidth(pen);
 }
 
-} // namespace corvane::graphs
+OwnCurves DistributionCurves(const engine::Component& component) {
+    return [component](const graphs::SweepFrame& frame, graphs::GraphTable& rows) -> CurvePainter {
+        graphs::Distribution distribution = graphs::SweepDistribution(component, frame);
+        graphs::RecordDistribution(distribution, frame.SweepDensity, rows);
+        return [component, distribution = std::move(distribution)](
+                   DrawingSurface& surface, const PlotState& plot, const PlotColors& colors) {
+            DrawDistribution(surface, plot, component, distribution, colors);
+        };
+    };
+}
+
+OwnCurves TitrationCurves(const graphs::MixtureTitrationGraph& graph,
+                          const std::vector<graphs::CurveMark>& marks, char decimalSeparator) {
+    return [graph, marks, decimalSeparator](const graphs::SweepFrame& frame,
+                                            graphs::GraphTable& rows) -> CurvePainter {
+        graphs::Curves curves = graphs::SweepTitration(graph, frame);
+        graphs::RecordTable(curves, frame.SweepDensity, rows);
+        return [curves = std::move(curves), marks, decimalSeparator](
+                   DrawingSurface& surface, const PlotState& plot, const PlotColors& colors) {
+            DrawCurves(surface, plot, curves, colors);
+            DrawDropLineMarks(surface, plot, marks, colors, decimalSeparator);
+        };
+    };
+}
+
+} // namespace corvane::plot

@@ -1,9 +1,11 @@
-// \brief Dibujar and DibujarGrafica: the graph's frame (titles, axis names, labelled grid, axes)
-// and its curves on any DrawingSurface, from the graph settings and the solved problem.
+// \brief A graph computed for one surface and painted there: GraphPlot holds what a graph is
+// drawn from and computes it (its frame's layout on the surface, its curves, marks and table
+// rows) into a PlottedGraph, which Paint draws (titles, axis names, labelled grid, axes and
+// curves) without changing anything but the surface.
 #pragma once
 
+#include "graphs/graphvalues.h"
 #include "graphs/indicators.h"
-#include "graphs/marks.h"
 #include "graphs/settings.h"
 #include "graphs/sweep.h"
 #include "graphs/userscales.h"
@@ -22,14 +24,17 @@ namespace corvane::markup {
 class DrawingSurface;
 }
 
-namespace corvane::graphs {
+namespace corvane::plot {
+
+using graphs::GraphSettings;
+using graphs::PlotScales;
 
 struct PlotColors {
     QColor TextColor{64, 64, 96};
     QColor AxisColor{0, 64, 128};
     QColor GridColor{196, 196, 196};
-    std::array<QColor, MaxCurves> CurveColor{QColor(200, 0, 0), QColor(0, 100, 220),
-                                             QColor(0, 128, 0), QColor(196, 128, 0)};
+    std::array<QColor, graphs::MaxCurves> CurveColor{QColor(200, 0, 0), QColor(0, 100, 220),
+                                                     QColor(0, 128, 0), QColor(196, 128, 0)};
     QColor MeasuredColor{0, 64, 160};
 };
 
@@ -40,6 +45,7 @@ struct PlotState {
     double XRange = 0, YRange = 0;
     double LineHeight = 0, SampleWidth = 0;
     double YScale = 0, LeftMargin = 0, XScale = 0;
+    /// The axis pen, which the curves are drawn with.
     int PenWidth = 1;
     int SweepDensity = 1;
 
@@ -48,14 +54,41 @@ struct PlotState {
     /// Surface coordinates back to problem values.
     double XValue(double X) const { return (X - LeftMargin - 0.1 * SampleWidth) / XScale + XMin; }
     double YValue(double Y) const { return (PlotHeight - 3 * LineHeight - Y) / YScale + YMin; }
-    SweepFrame frame() const { return {XMin, XMax, YMin, YMax, SweepDensity}; }
+    graphs::SweepFrame frame() const { return {XMin, XMax, YMin, YMax, SweepDensity}; }
 };
 
-/// One graph as the graph window draws it: the settings and problem it reads, the table it
-/// fills, and the plot state and curves of its last drawing.
+/// Paints curves computed beforehand over the frame; it changes nothing but the surface.
+using CurvePainter =
+    std::function<void(markup::DrawingSurface&, const PlotState&, const PlotColors&)>;
+/// Curves in place of a problem code's generator: computes them once over `frame`, puts the rows
+/// they give the table window into `rows` (an on-screen sweep only) and returns their painter.
+using OwnCurves =
+    std::function<CurvePainter(const graphs::SweepFrame& frame, graphs::GraphTable& rows)>;
+
+/// One graph computed for one surface, with everything its painting reads.
+struct PlottedGraph {
+    GraphSettings settings;
+    /// The scales drawn: the user's or the settings' own.
+    PlotScales scales;
+    PlotColors colors;
+    char decimalSeparator = '.';
+    const graphs::Indicator* indicator = nullptr;
+    std::vector<fit::MeasuredPoint> measuredPoints;
+    /// False for empty or reversed ranges or a non-positive step: nothing is drawn.
+    bool drawable = false;
+    bool withCurves = false;
+    PlotState plot;
+    /// The curves with their table rows and marks; of own curves only the rows, their painter
+    /// holding the rest.
+    graphs::GraphValues values;
+    CurvePainter ownCurves;
+};
+
+/// One graph as the graph window draws it: the settings and problem it reads and the choices
+/// over them.
 class GraphPlot {
 public:
-    GraphPlot(const GraphSettings& settings, const engine::EquilAB& state, GraphTable& table);
+    GraphPlot(const GraphSettings& settings, const engine::EquilAB& state);
 
     PlotColors colors;
     char decimalSeparator = '.';
@@ -64,44 +97,39 @@ public:
     /// Marks the equivalence and half-equivalence points of titration curves.
     bool showMarks = false;
     /// Shades this indicator's transition range on a pH axis.
-    const Indicator* indicator = nullptr;
-    /// Curves drawn instead of the problem code's generator, over the frame just drawn; they
-    /// fill GraphTable themselves.
-    std::function<void(markup::DrawingSurface&, const PlotState&)> ownCurves;
+    const graphs::Indicator* indicator = nullptr;
+    /// Curves drawn instead of the problem code's generator.
+    OwnCurves ownCurves;
     /// Measured points drawn as markers over the curves.
     std::vector<fit::MeasuredPoint> measuredPoints;
 
-    /// Clears GraphTable and draws the frame (a picture is cleared first); with drawCurves
-    /// DibujarGrafica follows. Empty or reversed ranges or a non-positive step draw nothing
-    /// and give false.
-    bool Dibujar(markup::DrawingSurface& surface, bool drawCurves);
+    /// The graph as `target` will show it: the frame laid out in the target's size and font,
+    /// and with `withCurves` the curves swept at the target's density (4 on a printer, which
+    /// gives no table rows) with their marks.
+    PlottedGraph Compute(const markup::DrawingSurface& target, bool withCurves) const;
 
-    /// Runs the generator of the problem code over the frame of the last Dibujar, records the
-    /// on-screen points into GraphTable and draws the curves.
-    void DibujarGrafica(markup::DrawingSurface& surface);
+    /// Computes the graph for `surface` and paints it there (with drawCurves the curves too);
+    /// gives the computed graph.
+    PlottedGraph Dibujar(markup::DrawingSurface& surface, bool drawCurves) const;
 
     /// What the graph is drawn from.
     const GraphSettings& settings() const { return m_settings; }
     const engine::EquilAB& state() const { return m_state; }
-    const PlotState& plot() const { return m_plot; }
-    const Curves& curves() const { return m_curves; }
     /// The scales drawn: the user's or the settings' own.
     PlotScales usedScales() const { return scales.value_or(ScalesOf(m_settings)); }
-    /// The marks of the last drawing with curves (none unless showMarks).
-    const std::vector<CurveMark>& marks() const { return m_marks; }
 
 private:
     const GraphSettings& m_settings;
     const engine::EquilAB& m_state;
-    GraphTable& m_table;
-    PlotState m_plot;
-    Curves m_curves;
-    std::vector<CurveMark> m_marks;
 };
+
+/// Paints a computed graph: a picture is cleared, then the titles, axis names, labelled grid,
+/// axes and curves are drawn. An undrawable graph leaves a cleared picture blank.
+void Paint(const PlottedGraph& graph, markup::DrawingSurface& surface);
 
 /// Draws the accepted points of a sweep as line segments; a rejected point breaks the curves.
 /// Molar fractions are drawn from the highest curve down, so that the first lies on top.
-void DrawCurves(markup::DrawingSurface& surface, const PlotState& plot, const Curves& curves,
-                const PlotColors& colors);
+void DrawCurves(markup::DrawingSurface& surface, const PlotState& plot,
+                const graphs::Curves& curves, const PlotColors& colors);
 
-} // namespace corvane::graphs
+} // namespace corvane::plot

@@ -3,7 +3,6 @@
 #include "formeditgraf.h"
 #include "formfit.h"
 #include "graphviewtools.h"
-#include "markup/svgsurface.h"
 
 #include "formtabla.h"
 #include "plot/export.h"
@@ -18,9 +17,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPrinter>
@@ -49,7 +48,7 @@ QString ImageFormat(const QString& path, const QString& filter) {
 
 FormGraficaAB::FormGraficaAB(table::WindowContext& context, QWidget* parent)
     : QDialog(parent), m_context(context), m_settings(context.graph), m_values(context.engine),
-      m_plot(m_settings, m_values, context.table) {
+      m_plot(m_settings, m_values) {
     setWindowTitle("Graphic");
     setMinimumSize(800, 600);
     m_plot.decimalSeparator = context.numbers.DecimalSeparator;
@@ -73,7 +72,7 @@ FormGraficaAB::FormGraficaAB(table::WindowContext& context, QWidget* parent)
     connect(m_buttons[2], &BarButton::clicked, this, &FormGraficaAB::PrintGraphic);
     connect(m_buttons[3], &BarButton::clicked, this, &FormGraficaAB::CopyGraphic);
     connect(m_buttons[4], &BarButton::clicked, this, &FormGraficaAB::close);
-    m_tools = new GraphViewTools(context, m_plot, m_picture, this, [this] { drawAll(); });
+    m_tools = new GraphViewTools(context, m_plot, m_drawn, m_picture, this, [this] { drawAll(); });
     m_buttons[5] = m_bar->addButton("Scales...", "scales", "Set the scales of the axes");
     connect(m_buttons[5], &BarButton::clicked, m_tools, &GraphViewTools::EditScales);
     new table::PrinterNameTimer(context.desktop, m_buttons[2], this); // lives as long as the window
@@ -112,8 +111,7 @@ void FormGraficaAB::buildMenus() {
     m_tools->addMenuItems(view);
 }
 
-void FormGraficaAB::setOwnCurves(
-    std::function<void(markup::DrawingSurface&, const PlotState&)> curves) {
+void FormGraficaAB::setOwnCurves(plot::OwnCurves curves) {
     m_plot.ownCurves = std::move(curves);
     m_buttons[0]->setEnabled(false);
     m_editAction->setEnabled(false);
@@ -134,14 +132,18 @@ void FormGraficaAB::layOut() {
     m_picture->move(picture.topLeft());
 
     // The frame at once; the curves when resizing pauses.
-    m_plot.Dibujar(m_picture->surface(), false);
-    m_picture->update();
+    drawOnScreen(false);
     m_deferredDraw.start();
 }
 
 void FormGraficaAB::drawAll() {
     m_plot.decimalSeparator = m_context.numbers.DecimalSeparator;
-    m_plot.Dibujar(m_picture->surface(), true);
+    drawOnScreen(true);
+}
+
+void FormGraficaAB::drawOnScreen(bool withCurves) {
+    m_drawn = m_plot.Dibujar(m_picture->surface(), withCurves);
+    m_context.table = m_drawn.values.table;
     m_picture->update();
 }
 
@@ -170,24 +172,15 @@ void FormGraficaAB::ShowDataTable() {
 }
 
 QPageLayout::Orientation FormGraficaAB::pageOrientation() const {
-    return m_picture->height() >= m_picture->width() ? QPageLayout::Portrait
-                                                     : QPageLayout::Landscape;
+    return plot::PageOrientation(m_picture->width(), m_picture->height());
 }
 
 void FormGraficaAB::PrintGraphic() {
     if (!m_context.desktop.hasPrinter()) return;
     QPrinter printer(QPrinter::HighResolution);
     if (!m_context.desktop.printDialog(this, printer)) return;
-    const QFont font = m_picture->surface().font();
-    {
-        table::BusyPointer busy;
-        table::PrintCopies(printer, pageOrientation(), [&](markup::PrinterSurface& page) {
-            page.setFont(font);
-            m_plot.Dibujar(page, true);
-        });
-    }
-    // Printing recorded nothing: the screen drawing fills the table again.
-    drawAll();
+    plot::BusyPointer busy;
+    plot::PrintGraph(printer, pageOrientation(), m_plot, m_picture->surface().font());
 }
 
 void FormGraficaAB::saveFailed(const QString& path, const table::SaveResult& result) {
@@ -199,27 +192,21 @@ void FormGraficaAB::saveFailed(const QString& path, const table::SaveResult& res
 void FormGraficaAB::SaveImageAs() {
     QString filter = BmpFilter;
     const QString path = m_context.desktop.saveFileName(
-        this, "Save", table::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
-        {BmpFilter, PngFilter, SvgFilter, table::AllFilesFilter}, &filter);
+        this, "Save", plot::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
+        {BmpFilter, PngFilter, SvgFilter, plot::AllFilesFilter}, &filter);
     if (path.isEmpty()) return;
-    m_context.lastGraphFolder = table::FolderOf(path);
+    m_context.lastGraphFolder = plot::FolderOf(path);
 
-    const QString format = ImageFormat(path, filter);
-    table::BusyPointer busy;
-    const QImage image = m_picture->surface().image();
-    const table::SaveResult result = table::SaveAtomically(path, [&](QIODevice& file) {
-        if (format != "svg") {
-            QImageWriter writer(&file, format.toLatin1());
-            return writer.write(image);
-        }
-        // The same drawing again, as vector lines and text at the picture's size.
-        SvgSurface svg(file, image.width(), image.height());
-        if (!svg.isActive()) return false;
-        svg.setFont(m_picture->surface().font());
-        m_plot.Dibujar(svg, true);
-        return true;
-    });
-    if (format == "svg") drawAll();
+    savePicture(path, ImageFormat(path, filter));
+}
+
+void FormGraficaAB::savePicture(const QString& path, const QString& format) {
+    table::SaveResult result;
+    {
+        plot::BusyPointer busy;
+        result =
+            plot::SaveGraphPicture(QFile::encodeName(path), format, m_plot, m_picture->surface());
+    }
     if (!result.ok) saveFailed(path, result);
 }
 
@@ -239,30 +226,20 @@ void FormGraficaAB::CopyGraphic() {
 }
 
 void FormGraficaAB::ExportPdf() {
-    QString filter = table::PdfFilter;
+    QString filter = plot::PdfFilter;
     const QString path = m_context.desktop.saveFileName(
-        this, "Export PDF", table::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
-        {table::PdfFilter, table::AllFilesFilter}, &filter);
+        this, "Export PDF", plot::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
+        {plot::PdfFilter, plot::AllFilesFilter}, &filter);
     if (path.isEmpty()) return;
-    m_context.lastGraphFolder = table::FolderOf(path);
-    const QFont font = m_picture->surface().font();
-    table::SaveResult result;
-    {
-        table::BusyPointer busy;
-        result = table::ExportPdf(path, pageOrientation(), [&](markup::PrinterSurface& page) {
-            page.setFont(font);
-            m_plot.Dibujar(page, true);
-        });
-    }
-    drawAll();
-    if (!result.ok) saveFailed(path, result);
+    m_context.lastGraphFolder = plot::FolderOf(path);
+    savePicture(path, "pdf");
 }
 
 void FormGraficaAB::LoadMeasuredData() {
     const QString path = m_context.desktop.openFileName(
         this, "Measured data",
-        table::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
-        {DataFilter, table::AllFilesFilter});
+        plot::StartFolder(m_context.lastGraphFolder, m_context.programFolder),
+        {DataFilter, plot::AllFilesFilter});
     if (path.isEmpty()) return;
     if (!ReadMeasuredData(path)) return;
     QString text = QString("%1 points read from\n%2").arg(m_plot.measuredPoints.size()).arg(path);

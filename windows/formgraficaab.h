@@ -57,7 +57,7 @@ public:
 
     /// Draws these curves instead of a problem code's generator, for a graph that has no problem
     /// code (the Free mixture task's); the chooser, which offers a code's kinds, is then off.
-    void setOwnCurves(std::function<void(markup::DrawingSurface&, const PlotState&)> curves);
+    void setOwnCurves(plot::OwnCurves curves);
 
     /// Portrait when the picture is at least as tall as wide.
     QPageLayout::Orientation pageOrientation() const;
@@ -69,7 +69,9 @@ public:
     /// Scales, values read off the curve, marks and indicators.
     GraphViewTools* tools() const { return m_tools; }
     const QTimer& deferredDraw() const { return m_deferredDraw; }
-    const GraphPlot& plot() const { return m_plot; }
+    const plot::GraphPlot& plot() const { return m_plot; }
+    /// The graph as the picture shows it, computed by its last drawing.
+    const plot::PlottedGraph& drawn() const { return m_drawn; }
     /// The settings and values the graph was confirmed with.
     const GraphSettings& drawnSettings() const { return m_settings; }
     const engine::EquilAB& drawnValues() const { return m_values; }
@@ -82,15 +84,20 @@ private:
     void buildMenus();
     void layOut();
     void drawAll();
+    /// Draws the graph on the picture; the table window lists the rows of this drawing.
+    void drawOnScreen(bool withCurves);
     /// The context of the windows opened from here: the confirmed copy in place of the shared
     /// settings and values.
     table::WindowContext drawnContext();
     void saveFailed(const QString& path, const table::SaveResult& result);
+    /// The graph's picture in `format`, whole or not at all; a failure says why.
+    void savePicture(const QString& path, const QString& format);
 
     table::WindowContext& m_context;
     GraphSettings m_settings;
     engine::EquilAB m_values;
-    GraphPlot m_plot;
+    plot::GraphPlot m_plot;
+    plot::PlottedGraph m_drawn;
     QMenuBar* m_menuBar;
     QAction* m_editAction = nullptr;
     QWidget* m_client;

@@ -20,6 +20,13 @@
 
 namespace corvane::table {
 
+using plot::AllFilesFilter;
+using plot::BusyPointer;
+using plot::FolderOf;
+using plot::PdfFilter;
+using plot::PrintCopies;
+using plot::StartFolder;
+
 namespace {
 
 const QString SaveFailure = QStringLiteral("Error: Impossible to save the data table:");
@@ -244,7 +251,7 @@ void FormTabla::ExportPdf() {
     const QFont font = m_heading->surface().font();
     BusyPointer busy;
     const SaveResult result =
-        table::ExportPdf(path, QPageLayout::Portrait, [&](markup::PrinterSurface& page) {
+        plot::ExportPdf(path, QPageLayout::Portrait, [&](markup::PrinterSurface& page) {
             page.setFont(font);
             m_drawing.PonerCabecera(page);
             m_drawing.PonerTabla(page);

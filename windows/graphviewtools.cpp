@@ -29,11 +29,12 @@ QString plainText(const std::string& markupText) {
 
 } // namespace
 
-GraphViewTools::GraphViewTools(table::WindowContext& context, GraphPlot& plot, QWidget* picture,
-                               QWidget* window, std::function<void()> redraw)
-    : QObject(window), m_context(context), m_plot(plot), m_window(window),
+GraphViewTools::GraphViewTools(table::WindowContext& context, plot::GraphPlot& plot,
+                               const plot::PlottedGraph& drawn, QWidget* picture, QWidget* window,
+                               std::function<void()> redraw)
+    : QObject(window), m_context(context), m_plot(plot), m_drawn(drawn), m_window(window),
       m_redraw(std::move(redraw)), m_status(new QLabel(window)),
-      m_pointer(new PlotPointer(picture, plot)) {
+      m_pointer(new PlotPointer(picture, drawn)) {
     m_plot.showMarks = context.showMarks != nullptr && *context.showMarks;
     connect(m_pointer, &PlotPointer::pointerAt, this, &GraphViewTools::showReading);
     connect(m_pointer, &PlotPointer::pointerLeft, m_status, &QLabel::clear);
@@ -114,7 +115,7 @@ void GraphViewTools::SetIndicator(const Indicator* indicator) {
 QStringList GraphViewTools::readingLines(const std::vector<double>& xs) const {
     const GraphSettings& s = m_plot.settings();
     const std::vector<CurveReading> readings =
-        ReadCurve(s.ProblemCode, s.GraphKind, m_plot.state(), m_plot.plot().frame(), xs);
+        ReadCurve(s.ProblemCode, s.GraphKind, m_plot.state(), m_drawn.plot.frame(), xs);
     // The column headings in plain text, as the table window's text shows them.
     std::array<std::string, 5> names;
     for (int c = 0; c < 5; ++c)

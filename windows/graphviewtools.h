@@ -25,10 +25,11 @@ class PlotPointer;
 class GraphViewTools : public QObject {
     Q_OBJECT
 public:
-    /// Works on `plot` (and reads the settings and problem it draws from), drawn on `picture`
-    /// inside `window`; `redraw` draws it again with its curves.
-    GraphViewTools(table::WindowContext& context, GraphPlot& plot, QWidget* picture,
-                   QWidget* window, std::function<void()> redraw);
+    /// Works on `plot` (and reads the settings and problem it draws from), whose last drawing
+    /// `drawn` shows on `picture` inside `window`; `redraw` draws it again with its curves.
+    GraphViewTools(table::WindowContext& context, plot::GraphPlot& plot,
+                   const plot::PlottedGraph& drawn, QWidget* picture, QWidget* window,
+                   std::function<void()> redraw);
 
     /// "&Scales...", "&Value at..." (Ctrl+F), "Show &marks" and the "&Indicator" list.
     void addMenuItems(QMenu* view);
@@ -56,7 +57,8 @@ private:
     void showReading(double x);
 
     table::WindowContext& m_context;
-    GraphPlot& m_plot;
+    plot::GraphPlot& m_plot;
+    const plot::PlottedGraph& m_drawn;
     QWidget* m_window;
     std::function<void()> m_redraw;
     QLabel* m_status;

@@ -11,15 +11,15 @@
 
 namespace corvane::graphs {
 
-PlotPointer::PlotPointer(QWidget* picture, const GraphPlot& plot)
-    : QObject(picture), m_picture(picture), m_plot(plot),
+PlotPointer::PlotPointer(QWidget* picture, const plot::PlottedGraph& drawn)
+    : QObject(picture), m_picture(picture), m_drawn(drawn),
       m_band(new QRubberBand(QRubberBand::Rectangle, picture)) {
     picture->setMouseTracking(true);
     picture->installEventFilter(this);
 }
 
 bool PlotPointer::onPlot(QPoint pixel, double& x, double& y) const {
-    const PlotState& p = m_plot.plot();
+    const plot::PlotState& p = m_drawn.plot;
     if (!(p.XScale > 0) || !(p.YScale > 0)) return false;
     constexpr double Twips = markup::PictureSurface::ScreenTwipsPerPixel;
     x = p.XValue(pixel.x() * Twips);

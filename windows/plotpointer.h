@@ -9,15 +9,17 @@
 class QRubberBand;
 class QWidget;
 
-namespace corvane::graphs {
+namespace corvane::plot {
+struct PlottedGraph;
+}
 
-class GraphPlot;
+namespace corvane::graphs {
 
 class PlotPointer : public QObject {
     Q_OBJECT
 public:
-    /// Watches `picture`, on which `plot` draws.
-    PlotPointer(QWidget* picture, const GraphPlot& plot);
+    /// Watches `picture`, which shows the graph `drawn`.
+    PlotPointer(QWidget* picture, const plot::PlottedGraph& drawn);
 
     /// A drag shorter than this (pixels) either way is a click, not a rectangle.
     static constexpr int LeastDrag = 5;
@@ -36,7 +38,7 @@ private:
     bool onPlot(QPoint pixel, double& x, double& y) const;
 
     QWidget* m_picture;
-    const GraphPlot& m_plot;
+    const plot::PlottedGraph& m_drawn;
     QRubberBand* m_band;
     QPoint m_origin;
     bool m_dragging = false;

@@ -32,9 +32,8 @@ engine::EquilAB SolvedBuffer(engine::ActivityModel model) {
 }
 
 double FirstPoint(std::string_view code, int kind, const engine::EquilAB& state, double x) {
-    GraphTable table;
     const GeneratorInput in{kind, state, {x, x + 1, -1e300, 1e300, 1}};
-    const Curves curves = GenerateCurves(code, in, table);
+    const Curves curves = GenerateCurves(code, in);
     EXPECT_FALSE(curves.points.empty());
     if (curves.points.empty()) return 0;
     EXPECT_TRUE(curves.points.front().accepted);

@@ -1,6 +1,7 @@
 // The sweep's rhythm and recording, and a random sweep over every code and offered kind.
 #include "graphs/catalogue.h"
 #include "graphs/generators.h"
+#include "graphs/graphvalues.h"
 #include "graphs/scales.h"
 
 #include "engine/catalogue.h"
@@ -27,8 +28,9 @@ EquilAB problem(std::vector<std::pair<int, double>> given) {
 
 TEST(Sweep, VisitsTheAxisIn256StepsAndRecordsEveryFourthPoint) {
     const EquilAB state = problem({});
-    GraphTable table;
-    const Curves curves = GenerateCurves("10", {1, state, {0, 1, -1, 8, 1}}, table);
+    const GraphValues values = ComputeGraphValues("10", {1, state, {0, 1, -1, 8, 1}}, false);
+    const Curves& curves = values.curves;
+    const GraphTable& table = values.table;
     ASSERT_EQ(curves.points.size(), 257u);
     EXPECT_EQ(curves.accepted, 257);
     EXPECT_EQ(curves.points[1].x, 1.0 / 256);
@@ -46,8 +48,9 @@ TEST(Sweep, VisitsTheAxisIn256StepsAndRecordsEveryFourthPoint) {
 TEST(Sweep, ACurveLeavingTheRangeIsRecordedOnlyWhereItIsInside) {
     // The slope of a strong-acid titration peaks far above 100 near 25 mL.
     const EquilAB state = problem({{0, 0.1}, {1, 25}, {3, 0.1}});
-    GraphTable table;
-    const Curves curves = GenerateCurves("50", {33, state, {0, 50, 0, 100, 1}}, table);
+    const GraphValues values = ComputeGraphValues("50", {33, state, {0, 50, 0, 100, 1}}, false);
+    const Curves& curves = values.curves;
+    const GraphTable& table = values.table;
     ASSERT_EQ(curves.points.size(), 257u);
     std::vector<double> accepted;
     bool leftAndReentered = false;
@@ -70,21 +73,19 @@ TEST(Sweep, ACurveLeavingTheRangeIsRecordedOnlyWhereItIsInside) {
     }
 }
 
-TEST(Sweep, PrinterSweepIsFourTimesDenserAndRecordsNothing) {
+TEST(Sweep, PrinterSweepIsFourTimesDenser) {
     const EquilAB state = problem({{0, 0.1}, {1, 25}, {3, 0.1}});
-    GraphTable table;
-    const Curves curves = GenerateCurves("50", {29, state, {0, 50, -1, 15, 4}}, table);
+    const Curves curves = GenerateCurves("50", {29, state, {0, 50, -1, 15, 4}});
     EXPECT_EQ(curves.points.size(), 1025u);
     EXPECT_EQ(curves.points.back().x, 50.0);
-    EXPECT_EQ(table.RecordedRows, 0);
-    EXPECT_EQ(table.Value[0][1], 0.0);
 }
 
 TEST(Sweep, DiproticTitrationSweepsFiveTimesFinerAndRecordsEveryTwentieth) {
     const EquilAB state = problem({{0, 0.1}, {1, 25}, {3, 4.3e-7}, {4, 5.6e-11}, {6, 0.1}});
     for (const char* code : {"54", "54C"}) {
-        GraphTable table;
-        const Curves curves = GenerateCurves(code, {29, state, {0, 75, -1, 15, 1}}, table);
+        const GraphValues values = ComputeGraphValues(code, {29, state, {0, 75, -1, 15, 1}}, false);
+        const Curves& curves = values.curves;
+        const GraphTable& table = values.table;
         ASSERT_EQ(curves.points.size(), 1281u) << code;
         EXPECT_EQ(curves.accepted, 1281) << code;
         EXPECT_DOUBLE_EQ(curves.points[1].x, 75.0 / 1280);
@@ -92,15 +93,16 @@ TEST(Sweep, DiproticTitrationSweepsFiveTimesFinerAndRecordsEveryTwentieth) {
         for (int row = 1; row <= 65; ++row)
             EXPECT_DOUBLE_EQ(table.Value[0][row], 75.0 * 20 * (row - 1) / 1280) << row;
     }
-    GraphTable table;
-    EXPECT_EQ(GenerateCurves("54", {29, state, {0, 75, -1, 15, 4}}, table).points.size(), 5121u);
+    EXPECT_EQ(GenerateCurves("54", {29, state, {0, 75, -1, 15, 4}}).points.size(), 5121u);
 }
 
 TEST(Sweep, AFailedPointIsSkippedAndBreaksTheCurve) {
     // Below pC_a ≈ -154.1, C_a² overflows in (C_a + √(C_a² + 4·Kw)) / 2: those points fail.
     const EquilAB state = problem({});
-    GraphTable table;
-    const Curves curves = GenerateCurves("10", {2, state, {-170, -150, -1e300, 1e300, 1}}, table);
+    const GraphValues values =
+        ComputeGraphValues("10", {2, state, {-170, -150, -1e300, 1e300, 1}}, false);
+    const Curves& curves = values.curves;
+    const GraphTable& table = values.table;
     ASSERT_EQ(curves.points.size(), 257u);
     int failed = 0;
     for (const SweepPoint& p : curves.points) {
@@ -131,11 +133,11 @@ TEST(Sweep, RecordingStopsAtRow100) {
 
 TEST(Sweep, EmptyOrReversedRangeGivesNoPoints) {
     const EquilAB state = problem({});
-    GraphTable table;
-    EXPECT_TRUE(GenerateCurves("10", {1, state, {1, 1, -1, 8, 1}}, table).points.empty());
-    EXPECT_TRUE(GenerateCurves("10", {1, state, {1, 0, -1, 8, 1}}, table).points.empty());
-    EXPECT_TRUE(GenerateCurves("99", {1, state, {0, 1, -1, 8, 1}}, table).points.empty());
-    EXPECT_EQ(table.RecordedRows, 0);
+    EXPECT_TRUE(GenerateCurves("10", {1, state, {1, 1, -1, 8, 1}}).points.empty());
+    EXPECT_TRUE(GenerateCurves("10", {1, state, {1, 0, -1, 8, 1}}).points.empty());
+    const GraphValues none = ComputeGraphValues("99", {1, state, {0, 1, -1, 8, 1}}, true);
+    EXPECT_TRUE(none.curves.points.empty());
+    EXPECT_EQ(none.table.RecordedRows, 0);
 }
 
 // What the random problems of a code are made of: slots set to values spread over decades.
@@ -211,8 +213,9 @@ TEST(Sweep, EveryCodeAndOfferedKindSweepsRandomProblemsCleanly) {
                 if (!AjustaEscalasETC(settings, s)) continue;
                 const SweepFrame frame{settings.XMin, settings.XMax, settings.YMin, settings.YMax,
                                        1};
-                GraphTable table;
-                const Curves curves = GenerateCurves(code, {kind, s, frame}, table);
+                const GraphValues values = ComputeGraphValues(code, {kind, s, frame}, false);
+                const Curves& curves = values.curves;
+                const GraphTable& table = values.table;
                 ++graphs;
                 const std::string where = code + " kind " + std::to_string(kind);
                 ASSERT_EQ(curves.points.size(), 256u * curves.fineness + 1) << where;

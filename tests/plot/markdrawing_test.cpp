@@ -13,11 +13,13 @@
 
 #include <cmath>
 
-namespace corvane::graphs {
+namespace corvane::plot {
 namespace {
 
+using namespace graphs;
+
+using graphs::test::SolveAndChoose;
 using markup::PictureSurface;
-using test::SolveAndChoose;
 
 constexpr double Twips = PictureSurface::ScreenTwipsPerPixel;
 
@@ -47,18 +49,18 @@ const std::vector<std::pair<int, double>> AceticAcid{{0, 0.1}, {1, 25}, {2, 1.8e
 
 TEST(UserScalesDrawing, SweepAndTableFollowTheUsersXRange) {
     auto g = SolveAndChoose("51", 29, AceticAcid);
-    GraphTable table;
-    GraphPlot graph(g.settings, g.state, table);
+    GraphPlot graph(g.settings, g.state);
     graph.scales = PlotScales{{20, 30, 1, 2}, {4, 12, 1, 1}};
     PictureSurface picture(1000, 700);
-    ASSERT_TRUE(graph.Dibujar(picture, true));
-    EXPECT_EQ(graph.plot().XMin, 20);
-    EXPECT_EQ(graph.plot().YMax, 12);
+    const PlottedGraph drawn = graph.Dibujar(picture, true);
+    ASSERT_TRUE(drawn.drawable);
+    EXPECT_EQ(drawn.plot.XMin, 20);
+    EXPECT_EQ(drawn.plot.YMax, 12);
     // 257 sweep points from 20 to 30; the table's first row is 20, then every fourth.
-    ASSERT_EQ(graph.curves().points.size(), 257u);
-    EXPECT_EQ(graph.curves().points.back().x, 30);
-    EXPECT_EQ(table.Value[0][1], 20);
-    EXPECT_NEAR(table.Value[0][2], 20 + 4 * 10.0 / 256, 1e-12);
+    ASSERT_EQ(drawn.values.curves.points.size(), 257u);
+    EXPECT_EQ(drawn.values.curves.points.back().x, 30);
+    EXPECT_EQ(drawn.values.table.Value[0][1], 20);
+    EXPECT_NEAR(drawn.values.table.Value[0][2], 20 + 4 * 10.0 / 256, 1e-12);
     // The settings keep the defaults for "Default scales".
     EXPECT_EQ(g.settings.XMax, 50);
     picture.image().save(outputPath("scales-51-zoomed.png"));
@@ -66,16 +68,16 @@ TEST(UserScalesDrawing, SweepAndTableFollowTheUsersXRange) {
 
 TEST(MarksDrawing, SymbolsSitOnTheCurveAtTheMarks) {
     auto g = SolveAndChoose("51", 29, AceticAcid);
-    GraphTable table;
-    GraphPlot graph(g.settings, g.state, table);
+    GraphPlot graph(g.settings, g.state);
     graph.showMarks = true;
     PictureSurface picture(1000, 700);
-    ASSERT_TRUE(graph.Dibujar(picture, true));
-    ASSERT_EQ(graph.marks().size(), 2u);
-    const PlotState& p = graph.plot();
+    const PlottedGraph drawn = graph.Dibujar(picture, true);
+    ASSERT_TRUE(drawn.drawable);
+    ASSERT_EQ(drawn.values.marks.size(), 2u);
+    const PlotState& p = drawn.plot;
     const QImage image = picture.image();
-    const CurveMark& half = graph.marks()[0];
-    const CurveMark& eq = graph.marks()[1];
+    const CurveMark& half = drawn.values.marks[0];
+    const CurveMark& eq = drawn.values.marks[1];
     const double r = 0.25 * p.LineHeight;
     // The diamond's left corner and the square's corners in their colours.
     EXPECT_GT(pixelsOf(image, p.X(eq.x) - r, p.Y(eq.y), EquivalenceMarkColor, 1), 0);
@@ -96,21 +98,20 @@ TEST(MarksDrawing, SymbolsSitOnTheCurveAtTheMarks) {
     picture.image().save(outputPath("marks-51.png"));
 
     // Off by default: the same graph without marks has none of their colour.
-    GraphPlot plain(g.settings, g.state, table);
+    GraphPlot plain(g.settings, g.state);
     PictureSurface plainPicture(1000, 700);
-    plain.Dibujar(plainPicture, true);
-    EXPECT_TRUE(plain.marks().empty());
+    EXPECT_TRUE(plain.Dibujar(plainPicture, true).values.marks.empty());
     EXPECT_EQ(pixelsOf(plainPicture.image(), p.X(eq.x) - r, p.Y(eq.y), EquivalenceMarkColor, 3), 0);
 }
 
 TEST(UserScalesDrawing, SurfacePositionsMapBackToProblemValues) {
     auto g = SolveAndChoose("51", 29, AceticAcid);
-    GraphTable table;
-    GraphPlot graph(g.settings, g.state, table);
+    GraphPlot graph(g.settings, g.state);
     graph.scales = PlotScales{{20, 30, 1, 2}, {4, 12, 1, 1}};
     PictureSurface picture(1000, 700);
-    ASSERT_TRUE(graph.Dibujar(picture, false));
-    const PlotState& p = graph.plot();
+    const PlottedGraph drawn = graph.Dibujar(picture, false);
+    ASSERT_TRUE(drawn.drawable);
+    const PlotState& p = drawn.plot;
     // The y axis is x = 20, the x axis y = 4; the plot's corners give back the range.
     EXPECT_NEAR(p.XValue(p.LeftMargin + 0.1 * p.SampleWidth), 20, 1e-12);
     EXPECT_NEAR(p.YValue(p.PlotHeight - 3 * p.LineHeight), 4, 1e-12);
@@ -127,13 +128,13 @@ TEST(MarksDrawing, LabelsCarryThePH) {
 
 TEST(IndicatorDrawing, TheTransitionRangeIsShadedUnderTheCurve) {
     auto g = SolveAndChoose("51", 29, AceticAcid);
-    GraphTable table;
-    GraphPlot graph(g.settings, g.state, table);
+    GraphPlot graph(g.settings, g.state);
     graph.showMarks = true;
     graph.indicator = FindIndicator("phenolphthalein");
     PictureSurface picture(1000, 700);
-    ASSERT_TRUE(graph.Dibujar(picture, true));
-    const PlotState& p = graph.plot();
+    const PlottedGraph drawn = graph.Dibujar(picture, true);
+    ASSERT_TRUE(drawn.drawable);
+    const PlotState& p = drawn.plot;
     const QImage image = picture.image();
     const Rgb s = graph.indicator->ranges[0].shade;
     const QColor shade(s.r, s.g, s.b);
@@ -145,16 +146,17 @@ TEST(IndicatorDrawing, TheTransitionRangeIsShadedUnderTheCurve) {
 
     // A slope graph has no pH axis and is not shaded.
     auto slope = SolveAndChoose("51", 33, AceticAcid);
-    GraphPlot slopeGraph(slope.settings, slope.state, table);
+    GraphPlot slopeGraph(slope.settings, slope.state);
     slopeGraph.indicator = graph.indicator;
     slopeGraph.showMarks = true;
     PictureSurface slopePicture(1000, 700);
-    ASSERT_TRUE(slopeGraph.Dibujar(slopePicture, true));
-    const PlotState& q = slopeGraph.plot();
+    const PlottedGraph slopeDrawn = slopeGraph.Dibujar(slopePicture, true);
+    ASSERT_TRUE(slopeDrawn.drawable);
+    const PlotState& q = slopeDrawn.plot;
     for (double y = q.YMin; y < q.YMax; y += q.YRange / 50)
         EXPECT_EQ(pixelsOf(slopePicture.image(), q.X(5.3), q.Y(y), shade, 0), 0);
     slopePicture.image().save(outputPath("marks-51-slope.png"));
 }
 
 } // namespace
-} // namespace corvane::graphs
+} // namespace corvane::plot

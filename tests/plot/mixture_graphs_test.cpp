@@ -6,8 +6,10 @@
 
 #include <cmath>
 
-namespace corvane::graphs {
+namespace corvane::plot {
 namespace {
+
+using namespace graphs;
 
 engine::Component Acid(double total, std::vector<double> pk) {
     engine::Component c{"acid", total, {}, pk};
@@ -70,10 +72,10 @@ TEST(SweepTitration, PointsOutsidePH0To14BreakTheCurve) {
 }
 
 TEST(EquivalenceMarks, OnlyThoseTheAxisReaches) {
-    const std::vector<Mark> marks = EquivalenceMarks(WithSodiumHydroxide(Phosphoric, 60));
+    const std::vector<CurveMark> marks = EquivalenceMarks(WithSodiumHydroxide(Phosphoric, 60));
     ASSERT_EQ(marks.size(), 2u);
-    EXPECT_NEAR(marks[0].volume, 25, 1e-12);
-    EXPECT_NEAR(marks[1].volume, 50, 1e-12);
+    EXPECT_NEAR(marks[0].x, 25, 1e-12);
+    EXPECT_NEAR(marks[1].x, 50, 1e-12);
     // The first equivalence point of phosphoric acid lies near (pK1 + pK2) / 2.
     EXPECT_NEAR(marks[0].pH, (2.16 + 7.21) / 2, 0.1);
 }
@@ -97,4 +99,4 @@ TEST(FormColor, SevenFormsHaveSevenColours) {
 }
 
 } // namespace
-} // namespace corvane::graphs
+} // namespace corvane::plot

@@ -4,6 +4,8 @@
 
 #include "plot/plot.h"
 
+#include "graphs/indicators.h"
+
 #include "engine/slots.h"
 #include "markup/renderer.h"
 #include "markup/surface.h"
@@ -15,8 +17,10 @@
 
 #include <cmath>
 
-namespace corvane::graphs {
+namespace corvane::plot {
 namespace {
+
+using namespace graphs;
 
 namespace solution = engine::slot::solution;
 namespace mixture = engine::slot::mixture;
@@ -24,8 +28,8 @@ namespace buffer = engine::slot::buffer;
 namespace titration = engine::slot::titration;
 namespace polyprotic = engine::slot::polyprotic_titration;
 
+using graphs::test::SolveAndChoose;
 using markup::PictureSurface;
-using test::SolveAndChoose;
 
 QString outputDir() {
     const QString dir = QStringLiteral(CORVANE_TEST_OUTPUT_DIR) + QStringLiteral("/graphs");
@@ -53,11 +57,11 @@ constexpr double Twips = PictureSurface::ScreenTwipsPerPixel;
 
 TEST(Dibujar, FrameLiesWhereThePlotStateSays) {
     auto g = SolveAndChoose("10", 1, {{solution::C, 0.01}});
-    GraphTable table;
-    GraphPlot graph(g.settings, g.state, table);
+    GraphPlot graph(g.settings, g.state);
     PictureSurface picture(1000, 700);
-    ASSERT_TRUE(graph.Dibujar(picture, false));
-    const PlotState& p = graph.plot();
+    const PlottedGraph drawn = graph.Dibujar(picture, false);
+    ASSERT_TRUE(drawn.drawable);
+    const PlotState& p = drawn.plot;
     EXPECT_DOUBLE_EQ(p.PlotWidth, 15000);
     EXPECT_DOUBLE_EQ(p.PlotHeight, 10500);
     EXPECT_GT(p.LineHeight, 0);
@@ -91,7 +95,7 @@ TEST(Dibujar, FrameLiesWhereThePlotStateSays) {
     for (int x = 0; x < static_cast<int>(p.LeftMargin / Twips); ++x)
         ink = ink || image.pixelColor(x, labelRow) != QColor(Qt::white);
     EXPECT_TRUE(ink);
-    EXPECT_EQ(table.RecordedRows, 0);
+    EXPECT_EQ(drawn.values.table.RecordedRows, 0);
 }
 
 // Ink in a band of rows (or columns) of the picture, between two surface positions.
@@ -107,11 +111,11 @@ bool inkBetween(const QImage& image, double x0, double x1, double y0, double y1)
 TEST(Dibujar, EverySecondTickIsLabelled) {
     // Degree of dissociation: both axes 0 to 1 by 0.05, labels at 0, 0.1, ..., 1.
     auto g = SolveAndChoose("11", 11, {{solution::C, 0.1}, {solution::K, 1.8e-5}});
-    GraphTable table;
-    GraphPlot graph(g.settings, g.state, table);
+    GraphPlot graph(g.settings, g.state);
     PictureSurface picture(1000, 700);
-    ASSERT_TRUE(graph.Dibujar(picture, false));
-    const PlotState& p = graph.plot();
+    const PlottedGraph drawn = graph.Dibujar(picture, false);
+    ASSERT_TRUE(drawn.drawable);
+    const PlotState& p = drawn.plot;
     const QImage image = picture.image();
     const double quarter = 0.25 * p.LineHeight;
     for (int i = 0; i <= 20; ++i) {
@@ -130,13 +134,13 @@ TEST(Dibujar, EverySecondTickIsLabelled) {
 TEST(Dibujar, CurvesStayInsideTheFrameAndFillTheTable) {
     auto g = SolveAndChoose("50", 33,
                             {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}});
-    GraphTable table;
-    GraphPlot graph(g.settings, g.state, table);
+    GraphPlot graph(g.settings, g.state);
     PictureSurface picture(1000, 700);
-    ASSERT_TRUE(graph.Dibujar(picture, true));
-    EXPECT_EQ(table.RecordedRows, 65);
-    EXPECT_EQ(graph.curves().accepted, 257);
-    const PlotState& p = graph.plot();
+    const PlottedGraph drawn = graph.Dibujar(picture, true);
+    ASSERT_TRUE(drawn.drawable);
+    EXPECT_EQ(drawn.values.table.RecordedRows, 65);
+    EXPECT_EQ(drawn.values.curves.accepted, 257);
+    const PlotState& p = drawn.plot;
     const QImage image = picture.image();
     const QColor red = PlotColors{}.CurveColor[0];
     int inside = 0;
@@ -150,6 +154,34 @@ TEST(Dibujar, CurvesStayInsideTheFrameAndFillTheTable) {
             ++inside;
         }
     EXPECT_GT(inside, 100);
+}
+
+// Painting changes only the surface: a graph computed once paints the picture Dibujar drew,
+// again and again, with the marks, the indicator band and the measured points, and a frame-only
+// graph of the same values paints no curve.
+TEST(Paint, AComputedGraphPaintsTheSamePictureEachTime) {
+    auto g = SolveAndChoose("50", 29,
+                            {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}});
+    GraphPlot graph(g.settings, g.state);
+    graph.showMarks = true;
+    graph.indicator = FindIndicator("phenolphthalein");
+    graph.measuredPoints = {{10, 1.5}, {25, 7}, {40, 12}};
+    PictureSurface drawnPicture(900, 600);
+    const PlottedGraph drawn = graph.Dibujar(drawnPicture, true);
+    ASSERT_EQ(drawn.values.marks.size(), 1u);
+    PictureSurface painted(900, 600);
+    const PlottedGraph computed = graph.Compute(painted, true);
+    EXPECT_EQ(computed.plot.LeftMargin, drawn.plot.LeftMargin);
+    EXPECT_EQ(computed.values.table.Value, drawn.values.table.Value);
+    for (int time = 0; time < 2; ++time) {
+        Paint(computed, painted);
+        EXPECT_EQ(painted.image(), drawnPicture.image()) << "painting " << time + 1;
+    }
+    PictureSurface frameOnly(900, 600);
+    const PlottedGraph frame = graph.Dibujar(frameOnly, false);
+    EXPECT_TRUE(frame.values.curves.points.empty());
+    EXPECT_EQ(frame.values.table.RecordedRows, 0);
+    EXPECT_NE(frameOnly.image(), drawnPicture.image());
 }
 
 // A picture that also keeps the colour of every line and the place of every text drawn on it.
@@ -209,10 +241,9 @@ TEST(DrawCurves, FractionsFromTheHighestDownAndBrokenAtARejectedPoint) {
 // Where the first title line starts, in pixels, and how wide it is in surface units.
 std::pair<double, double> titleStartAndWidth(const GraphSettings& settings, int widthPixels) {
     const auto g = SolveAndChoose("10", 1, {{solution::C, 0.01}});
-    GraphTable table;
-    GraphPlot graph(settings, g.state, table);
+    GraphPlot graph(settings, g.state);
     RecordingPicture picture(widthPixels, 400);
-    EXPECT_TRUE(graph.Dibujar(picture, false));
+    EXPECT_TRUE(graph.Dibujar(picture, false).drawable);
     markup::MeasuringSurface measuring(picture);
     measuring.setBold(true);
     markup::DrawMarkup(QString::fromStdString(settings.GraphTitle), measuring);
@@ -231,27 +262,25 @@ TEST(Dibujar, TitleIsCentredOrStartsAtTheLeftWhenTooWide) {
 
 TEST(Dibujar, EmptyOrReversedRangeDrawsNothing) {
     auto g = SolveAndChoose("10", 1, {{solution::C, 0.01}});
-    GraphTable table;
-    table.Value[0][1] = 5;
-    table.RecordedRows = 1;
     for (auto change :
          {+[](GraphSettings& s) { s.XMax = s.XMin; },
           +[](GraphSettings& s) { s.YMax = s.YMin - 1; }, +[](GraphSettings& s) { s.YStep = 0; }}) {
         GraphSettings settings = g.settings;
         change(settings);
-        GraphPlot graph(settings, g.state, table);
+        GraphPlot graph(settings, g.state);
         PictureSurface picture(400, 300);
-        EXPECT_FALSE(graph.Dibujar(picture, true));
+        const PlottedGraph drawn = graph.Dibujar(picture, true);
+        EXPECT_FALSE(drawn.drawable);
         const QImage image = picture.image();
         for (int y = 0; y < image.height(); y += 7)
             for (int x = 0; x < image.width(); x += 7)
                 ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white));
-        EXPECT_EQ(table.RecordedRows, 0);
-        EXPECT_EQ(table.Value[0][1], 0);
+        EXPECT_EQ(drawn.values.table.RecordedRows, 0);
+        EXPECT_TRUE(drawn.values.curves.points.empty());
     }
 }
 
-TEST(Dibujar, PrinterPageSweepsDenserWithMillimetrePensAndRecordsNothing) {
+TEST(Dibujar, PrinterPageSweepsDenserWithMillimetrePens) {
     auto g = SolveAndChoose("55", 29,
                             {{polyprotic::Ca, 0.1},
                              {polyprotic::Va, 25},
@@ -262,18 +291,18 @@ TEST(Dibujar, PrinterPageSweepsDenserWithMillimetrePensAndRecordsNothing) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(outputDir() + "/print-55-kind29.pdf");
-    GraphTable table;
-    GraphPlot graph(g.settings, g.state, table);
+    GraphPlot graph(g.settings, g.state);
+    PlottedGraph drawn;
     {
         markup::PrinterSurface page(printer);
         ASSERT_TRUE(page.isActive());
-        ASSERT_TRUE(graph.Dibujar(page, true));
+        drawn = graph.Dibujar(page, true);
+        ASSERT_TRUE(drawn.drawable);
     }
-    EXPECT_EQ(graph.plot().SweepDensity, 4);
-    EXPECT_EQ(graph.curves().points.size(), 1025u);
-    EXPECT_EQ(table.RecordedRows, 0);
+    EXPECT_EQ(drawn.plot.SweepDensity, 4);
+    EXPECT_EQ(drawn.values.curves.points.size(), 1025u);
     // 0.3 mm at the printer's resolution.
-    EXPECT_EQ(graph.plot().PenWidth,
+    EXPECT_EQ(drawn.plot.PenWidth,
               std::max(3, static_cast<int>(std::lround(0.3 / 25.4 * printer.resolution()))));
 }
 
@@ -325,14 +354,14 @@ TEST(Dibujar, PicturesOfEachFamilyForPeopleToLookAt) {
     };
     for (const Picture& pic : pictures) {
         auto g = SolveAndChoose(pic.code, pic.kind, pic.given, pic.extra);
-        GraphTable table;
-        GraphPlot graph(g.settings, g.state, table);
+        GraphPlot graph(g.settings, g.state);
         PictureSurface picture(1000, 700);
-        ASSERT_TRUE(graph.Dibujar(picture, true)) << pic.file;
-        EXPECT_GT(table.RecordedRows, 10) << pic.file;
+        const PlottedGraph drawn = graph.Dibujar(picture, true);
+        ASSERT_TRUE(drawn.drawable) << pic.file;
+        EXPECT_GT(drawn.values.table.RecordedRows, 10) << pic.file;
         EXPECT_TRUE(picture.image().save(outputDir() + "/" + pic.file)) << pic.file;
     }
 }
 
 } // namespace
-} // namespace corvane::graphs
+} // namespace corvane::plot

@@ -124,8 +124,7 @@ struct Shared {
     /// Draws the graph on a screen picture, which fills GraphTable.
     void drawOnScreen(int width = 1000, int height = 700) {
         markup::PictureSurface picture(width, height);
-        graphs::GraphPlot plot(graph, engine, table);
-        plot.Dibujar(picture, true);
+        table = plot::GraphPlot(graph, engine).Dibujar(picture, true).values.table;
     }
 };
 

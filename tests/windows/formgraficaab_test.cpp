@@ -45,6 +45,17 @@ int curvePixels(const QImage& image, const QColor& color) {
 
 const QColor Red(200, 0, 0);
 
+// The text the table window shows when opened by the Data table button.
+QString dataTableText(FormGraficaAB& w) {
+    QString shown;
+    corvane::test::WhenShown<table::FormTabla>([&shown](table::FormTabla& window) {
+        shown = window.TableText();
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    QTest::mouseClick(w.button(1), Qt::LeftButton);
+    return shown;
+}
+
 } // namespace
 
 void FormGraficaABTest::init() {
@@ -130,12 +141,12 @@ void FormGraficaABTest::draggingRestartsTheTimer() {
         QTest::qWait(8);
         if (pause.elapsed() >= 18) continue;
         QVERIFY(w->deferredDraw().isActive());
-        QCOMPARE(w->plot().curves().points.size(), std::size_t(0));
+        QCOMPARE(w->drawn().values.curves.points.size(), std::size_t(0));
         ++checked;
     }
     if (checked == 0) QSKIP("the machine is too busy to time a 20 ms timer");
     QTRY_VERIFY_WITH_TIMEOUT(!w->deferredDraw().isActive(), 10000);
-    QVERIFY(w->plot().curves().points.size() >= 257);
+    QVERIFY(w->drawn().values.curves.points.size() >= 257);
 }
 
 void FormGraficaABTest::printsOnePagePerCopyInThePictureOrientation_data() {
@@ -158,7 +169,7 @@ void FormGraficaABTest::printsOnePagePerCopyInThePictureOrientation() {
     QCOMPARE(pages.size(), std::size_t(2));
     for (const QSizeF& page : pages)
         QCOMPARE(page.height() > page.width(), portrait);
-    // The screen drawing after printing fills the table again.
+    // Printing leaves the table the screen drawing filled.
     QCOMPARE(g_shared->table.RecordedRows, 65);
     QVERIFY(g_shared->table.Value == screenTable);
 }
@@ -345,6 +356,40 @@ void FormGraficaABTest::dataTableShowsTheScreenPoints() {
     QCOMPARE(lines[4].left(24), QString("VSB (mL)    pH          "));
     // Row 1: nothing added yet, the acid alone: pH 1.
     QCOMPARE(lines[6].left(24), QString("0           1           "));
+}
+
+void FormGraficaABTest::dataTableKeepsTheScreenPointsAfterPrintSaveAndExport() {
+    auto w = openGraph();
+    const QString screen = dataTableText(*w);
+    // 0 to 50 mL in 256 steps, every fourth point: 25 mL, the equivalence point at pH 7, in
+    // row 33.
+    const QStringList lines = screen.split("\r\n");
+    QVERIFY(lines.size() > 6 + 32);
+    QCOMPARE(lines[6 + 32].left(24), QString("25          7           "));
+
+    g_shared->desktop.printFile = g_dir->filePath("printed.pdf");
+    g_shared->desktop.copies = 2;
+    QTest::mouseClick(w->button(2), Qt::LeftButton);
+    QCOMPARE(PdfPageSizes(g_shared->desktop.printFile).size(), std::size_t(2));
+    QCOMPARE(dataTableText(*w), screen);
+
+    for (const char* name : {"graph.svg", "graph.png", "graph.bmp"}) {
+        g_shared->desktop.savePath = g_dir->filePath(name);
+        w->SaveImageAs();
+        QVERIFY(QFileInfo(g_shared->desktop.savePath).size() > 0);
+        QCOMPARE(dataTableText(*w), screen);
+    }
+
+    g_shared->desktop.savePath = g_dir->filePath("exported.pdf");
+    w->ExportPdf();
+    QCOMPARE(PdfPageSizes(g_shared->desktop.savePath).size(), std::size_t(1));
+    QCOMPARE(dataTableText(*w), screen);
+    QVERIFY(g_shared->desktop.messages.empty());
+
+    // A new size redraws the same points once the curves follow.
+    w->resize(1100, 800);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->deferredDraw().isActive(), 10000);
+    QCOMPARE(dataTableText(*w), screen);
 }
 
 void FormGraficaABTest::escapeCloses() {

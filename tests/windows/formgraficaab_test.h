@@ -22,6 +22,7 @@ private slots:
     void exportPdfWritesOneA4Page();
     void editChoosesAnotherKind();
     void dataTableShowsTheScreenPoints();
+    void dataTableKeepsTheScreenPointsAfterPrintSaveAndExport();
     void escapeCloses();
     void printerNameBecomesTheTooltip();
     void screenshots();

@@ -36,7 +36,7 @@ std::unique_ptr<FormGraficaAB> openGraph() {
 
 // The picture pixel of a point in problem values.
 QPoint pixelOf(const FormGraficaAB& w, double x, double y) {
-    const PlotState& p = w.plot().plot();
+    const plot::PlotState& p = w.drawn().plot;
     constexpr double Twips = markup::PictureSurface::ScreenTwipsPerPixel;
     return QPoint(int(std::lround(p.X(x) / Twips)), int(std::lround(p.Y(y) / Twips)));
 }
@@ -110,7 +110,7 @@ void GraphViewToolsTest::scalesDialogSetsAndRestoresTheDefaults() {
     emit w->button(5)->clicked();
     // Prefilled with the defaults: 0 to 2 · 25 mL by 4, every second labelled; pH -1 to 15.
     QCOMPARE(shown, (QStringList{"0", "50", "4", "2", "-1", "15", "1", "1"}));
-    const PlotState& p = w->plot().plot();
+    const plot::PlotState& p = w->drawn().plot;
     QCOMPARE(p.XMin, 20.0);
     QCOMPARE(p.XMax, 30.0);
     QCOMPARE(p.YMin, 2.5);
@@ -128,7 +128,7 @@ void GraphViewToolsTest::scalesDialogSetsAndRestoresTheDefaults() {
     };
     w->tools()->EditScales();
     QVERIFY(!w->plot().scales);
-    QCOMPARE(w->plot().plot().XMax, 50.0);
+    QCOMPARE(w->drawn().plot.XMax, 50.0);
     QCOMPARE(g_shared->table.Value[0][1], 0.0);
     QCOMPARE(g_shared->table.RecordedRows, 65);
 }
@@ -161,7 +161,7 @@ void GraphViewToolsTest::badScalesAreRefusedNamingTheField() {
         QCOMPARE(g_shared->desktop.messages[0].title, QString("Error"));
         QCOMPARE(g_shared->desktop.messages[0].text, c.message);
         QVERIFY(!w->plot().scales); // the graph stays as it was
-        QCOMPARE(w->plot().plot().XMax, 50.0);
+        QCOMPARE(w->drawn().plot.XMax, 50.0);
     }
 }
 
@@ -174,7 +174,7 @@ void GraphViewToolsTest::dragZoomsAndDoubleClickGoesBack() {
     QTest::mouseRelease(picture, Qt::LeftButton, {}, to);
     // 20.3 to 29.5 mL (to a pixel, 0.06 mL): span 9.2, log 0.96, step 1 / 5 · 2 = 0.4, so
     // 20 to 29.6; pH 3.3 to 11.7: span 8.4, log 0.92, step 0.4, so 3.2 to 12.
-    const PlotState& p = w->plot().plot();
+    const plot::PlotState& p = w->drawn().plot;
     QVERIFY(std::abs(p.XMin - 20.0) < 1e-9);
     QVERIFY(std::abs(p.XMax - 29.6) < 1e-9);
     QVERIFY(std::abs(p.XStep - 0.4) < 1e-12);
@@ -183,14 +183,14 @@ void GraphViewToolsTest::dragZoomsAndDoubleClickGoesBack() {
 
     // A click without a drag zooms nothing.
     QTest::mouseClick(picture, Qt::LeftButton, {}, pixelOf(*w, 25, 8));
-    QVERIFY(std::abs(w->plot().plot().XMin - 20.0) < 1e-9);
+    QVERIFY(std::abs(w->drawn().plot.XMin - 20.0) < 1e-9);
 
     QTest::mouseDClick(picture, Qt::LeftButton, {}, pixelOf(*w, 25, 8));
     QVERIFY(!w->plot().scales);
-    QCOMPARE(w->plot().plot().XMax, 50.0);
+    QCOMPARE(w->drawn().plot.XMax, 50.0);
     // Nothing before the defaults: another double click keeps them.
     QTest::mouseDClick(picture, Qt::LeftButton, {}, pixelOf(*w, 25, 8));
-    QCOMPARE(w->plot().plot().XMax, 50.0);
+    QCOMPARE(w->drawn().plot.XMax, 50.0);
 }
 
 void GraphViewToolsTest::statusLineShowsTheValueUnderThePointer() {
@@ -238,7 +238,7 @@ void GraphViewToolsTest::valueAtListsSeveralValues() {
 }
 
 void GraphViewToolsTest::showMarksIsKeptAndDrawn() {
-    const QColor purple = EquivalenceMarkColor;
+    const QColor purple = plot::EquivalenceMarkColor;
     {
         auto w = openGraph();
         QAction* item = w->tools()->showMarksAction();
@@ -246,16 +246,16 @@ void GraphViewToolsTest::showMarksIsKeptAndDrawn() {
         QCOMPARE(pixelsNear(w->picture()->surface().image(), purple), 0);
         item->trigger();
         QVERIFY(g_shared->showMarks);
-        QCOMPARE(w->plot().marks().size(), std::size_t(2));
+        QCOMPARE(w->drawn().values.marks.size(), std::size_t(2));
         QVERIFY(pixelsNear(w->picture()->surface().image(), purple) > 20);
     }
     // The next graph window starts with the marks on.
     auto w = openGraph();
     QVERIFY(w->tools()->showMarksAction()->isChecked());
-    QCOMPARE(w->plot().marks().size(), std::size_t(2));
+    QCOMPARE(w->drawn().values.marks.size(), std::size_t(2));
     w->tools()->showMarksAction()->trigger();
     QVERIFY(!g_shared->showMarks);
-    QVERIFY(w->plot().marks().empty());
+    QVERIFY(w->drawn().values.marks.empty());
 }
 
 void GraphViewToolsTest::indicatorShadesItsRange() {

@@ -66,7 +66,7 @@ QString measuredFile() {
 }
 
 int markerPixels(const QImage& image) {
-    const QColor marker = PlotColors().MeasuredColor;
+    const QColor marker = plot::PlotColors().MeasuredColor;
     int n = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
