@@ -9,7 +9,6 @@
 #include "graphs/scales.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
-#include "mainwin/platform.h"
 #include "mainwin/settings.h"
 #include "widgets/desktop.h"
 #include "windows/formeditgraf.h"
@@ -28,32 +27,24 @@ using namespace corvane;
 namespace {
 
 // A message box would wait for a click: here it only marks the run as failed.
-class QuietPlatform : public mainwin::Platform {
+class QuietDesktop : public widgets::SystemDesktop {
 public:
-    void showMessage(QWidget*, const QString&, const QString&, mainwin::MessageIcon) override {
+    void showMessage(QWidget*, const QString&, const QString&, widgets::MessageKind) override {
         failed = true;
     }
     void showDetailedMessage(QWidget*, const QString&, const QString&, const QString&,
-                             mainwin::MessageIcon) override {
+                             widgets::MessageKind) override {
         failed = true;
     }
     void openUrl(const QUrl&, std::function<void()> onFailure) override { onFailure(); }
     bool failed = false;
 };
 
-class QuietDesktop : public table::SystemDesktop {
-public:
-    void showMessage(QWidget*, const QString&, const QString&, table::MessageKind) override {
-        failed = true;
-    }
-    bool failed = false;
-};
-
 void BM_Calculate_Titration55(benchmark::State& bench) {
     QTemporaryDir dir;
     mainwin::SettingsStore store(dir.filePath("ZEMLO.ini"));
-    QuietPlatform platform;
-    mainwin::FormMain w(store, platform, dir.path());
+    QuietDesktop desktop;
+    mainwin::FormMain w(store, desktop, dir.path());
     w.show();
     w.LblMENU_Click(5);
     w.Opt(5, 5)->click();
@@ -67,7 +58,7 @@ void BM_Calculate_Titration55(benchmark::State& bench) {
         bench.ResumeTiming();
         w.LblCAL_Click(5);
     }
-    if (platform.failed || w.Text1(60 + 10)->text() != "25")
+    if (desktop.failed || w.Text1(60 + 10)->text() != "25")
         bench.SkipWithError("Calculate did not give the first equivalence volume, 25 mL");
 }
 BENCHMARK(BM_Calculate_Titration55)->Unit(benchmark::kMillisecond);
@@ -75,9 +66,9 @@ BENCHMARK(BM_Calculate_Titration55)->Unit(benchmark::kMillisecond);
 void BM_StartUp_SplashToMainWindow(benchmark::State& bench) {
     QTemporaryDir dir;
     mainwin::SettingsStore store(dir.filePath("ZEMLO.ini"));
-    QuietPlatform platform;
+    QuietDesktop desktop;
     for (auto _ : bench) {
-        app::StartUp startUp(store, platform, dir.path());
+        app::StartUp startUp(store, desktop, dir.path());
         startUp.start();
         startUp.splash()->Timer1().stop();
         QCoreApplication::processEvents();

@@ -3,11 +3,11 @@
 #include "compoundchooser.h"
 #include "controls.h"
 #include "formmain.h"
-#include "platform.h"
 
 #include "compounds/constants.h"
 #include "engine/catalogue.h"
 #include "numtext/numbertext.h"
+#include "widgets/desktop.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,8 +35,8 @@ QIcon listIcon() {
 
 } // namespace
 
-ConstantsCommand::ConstantsCommand(FormMain& window, Platform& platform, QAction* menuItem)
-    : QObject(&window), m_window(window), m_platform(platform), m_menuItem(menuItem) {
+ConstantsCommand::ConstantsCommand(FormMain& window, widgets::Desktop& desktop, QAction* menuItem)
+    : QObject(&window), m_window(window), m_desktop(desktop), m_menuItem(menuItem) {
     // Connected after the window's own handlers, so these run once the window has changed.
     for (int t = 1; t <= 5; ++t) {
         connect(m_window.LblMENU(t), &ClickLabel::clicked, this, &ConstantsCommand::refresh);
@@ -105,7 +105,7 @@ void ConstantsCommand::run() {
     if (roles.empty()) return;
 
     CompoundChooser chooser(roles, &m_window);
-    if (!m_platform.runDialog(chooser)) return;
+    if (!m_desktop.runDialog(chooser)) return;
     const compounds::Compound* acid = nullptr;
     const compounds::Compound* base = nullptr;
     for (int i = 0; i < chooser.roleCount(); ++i)

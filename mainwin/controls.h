@@ -101,7 +101,7 @@ private:
 
 /// A button drawn as a picture with its caption on top, 6 pixels lower; disabled, it shows
 /// its other picture.
-class PictureButton : public table::CaptionButton {
+class PictureButton : public widgets::CaptionButton {
     Q_OBJECT
 public:
     /// `caption` marks its mnemonic with "&" ("&Calculate").

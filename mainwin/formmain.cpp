@@ -8,7 +8,7 @@
 #include "firstlook.h"
 #include "freemixturetask.h"
 #include "headings.h"
-#include "platform.h"
+#include "installation.h"
 #include "resultsexport.h"
 #include "settings.h"
 #include "statusline.h"
@@ -72,7 +72,7 @@ void setBold(QWidget* w, bool bold) {
 
 QFrame* line(QWidget* parent) {
     auto* frame = new QFrame(parent);
-    table::PaintBackground(frame, FrameColor);
+    widgets::PaintBackground(frame, FrameColor);
     return frame;
 }
 
@@ -80,22 +80,6 @@ QFrame* line(QWidget* parent) {
 void placeLine(QFrame* l, int x1, int x2, int y) {
     l->setGeometry(x1, y, std::max(x2 - x1, 1), 1);
 }
-
-// The graph windows' boxes shown through the main window's platform; their dialogs are the
-// system's own.
-class PlatformDesktop : public table::SystemDesktop {
-public:
-    explicit PlatformDesktop(Platform& platform) : m_platform(platform) {}
-    void showMessage(QWidget* parent, const QString& title, const QString& text,
-                     table::MessageKind kind) override {
-        m_platform.showMessage(parent, title, text,
-                               kind == table::MessageKind::Warning ? MessageIcon::Exclamation
-                                                                   : MessageIcon::Information);
-    }
-
-private:
-    Platform& m_platform;
-};
 
 // Round to the nearest whole number, halves to the even neighbour.
 int roundHalfEven(double v) {
@@ -163,11 +147,10 @@ struct FormMain::Menus {
     QMenu* type;
 };
 
-FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& programFolder,
-                   QWidget* parent, std::unique_ptr<table::Desktop> desktop)
-    : QMainWindow(parent), m_store(store), m_platform(platform), m_programFolder(programFolder),
-      m_loaded(ReadSettings(store)), m_state(m_loaded.pKw), m_menus(std::make_unique<Menus>()),
-      m_desktop(desktop ? std::move(desktop) : std::make_unique<PlatformDesktop>(platform)) {
+FormMain::FormMain(SettingsStore& store, widgets::Desktop& desktop, const QString& programFolder,
+                   QWidget* parent)
+    : QMainWindow(parent), m_store(store), m_desktop(desktop), m_programFolder(programFolder),
+      m_loaded(ReadSettings(store)), m_state(m_loaded.pKw), m_menus(std::make_unique<Menus>()) {
     setWindowTitle("Quellwerk - Acid - base equilibrium");
     m_client = new QWidget(this);
     m_client->setMinimumSize(800, 600);
@@ -178,9 +161,8 @@ FormMain::FormMain(SettingsStore& store, Platform& platform, const QString& prog
     updateResultsCommands();
     for (int t = 1; t <= 5; ++t)
         buildTask(t);
-    m_constants = new ConstantsCommand(*this, m_platform, m_menus->constants);
-    m_freeMixture =
-        new FreeMixtureTask(m_state, m_platform, *m_desktop, m_programFolder, m_client, this);
+    m_constants = new ConstantsCommand(*this, m_desktop, m_menus->constants);
+    m_freeMixture = new FreeMixtureTask(m_state, m_desktop, m_programFolder, m_client, this);
     m_freeMixture->readSettings(m_store);
     connect(m_freeMixture, &FreeMixtureTask::tabClicked, this,
             [this] { LblMENU_Click(FreeMixtureTask::TabNumber); });
@@ -317,7 +299,7 @@ void FormMain::buildTask(int t) {
     DescribeTab(k.tabCaption, t);
 
     k.area = new QWidget(m_client);
-    table::PaintBackground(k.area, Qt::white);
+    widgets::PaintBackground(k.area, Qt::white);
     k.area->hide();
 
     k.title = new QLabel(info.titleBeforeOption.data(), k.area);
@@ -327,9 +309,9 @@ void FormMain::buildTask(int t) {
     k.title->setFont(titleFont);
     setTextColor(k.title, ChosenTabColor);
 
-    k.optionsFrame = table::BorderFrame(k.area);
+    k.optionsFrame = widgets::BorderFrame(k.area);
     k.options = new QWidget(k.area);
-    table::PaintBackground(k.options, OptionPanelColor);
+    widgets::PaintBackground(k.options, OptionPanelColor);
     for (std::size_t j = 0; j < info.options.size(); ++j) {
         auto* b = new OptionButton(info.options[j].data(), k.options);
         b->setFont(QFont("Arial", 9));
@@ -342,7 +324,7 @@ void FormMain::buildTask(int t) {
 
     if (info.hasCheckBox) {
         k.checkPanel = new QWidget(k.area);
-        table::PaintBackground(k.checkPanel, OptionPanelColor);
+        widgets::PaintBackground(k.checkPanel, OptionPanelColor);
         k.checkLine = line(k.checkPanel);
         k.check = new QCheckBox(engine::CheckBoxCaption.data(), k.checkPanel);
         k.check->setFont(QFont("Arial", 9));
@@ -352,16 +334,16 @@ void FormMain::buildTask(int t) {
         k.checkPanel->hide();
     }
 
-    k.ioFrame = table::BorderFrame(k.area);
+    k.ioFrame = widgets::BorderFrame(k.area);
     k.io = new QWidget(k.area);
-    table::PaintBackground(k.io, FieldPanelColor);
+    widgets::PaintBackground(k.io, FieldPanelColor);
     k.io->hide();
     k.ioFrame->hide();
     k.ioLine = line(k.io);
     for (int i = 0; i < RowsPerTask; ++i) {
         Task::Row& row = k.rows[i];
         const int index = RowsPerTask * (t - 1) + i;
-        row.frame = table::BorderFrame(k.io);
+        row.frame = widgets::BorderFrame(k.io);
         // The frame is drawn over the field's edge and lets the clicks through.
         row.frame->setAttribute(Qt::WA_TransparentForMouseEvents);
         row.heading = new QLabel(k.io);
@@ -396,9 +378,9 @@ void FormMain::buildTask(int t) {
     DescribeCommands(k.calculate, k.clear, k.graphic, k.check);
     k.status = new StatusLine(k.io);
 
-    k.formulasFrame = table::BorderFrame(k.area);
+    k.formulasFrame = widgets::BorderFrame(k.area);
     k.formulas = new QWidget(k.area);
-    table::PaintBackground(k.formulas, Qt::white);
+    widgets::PaintBackground(k.formulas, Qt::white);
     k.formula = new QLabel(k.formulas);
     k.extra = new QLabel(k.formulas);
     k.formulaLine = line(k.formulas);
@@ -483,7 +465,7 @@ void FormMain::mnu_SaveResults_Click() {
     const QString textFilter = QStringLiteral("Text file (*.txt)");
     const QString csvFilter = QStringLiteral("CSV file (*.csv)");
     QString filter = textFilter;
-    const QString path = m_desktop->saveFileName(
+    const QString path = m_desktop.saveFileName(
         this, "Save", table::StartFolder(m_state.LastTableFolder, m_programFolder),
         {textFilter, csvFilter, table::AllFilesFilter}, &filter);
     if (path.isEmpty()) return;
@@ -496,10 +478,10 @@ void FormMain::mnu_SaveResults_Click() {
     const table::SaveResult result = table::SaveAtomically(
         path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
     if (!result.ok)
-        m_desktop->showMessage(
+        m_desktop.showMessage(
             this, "Error",
             table::SaveFailureText("Error: Impossible to save the results:", path, result, false),
-            table::MessageKind::Warning);
+            widgets::MessageKind::Warning);
 }
 
 void FormMain::Opt_Click(int t) {
@@ -622,8 +604,8 @@ void FormMain::LblCAL_Click(int t) {
             e.IOValues[i] = engine::EmptyValue;
     };
     if (e.CalcError != 0) {
-        m_platform.showMessage(this, "Error", "Invalid input values: Reading error.",
-                               MessageIcon::Exclamation);
+        m_desktop.showMessage(this, "Error", "Invalid input values: Reading error.",
+                              widgets::MessageKind::Warning);
         clearResults();
         EscribirDATOS();
         return;
@@ -637,8 +619,8 @@ void FormMain::LblCAL_Click(int t) {
         const QString reason = QString::fromStdString(e.CalcErrorReason);
         clearResults();
         EscribirDATOS();
-        m_platform.showDetailedMessage(this, "Error", "Invalid input values: Calculation error.",
-                                       reason, MessageIcon::Exclamation);
+        m_desktop.showDetailedMessage(this, "Error", "Invalid input values: Calculation error.",
+                                      reason, widgets::MessageKind::Warning);
         return;
     }
     bool complete = true;
@@ -690,7 +672,7 @@ void FormMain::LblGRA_Click(int t) {
     table::WindowContext context{
         m_state.graph,     m_state.graphTable,      m_state.engine,          m_state.numbers,
         m_state.SigDigits, m_state.LastGraphFolder, m_state.LastTableFolder, m_programFolder,
-        *m_desktop,        &m_state.ShowMarks};
+        m_desktop,         &m_state.ShowMarks};
     // "Use these values" of a fit: the fitted curve typed into the fields, then calculated.
     context.useValues = [this, t](const engine::Slots& values) {
         LblDEL_Click(t);
@@ -699,10 +681,10 @@ void FormMain::LblGRA_Click(int t) {
         LblCAL_Click(t);
     };
     graphs::FormEditGRAF chooser(context, this);
-    m_platform.runDialog(chooser);
+    m_desktop.runDialog(chooser);
     if (!m_state.graph.GraphConfirmed) return;
     graphs::FormGraficaAB graph(context, this);
-    m_platform.runDialog(graph);
+    m_desktop.runDialog(graph);
 }
 
 // Only a field the user sees may take the keys: the first field of a task that is not shown,
@@ -935,7 +917,7 @@ void FormMain::mnu_Activity_Click(int n) {
 
 void FormMain::mnu_Temperature_Click() {
     TemperatureDialog dialog(m_state.engine.Temperature, this);
-    if (m_platform.runDialog(dialog)) {
+    if (m_desktop.runDialog(dialog)) {
         m_state.engine.SetTemperature(dialog.celsius());
         m_state.TemperatureGiven = true;
         setPKwMarks(-1);
@@ -961,19 +943,21 @@ void FormMain::mnu_Ayuda_Manual_Click() {
             .absoluteFilePath(QString("Manual_%1.pdf").arg(installation::ApplicationName));
     const QString failure = "Sorry, cannot find/open file " + path;
     if (QFileInfo::exists(path))
-        OpenOrWarn(m_platform, this, QUrl::fromLocalFile(path), "Error", failure);
+        widgets::OpenOrWarn(m_desktop, this, QUrl::fromLocalFile(path), "Error", failure);
     else
-        m_platform.showMessage(this, "Error", failure, MessageIcon::Exclamation);
+        m_desktop.showMessage(this, "Error", failure, widgets::MessageKind::Warning);
 }
 
 void FormMain::mnu_Ayuda_WEB_Click() {
-    OpenOrWarn(m_platform, this, QUrl(installation::WebSite), installation::ApplicationTitle,
-               QString("Sorry, cannot connect to %1").arg(installation::WebSiteName));
+    widgets::OpenOrWarn(m_desktop, this, QUrl(installation::WebSite),
+                        installation::ApplicationTitle,
+                        QString("Sorry, cannot connect to %1").arg(installation::WebSiteName));
 }
 
 void FormMain::mnu_Ayuda_DONA_Click() {
-    OpenOrWarn(m_platform, this, QUrl(installation::DonationPage), installation::ApplicationTitle,
-               QString("Sorry, cannot connect to %1").arg(installation::WebSiteName));
+    widgets::OpenOrWarn(m_desktop, this, QUrl(installation::DonationPage),
+                        installation::ApplicationTitle,
+                        QString("Sorry, cannot connect to %1").arg(installation::WebSiteName));
 }
 
 void FormMain::mnu_Ayuda_Acerca_Click() {

@@ -28,7 +28,6 @@ class ConstantsCommand;
 class FreeMixtureTask;
 class TaskKeys;
 class PictureButton;
-class Platform;
 class StatusLine;
 class ValueField;
 
@@ -36,9 +35,10 @@ class FormMain : public QMainWindow {
     Q_OBJECT
 public:
     /// Reads the settings (Form_Load). programFolder holds img/ and the user's manual.
-    /// `desktop` answers the save dialogs; by default the system's, its boxes the platform's.
-    FormMain(SettingsStore& store, Platform& platform, const QString& programFolder,
-             QWidget* parent = nullptr, std::unique_ptr<table::Desktop> desktop = nullptr);
+    /// `desktop` shows the message boxes and dialogs of this window and of the windows it opens;
+    /// it outlives the window, so the printer chosen in a print dialog stays the one used.
+    FormMain(SettingsStore& store, widgets::Desktop& desktop, const QString& programFolder,
+             QWidget* parent = nullptr);
     ~FormMain() override;
 
     MainState& state() { return m_state; }
@@ -160,7 +160,7 @@ private:
     void updateResultsCommands();
 
     SettingsStore& m_store;
-    Platform& m_platform;
+    widgets::Desktop& m_desktop;
     QString m_programFolder;
     StoredSettings m_loaded; // read once when the window opens
     MainState m_state;
@@ -169,9 +169,6 @@ private:
     std::array<std::unique_ptr<Task>, 6> m_tasks; // 1 to 5
     struct Menus;
     std::unique_ptr<Menus> m_menus;
-    // The graph and table windows' dialogs and printers; it lives as long as the window, so the
-    // printer chosen in a print dialog stays the one used.
-    std::unique_ptr<table::Desktop> m_desktop;
     ConstantsCommand* m_constants = nullptr;  // a child of the window
     FreeMixtureTask* m_freeMixture = nullptr; // a child of the client area
     TaskKeys* m_keys = nullptr;               // a child of the window

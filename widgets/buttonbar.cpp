@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-namespace corvane::table {
+namespace corvane::widgets {
 
 namespace {
 
@@ -123,4 +123,4 @@ void PaintBackground(QWidget* widget, const QColor& color) {
     widget->setPalette(p);
 }
 
-} // namespace corvane::table
+} // namespace corvane::widgets

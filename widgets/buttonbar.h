@@ -16,7 +16,7 @@
 class QFrame;
 class QSvgRenderer;
 
-namespace corvane::table {
+namespace corvane::widgets {
 
 class Desktop;
 
@@ -94,4 +94,4 @@ void PaintBackground(QWidget* widget, const QColor& color);
 
 inline const QColor BarColor{240, 244, 255};
 
-} // namespace corvane::table
+} // namespace corvane::widgets

@@ -20,6 +20,17 @@
 
 namespace corvane::table {
 
+using widgets::BarButton;
+using widgets::BarColor;
+using widgets::BorderFrame;
+using widgets::ButtonBar;
+using widgets::CloseOnEscape;
+using widgets::LayOutBarWindow;
+using widgets::MessageKind;
+using widgets::PaintBackground;
+using widgets::PictureView;
+using widgets::PrinterNameTimer;
+
 namespace {
 
 const QString SaveFailure = QStringLiteral("Error: Impossible to save the data table:");

@@ -1,7 +1,7 @@
 // The formula pictures the build drew into build/bin/img, as the main window shows them:
 // both pictures of every problem code load, carry ink, and fit the formula panel at the
 // window's minimum size. Leaves pictures for people to look at in build/test-output.
-#include "tests/support/fakeplatform.h"
+#include "tests/support/fakedesktop.h"
 
 #include "engine/catalogue.h"
 #include "mainwin/controls.h"
@@ -51,14 +51,14 @@ class FormulaPicturesTest : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    mainwin::test::FakePlatform m_platform;
+    widgets::test::FakeDesktop m_desktop;
     std::unique_ptr<FormMain> m_window;
 
     // The window with its client area at the given size.
     FormMain& open(QSize client) {
         m_window.reset();
         m_store = std::make_unique<SettingsStore>(m_dir.filePath("ZEMLO.ini"));
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, ProgramFolder);
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, ProgramFolder);
         m_window->show();
         m_window->client()->resize(client);
         m_window->resize(client.width(), client.height() + m_window->menuBar()->height());

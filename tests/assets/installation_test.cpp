@@ -1,7 +1,7 @@
 // An installed or unpacked Corvane, as its own code finds its files: the executable named by
 // CORVANE_INSTALLED_PROGRAM (for example P/bin/corvane, a link) leads to the program folder,
 // where the main window finds the formula pictures of every code and the user's manual.
-#include "tests/support/fakeplatform.h"
+#include "tests/support/fakedesktop.h"
 
 #include "app/programfolder.h"
 #include "engine/catalogue.h"
@@ -44,8 +44,8 @@ private slots:
 
     void windowShowsThePicturesOfEveryCode() {
         SettingsStore store(m_dir.filePath("ZEMLO.ini"));
-        mainwin::test::FakePlatform platform;
-        FormMain w(store, platform, m_folder);
+        widgets::test::FakeDesktop desktop;
+        FormMain w(store, desktop, m_folder);
         w.show();
         for (const engine::ProblemType& p : engine::Problems()) {
             QTest::mouseClick(w.LblMENU(p.task), Qt::LeftButton);
@@ -61,13 +61,13 @@ private slots:
 
     void manualCommandOpensTheManual() {
         SettingsStore store(m_dir.filePath("ZEMLO.ini"));
-        mainwin::test::FakePlatform platform;
-        FormMain w(store, platform, m_folder);
+        widgets::test::FakeDesktop desktop;
+        FormMain w(store, desktop, m_folder);
         w.mnu_Ayuda_Manual_Click();
-        QVERIFY2(platform.messages.empty(),
-                 qPrintable(platform.messages.empty() ? QString() : platform.messages[0].text));
-        QCOMPARE(platform.opened.size(), std::size_t(1));
-        const QString manual = platform.opened[0].toLocalFile();
+        QVERIFY2(desktop.messages.empty(),
+                 qPrintable(desktop.messages.empty() ? QString() : desktop.messages[0].text));
+        QCOMPARE(desktop.opened.size(), std::size_t(1));
+        const QString manual = desktop.opened[0].toLocalFile();
         QCOMPARE(manual, m_folder + "/Manual_ZEMLO.pdf");
         QFile file(manual);
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -1,6 +1,6 @@
 // The activity options of the Setup menu: the model and the temperature as they change a
 // Calculate, the words for the status line, and their settings keys beside the older ones.
-#include "tests/support/fakeplatform.h"
+#include "tests/support/fakedesktop.h"
 
 #include "mainwin/activitymenu.h"
 #include "mainwin/controls.h"
@@ -23,7 +23,7 @@ using namespace corvane::mainwin;
 namespace {
 
 // Answers "Temperature..." with a temperature, or cancels it.
-class TemperaturePlatform : public mainwin::test::FakePlatform {
+class TemperatureDesktop : public widgets::test::FakeDesktop {
 public:
     std::optional<double> answer;
     int dialogs = 0;
@@ -44,7 +44,7 @@ class ActivityMenuTest : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    TemperaturePlatform m_platform;
+    TemperatureDesktop m_desktop;
     std::unique_ptr<FormMain> m_window;
 
     QString settingsPath() const { return m_dir.filePath("ZEMLO.ini"); }
@@ -55,7 +55,7 @@ class ActivityMenuTest : public QObject {
     FormMain& open() {
         m_window.reset();
         m_store = std::make_unique<SettingsStore>(settingsPath());
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, m_dir.path());
         m_window->show();
         return *m_window;
     }
@@ -80,9 +80,9 @@ class ActivityMenuTest : public QObject {
 private slots:
     void init() {
         QFile::remove(settingsPath());
-        m_platform.answer.reset();
-        m_platform.messages.clear();
-        m_platform.dialogs = 0;
+        m_desktop.answer.reset();
+        m_desktop.messages.clear();
+        m_desktop.dialogs = 0;
     }
     void cleanup() { m_window.reset(); }
 
@@ -121,9 +121,9 @@ private slots:
     void temperatureReplacesThePKwUntilAPKwItemIsChosen() {
         QSettings(settingsPath(), QSettings::IniFormat).setValue("WATER/PKW", "14.00");
         FormMain& w = open();
-        m_platform.answer = 50;
+        m_desktop.answer = 50;
         w.mnu_Temperature()->trigger();
-        QCOMPARE(m_platform.dialogs, 1);
+        QCOMPARE(m_desktop.dialogs, 1);
         QVERIFY(w.mnu_Temperature()->isChecked());
         QVERIFY(!w.mnu_valor_pkw_C(0)->isChecked());
         QCOMPARE(w.state().engine.Temperature, 50.0);
@@ -146,7 +146,7 @@ private slots:
     void cancelledTemperatureChangesNothing() {
         FormMain& w = open();
         w.mnu_Temperature()->trigger();
-        QCOMPARE(m_platform.dialogs, 1);
+        QCOMPARE(m_desktop.dialogs, 1);
         QVERIFY(!w.mnu_Temperature()->isChecked());
         QVERIFY(w.mnu_valor_pkw_C(0)->isChecked());
         QCOMPARE(w.state().engine.Kw, 1e-14);

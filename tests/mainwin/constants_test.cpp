@@ -1,6 +1,6 @@
 // The "Constants..." command: the chooser worked from the keyboard, and what it writes into
 // the main window's fields.
-#include "tests/support/fakeplatform.h"
+#include "tests/support/fakedesktop.h"
 
 #include "compounds/compounds.h"
 #include "compounds/constants.h"
@@ -63,7 +63,7 @@ QString chosen(const CompoundChooser& chooser, int i) {
 }
 
 // Shows the chooser as the command would and lets the test work it.
-class ChooserPlatform : public mainwin::test::FakePlatform {
+class ChooserDesktop : public widgets::test::FakeDesktop {
 public:
     std::function<void(CompoundChooser&)> answer;
     int dialogs = 0;
@@ -94,13 +94,13 @@ class ConstantsTest : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    ChooserPlatform m_platform;
+    ChooserDesktop m_desktop;
     std::unique_ptr<FormMain> m_window;
 
     FormMain& open() {
         m_window.reset();
         m_store = std::make_unique<SettingsStore>(m_dir.filePath("ZEMLO.ini"));
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, m_dir.path());
         m_window->show();
         return *m_window;
     }
@@ -130,8 +130,8 @@ class ConstantsTest : public QObject {
 private slots:
     void init() {
         QFile::remove(m_dir.filePath("ZEMLO.ini"));
-        m_platform.answer = nullptr;
-        m_platform.dialogs = 0;
+        m_desktop.answer = nullptr;
+        m_desktop.dialogs = 0;
     }
     void cleanup() { m_window.reset(); }
 
@@ -325,16 +325,16 @@ private slots:
         choose(1, 1);
         type(k(1, 0), "0.1");
         type(k(1, 4), "0.5");
-        m_platform.answer = pick("acetic");
+        m_desktop.answer = pick("acetic");
         w.mnu_Constants()->trigger();
-        QCOMPARE(m_platform.dialogs, 1);
+        QCOMPARE(m_desktop.dialogs, 1);
         QCOMPARE(text(k(1, 3)), QString("1.738E-5"));
         QCOMPARE(text(k(1, 0)), QString("0.1"));
         QCOMPARE(text(k(1, 4)), QString("0.5"));
         QCOMPARE(text(k(1, 1)), QString());
         w.Text1(k(1, 4))->clear();
         QTest::mouseClick(w.ImgCAL(1), Qt::LeftButton);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         QCOMPARE(text(k(1, 1)), QString("2.883")); // pH 2.88
         QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
         QVERIFY(w.grab().save(QString("%1/mainwin-constants.png").arg(CORVANE_TEST_OUTPUT_DIR)));
@@ -344,12 +344,12 @@ private slots:
         FormMain& w = open();
         choose(1, 5);
         type(k(1, 3), "1E-5");
-        m_platform.answer = [](CompoundChooser& chooser) {
+        m_desktop.answer = [](CompoundChooser& chooser) {
             QTest::keyClicks(chooser.searchField(0), "ammonia");
             QTest::keyClick(chooser.searchField(0), Qt::Key_Escape);
         };
         w.constants().fieldButton(w.Text1(k(1, 3)))->trigger(); // the button in the field
-        QCOMPARE(m_platform.dialogs, 1);
+        QCOMPARE(m_desktop.dialogs, 1);
         QCOMPARE(text(k(1, 3)), QString("1E-5"));
     }
 
@@ -357,7 +357,7 @@ private slots:
         FormMain& w = open();
         choose(1, 2);
         w.Chk(1)->click();
-        m_platform.answer = pick("sulfuric");
+        m_desktop.answer = pick("sulfuric");
         w.mnu_Constants()->trigger();
         QCOMPARE(text(k(1, 3)), QString());
         QVERIFY(w.Text1(k(1, 3))->isHidden());
@@ -369,7 +369,7 @@ private slots:
         w.mnu_Config_SepaDec_COM_Click();
         choose(3, 3);
         type(k(3, 0), "0,1");
-        m_platform.answer = [](CompoundChooser& chooser) {
+        m_desktop.answer = [](CompoundChooser& chooser) {
             QTest::keyClicks(chooser.searchField(0), "acetic");
             QTest::keyClicks(chooser.searchField(1), "ammonia");
             QTest::keyClick(chooser.searchField(1), Qt::Key_Enter);
@@ -385,7 +385,7 @@ private slots:
         w.mnu_Constants_Click(); // no task yet
         choose(2, 0);            // salt of a strong acid and a strong base
         w.mnu_Constants_Click();
-        QCOMPARE(m_platform.dialogs, 0);
+        QCOMPARE(m_desktop.dialogs, 0);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "tests/support/fakeplatform.h"
+#include "tests/support/fakedesktop.h"
 #include "tests/support/typing.h"
 
 #include "engine/catalogue.h"
@@ -31,7 +31,7 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
-using corvane::mainwin::test::FakePlatform;
+using corvane::widgets::test::FakeDesktop;
 
 namespace {
 
@@ -47,7 +47,7 @@ class FormMainTest : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    FakePlatform m_platform;
+    FakeDesktop m_desktop;
     std::unique_ptr<FormMain> m_window;
 
     QString settingsPath() const { return m_dir.filePath("ZEMLO.ini"); }
@@ -55,7 +55,7 @@ class FormMainTest : public QObject {
     FormMain& open(int width = 900, int height = 680) {
         m_window.reset();
         m_store = std::make_unique<SettingsStore>(settingsPath());
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, m_dir.path());
         m_window->resize(width, height);
         m_window->show();
         QCoreApplication::processEvents();
@@ -99,7 +99,8 @@ private slots:
     void init() {
         QFile::remove(settingsPath());
         QDir(m_dir.filePath("img")).removeRecursively();
-        m_platform = FakePlatform();
+        m_desktop = FakeDesktop();
+        m_desktop.answerDialog = widgets::test::RunModally;
     }
     void cleanup() { m_window.reset(); }
 
@@ -127,7 +128,7 @@ private slots:
         type(k(1, 0), "0.1");
         type(k(1, 3), "1.8e-5");
         calculate(1);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         QCOMPARE(text(k(1, 1)), QString("2.875"));
         QCOMPARE(text(k(1, 2)), QString("1.333E-3"));
         QCOMPARE(text(k(1, 6)), QString("0.09867"));
@@ -177,12 +178,12 @@ private slots:
             type(k(task, parts[0].toInt()), parts[1]);
         }
         calculate(task);
-        QVERIFY2(m_platform.messages.empty(), "no message");
+        QVERIFY2(m_desktop.messages.empty(), "no message");
         QCOMPARE(text(k(task, row)), expected);
         QVERIFY(w.ImgGRA(task)->isEnabled());
         // A second Calculate on what the first wrote, rounded, agrees with it.
         calculate(task);
-        QVERIFY2(m_platform.messages.empty(), "no message the second time");
+        QVERIFY2(m_desktop.messages.empty(), "no message the second time");
         QCOMPARE(text(k(task, row)), expected);
         QVERIFY(w.ImgGRA(task)->isEnabled());
     }
@@ -194,10 +195,10 @@ private slots:
         type(k(1, 3), "1/0");
         type(k(1, 4), "0.5");
         calculate(1);
-        QCOMPARE(m_platform.messages.size(), std::size_t(1));
-        QCOMPARE(m_platform.messages[0].title, QString("Error"));
-        QCOMPARE(m_platform.messages[0].text, QString("Invalid input values: Reading error."));
-        QVERIFY(m_platform.messages[0].icon == MessageIcon::Exclamation);
+        QCOMPARE(m_desktop.messages.size(), std::size_t(1));
+        QCOMPARE(m_desktop.messages[0].title, QString("Error"));
+        QCOMPARE(m_desktop.messages[0].text, QString("Invalid input values: Reading error."));
+        QVERIFY(m_desktop.messages[0].kind == widgets::MessageKind::Warning);
         QCOMPARE(text(k(1, 0)), QString("0,1")); // rows read before are rewritten
         QCOMPARE(text(k(1, 3)), QString("1/0")); // the failing row keeps its text
         QCOMPARE(w.state().numbers.DecimalSeparator, ',');
@@ -209,9 +210,9 @@ private slots:
         type(k(1, 3), "");
         type(k(1, 4), "");
         calculate(1);
-        QCOMPARE(m_platform.messages.back().text,
+        QCOMPARE(m_desktop.messages.back().text,
                  QString("Invalid input values: Calculation error."));
-        QCOMPARE(m_platform.messages.back().details,
+        QCOMPARE(m_desktop.messages.back().details,
                  QString("pH = 7.5 is not acidic; a solution of an acid has pH below 7 here"));
         QCOMPARE(text(k(1, 1)), QString("7.5")); // the point typed switched the separator back
         QVERIFY(!w.ImgGRA(1)->isEnabled());
@@ -221,7 +222,7 @@ private slots:
         FormMain& w = open();
         choose(3, 0);
         calculate(3);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         QVERIFY(!w.ImgGRA(3)->isEnabled());
     }
 
@@ -231,7 +232,7 @@ private slots:
         choose(1, 1);
         type(k(1, 0), "0.1");
         calculate(1);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         const QString hint = QString::fromUtf8("Not enough values: give also one of k_a, pH, "
                                                "[H+], \u03b1");
         StatusLine* status = w.statusLine(1);
@@ -264,7 +265,7 @@ private slots:
         QCOMPARE(w.statusLine(5)->message(), QString("Not enough values: give also k_1 and k_2"));
         QTest::mouseClick(w.ImgDEL(5), Qt::LeftButton);
         QCOMPARE(w.statusLine(5)->message(), QString()); // and so does Clear
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
     }
 
     void keyFilterAndHGroup() {
@@ -585,7 +586,7 @@ private slots:
         m_store = std::make_unique<SettingsStore>(m_dir.filePath("locked/no/such/dir/ZEMLO.ini"));
         QFile::setPermissions(m_dir.filePath("locked"),
                               QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, m_dir.path());
         m_window->show();
         QVERIFY(m_window->close());
         QFile::setPermissions(m_dir.filePath("locked"), QFileDevice::ReadOwner |
@@ -596,24 +597,24 @@ private slots:
     void manualAndWebFailures() {
         FormMain& w = open();
         w.mnu_Ayuda_Manual_Click();
-        QCOMPARE(m_platform.messages.back().title, QString("Error"));
-        QCOMPARE(m_platform.messages.back().text,
+        QCOMPARE(m_desktop.messages.back().title, QString("Error"));
+        QCOMPARE(m_desktop.messages.back().text,
                  "Sorry, cannot find/open file " +
                      QDir(m_dir.path()).absoluteFilePath("Manual_ZEMLO.pdf"));
         QFile manual(m_dir.filePath("Manual_ZEMLO.pdf"));
         QVERIFY(manual.open(QIODevice::WriteOnly));
         manual.close();
-        const auto before = m_platform.messages.size();
+        const auto before = m_desktop.messages.size();
         w.mnu_Ayuda_Manual_Click();
-        QCOMPARE(m_platform.messages.size(), before);
-        QVERIFY(m_platform.opened.back().isLocalFile());
+        QCOMPARE(m_desktop.messages.size(), before);
+        QVERIFY(m_desktop.opened.back().isLocalFile());
 
-        m_platform.openSucceeds = false;
+        m_desktop.openSucceeds = false;
         w.mnu_Ayuda_WEB_Click();
-        QCOMPARE(m_platform.messages.back().text,
+        QCOMPARE(m_desktop.messages.back().text,
                  QString("Sorry, cannot connect to www.corvane.org"));
         w.mnu_Ayuda_DONA_Click();
-        QCOMPARE(m_platform.opened.back(), QUrl("https://www.corvane.org/donate"));
+        QCOMPARE(m_desktop.opened.back(), QUrl("https://www.corvane.org/donate"));
     }
 
     void graphicHandsTheProblemToTheGraphSettings() {
@@ -704,7 +705,7 @@ private slots:
             type(k(task, parts[0].toInt()), parts[1]);
         }
         calculate(task);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         QCOMPARE(text(k(task, shrunkRow)), shrunkText);
         if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
         for (int i = 0; i < 15; ++i) {
@@ -768,7 +769,7 @@ private slots:
         QCOMPARE(w.state().graph.GraphKind, 16);
         QVERIFY(w.state().graph.GraphConfirmed);
         QCOMPARE(recorded, 65);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
     }
 
     // A fit in the graph window, then "Use these values": the fitted curve is typed into the
@@ -812,7 +813,7 @@ private slots:
         QCOMPARE(text(k(5, 2)), QString("3E-5"));
         QCOMPARE(text(k(5, 4)), QString("20")); // V_eq = 0.08 · 25 / 0.1
         QVERIFY(w.ImgGRA(5)->isEnabled());
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
     }
 
     void panelGeometry() {
@@ -910,8 +911,8 @@ private slots:
                 w.Text1(k(4, i))->setText(g);
             calculate(4);
         }
-        QCOMPARE(m_platform.messages.size() <= std::size_t(garbage.size()), true);
-        for (const auto& m : m_platform.messages)
+        QCOMPARE(m_desktop.messages.size() <= std::size_t(garbage.size()), true);
+        for (const auto& m : m_desktop.messages)
             QVERIFY(m.text == "Invalid input values: Reading error." ||
                     m.text == "Invalid input values: Calculation error.");
     }
@@ -943,7 +944,7 @@ private slots:
                  {0, "0.1"}, {1, "25"}, {3, "7.1e-3"}, {4, "6.3e-8"}, {5, "4.5e-13"}, {6, "0.1"}})
             type(k(5, row), value);
         calculate(5);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         // 25 mL of 0.1 mol/L acid with 0.1 mol/L base: the first equivalence at 25 mL.
         QCOMPARE(text(k(5, 10)), QString("25"));
     }

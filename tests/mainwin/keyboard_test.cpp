@@ -1,6 +1,6 @@
 // The main window from the keyboard alone: the buttons, their mnemonics and menu items,
 // Ctrl+Return, the task keys, the options by the arrow keys, and what a screen reader is told.
-#include "tests/support/fakeplatform.h"
+#include "tests/support/fakedesktop.h"
 
 #include "engine/catalogue.h"
 #include "mainwin/accessibility.h"
@@ -21,7 +21,7 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
-using corvane::mainwin::test::FakePlatform;
+using corvane::widgets::test::FakeDesktop;
 
 namespace {
 
@@ -41,14 +41,14 @@ class KeyboardTest : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    FakePlatform m_platform;
+    FakeDesktop m_desktop;
     std::unique_ptr<FormMain> m_window;
 
     FormMain& open() {
         m_window.reset();
         QFile::remove(m_dir.filePath("ZEMLO.ini"));
         m_store = std::make_unique<SettingsStore>(m_dir.filePath("ZEMLO.ini"));
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, m_dir.path());
         m_window->show();
         m_window->activateWindow(); // an X server without a window manager activates nothing
         if (!QTest::qWaitForWindowActive(m_window.get())) qWarning("the window is not active");
@@ -88,7 +88,10 @@ class KeyboardTest : public QObject {
     }
 
 private slots:
-    void init() { m_platform = FakePlatform(); }
+    void init() {
+        m_desktop = FakeDesktop();
+        m_desktop.answerDialog = widgets::test::RunModally;
+    }
     void cleanup() { m_window.reset(); }
 
     // 0.1 mol/L acid, k_a = 1.8e-5: [H+] = (−k_a + √(k_a² + 4 k_a C_a)) / 2 = 1.3327e-3,
@@ -257,8 +260,8 @@ private slots:
         QVERIFY(manual.open(QIODevice::WriteOnly));
         manual.close();
         emit look->linkActivated("manual");
-        QCOMPARE(m_platform.opened.size(), std::size_t(1));
-        QCOMPARE(m_platform.opened[0].toLocalFile(), m_dir.filePath("Manual_ZEMLO.pdf"));
+        QCOMPARE(m_desktop.opened.size(), std::size_t(1));
+        QCOMPARE(m_desktop.opened[0].toLocalFile(), m_dir.filePath("Manual_ZEMLO.pdf"));
         QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
         QVERIFY(w.grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/mainwin-first-look-" +
                               QGuiApplication::platformName() + ".png"));

@@ -1,5 +1,5 @@
 // "Copy results" and "Save results as...": the solved weak acid on the clipboard and in files.
-#include "tests/support/fakeplatform.h"
+#include "tests/support/fakedesktop.h"
 #include "tests/support/typing.h"
 
 #include "mainwin/controls.h"
@@ -20,25 +20,22 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
-using corvane::mainwin::test::FakePlatform;
+using corvane::widgets::test::FakeDesktop;
 
 class ResultsTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    FakePlatform m_platform;
-    table::test::FakeDesktop* m_desktop = nullptr; // owned by the window
+    FakeDesktop m_desktop;
     std::unique_ptr<FormMain> m_window;
 
     FormMain& open() {
         m_window.reset();
         QFile::remove(m_dir.filePath("ZEMLO.ini"));
         m_store = std::make_unique<SettingsStore>(m_dir.filePath("ZEMLO.ini"));
-        auto desktop = std::make_unique<table::test::FakeDesktop>();
-        m_desktop = desktop.get();
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path(), nullptr,
-                                              std::move(desktop));
+        m_desktop = FakeDesktop();
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, m_dir.path());
         m_window->resize(900, 680);
         m_window->show();
         QCoreApplication::processEvents();
@@ -105,17 +102,17 @@ private slots:
 
     void savesCsvAndText() {
         FormMain& w = solvedWeakAcid();
-        m_desktop->savePath = m_dir.filePath("acid.csv");
-        m_desktop->saveFilter = "CSV file (*.csv)";
+        m_desktop.savePath = m_dir.filePath("acid.csv");
+        m_desktop.saveFilter = "CSV file (*.csv)";
         w.mnu_SaveResults()->trigger();
-        QVERIFY(m_desktop->messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         const QString csv = QString::fromUtf8(fileBytes(m_dir.filePath("acid.csv")));
         QVERIFY(csv.startsWith("Single solution of weak monoprotic acid\r\n"));
         QVERIFY(csv.contains("\r\nC_a,0.1,M\r\n"));
         QVERIFY(csv.contains("\r\npH,2.875,\r\n"));
 
-        m_desktop->savePath = m_dir.filePath("acid.txt");
-        m_desktop->saveFilter = "Text file (*.txt)";
+        m_desktop.savePath = m_dir.filePath("acid.txt");
+        m_desktop.saveFilter = "Text file (*.txt)";
         w.mnu_SaveResults()->trigger();
         const QString text = QString::fromUtf8(fileBytes(m_dir.filePath("acid.txt")));
         QVERIFY(text.contains("\r\npH\t2.875\t\r\n"));
@@ -131,10 +128,10 @@ private slots:
 
     void aFailedSaveLeavesTheOldFileAndSaysWhy() {
         FormMain& w = solvedWeakAcid();
-        m_desktop->savePath = m_dir.filePath("missing/acid.txt");
+        m_desktop.savePath = m_dir.filePath("missing/acid.txt");
         w.mnu_SaveResults()->trigger();
-        QCOMPARE(m_desktop->messages.size(), std::size_t(1));
-        QVERIFY(m_desktop->messages[0].text.startsWith("Error: Impossible to save the results:"));
+        QCOMPARE(m_desktop.messages.size(), std::size_t(1));
+        QVERIFY(m_desktop.messages[0].text.startsWith("Error: Impossible to save the results:"));
         QVERIFY(!QFile::exists(m_dir.filePath("missing/acid.txt")));
     }
 };

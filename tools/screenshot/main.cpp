@@ -6,10 +6,10 @@
 #include "engine/catalogue.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
-#include "mainwin/platform.h"
 #include "mainwin/settings.h"
 #include "markup/fonts.h"
 #include "markup/symbols.h"
+#include "widgets/desktop.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,16 +24,16 @@ using namespace corvane;
 namespace {
 
 // Message boxes would wait for a click; here they only go to the error output.
-class QuietPlatform : public mainwin::Platform {
+class QuietDesktop : public widgets::SystemDesktop {
 public:
     void showMessage(QWidget*, const QString& title, const QString& text,
-                     mainwin::MessageIcon) override {
+                     widgets::MessageKind) override {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
         failed = true;
     }
     void showDetailedMessage(QWidget* parent, const QString& title, const QString& text,
-                             const QString& details, mainwin::MessageIcon icon) override {
-        showMessage(parent, title, text + " " + details, icon);
+                             const QString& details, widgets::MessageKind kind) override {
+        showMessage(parent, title, text + " " + details, kind);
     }
     void openUrl(const QUrl&, std::function<void()> onFailure) override { onFailure(); }
     bool failed = false;
@@ -61,8 +61,8 @@ int main(int argc, char** argv) {
 
     QTemporaryDir settings;
     mainwin::SettingsStore store(settings.filePath("ZEMLO.ini"));
-    QuietPlatform platform;
-    mainwin::FormMain window(store, platform, args[4]);
+    QuietDesktop desktop;
+    mainwin::FormMain window(store, desktop, args[4]);
     window.show();
     window.client()->resize(args[2].toInt(), args[3].toInt());
     window.resize(args[2].toInt(), args[3].toInt() + window.menuBar()->height());
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     }
     window.LblCAL_Click(t);
     QCoreApplication::processEvents();
-    if (platform.failed) return fail("the example does not solve");
+    if (desktop.failed) return fail("the example does not solve");
     if (!window.grab().save(args[1])) return fail("cannot write " + args[1]);
     return 0;
 }
