@@ -10,6 +10,7 @@
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
 #include "mainwin/settings.h"
+#include "mainwin/taskpanel.h"
 #include "widgets/desktop.h"
 #include "windows/formeditgraf.h"
 #include "windows/formgraficaab.h"
@@ -47,18 +48,18 @@ void BM_Calculate_Titration55(benchmark::State& bench) {
     mainwin::FormMain w(store, desktop, dir.path());
     w.show();
     w.LblMENU_Click(5);
-    w.Opt(5, 5)->click();
+    w.task(5).optionButtons[5]->click();
     const std::pair<int, const char*> given[] = {{0, "0.1"},    {1, "25"},      {3, "7.1e-3"},
                                                  {4, "6.3e-8"}, {5, "4.5e-13"}, {6, "0.1"}};
     for (auto _ : bench) {
         bench.PauseTiming();
         w.LblDEL_Click(5);
         for (auto [row, value] : given)
-            w.Text1(60 + row)->setText(value);
+            w.task(5).rows[static_cast<std::size_t>(row)].field->setText(value);
         bench.ResumeTiming();
         w.LblCAL_Click(5);
     }
-    if (desktop.failed || w.Text1(60 + 10)->text() != "25")
+    if (desktop.failed || w.task(5).rows[10].field->text() != "25")
         bench.SkipWithError("Calculate did not give the first equivalence volume, 25 mL");
 }
 BENCHMARK(BM_Calculate_Titration55)->Unit(benchmark::kMillisecond);

@@ -8,6 +8,7 @@ namespace corvane::mainwin {
 
 QLabel* MakeFirstLook(QWidget* parent) {
     auto* label = new QLabel(parent);
+    label->setObjectName("firstLook");
     widgets::PaintBackground(label, Qt::white);
     label->setFont(QFont("Arial", 11));
     label->setWordWrap(true);

@@ -1,6 +1,7 @@
 #include "buttonbar.h"
 
 #include "desktop.h"
+#include "palette.h"
 
 #include <QFrame>
 #include <QPainter>
@@ -10,7 +11,6 @@ namespace corvane::widgets {
 
 namespace {
 
-const QColor FrameColor(168, 178, 206);
 const QColor ButtonFace(255, 255, 255);
 const QColor ButtonEdge(200, 208, 230);
 constexpr int IconSize = 28;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "captionbutton.h"
+#include "palette.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -91,7 +92,5 @@ QFrame* BorderFrame(QWidget* parent);
 void FrameAround(QFrame* frame, const QRect& inner);
 /// Fills a widget's background.
 void PaintBackground(QWidget* widget, const QColor& color);
-
-inline const QColor BarColor{240, 244, 255};
 
 } // namespace corvane::widgets

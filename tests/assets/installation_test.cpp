@@ -1,6 +1,7 @@
 // An installed or unpacked Corvane, as its own code finds its files: the executable named by
 // CORVANE_INSTALLED_PROGRAM (for example P/bin/corvane, a link) leads to the program folder,
 // where the main window finds the formula pictures of every code and the user's manual.
+#include "tests/mainwin/mainwindow_parts.h"
 #include "tests/support/fakedesktop.h"
 
 #include "app/programfolder.h"
@@ -20,6 +21,7 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
+using namespace corvane::mainwin::test;
 
 class InstallationTest : public QObject {
     Q_OBJECT
@@ -48,14 +50,14 @@ private slots:
         FormMain w(store, desktop, m_folder);
         w.show();
         for (const engine::ProblemType& p : engine::Problems()) {
-            QTest::mouseClick(w.LblMENU(p.task), Qt::LeftButton);
-            w.Opt(p.task, p.option)->click();
-            if (w.Chk(p.task) && w.Chk(p.task)->isChecked() != p.firstDissociationComplete)
-                w.Chk(p.task)->click();
+            QTest::mouseClick(LblMENU(w, p.task), Qt::LeftButton);
+            Opt(w, p.task, p.option)->click();
+            if (Chk(w, p.task) && Chk(w, p.task)->isChecked() != p.firstDissociationComplete)
+                Chk(w, p.task)->click();
             const QString code = QString::fromUtf8(p.code.data(), p.code.size());
             QCOMPARE(w.state().ProblemCode, code);
-            QVERIFY2(!w.ImgFOR(p.task)->pixmap().isNull(), qPrintable(code + ".gif not found"));
-            QVERIFY2(!w.ImgFORX(p.task)->pixmap().isNull(), qPrintable("X" + code + ".jpg"));
+            QVERIFY2(!ImgFOR(w, p.task)->pixmap().isNull(), qPrintable(code + ".gif not found"));
+            QVERIFY2(!ImgFORX(w, p.task)->pixmap().isNull(), qPrintable("X" + code + ".jpg"));
         }
     }
 

@@ -1,5 +1,6 @@
 // The activity options of the Setup menu: the model and the temperature as they change a
 // Calculate, the words for the status line, and their settings keys beside the older ones.
+#include "tests/mainwin/mainwindow_parts.h"
 #include "tests/support/fakedesktop.h"
 
 #include "mainwin/activitymenu.h"
@@ -19,6 +20,7 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
+using namespace corvane::mainwin::test;
 
 namespace {
 
@@ -69,12 +71,12 @@ class ActivityMenuTest : public QObject {
     QString bufferPH() {
         FormMain& w = *m_window;
         w.LblMENU_Click(4);
-        w.Opt(4, 0)->click();
-        w.Text1(45 + 0)->setText("0.1");
-        w.Text1(45 + 1)->setText("0.1");
-        w.Text1(45 + 3)->setText("1.8E-5");
+        Opt(w, 4, 0)->click();
+        Text1(w, 45 + 0)->setText("0.1");
+        Text1(w, 45 + 1)->setText("0.1");
+        Text1(w, 45 + 3)->setText("1.8E-5");
         w.LblCAL_Click(4);
-        return w.Text1(45 + 2)->text();
+        return Text1(w, 45 + 2)->text();
     }
 
 private slots:
@@ -88,13 +90,13 @@ private slots:
 
     void idealIsTheDefaultAndKeepsTheOlderKeys() {
         FormMain& w = open();
-        QVERIFY(w.mnu_Activity(0)->isChecked());
-        QVERIFY(!w.mnu_Activity(1)->isChecked());
-        QVERIFY(!w.mnu_Temperature()->isChecked());
+        QVERIFY(Menu(w, "mnu_Activity", 0)->isChecked());
+        QVERIFY(!Menu(w, "mnu_Activity", 1)->isChecked());
+        QVERIFY(!Menu(w, "mnu_Temperature")->isChecked());
         // pH = pk_a + log([A-]/[HA]) = 4.7447 + 0.0003.
         QCOMPARE(bufferPH(), QString("4.745"));
         QCOMPARE(w.state().ModelStatus, QString());
-        QCOMPARE(w.statusLine(4)->message(), QString());
+        QCOMPARE(statusLine(w, 4)->message(), QString());
         closeWindow();
         QCOMPARE(stored("WATER/PKW").toString(), QString("14.00"));
         QCOMPARE(stored("ACTIVITY/MODEL").toString(), QString("IDEAL"));
@@ -104,17 +106,17 @@ private slots:
     // With γ1 = 0.7815 at I = 0.1 the pH drops by 0.107.
     void daviesChangesTheResultAndNamesTheModel() {
         FormMain& w = open();
-        w.mnu_Activity(1)->trigger();
-        QVERIFY(w.mnu_Activity(1)->isChecked());
-        QVERIFY(!w.mnu_Activity(0)->isChecked());
+        Menu(w, "mnu_Activity", 1)->trigger();
+        QVERIFY(Menu(w, "mnu_Activity", 1)->isChecked());
+        QVERIFY(!Menu(w, "mnu_Activity", 0)->isChecked());
         QCOMPARE(bufferPH(), QString("4.638"));
         QCOMPARE(w.state().ModelStatus, QString::fromUtf8("Davies, I = 0.10 mol/L, 25 °C"));
         // The line under the buttons names it.
-        QCOMPARE(w.statusLine(4)->message(), QString::fromUtf8("Davies, I = 0.10 mol/L, 25 °C"));
+        QCOMPARE(statusLine(w, 4)->message(), QString::fromUtf8("Davies, I = 0.10 mol/L, 25 °C"));
         closeWindow();
         QCOMPARE(stored("ACTIVITY/MODEL").toString(), QString("DAVIES"));
         FormMain& again = open();
-        QVERIFY(again.mnu_Activity(1)->isChecked());
+        QVERIFY(Menu(again, "mnu_Activity", 1)->isChecked());
         QCOMPARE(bufferPH(), QString("4.638"));
     }
 
@@ -122,10 +124,10 @@ private slots:
         QSettings(settingsPath(), QSettings::IniFormat).setValue("WATER/PKW", "14.00");
         FormMain& w = open();
         m_desktop.answer = 50;
-        w.mnu_Temperature()->trigger();
+        Menu(w, "mnu_Temperature")->trigger();
         QCOMPARE(m_desktop.dialogs, 1);
-        QVERIFY(w.mnu_Temperature()->isChecked());
-        QVERIFY(!w.mnu_valor_pkw_C(0)->isChecked());
+        QVERIFY(Menu(w, "mnu_Temperature")->isChecked());
+        QVERIFY(!Menu(w, "mnu_valor_pkw_C", 0)->isChecked());
         QCOMPARE(w.state().engine.Temperature, 50.0);
         QCOMPARE(w.state().engine.pKw, engine::WaterPKw(50));
         closeWindow();
@@ -133,10 +135,10 @@ private slots:
         QCOMPARE(stored("WATER/PKW").toString(), QString("14.00"));
 
         FormMain& again = open();
-        QVERIFY(again.mnu_Temperature()->isChecked());
+        QVERIFY(Menu(again, "mnu_Temperature")->isChecked());
         QCOMPARE(again.state().engine.Temperature, 50.0);
-        again.mnu_valor_pkw_C(1)->trigger();
-        QVERIFY(!again.mnu_Temperature()->isChecked());
+        Menu(again, "mnu_valor_pkw_C", 1)->trigger();
+        QVERIFY(!Menu(again, "mnu_Temperature")->isChecked());
         QCOMPARE(again.state().engine.Temperature, 37.0);
         closeWindow();
         QCOMPARE(stored("WATER/TEMPERATURE").toString(), QString());
@@ -145,10 +147,10 @@ private slots:
 
     void cancelledTemperatureChangesNothing() {
         FormMain& w = open();
-        w.mnu_Temperature()->trigger();
+        Menu(w, "mnu_Temperature")->trigger();
         QCOMPARE(m_desktop.dialogs, 1);
-        QVERIFY(!w.mnu_Temperature()->isChecked());
-        QVERIFY(w.mnu_valor_pkw_C(0)->isChecked());
+        QVERIFY(!Menu(w, "mnu_Temperature")->isChecked());
+        QVERIFY(Menu(w, "mnu_valor_pkw_C", 0)->isChecked());
         QCOMPARE(w.state().engine.Kw, 1e-14);
     }
 

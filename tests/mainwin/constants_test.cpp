@@ -1,5 +1,6 @@
 // The "Constants..." command: the chooser worked from the keyboard, and what it writes into
 // the main window's fields.
+#include "tests/mainwin/mainwindow_parts.h"
 #include "tests/support/fakedesktop.h"
 
 #include "compounds/compounds.h"
@@ -30,6 +31,7 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
+using namespace corvane::mainwin::test;
 
 namespace {
 
@@ -106,24 +108,25 @@ class ConstantsTest : public QObject {
     }
 
     void choose(int t, int option) {
-        QTest::mouseClick(m_window->LblMENU(t), Qt::LeftButton);
-        m_window->Opt(t, option)->click();
+        QTest::mouseClick(LblMENU(*m_window, t), Qt::LeftButton);
+        Opt(*m_window, t, option)->click();
     }
 
     void type(int index, const QString& text) {
-        ValueField* field = m_window->Text1(index);
+        ValueField* field = Text1(*m_window, index);
         field->setFocus();
         field->selectAll();
         QTest::keyClicks(field, text);
     }
 
-    QString text(int index) const { return m_window->Text1(index)->text(); }
+    QString text(int index) const { return Text1(*m_window, index)->text(); }
 
     // The rows of task t whose field carries the Constants button.
     QList<int> buttonRows(int t) const {
         QList<int> rows;
         for (int i = 0; i < 15; ++i)
-            if (m_window->constants().fieldButton(m_window->Text1(k(t, i)))) rows << i;
+            if (m_window->findChild<ConstantsCommand*>()->fieldButton(Text1(*m_window, k(t, i))))
+                rows << i;
         return rows;
     }
 
@@ -299,22 +302,22 @@ private slots:
 
     void followsTheChosenOption() {
         FormMain& w = open();
-        QVERIFY(!w.mnu_Constants()->isEnabled());
-        QCOMPARE(w.mnu_Constants()->text(), QString("Constants..."));
+        QVERIFY(!Menu(w, "mnu_Constants")->isEnabled());
+        QCOMPARE(Menu(w, "mnu_Constants")->text(), QString("Constants..."));
         choose(1, 1);
-        QVERIFY(w.mnu_Constants()->isEnabled());
+        QVERIFY(Menu(w, "mnu_Constants")->isEnabled());
         QCOMPARE(buttonRows(1), QList<int>{3});
         choose(1, 0); // strong acid: no constant
-        QVERIFY(!w.mnu_Constants()->isEnabled());
+        QVERIFY(!Menu(w, "mnu_Constants")->isEnabled());
         QCOMPARE(buttonRows(1), QList<int>{});
         choose(1, 3);
         QCOMPARE(buttonRows(1), (QList<int>{3, 4, 5}));
-        w.Chk(1)->click();
+        Chk(w, 1)->click();
         QCOMPARE(buttonRows(1), (QList<int>{4, 5}));
-        QTest::mouseClick(w.LblMENU(2), Qt::LeftButton); // a task with no option yet
-        QVERIFY(!w.mnu_Constants()->isEnabled());
-        w.mnu_TIPO_CAL(1)->trigger();
-        QVERIFY(w.mnu_Constants()->isEnabled());
+        QTest::mouseClick(LblMENU(w, 2), Qt::LeftButton); // a task with no option yet
+        QVERIFY(!Menu(w, "mnu_Constants")->isEnabled());
+        Menu(w, "mnu_TIPO_CAL", 1)->trigger();
+        QVERIFY(Menu(w, "mnu_Constants")->isEnabled());
         choose(5, 3);
         QCOMPARE(buttonRows(5), QList<int>{2});
         QCOMPARE(buttonRows(1), (QList<int>{4, 5})); // task 1 keeps its option
@@ -326,14 +329,14 @@ private slots:
         type(k(1, 0), "0.1");
         type(k(1, 4), "0.5");
         m_desktop.answer = pick("acetic");
-        w.mnu_Constants()->trigger();
+        Menu(w, "mnu_Constants")->trigger();
         QCOMPARE(m_desktop.dialogs, 1);
         QCOMPARE(text(k(1, 3)), QString("1.738E-5"));
         QCOMPARE(text(k(1, 0)), QString("0.1"));
         QCOMPARE(text(k(1, 4)), QString("0.5"));
         QCOMPARE(text(k(1, 1)), QString());
-        w.Text1(k(1, 4))->clear();
-        QTest::mouseClick(w.ImgCAL(1), Qt::LeftButton);
+        Text1(w, k(1, 4))->clear();
+        QTest::mouseClick(ImgCAL(w, 1), Qt::LeftButton);
         QVERIFY(m_desktop.messages.empty());
         QCOMPARE(text(k(1, 1)), QString("2.883")); // pH 2.88
         QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
@@ -348,7 +351,9 @@ private slots:
             QTest::keyClicks(chooser.searchField(0), "ammonia");
             QTest::keyClick(chooser.searchField(0), Qt::Key_Escape);
         };
-        w.constants().fieldButton(w.Text1(k(1, 3)))->trigger(); // the button in the field
+        w.findChild<ConstantsCommand*>()
+            ->fieldButton(Text1(w, k(1, 3)))
+            ->trigger(); // the button in the field
         QCOMPARE(m_desktop.dialogs, 1);
         QCOMPARE(text(k(1, 3)), QString("1E-5"));
     }
@@ -356,11 +361,11 @@ private slots:
     void firstDissociationCompleteLeavesTheHiddenRow() {
         FormMain& w = open();
         choose(1, 2);
-        w.Chk(1)->click();
+        Chk(w, 1)->click();
         m_desktop.answer = pick("sulfuric");
-        w.mnu_Constants()->trigger();
+        Menu(w, "mnu_Constants")->trigger();
         QCOMPARE(text(k(1, 3)), QString());
-        QVERIFY(w.Text1(k(1, 3))->isHidden());
+        QVERIFY(Text1(w, k(1, 3))->isHidden());
         QCOMPARE(text(k(1, 4)), QString("0.01023"));
     }
 
@@ -374,7 +379,7 @@ private slots:
             QTest::keyClicks(chooser.searchField(1), "ammonia");
             QTest::keyClick(chooser.searchField(1), Qt::Key_Enter);
         };
-        w.mnu_Constants()->trigger();
+        Menu(w, "mnu_Constants")->trigger();
         QCOMPARE(text(k(3, 3)), QString("1,738E-5"));
         QCOMPARE(text(k(3, 4)), QString("1,778E-5"));
         QCOMPARE(text(k(3, 0)), QString("0,1"));

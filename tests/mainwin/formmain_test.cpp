@@ -1,3 +1,4 @@
+#include "tests/mainwin/mainwindow_parts.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/typing.h"
 
@@ -31,6 +32,7 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
+using namespace corvane::mainwin::test;
 using corvane::widgets::test::FakeDesktop;
 
 namespace {
@@ -64,23 +66,23 @@ class FormMainTest : public QObject {
 
     void choose(int t, int option, bool check = false) {
         FormMain& w = *m_window;
-        QTest::mouseClick(w.LblMENU(t), Qt::LeftButton);
-        if (check && !w.Chk(t)->isChecked()) {
-            w.Opt(t, option)->click();
-            w.Chk(t)->click();
+        QTest::mouseClick(LblMENU(w, t), Qt::LeftButton);
+        if (check && !Chk(w, t)->isChecked()) {
+            Opt(w, t, option)->click();
+            Chk(w, t)->click();
         } else {
-            w.Opt(t, option)->click();
+            Opt(w, t, option)->click();
         }
     }
 
     void type(int index, const QString& text) {
-        corvane::mainwin::test::TypeInto(m_window->Text1(index), text);
+        corvane::mainwin::test::TypeInto(Text1(*m_window, index), text);
     }
 
-    void calculate(int t) { QTest::mouseClick(m_window->ImgCAL(t), Qt::LeftButton); }
+    void calculate(int t) { QTest::mouseClick(ImgCAL(*m_window, t), Qt::LeftButton); }
 
-    QString text(int index) const { return m_window->Text1(index)->text(); }
-    bool shown(int index) const { return !m_window->Text1(index)->isHidden(); }
+    QString text(int index) const { return Text1(*m_window, index)->text(); }
+    bool shown(int index) const { return !Text1(*m_window, index)->isHidden(); }
 
     // Keys typed at the window go wherever the keyboard focus is.
     void typeAtTheWindow(const QString& keys) {
@@ -91,7 +93,7 @@ class FormMainTest : public QObject {
     static QStringList fieldTexts(FormMain& w, int t) {
         QStringList texts;
         for (int i = 0; i < 15; ++i)
-            texts << w.Text1(k(t, i))->text();
+            texts << Text1(w, k(t, i))->text();
         return texts;
     }
 
@@ -109,22 +111,22 @@ private slots:
         QCOMPARE(w.windowTitle(), QString("Quellwerk - Acid - base equilibrium"));
         QCOMPARE(w.state().TaskIndex, 0);
         for (int t = 1; t <= 5; ++t) {
-            QVERIFY(w.PicTASK(t)->isHidden());
-            QVERIFY(!w.ImgGRA(t)->isEnabled());
+            QVERIFY(PicTASK(w, t)->isHidden());
+            QVERIFY(!ImgGRA(w, t)->isEnabled());
         }
-        QCOMPARE(w.LblMENU(3)->text(), QString("Mixture: acid and base"));
-        QCOMPARE(w.mnu_TIPO_CAL(5)->text(), QString("Titration"));
+        QCOMPARE(LblMENU(w, 3)->text(), QString("Mixture: acid and base"));
+        QCOMPARE(Menu(w, "mnu_TIPO_CAL", 5)->text(), QString("Titration"));
     }
 
     void weakAcidRoundTrip() {
         FormMain& w = open();
         choose(1, 1);
         QCOMPARE(w.state().ProblemCode, QString("11"));
-        QCOMPARE(w.LblMainTIT(1)->text(), QString("Single solution of weak monoprotic acid"));
+        QCOMPARE(LblMainTIT(w, 1)->text(), QString("Single solution of weak monoprotic acid"));
         QVERIFY(shown(k(1, 0)));
         QVERIFY(!shown(k(1, 5)));
         QVERIFY(!shown(k(1, 6)));
-        QCOMPARE(w.Label1(k(1, 0))->text(), QString(" Acid concentration (M)"));
+        QCOMPARE(Label1(w, k(1, 0))->text(), QString(" Acid concentration (M)"));
         type(k(1, 0), "0.1");
         type(k(1, 3), "1.8e-5");
         calculate(1);
@@ -133,19 +135,19 @@ private slots:
         QCOMPARE(text(k(1, 2)), QString("1.333E-3"));
         QCOMPARE(text(k(1, 6)), QString("0.09867"));
         QVERIFY(shown(k(1, 6)));
-        QVERIFY(w.Text1(k(1, 6))->isReadOnly());
-        QVERIFY(w.ImgGRA(1)->isEnabled());
-        QVERIFY(!w.Label1(k(1, 6))->isHidden());
+        QVERIFY(Text1(w, k(1, 6))->isReadOnly());
+        QVERIFY(ImgGRA(w, 1)->isEnabled());
+        QVERIFY(!Label1(w, k(1, 6))->isHidden());
 
         // Editing a field withdraws Graphic; writing results did not.
         type(k(1, 0), "2");
-        QVERIFY(!w.ImgGRA(1)->isEnabled());
+        QVERIFY(!ImgGRA(w, 1)->isEnabled());
 
-        QTest::mouseClick(w.ImgDEL(1), Qt::LeftButton);
+        QTest::mouseClick(ImgDEL(w, 1), Qt::LeftButton);
         QCOMPARE(text(k(1, 0)), QString());
         QVERIFY(!shown(k(1, 6)));
-        QVERIFY(w.Text1(k(1, 0))->hasFocus());
-        QVERIFY(!w.ImgGRA(1)->isEnabled());
+        QVERIFY(Text1(w, k(1, 0))->hasFocus());
+        QVERIFY(!ImgGRA(w, 1)->isEnabled());
     }
 
     void oneRoundPerTask_data() {
@@ -180,12 +182,12 @@ private slots:
         calculate(task);
         QVERIFY2(m_desktop.messages.empty(), "no message");
         QCOMPARE(text(k(task, row)), expected);
-        QVERIFY(w.ImgGRA(task)->isEnabled());
+        QVERIFY(ImgGRA(w, task)->isEnabled());
         // A second Calculate on what the first wrote, rounded, agrees with it.
         calculate(task);
         QVERIFY2(m_desktop.messages.empty(), "no message the second time");
         QCOMPARE(text(k(task, row)), expected);
-        QVERIFY(w.ImgGRA(task)->isEnabled());
+        QVERIFY(ImgGRA(w, task)->isEnabled());
     }
 
     void readingAndCalculationErrors() {
@@ -202,8 +204,8 @@ private slots:
         QCOMPARE(text(k(1, 0)), QString("0,1")); // rows read before are rewritten
         QCOMPARE(text(k(1, 3)), QString("1/0")); // the failing row keeps its text
         QCOMPARE(w.state().numbers.DecimalSeparator, ',');
-        QVERIFY(w.mnu_Config_SepaDec_COM()->isChecked());
-        QVERIFY(!w.mnu_Config_SepaDec_PTO()->isChecked());
+        QVERIFY(Menu(w, "mnu_Config_SepaDec_COM")->isChecked());
+        QVERIFY(!Menu(w, "mnu_Config_SepaDec_PTO")->isChecked());
 
         type(k(1, 0), "");
         type(k(1, 1), "7.5");
@@ -215,7 +217,7 @@ private slots:
         QCOMPARE(m_desktop.messages.back().details,
                  QString("pH = 7.5 is not acidic; a solution of an acid has pH below 7 here"));
         QCOMPARE(text(k(1, 1)), QString("7.5")); // the point typed switched the separator back
-        QVERIFY(!w.ImgGRA(1)->isEnabled());
+        QVERIFY(!ImgGRA(w, 1)->isEnabled());
     }
 
     void nothingGivenShowsNoMessage() {
@@ -223,7 +225,7 @@ private slots:
         choose(3, 0);
         calculate(3);
         QVERIFY(m_desktop.messages.empty());
-        QVERIFY(!w.ImgGRA(3)->isEnabled());
+        QVERIFY(!ImgGRA(w, 3)->isEnabled());
     }
 
     // Input that leaves the problem open is no error: no box, a line below the buttons.
@@ -235,36 +237,36 @@ private slots:
         QVERIFY(m_desktop.messages.empty());
         const QString hint = QString::fromUtf8("Not enough values: give also one of k_a, pH, "
                                                "[H+], \u03b1");
-        StatusLine* status = w.statusLine(1);
+        StatusLine* status = statusLine(w, 1);
         QCOMPARE(status->message(), hint);
         QCOMPARE(status->text(), hint); // it fits at the window's size
         QVERIFY(status->isVisible());
-        QVERIFY(!w.ImgGRA(1)->isEnabled());
-        QVERIFY(status->y() > w.ImgCAL(1)->picture()->geometry().bottom());
-        QVERIFY(w.PicIO(1)->rect().contains(status->geometry()));
+        QVERIFY(!ImgGRA(w, 1)->isEnabled());
+        QVERIFY(status->y() > ImgCAL(w, 1)->picture()->geometry().bottom());
+        QVERIFY(PicIO(w, 1)->rect().contains(status->geometry()));
         QCOMPARE(text(k(1, 0)), QString("0.1")); // what was solved is written as usual
         // At the smallest size, for a person to look at in build/test-output.
-        w.client()->resize(800, 600);
+        w.centralWidget()->resize(800, 600);
         w.resize(800, 600 + w.menuBar()->height());
         QCoreApplication::processEvents();
         QCOMPARE(status->text(), hint);
-        QVERIFY(w.PicIO(1)->rect().contains(status->geometry()));
+        QVERIFY(PicIO(w, 1)->rect().contains(status->geometry()));
         QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
         QVERIFY(w.grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/mainwin-incomplete.png"));
 
         type(k(1, 3), "1.8e-5");
         calculate(1);
         QCOMPARE(status->message(), QString()); // the next Calculate clears it
-        QVERIFY(w.ImgGRA(1)->isEnabled());
+        QVERIFY(ImgGRA(w, 1)->isEnabled());
 
         choose(5, 4);
         for (auto [row, value] :
              std::vector<std::pair<int, const char*>>{{0, "0.1"}, {1, "25"}, {6, "0.1"}})
             type(k(5, row), value);
         calculate(5);
-        QCOMPARE(w.statusLine(5)->message(), QString("Not enough values: give also k_1 and k_2"));
-        QTest::mouseClick(w.ImgDEL(5), Qt::LeftButton);
-        QCOMPARE(w.statusLine(5)->message(), QString()); // and so does Clear
+        QCOMPARE(statusLine(w, 5)->message(), QString("Not enough values: give also k_1 and k_2"));
+        QTest::mouseClick(ImgDEL(w, 5), Qt::LeftButton);
+        QCOMPARE(statusLine(w, 5)->message(), QString()); // and so does Clear
         QVERIFY(m_desktop.messages.empty());
     }
 
@@ -280,8 +282,8 @@ private slots:
         QCOMPARE(text(k(1, 2)), QString()); // pH clears [H+]
         type(k(1, 0), "5%");
         QCOMPARE(text(k(1, 1)), QString("4")); // C_a is outside the HGroup
-        QCOMPARE(w.Text1(k(1, 1))->tag, QString("H"));
-        QVERIFY(w.Text1(k(1, 0))->tag.isEmpty());
+        QCOMPARE(Text1(w, k(1, 1))->tag, QString("H"));
+        QVERIFY(Text1(w, k(1, 0))->tag.isEmpty());
     }
 
     // Each key on "0.0125" with the cursor after "0.0" (or "01" selected); Delete and
@@ -347,7 +349,7 @@ private slots:
         FormMain& w = open();
         choose(1, 1);
         type(k(1, 0), "0.0125");
-        ValueField* field = w.Text1(k(1, 0));
+        ValueField* field = Text1(w, k(1, 0));
         QGuiApplication::clipboard()->clear();
         if (selectFirstTwo)
             field->setSelection(0, 2);
@@ -368,44 +370,44 @@ private slots:
     void enterMovesToTheNextVisibleField() {
         FormMain& w = open();
         choose(1, 1);
-        w.Text1(k(1, 0))->setFocus();
-        QTest::keyClick(w.Text1(k(1, 0)), Qt::Key_Return);
-        QVERIFY(w.Text1(k(1, 1))->hasFocus());
+        Text1(w, k(1, 0))->setFocus();
+        QTest::keyClick(Text1(w, k(1, 0)), Qt::Key_Return);
+        QVERIFY(Text1(w, k(1, 1))->hasFocus());
         // Row 5 is not used by code 11: Enter in row 4 stays.
-        w.Text1(k(1, 4))->setFocus();
-        QTest::keyClick(w.Text1(k(1, 4)), Qt::Key_Return);
-        QVERIFY(w.Text1(k(1, 4))->hasFocus());
+        Text1(w, k(1, 4))->setFocus();
+        QTest::keyClick(Text1(w, k(1, 4)), Qt::Key_Return);
+        QVERIFY(Text1(w, k(1, 4))->hasFocus());
     }
 
     void clickSelectsTheWholeText() {
         FormMain& w = open();
         choose(1, 1);
         type(k(1, 0), "0.001");
-        w.Text1(k(1, 3))->setFocus();
-        QTest::mouseClick(w.Text1(k(1, 0)), Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(w.Text1(k(1, 0))->selectedText(), QString("0.001"));
+        Text1(w, k(1, 3))->setFocus();
+        QTest::mouseClick(Text1(w, k(1, 0)), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(Text1(w, k(1, 0))->selectedText(), QString("0.001"));
     }
 
     void checkBoxMakesTheCVariant() {
         FormMain& w = open();
         choose(5, 4);
-        QVERIFY(!w.PicCHK(5)->isHidden());
+        QVERIFY(!PicCHK(w, 5)->isHidden());
         QVERIFY(shown(k(5, 3)));
         type(k(5, 0), "0.1");
-        w.Chk(5)->click();
+        Chk(w, 5)->click();
         QCOMPARE(w.state().ProblemCode, QString("54C"));
         QCOMPARE(
-            w.LblMainTIT(5)->text(),
+            LblMainTIT(w, 5)->text(),
             QString(
                 "Titration of diprotic acid with strong base (first dissociation is complete)"));
         QVERIFY2(!shown(k(5, 3)), "k_1 hidden");
         QCOMPARE(text(k(5, 0)), QString()); // fields cleared
-        w.Opt(5, 5)->click();
-        w.Chk(5)->click();
+        Opt(w, 5, 5)->click();
+        Chk(w, 5)->click();
         QCOMPARE(w.state().ProblemCode, QString("55"));
         // A task without a "C" option hides the check box.
-        w.Opt(5, 1)->click();
-        QVERIFY(w.PicCHK(5)->isHidden());
+        Opt(w, 5, 1)->click();
+        QVERIFY(PicCHK(w, 5)->isHidden());
         QCOMPARE(w.state().ProblemCode, QString("51"));
     }
 
@@ -414,14 +416,14 @@ private slots:
         choose(1, 1);
         type(k(1, 0), "0.1");
         choose(2, 0);
-        QVERIFY(w.PicTASK(1)->isHidden());
-        QTest::mouseClick(w.LblMENU(1), Qt::LeftButton);
+        QVERIFY(PicTASK(w, 1)->isHidden());
+        QTest::mouseClick(LblMENU(w, 1), Qt::LeftButton);
         QCOMPARE(text(k(1, 0)), QString("0.1"));
         QCOMPARE(w.state().ProblemCode, QString("20"));
         QCOMPARE(w.state().OptionIndex, 1);
-        QVERIFY(w.mnu_TIPO_CAL(1)->isChecked());
-        QVERIFY(!w.mnu_TIPO_CAL(2)->isChecked());
-        w.Opt(1, 1)->click();
+        QVERIFY(Menu(w, "mnu_TIPO_CAL", 1)->isChecked());
+        QVERIFY(!Menu(w, "mnu_TIPO_CAL", 2)->isChecked());
+        Opt(w, 1, 1)->click();
         QCOMPARE(text(k(1, 0)), QString()); // choosing the option again clears
     }
 
@@ -438,15 +440,15 @@ private slots:
         type(k(1, 3), "1e-5");
         calculate(1);
         QVERIFY(shown(k(1, 6)));
-        w.mnu_valor_pkw_C(1)->trigger();
-        QVERIFY(w.mnu_valor_pkw_C(1)->isChecked());
-        QVERIFY(!w.mnu_valor_pkw_C(0)->isChecked());
+        Menu(w, "mnu_valor_pkw_C", 1)->trigger();
+        QVERIFY(Menu(w, "mnu_valor_pkw_C", 1)->isChecked());
+        QVERIFY(!Menu(w, "mnu_valor_pkw_C", 0)->isChecked());
         QCOMPARE(w.state().engine.Kw, std::pow(10.0, -13.59));
         QVERIFY2(std::abs(w.state().engine.PHMax - 34.2362) < 1e-3,
                  "PHMax keeps its start-up value");
         for (int t : {1, 5}) {
             QCOMPARE(text(k(t, 0)), QString());
-            QVERIFY(!w.ImgGRA(t)->isEnabled());
+            QVERIFY(!ImgGRA(w, t)->isEnabled());
         }
         QVERIFY(!shown(k(1, 6)));
         QVERIFY(!shown(k(5, 9)));
@@ -462,8 +464,8 @@ private slots:
         type(k(5, 1), "25");
         type(k(5, 3), "0.1");
         calculate(5);
-        QTest::mouseClick(w.LblMENU(2), Qt::LeftButton); // a task with no option chosen yet
-        w.mnu_valor_pkw_C(1)->trigger();
+        QTest::mouseClick(LblMENU(w, 2), Qt::LeftButton); // a task with no option chosen yet
+        Menu(w, "mnu_valor_pkw_C", 1)->trigger();
         typeAtTheWindow("123");
         QVERIFY2(!fieldTexts(w, 5).join("").contains("123"), "nothing typed into task 5");
         const QWidget* focus = QApplication::focusWidget();
@@ -473,19 +475,19 @@ private slots:
         choose(2, 1);
         typeAtTheWindow("4");
         QCOMPARE(text(k(2, 0)), QString("4")); // after the task and option change
-        w.mnu_valor_pkw_C(0)->trigger();
+        Menu(w, "mnu_valor_pkw_C", 0)->trigger();
         typeAtTheWindow("5");
         QCOMPARE(text(k(2, 0)), QString("5")); // after the pKw change
         type(k(2, 4), "6");
-        QTest::mouseClick(w.ImgDEL(2), Qt::LeftButton);
+        QTest::mouseClick(ImgDEL(w, 2), Qt::LeftButton);
         typeAtTheWindow("7");
         QCOMPARE(text(k(2, 0)), QString("7")); // after Clear
-        QTest::mouseClick(w.LblMENU(5), Qt::LeftButton);
+        QTest::mouseClick(LblMENU(w, 5), Qt::LeftButton);
         typeAtTheWindow("8");
         QCOMPARE(text(k(5, 0)), QString("8")); // after a task change
         QCOMPARE(text(k(2, 0)), QString("7"));
-        w.mnu_valor_pkw_C(1)->trigger();
-        QTest::mouseClick(w.LblMENU(2), Qt::LeftButton);
+        Menu(w, "mnu_valor_pkw_C", 1)->trigger();
+        QTest::mouseClick(LblMENU(w, 2), Qt::LeftButton);
         typeAtTheWindow("9");
         QCOMPARE(text(k(2, 0)), QString("9"));
         QCOMPARE(text(k(5, 0)), QString());
@@ -493,30 +495,30 @@ private slots:
 
     void digitsAndSeparatorMenus() {
         FormMain& w = open();
-        w.mnu_NDIG(6)->trigger();
-        QVERIFY(w.mnu_NDIG(6)->isChecked());
-        QVERIFY(!w.mnu_NDIG(4)->isChecked());
+        Menu(w, "mnu_NDIG", 6)->trigger();
+        QVERIFY(Menu(w, "mnu_NDIG", 6)->isChecked());
+        QVERIFY(!Menu(w, "mnu_NDIG", 4)->isChecked());
         choose(1, 1);
         type(k(1, 0), "0.1");
         type(k(1, 3), "1.8e-5");
-        w.mnu_Config_SepaDec_COM()->trigger();
+        Menu(w, "mnu_Config_SepaDec_COM")->trigger();
         calculate(1);
         QCOMPARE(text(k(1, 1)), QString("2.87528")); // the point typed switches back to '.'
-        w.mnu_Config_SepaDec_COM()->trigger();
-        w.mnu_Config_SepaDec_COM()->trigger();
-        QVERIFY2(w.mnu_Config_SepaDec_COM()->isChecked(), "triggering twice keeps the mark");
+        Menu(w, "mnu_Config_SepaDec_COM")->trigger();
+        Menu(w, "mnu_Config_SepaDec_COM")->trigger();
+        QVERIFY2(Menu(w, "mnu_Config_SepaDec_COM")->isChecked(), "triggering twice keeps the mark");
     }
 
     void settingsFirstRunAndRoundTrip() {
         {
             FormMain& w = open();
-            QVERIFY(w.mnu_Config_SepaDec_PTO()->isChecked());
-            QVERIFY(w.mnu_NDIG(4)->isChecked());
-            QVERIFY(w.mnu_valor_pkw_C(0)->isChecked());
+            QVERIFY(Menu(w, "mnu_Config_SepaDec_PTO")->isChecked());
+            QVERIFY(Menu(w, "mnu_NDIG", 4)->isChecked());
+            QVERIFY(Menu(w, "mnu_valor_pkw_C", 0)->isChecked());
             QCOMPARE(w.state().SigDigits, 4);
             QVERIFY(!w.state().ShowMarks); // off until the graph window turns it on
-            w.mnu_NDIG(9)->trigger();
-            w.mnu_Config_SepaDec_COM()->trigger();
+            Menu(w, "mnu_NDIG", 9)->trigger();
+            Menu(w, "mnu_Config_SepaDec_COM")->trigger();
             w.state().LastGraphFolder = "/tmp/graphs";
             w.state().ShowMarks = true;
             w.close();
@@ -530,7 +532,7 @@ private slots:
         QCOMPARE(stored.value("VIEW/MARKS").toString(), QString("1"));
         FormMain& again = open();
         QVERIFY(again.state().ShowMarks);
-        QVERIFY(again.mnu_NDIG(9)->isChecked());
+        QVERIFY(Menu(again, "mnu_NDIG", 9)->isChecked());
         QCOMPARE(again.state().numbers.DecimalSeparator, ',');
         QCOMPARE(again.state().LastGraphFolder, QString("/tmp/graphs"));
     }
@@ -557,8 +559,8 @@ private slots:
         }
         FormMain& w = open();
         QCOMPARE(w.state().engine.Kw, Kw);
-        QCOMPARE(w.mnu_valor_pkw_C(0)->isChecked(), checkedItem == 0);
-        QCOMPARE(w.mnu_valor_pkw_C(1)->isChecked(), checkedItem == 1);
+        QCOMPARE(Menu(w, "mnu_valor_pkw_C", 0)->isChecked(), checkedItem == 0);
+        QCOMPARE(Menu(w, "mnu_valor_pkw_C", 1)->isChecked(), checkedItem == 1);
         QCOMPARE(w.state().engine.PHMax, 2 - std::log(Kw));
         w.close();
         QCOMPARE(QSettings(settingsPath(), QSettings::IniFormat).value("WATER/PKW").toString(),
@@ -574,9 +576,9 @@ private slots:
         }
         FormMain& w = open();
         QCOMPARE(w.state().numbers.DecimalSeparator, '.');
-        QVERIFY(w.mnu_Config_SepaDec_PTO()->isChecked());
+        QVERIFY(Menu(w, "mnu_Config_SepaDec_PTO")->isChecked());
         QCOMPARE(w.state().SigDigits, 4);
-        QVERIFY(w.mnu_NDIG(4)->isChecked());
+        QVERIFY(Menu(w, "mnu_NDIG", 4)->isChecked());
         QVERIFY(!w.state().ShowMarks);
     }
 
@@ -625,18 +627,18 @@ private slots:
         type(k(1, 4), "6.2e-8");
         type(k(1, 5), "4.8e-13");
         calculate(1);
-        QVERIFY2(w.ImgGRA(1)->isEnabled(), "the hidden k_1 row does not count");
+        QVERIFY2(ImgGRA(w, 1)->isEnabled(), "the hidden k_1 row does not count");
         QSignalSpy spy(&w, &FormMain::graphicRequested);
         int chooserRows = 0;
         corvane::test::WhenShown<graphs::FormEditGRAF>([&](graphs::FormEditGRAF& chooser) {
             chooserRows = chooser.visibleRows();
             chooser.Cancel();
         });
-        QTest::mouseClick(w.ImgGRA(1), Qt::LeftButton);
+        QTest::mouseClick(ImgGRA(w, 1), Qt::LeftButton);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(chooserRows, 3); // pH vs. C_a, pH vs. pC_a, the molar fractions
         QCOMPARE(w.state().graph.ProblemCode, std::string("13C"));
-        QCOMPARE(QString::fromStdString(w.state().graph.TaskTitle), w.LblMainTIT(1)->text());
+        QCOMPARE(QString::fromStdString(w.state().graph.TaskTitle), LblMainTIT(w, 1)->text());
         QCOMPARE(w.state().graph.GraphKind, 0);
         QVERIFY(!w.state().graph.GraphConfirmed);
     }
@@ -648,14 +650,14 @@ private slots:
     // words, set smaller where the font drawn is wider than the rule assumes.
     void headingsAreNeverCut() {
         FormMain& w = open(800, 600);
-        QCOMPARE(w.client()->size(), QSize(800, 600));
+        QCOMPARE(w.centralWidget()->size(), QSize(800, 600));
         int smaller = 0;
         for (int t = 1; t <= 5; ++t)
             for (int option = 0; option < int(engine::Task(t).options.size()); ++option) {
                 choose(t, option);
                 for (int i = 0; i < 15; ++i) {
-                    const QLabel* heading = w.Label1(k(t, i));
-                    if (w.Text1(k(t, i))->isHidden() || heading->text().isEmpty()) continue;
+                    const QLabel* heading = Label1(w, k(t, i));
+                    if (Text1(w, k(t, i))->isHidden() || heading->text().isEmpty()) continue;
                     const QString shown = heading->text();
                     QVERIFY2(!shown.contains(QChar(0x2026)), qPrintable(shown));
                     QVERIFY2(QFontMetricsF(heading->font()).horizontalAdvance(shown) <=
@@ -696,9 +698,9 @@ private slots:
         QFETCH(int, shrunkRow);
         QFETCH(QString, shrunkText);
         FormMain& w = open(800, 600);
-        QCOMPARE(w.client()->size(), QSize(800, 600));
-        w.mnu_NDIG(12)->trigger();
-        w.mnu_valor_pkw_C(pKwItem)->trigger();
+        QCOMPARE(w.centralWidget()->size(), QSize(800, 600));
+        Menu(w, "mnu_NDIG", 12)->trigger();
+        Menu(w, "mnu_valor_pkw_C", pKwItem)->trigger();
         choose(task, option);
         for (const QString& input : inputs) {
             const auto parts = input.split('=');
@@ -709,7 +711,7 @@ private slots:
         QCOMPARE(text(k(task, shrunkRow)), shrunkText);
         if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
         for (int i = 0; i < 15; ++i) {
-            ValueField* field = w.Text1(k(task, i));
+            ValueField* field = Text1(w, k(task, i));
             if (field->isHidden()) continue;
             const QString t = field->text();
             const QString shown = field->shownText();
@@ -732,7 +734,7 @@ private slots:
                 QVERIFY(QFontMetricsF(font).horizontalAdvance(shown) <= field->width() - 7);
             }
         }
-        QVERIFY2(w.Text1(k(task, shrunkRow))->font().pointSizeF() < 11, "the long result shrank");
+        QVERIFY2(Text1(w, k(task, shrunkRow))->font().pointSizeF() < 11, "the long result shrank");
         QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
         QVERIFY(w.grab().save(
             QString("%1/mainwin-800x600-12-digits-%2.png")
@@ -740,8 +742,8 @@ private slots:
 
         // A short text brings the usual size back.
         type(k(task, 0), "0.5");
-        QCOMPARE(w.Text1(k(task, 0))->font().pointSizeF(), 11.0);
-        QVERIFY(w.Text1(k(task, 0))->toolTip().isEmpty());
+        QCOMPARE(Text1(w, k(task, 0))->font().pointSizeF(), 11.0);
+        QVERIFY(Text1(w, k(task, 0))->toolTip().isEmpty());
     }
 
     void graphicOpensTheChooserThenTheGraphWindow() {
@@ -751,7 +753,7 @@ private slots:
         type(k(1, 0), "0.1");
         type(k(1, 3), "1.8e-5");
         calculate(1);
-        QVERIFY(w.ImgGRA(1)->isEnabled());
+        QVERIFY(ImgGRA(w, 1)->isEnabled());
         QString graphTitle;
         int recorded = 0;
         corvane::test::WhenShown<graphs::FormEditGRAF>([&](graphs::FormEditGRAF& chooser) {
@@ -764,7 +766,7 @@ private slots:
             });
             QTest::keyClick(&chooser, Qt::Key_Return);
         });
-        QTest::mouseClick(w.ImgGRA(1), Qt::LeftButton);
+        QTest::mouseClick(ImgGRA(w, 1), Qt::LeftButton);
         QCOMPARE(graphTitle, QString("Graphic"));
         QCOMPARE(w.state().graph.GraphKind, 16);
         QVERIFY(w.state().graph.GraphConfirmed);
@@ -782,7 +784,7 @@ private slots:
         type(k(5, 2), "1.8e-5");
         type(k(5, 3), "0.1");
         calculate(5);
-        QVERIFY(w.ImgGRA(5)->isEnabled());
+        QVERIFY(ImgGRA(w, 5)->isEnabled());
         engine::Slots truth{};
         truth[0] = 0.08, truth[1] = 25, truth[2] = 3e-5, truth[3] = 0.1;
         const fit::TitrationModel model("51", truth, 14.0);
@@ -806,53 +808,53 @@ private slots:
             });
             QTest::keyClick(&chooser, Qt::Key_Return);
         });
-        QTest::mouseClick(w.ImgGRA(5), Qt::LeftButton);
+        QTest::mouseClick(ImgGRA(w, 5), Qt::LeftButton);
         QVERIFY(result.ok());
         QCOMPARE(text(k(5, 0)), QString("0.08"));
         QCOMPARE(text(k(5, 1)), QString("25"));
         QCOMPARE(text(k(5, 2)), QString("3E-5"));
         QCOMPARE(text(k(5, 4)), QString("20")); // V_eq = 0.08 · 25 / 0.1
-        QVERIFY(w.ImgGRA(5)->isEnabled());
+        QVERIFY(ImgGRA(w, 5)->isEnabled());
         QVERIFY(m_desktop.messages.empty());
     }
 
     void panelGeometry() {
         FormMain& w = open(800, 600);
-        QCOMPARE(w.client()->size(), QSize(800, 600));
+        QCOMPARE(w.centralWidget()->size(), QSize(800, 600));
         choose(1, 1);
-        const QWidget* io = w.PicIO(1);
+        const QWidget* io = PicIO(w, 1);
         const int cw = std::min(qRound((io->width() - 3) / 3.0), 250);
         const int rh = std::min(qRound((io->height() - 6) / 6.0), 90);
-        QCOMPARE(w.Label1(k(1, 4))->geometry(), QRect(cw + 10, rh + 8, cw - 16, 18));
-        QCOMPARE(w.Img1(k(1, 4))->pos(), QPoint(cw + 10, rh + 8 + 21));
-        QCOMPARE(w.Text1(k(1, 4))->y(), rh + 8 + 25);
-        QCOMPARE(w.Text1(k(1, 4))->x() + w.Text1(k(1, 4))->width(), 2 * cw - 7);
-        QCOMPARE(w.Label1(k(1, 6))->y(), 3 * rh + 8); // result rows one grid row lower
-        QCOMPARE(w.ShaIOTX(k(1, 4))->geometry(),
-                 w.Text1(k(1, 4))->geometry().adjusted(-2, -3, 2, 0));
-        QCOMPARE(w.ImgCAL(1)->picture()->y(), 2 * rh + 8);
-        QCOMPARE(w.LineIO(1)->y(), 3 * rh + 8 - rh / 4);
-        QCOMPARE(w.PicTASK(1)->geometry(), QRect(4, 40, 792, 556));
+        QCOMPARE(Label1(w, k(1, 4))->geometry(), QRect(cw + 10, rh + 8, cw - 16, 18));
+        QCOMPARE(Img1(w, k(1, 4))->pos(), QPoint(cw + 10, rh + 8 + 21));
+        QCOMPARE(Text1(w, k(1, 4))->y(), rh + 8 + 25);
+        QCOMPARE(Text1(w, k(1, 4))->x() + Text1(w, k(1, 4))->width(), 2 * cw - 7);
+        QCOMPARE(Label1(w, k(1, 6))->y(), 3 * rh + 8); // result rows one grid row lower
+        QCOMPARE(ShaIOTX(w, k(1, 4))->geometry(),
+                 Text1(w, k(1, 4))->geometry().adjusted(-2, -3, 2, 0));
+        QCOMPARE(ImgCAL(w, 1)->picture()->y(), 2 * rh + 8);
+        QCOMPARE(LineIO(w, 1)->y(), 3 * rh + 8 - rh / 4);
+        QCOMPARE(PicTASK(w, 1)->geometry(), QRect(4, 40, 792, 556));
         w.resize(700, 500);
         QCoreApplication::processEvents();
-        QVERIFY(w.client()->width() >= 800 && w.client()->height() >= 600);
+        QVERIFY(w.centralWidget()->width() >= 800 && w.centralWidget()->height() >= 600);
     }
 
     void pressedTabsAndButtonsMoveByOnePixel() {
         FormMain& w = open();
         choose(1, 1);
-        const QPoint tabHome = w.ImgMENU(2)->pos();
-        QTest::mousePress(w.LblMENU(2), Qt::LeftButton);
-        QCOMPARE(w.ImgMENU(2)->pos(), tabHome + QPoint(1, 1));
-        QCOMPARE(w.LblMENU(2)->pos(), tabHome + QPoint(1, 5));
-        QCOMPARE(w.LblMENU(2)->palette().color(QPalette::WindowText), QColor(40, 40, 40));
-        QTest::mouseRelease(w.LblMENU(2), Qt::LeftButton, {}, QPoint(-5, -5)); // released outside
-        QCOMPARE(w.ImgMENU(2)->pos(), tabHome);
-        QCOMPARE(w.LblMENU(2)->pos(), tabHome + QPoint(0, 4));
-        QCOMPARE(w.LblMENU(2)->palette().color(QPalette::WindowText), QColor(96, 96, 96));
+        const QPoint tabHome = ImgMENU(w, 2)->pos();
+        QTest::mousePress(LblMENU(w, 2), Qt::LeftButton);
+        QCOMPARE(ImgMENU(w, 2)->pos(), tabHome + QPoint(1, 1));
+        QCOMPARE(LblMENU(w, 2)->pos(), tabHome + QPoint(1, 5));
+        QCOMPARE(LblMENU(w, 2)->palette().color(QPalette::WindowText), QColor(40, 40, 40));
+        QTest::mouseRelease(LblMENU(w, 2), Qt::LeftButton, {}, QPoint(-5, -5)); // released outside
+        QCOMPARE(ImgMENU(w, 2)->pos(), tabHome);
+        QCOMPARE(LblMENU(w, 2)->pos(), tabHome + QPoint(0, 4));
+        QCOMPARE(LblMENU(w, 2)->palette().color(QPalette::WindowText), QColor(96, 96, 96));
         QCOMPARE(w.state().TaskIndex, 1);
 
-        PictureButton* clear = w.ImgDEL(1);
+        PictureButton* clear = ImgDEL(w, 1);
         const QPoint home = clear->home();
         QTest::mousePress(clear, Qt::LeftButton);
         QCOMPARE(clear->picture()->pos(), home + QPoint(1, 1));
@@ -883,21 +885,21 @@ private slots:
         QVERIFY(extra.save(m_dir.filePath("img/X11.jpg")));
         FormMain& w = open();
         choose(1, 1);
-        const QWidget* panel = w.PicFOR(1);
+        const QWidget* panel = PicFOR(w, 1);
         const int third = (panel->height() - 120 - 80 - 10) / 3;
-        QCOMPARE(w.ImgFOR(1)->geometry(), QRect((panel->width() - 200) / 2, third, 200, 120));
-        QCOMPARE(w.ImgFORX(1)->y(), third + 120 + 10 + third);
-        QVERIFY(!w.Line1(1)->isHidden());
+        QCOMPARE(ImgFOR(w, 1)->geometry(), QRect((panel->width() - 200) / 2, third, 200, 120));
+        QCOMPARE(ImgFORX(w, 1)->y(), third + 120 + 10 + third);
+        QVERIFY(!Line1(w, 1)->isHidden());
         // Without the extra picture only the formula shows, without the line.
         choose(1, 0);
-        QVERIFY(w.ImgFOR(1)->isHidden());
-        QVERIFY(w.ImgFORX(1)->isHidden());
-        QVERIFY(w.Line1(1)->isHidden());
+        QVERIFY(ImgFOR(w, 1)->isHidden());
+        QVERIFY(ImgFORX(w, 1)->isHidden());
+        QVERIFY(Line1(w, 1)->isHidden());
         QFile::remove(m_dir.filePath("img/X11.jpg"));
         choose(1, 1);
-        QVERIFY(!w.ImgFOR(1)->isHidden());
-        QVERIFY(w.Line1(1)->isHidden());
-        QCOMPARE(w.ImgFOR(1)->y(), (panel->height() - 120) / 3);
+        QVERIFY(!ImgFOR(w, 1)->isHidden());
+        QVERIFY(Line1(w, 1)->isHidden());
+        QCOMPARE(ImgFOR(w, 1)->y(), (panel->height() - 120) / 3);
     }
 
     void pastedGarbageNeverCrashes() {
@@ -908,7 +910,7 @@ private slots:
                                      "nan", "inf"};
         for (const QString& g : garbage) {
             for (int i = 0; i < 6; ++i)
-                w.Text1(k(4, i))->setText(g);
+                Text1(w, k(4, i))->setText(g);
             calculate(4);
         }
         QCOMPARE(m_desktop.messages.size() <= std::size_t(garbage.size()), true);
@@ -921,7 +923,7 @@ private slots:
     void screenshots() {
         for (QSize size : {QSize(800, 600), QSize(1200, 800)}) {
             FormMain& w = open();
-            w.client()->resize(size);
+            w.centralWidget()->resize(size);
             w.resize(size.width(), size.height() + w.menuBar()->height());
             QCoreApplication::processEvents();
             choose(1, 1);

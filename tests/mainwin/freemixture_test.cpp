@@ -1,5 +1,6 @@
 // The Free mixture tab: choosing it, the list of components, Calculate against the free-mixture
 // solver and hand values, the graphs in the graph window, recipes and the settings it keeps.
+#include "tests/mainwin/mainwindow_parts.h"
 #include "tests/support/fakedesktop.h"
 
 #include "engine/mixture.h"
@@ -29,6 +30,7 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
+using namespace corvane::mainwin::test;
 
 namespace {
 
@@ -87,7 +89,7 @@ class FreeMixtureTest : public QObject {
         return *m_window;
     }
 
-    FreeMixtureTask& task() { return m_window->freeMixture(); }
+    FreeMixtureTask& task() { return *m_window->findChild<FreeMixtureTask*>(); }
 
     FreeMixtureTask& withRows(const std::vector<MixtureRow>& rows) {
         FormMain& w = open();
@@ -121,16 +123,16 @@ private slots:
         QTest::keyClick(&w, Qt::Key_6, Qt::AltModifier);
         QVERIFY(task().isVisible());
         for (int t = 1; t <= 5; ++t)
-            QVERIFY(!w.PicTASK(t)->isVisible());
+            QVERIFY(!PicTASK(w, t)->isVisible());
         QCOMPARE(w.state().TaskIndex, 0);
         QVERIFY(task().components()->hasFocus());
         savePicture(w, "freemixture-tab.png");
 
         w.LblMENU_Click(5);
         QVERIFY(!task().isVisible());
-        QVERIFY(w.PicTASK(5)->isVisible());
+        QVERIFY(PicTASK(w, 5)->isVisible());
         QCOMPARE(w.state().TaskIndex, 5);
-        QCOMPARE(w.LblMENU(5)->text(), QString("Titration"));
+        QCOMPARE(LblMENU(w, 5)->text(), QString("Titration"));
         QTest::mouseClick(task().tabCaption(), Qt::LeftButton);
         QVERIFY(task().isVisible());
     }

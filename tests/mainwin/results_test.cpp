@@ -1,4 +1,5 @@
 // "Copy results" and "Save results as...": the solved weak acid on the clipboard and in files.
+#include "tests/mainwin/mainwindow_parts.h"
 #include "tests/support/fakedesktop.h"
 #include "tests/support/typing.h"
 
@@ -20,6 +21,7 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
+using namespace corvane::mainwin::test;
 using corvane::widgets::test::FakeDesktop;
 
 class ResultsTest : public QObject {
@@ -43,17 +45,17 @@ class ResultsTest : public QObject {
     }
 
     void type(int index, const QString& text) {
-        corvane::mainwin::test::TypeInto(m_window->Text1(index), text);
+        corvane::mainwin::test::TypeInto(Text1(*m_window, index), text);
     }
 
     // 0.1 M of an acid with Ka 1.8e-5: x² / (0.1 − x) = 1.8e-5 gives x = 1.333e-3, pH 2.875.
     FormMain& solvedWeakAcid() {
         FormMain& w = open();
-        QTest::mouseClick(w.LblMENU(1), Qt::LeftButton);
-        w.Opt(1, 1)->click();
+        QTest::mouseClick(LblMENU(w, 1), Qt::LeftButton);
+        Opt(w, 1, 1)->click();
         type(0, "0.1");
         type(3, "1.8e-5");
-        QTest::mouseClick(w.ImgCAL(1), Qt::LeftButton);
+        QTest::mouseClick(ImgCAL(w, 1), Qt::LeftButton);
         return w;
     }
 
@@ -68,23 +70,23 @@ private slots:
 
     void nothingToCopyDisablesBoth() {
         FormMain& w = open();
-        QVERIFY(!w.mnu_CopyResults()->isEnabled());
-        QVERIFY(!w.mnu_SaveResults()->isEnabled());
-        QCOMPARE(w.mnu_CopyResults()->shortcut(), QKeySequence("Ctrl+Shift+C"));
-        QTest::mouseClick(w.LblMENU(1), Qt::LeftButton);
-        w.Opt(1, 1)->click();
-        QVERIFY(!w.mnu_CopyResults()->isEnabled());
+        QVERIFY(!Menu(w, "mnu_CopyResults")->isEnabled());
+        QVERIFY(!Menu(w, "mnu_SaveResults")->isEnabled());
+        QCOMPARE(Menu(w, "mnu_CopyResults")->shortcut(), QKeySequence("Ctrl+Shift+C"));
+        QTest::mouseClick(LblMENU(w, 1), Qt::LeftButton);
+        Opt(w, 1, 1)->click();
+        QVERIFY(!Menu(w, "mnu_CopyResults")->isEnabled());
         type(0, "0.1");
-        QVERIFY(w.mnu_CopyResults()->isEnabled());
-        QVERIFY(w.mnu_SaveResults()->isEnabled());
-        QTest::mouseClick(w.ImgDEL(1), Qt::LeftButton);
-        QVERIFY(!w.mnu_CopyResults()->isEnabled());
+        QVERIFY(Menu(w, "mnu_CopyResults")->isEnabled());
+        QVERIFY(Menu(w, "mnu_SaveResults")->isEnabled());
+        QTest::mouseClick(ImgDEL(w, 1), Qt::LeftButton);
+        QVERIFY(!Menu(w, "mnu_CopyResults")->isEnabled());
     }
 
     void copiesTheShownValuesAsTextAndHtml() {
         FormMain& w = solvedWeakAcid();
-        QCOMPARE(w.Text1(1)->text(), QString("2.875"));
-        w.mnu_CopyResults()->trigger();
+        QCOMPARE(Text1(w, 1)->text(), QString("2.875"));
+        Menu(w, "mnu_CopyResults")->trigger();
         const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
         QVERIFY(mime != nullptr);
         const QString text = mime->text();
@@ -104,7 +106,7 @@ private slots:
         FormMain& w = solvedWeakAcid();
         m_desktop.savePath = m_dir.filePath("acid.csv");
         m_desktop.saveFilter = "CSV file (*.csv)";
-        w.mnu_SaveResults()->trigger();
+        Menu(w, "mnu_SaveResults")->trigger();
         QVERIFY(m_desktop.messages.empty());
         const QString csv = QString::fromUtf8(fileBytes(m_dir.filePath("acid.csv")));
         QVERIFY(csv.startsWith("Single solution of weak monoprotic acid\r\n"));
@@ -113,7 +115,7 @@ private slots:
 
         m_desktop.savePath = m_dir.filePath("acid.txt");
         m_desktop.saveFilter = "Text file (*.txt)";
-        w.mnu_SaveResults()->trigger();
+        Menu(w, "mnu_SaveResults")->trigger();
         const QString text = QString::fromUtf8(fileBytes(m_dir.filePath("acid.txt")));
         QVERIFY(text.contains("\r\npH\t2.875\t\r\n"));
     }
@@ -129,7 +131,7 @@ private slots:
     void aFailedSaveLeavesTheOldFileAndSaysWhy() {
         FormMain& w = solvedWeakAcid();
         m_desktop.savePath = m_dir.filePath("missing/acid.txt");
-        w.mnu_SaveResults()->trigger();
+        Menu(w, "mnu_SaveResults")->trigger();
         QCOMPARE(m_desktop.messages.size(), std::size_t(1));
         QVERIFY(m_desktop.messages[0].text.startsWith("Error: Impossible to save the results:"));
         QVERIFY(!QFile::exists(m_dir.filePath("missing/acid.txt")));

@@ -7,6 +7,7 @@
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
 #include "mainwin/settings.h"
+#include "mainwin/taskpanel.h"
 #include "markup/fonts.h"
 #include "markup/symbols.h"
 #include "widgets/desktop.h"
@@ -64,15 +65,16 @@ int main(int argc, char** argv) {
     QuietDesktop desktop;
     mainwin::FormMain window(store, desktop, args[4]);
     window.show();
-    window.client()->resize(args[2].toInt(), args[3].toInt());
+    window.centralWidget()->resize(args[2].toInt(), args[3].toInt());
     window.resize(args[2].toInt(), args[3].toInt() + window.menuBar()->height());
     QCoreApplication::processEvents();
 
     const int t = problem->task;
     window.LblMENU_Click(t);
-    window.Opt(t, problem->option)->click();
-    if (window.Chk(t) && window.Chk(t)->isChecked() != problem->firstDissociationComplete)
-        window.Chk(t)->click();
+    const mainwin::TaskPanel& task = window.task(t);
+    task.optionButtons.at(static_cast<std::size_t>(problem->option))->click();
+    if (task.check && task.check->isChecked() != problem->firstDissociationComplete)
+        task.check->click();
     for (int n = 6; n < args.size(); ++n) {
         const QString name = args[n].section(QLatin1Char('='), 0, 0);
         int slot = -1;
@@ -83,7 +85,8 @@ int main(int argc, char** argv) {
                 slot = row.slot;
         }
         if (slot < 0) return fail("code " + args[5] + " has no input " + name);
-        window.Text1(15 * (t - 1) + slot)->setText(args[n].section(QLatin1Char('='), 1));
+        task.rows.at(static_cast<std::size_t>(slot))
+            .field->setText(args[n].section(QLatin1Char('='), 1));
     }
     window.LblCAL_Click(t);
     QCoreApplication::processEvents();
