@@ -818,26 +818,73 @@ private slots:
         QVERIFY(m_desktop.messages.empty());
     }
 
-    void panelGeometry() {
+    // At 800 × 600 the task area is 792 × 556; task 1's field panel sits below the options
+    // (25 + 90) and the check box panel (4 + 30), 4 lower: top 153, width 792 / 2 − 3 + 30 = 423,
+    // height 600 − 153 − 47 = 400. Its columns are (423 − 3) / 3 = 140 wide and its rows
+    // (400 − 6) / 6 = 65.67, rounded 66, high.
+    void fieldPanelAtTheMinimumSize() {
         FormMain& w = open(800, 600);
         QCOMPARE(w.centralWidget()->size(), QSize(800, 600));
         choose(1, 1);
-        const QWidget* io = PicIO(w, 1);
-        const int cw = std::min(qRound((io->width() - 3) / 3.0), 250);
-        const int rh = std::min(qRound((io->height() - 6) / 6.0), 90);
-        QCOMPARE(Label1(w, k(1, 4))->geometry(), QRect(cw + 10, rh + 8, cw - 16, 18));
-        QCOMPARE(Img1(w, k(1, 4))->pos(), QPoint(cw + 10, rh + 8 + 21));
-        QCOMPARE(Text1(w, k(1, 4))->y(), rh + 8 + 25);
-        QCOMPARE(Text1(w, k(1, 4))->x() + Text1(w, k(1, 4))->width(), 2 * cw - 7);
-        QCOMPARE(Label1(w, k(1, 6))->y(), 3 * rh + 8); // result rows one grid row lower
+        QCOMPARE(PicTASK(w, 1)->geometry(), QRect(4, 40, 792, 556));
+        QCOMPARE(PicIO(w, 1)->geometry(), QRect(2, 153, 423, 400));
+        // Row 4: second column, second row; its field ends 21 short of the column's end.
+        QCOMPARE(Label1(w, k(1, 4))->geometry(), QRect(150, 74, 124, 18));
+        QCOMPARE(Img1(w, k(1, 4))->pos(), QPoint(150, 95));
+        QCOMPARE(Text1(w, k(1, 4))->y(), 99);
+        QCOMPARE(Text1(w, k(1, 4))->geometry().right() + 1, 273);
         QCOMPARE(ShaIOTX(w, k(1, 4))->geometry(),
                  Text1(w, k(1, 4))->geometry().adjusted(-2, -3, 2, 0));
-        QCOMPARE(ImgCAL(w, 1)->picture()->y(), 2 * rh + 8);
-        QCOMPARE(LineIO(w, 1)->y(), 3 * rh + 8 - rh / 4);
-        QCOMPARE(PicTASK(w, 1)->geometry(), QRect(4, 40, 792, 556));
+        // The first result row leaves a grid row free after the input rows; the line runs a
+        // quarter row above it, the buttons on the free grid row.
+        QCOMPARE(Label1(w, k(1, 6))->y(), 206);
+        QCOMPARE(LineIO(w, 1)->geometry(), QRect(10, 190, 403, 1));
+        QCOMPARE(ImgCAL(w, 1)->picture()->y(), 140);
         w.resize(700, 500);
         QCoreApplication::processEvents();
-        QVERIFY(w.centralWidget()->width() >= 800 && w.centralWidget()->height() >= 600);
+        QCOMPARE(w.centralWidget()->size(), QSize(800, 600));
+    }
+
+    // What the user sees of every task's field panel, at two sizes: each row inside the panel,
+    // no two fields over each other, the input rows above the buttons, the buttons side by side
+    // above the line and the line above the result rows.
+    void fieldPanelsKeepTheirRowsApart() {
+        for (QSize size : {QSize(800, 600), QSize(1200, 800)}) {
+            FormMain& w = open(size.width(), size.height());
+            for (int t = 1; t <= 5; ++t) {
+                choose(t, 0);
+                const QRect panel = PicIO(w, t)->rect();
+                const int inputRows = engine::InputRowCount(t);
+                std::vector<QRect> frames;
+                for (int i = 0; i < 15; ++i) {
+                    const QRect heading = Label1(w, k(t, i))->geometry();
+                    const QRect field = Text1(w, k(t, i))->geometry();
+                    const QRect frame = ShaIOTX(w, k(t, i))->geometry();
+                    QVERIFY2(panel.contains(heading) && panel.contains(frame),
+                             qPrintable(QString("task %1, row %2").arg(t).arg(i)));
+                    QVERIFY(frame.contains(field));
+                    QVERIFY(heading.bottom() < field.top());
+                    for (const QRect& other : frames)
+                        QVERIFY2(!other.intersects(frame),
+                                 qPrintable(QString("task %1, row %2").arg(t).arg(i)));
+                    frames.push_back(frame);
+                }
+                const QRect calc = ImgCAL(w, t)->picture()->geometry();
+                const QRect clear = ImgDEL(w, t)->picture()->geometry();
+                const QRect graphic = ImgGRA(w, t)->picture()->geometry();
+                QVERIFY(graphic.right() < calc.left() && calc.right() < clear.left());
+                QCOMPARE(calc.top(), clear.top());
+                QCOMPARE(calc.top(), graphic.top());
+                QVERIFY(panel.contains(graphic) && panel.contains(clear));
+                for (int i = 0; i < inputRows; ++i)
+                    QVERIFY(ShaIOTX(w, k(t, i))->geometry().bottom() < calc.top());
+                const int line = LineIO(w, t)->y();
+                QVERIFY(calc.bottom() < line);
+                QVERIFY(statusLine(w, t)->geometry().bottom() < line);
+                for (int i = inputRows; i < 15; ++i)
+                    QVERIFY(line < Label1(w, k(t, i))->y());
+            }
+        }
     }
 
     void pressedTabsAndButtonsMoveByOnePixel() {
@@ -905,18 +952,31 @@ private slots:
     void pastedGarbageNeverCrashes() {
         FormMain& w = open();
         choose(4, 5);
-        const QStringList garbage = {"%%%", "1/2/3/4", "1e99999",          "-",    "....", ",,,,",
-                                     "/",   "1%2",     QString(5000, '9'), "\t\n", "١٢٣",  "0x1F",
-                                     "nan", "inf"};
+        const QStringList garbage = {"%%%", "1/2/3/4", "1e99999",          "-",   "....", ",,,,",
+                                     "/",   "1%2",     QString(5000, '9'), "١٢٣", "0x1F", "nan",
+                                     "inf"};
+        // Each is refused with one box, and no result is left in the fields.
         for (const QString& g : garbage) {
+            m_desktop.messages.clear();
             for (int i = 0; i < 6; ++i)
                 Text1(w, k(4, i))->setText(g);
             calculate(4);
+            QVERIFY2(m_desktop.messages.size() == 1, qPrintable(g.left(20)));
+            const QString said = m_desktop.messages[0].text;
+            QVERIFY2(said == "Invalid input values: Reading error." ||
+                         said == "Invalid input values: Calculation error.",
+                     qPrintable(g.left(20) + ": " + said));
+            QVERIFY(!ImgGRA(w, 4)->isEnabled());
+            for (int i = 6; i < 15; ++i)
+                QVERIFY2(text(k(4, i)).isEmpty(), qPrintable(g.left(20)));
         }
-        QCOMPARE(m_desktop.messages.size() <= std::size_t(garbage.size()), true);
-        for (const auto& m : m_desktop.messages)
-            QVERIFY(m.text == "Invalid input values: Reading error." ||
-                    m.text == "Invalid input values: Calculation error.");
+        // Blank fields are fields left empty: nothing to refuse, and the problem stays open.
+        m_desktop.messages.clear();
+        for (int i = 0; i < 6; ++i)
+            Text1(w, k(4, i))->setText("\t\n");
+        calculate(4);
+        QVERIFY(m_desktop.messages.empty());
+        QVERIFY(!ImgGRA(w, 4)->isEnabled());
     }
 
     // Pictures of a solved weak acid for a person to look at, in build/test-output.
