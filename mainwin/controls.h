@@ -10,6 +10,9 @@
 
 namespace corvane::mainwin {
 
+/// A control's name in the program's arrays: "Text1(17)", "PicIO(2)", "mnu_NDIG(6)".
+QString IndexedName(const QString& array, int index);
+
 /// The font for `text` in `room` pixels: the largest size from `largest` down to `smallest`
 /// points at which Arial, or else its narrow cut, is narrow enough. `fits` is false when none
 /// is; the font is then the smallest narrow one.

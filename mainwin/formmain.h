@@ -1,5 +1,6 @@
-// \brief FormMain: the main window with its five task tabs (and the Free mixture tab), option
-// panels, field panels, Calculate / Clear / Graphic buttons, formula panel, menus and settings.
+// \brief FormMain: the main window. It coordinates the five tasks' panels (and the Free mixture
+// tab) and the menus: choosing tasks and options, the calculation cycle, the layout routines,
+// the menu commands and the settings read and written.
 #pragma once
 
 #include "resultsexport.h"

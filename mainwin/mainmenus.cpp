@@ -1,5 +1,6 @@
 #include "mainmenus.h"
 
+#include "controls.h"
 #include "formmain.h"
 #include "installation.h"
 
@@ -12,10 +13,6 @@
 namespace corvane::mainwin {
 
 namespace {
-
-QString indexed(const QString& name, int index) {
-    return QStringLiteral("%1(%2)").arg(name).arg(index);
-}
 
 QAction* named(QAction* action, const QString& name) {
     action->setObjectName(name);
@@ -50,7 +47,7 @@ MainMenus::MainMenus(FormMain& window) {
         m_tasks[static_cast<std::size_t>(n)] =
             checkable(m_type->addAction(engine::Task(n).caption.data(), w,
                                         [w, n] { w->mnu_TIPO_CAL_Click(n); }),
-                      indexed("mnu_TIPO_CAL", n));
+                      IndexedName("mnu_TIPO_CAL", n));
     m_type->addSeparator();
     m_constants = named(m_type->addAction("Constants...", QKeySequence(Qt::CTRL | Qt::Key_K), w,
                                           &FormMain::mnu_Constants_Click),
@@ -69,23 +66,23 @@ MainMenus::MainMenus(FormMain& window) {
     for (int n = 4; n <= 12; ++n)
         m_digits[static_cast<std::size_t>(n)] = checkable(
             digits->addAction(QString("%1 digits").arg(n), w, [w, n] { w->mnu_NDIG_Click(n); }),
-            indexed("mnu_NDIG", n));
+            IndexedName("mnu_NDIG", n));
     setup->addSeparator();
     QMenu* water = setup->addMenu("Ionic product of water &Kw");
     m_pKw[0] = checkable(water->addAction(QString::fromUtf8("pKw = 14.00   (25 °C)"), w,
                                           [w] { w->mnu_valor_pkw_C_Click(0); }),
-                         indexed("mnu_valor_pkw_C", 0));
+                         IndexedName("mnu_valor_pkw_C", 0));
     m_pKw[1] = checkable(water->addAction(QString::fromUtf8("pKw = 13.59   (37 °C)"), w,
                                           [w] { w->mnu_valor_pkw_C_Click(1); }),
-                         indexed("mnu_valor_pkw_C", 1));
+                         IndexedName("mnu_valor_pkw_C", 1));
     setup->addSeparator();
     QMenu* activity = setup->addMenu("Activity coefficients");
     m_activity[0] =
         checkable(activity->addAction("Ideal solution", w, [w] { w->mnu_Activity_Click(0); }),
-                  indexed("mnu_Activity", 0));
+                  IndexedName("mnu_Activity", 0));
     m_activity[1] =
         checkable(activity->addAction("Davies equation", w, [w] { w->mnu_Activity_Click(1); }),
-                  indexed("mnu_Activity", 1));
+                  IndexedName("mnu_Activity", 1));
     m_temperature = checkable(
         setup->addAction("Temperature...", w, &FormMain::mnu_Temperature_Click), "mnu_Temperature");
 

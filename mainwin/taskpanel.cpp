@@ -66,17 +66,12 @@ void surround(QFrame* frame, const QWidget* panel) {
     frame->setGeometry(panel->geometry().adjusted(-1, -1, 1, 1));
 }
 
-// The program's names: "PicIO(2)" for a control of task 2, "Text1(17)" for element 17.
-QString indexed(const QString& name, int index) {
-    return QStringLiteral("%1(%2)").arg(name).arg(index);
-}
-
 } // namespace
 
 TaskPanel::TaskPanel(int task, QWidget* client) : QObject(client), t(task) {
     buildTab(client);
     area = new QWidget(client);
-    area->setObjectName(indexed("PicTASK", t));
+    area->setObjectName(IndexedName("PicTASK", t));
     widgets::PaintBackground(area, Qt::white);
     area->hide();
     buildOptions();
@@ -87,12 +82,12 @@ TaskPanel::TaskPanel(int task, QWidget* client) : QObject(client), t(task) {
 void TaskPanel::buildTab(QWidget* client) {
     const engine::TaskInfo& info = engine::Task(t);
     tabPicture = new QLabel(client);
-    tabPicture->setObjectName(indexed("ImgMENU", t));
+    tabPicture->setObjectName(IndexedName("ImgMENU", t));
     tabPicture->setPixmap(TabPicture(false, TabWidth, TabHeight));
     m_tabHome = QPoint((t - 1) * TabWidth + 6, 2);
     tabPicture->setGeometry(QRect(m_tabHome, QSize(TabWidth, TabHeight)));
     tabCaption = new ClickLabel(info.caption.data(), client);
-    tabCaption->setObjectName(indexed("LblMENU", t));
+    tabCaption->setObjectName(IndexedName("LblMENU", t));
     tabCaption->setAlignment(Qt::AlignCenter);
     tabCaption->setGeometry(m_tabHome.x(), m_tabHome.y() + 4, TabWidth, TabHeight - 6);
     QFont tabFont("Arial", 10);
@@ -116,21 +111,21 @@ void TaskPanel::buildTab(QWidget* client) {
 void TaskPanel::buildOptions() {
     const engine::TaskInfo& info = engine::Task(t);
     title = new QLabel(info.titleBeforeOption.data(), area);
-    title->setObjectName(indexed("LblMainTIT", t));
+    title->setObjectName(IndexedName("LblMainTIT", t));
     QFont titleFont("Arial", 11);
     titleFont.setBold(true);
     title->setFont(titleFont);
     setTextColor(title, ChosenTabColor);
 
     optionsFrame = widgets::BorderFrame(area);
-    optionsFrame->setObjectName(indexed("ShaOPT", t));
+    optionsFrame->setObjectName(IndexedName("ShaOPT", t));
     options = new QWidget(area);
-    options->setObjectName(indexed("PicOPT", t));
+    options->setObjectName(IndexedName("PicOPT", t));
     widgets::PaintBackground(options, widgets::BarColor);
     const QString optionArray = QStringLiteral("Opt%1").arg(t);
     for (std::size_t j = 0; j < info.options.size(); ++j) {
         auto* b = new OptionButton(info.options[j].data(), options);
-        b->setObjectName(indexed(optionArray, static_cast<int>(j)));
+        b->setObjectName(IndexedName(optionArray, static_cast<int>(j)));
         b->setFont(QFont("Arial", 9));
         b->setFocusPolicy(Qt::TabFocus);
         DescribeOption(b, info.caption.data());
@@ -141,10 +136,10 @@ void TaskPanel::buildOptions() {
 
     if (info.hasCheckBox) {
         checkPanel = new QWidget(area);
-        checkPanel->setObjectName(indexed("PicCHK", t));
+        checkPanel->setObjectName(IndexedName("PicCHK", t));
         widgets::PaintBackground(checkPanel, widgets::BarColor);
         checkLine = line(checkPanel);
-        checkLine->setObjectName(indexed("LineCHK", t));
+        checkLine->setObjectName(IndexedName("LineCHK", t));
         check = new QCheckBox(engine::CheckBoxCaption.data(), checkPanel);
         check->setObjectName(QStringLiteral("Chk%1").arg(t));
         check->setFont(QFont("Arial", 9));
@@ -158,29 +153,29 @@ void TaskPanel::buildOptions() {
 void TaskPanel::buildFields() {
     const engine::TaskInfo& info = engine::Task(t);
     ioFrame = widgets::BorderFrame(area);
-    ioFrame->setObjectName(indexed("ShaIO", t));
+    ioFrame->setObjectName(IndexedName("ShaIO", t));
     io = new QWidget(area);
-    io->setObjectName(indexed("PicIO", t));
+    io->setObjectName(IndexedName("PicIO", t));
     widgets::PaintBackground(io, FieldPanelColor);
     io->hide();
     ioFrame->hide();
     ioLine = line(io);
-    ioLine->setObjectName(indexed("LineIO", t));
+    ioLine->setObjectName(IndexedName("LineIO", t));
     for (int i = 0; i < RowsPerTask; ++i) {
         Row& row = rows[i];
         const int index = RowsPerTask * (t - 1) + i;
         row.frame = widgets::BorderFrame(io);
-        row.frame->setObjectName(indexed("ShaIOTX", index));
+        row.frame->setObjectName(IndexedName("ShaIOTX", index));
         // The frame is drawn over the field's edge and lets the clicks through.
         row.frame->setAttribute(Qt::WA_TransparentForMouseEvents);
         row.heading = new QLabel(io);
-        row.heading->setObjectName(indexed("Label1", index));
+        row.heading->setObjectName(IndexedName("Label1", index));
         row.heading->setFont(QFont("Arial", HeadingPoints));
         setTextColor(row.heading, QColor(70, 78, 110));
         row.symbol = new QLabel(io);
-        row.symbol->setObjectName(indexed("Img1", index));
+        row.symbol->setObjectName(IndexedName("Img1", index));
         row.field = new ValueField(index, io);
-        row.field->setObjectName(indexed("Text1", index));
+        row.field->setObjectName(IndexedName("Text1", index));
         row.field->setFrame(false);
         row.field->setTextMargins(1, 0, 1, 0);
         row.field->setReadOnly(i >= info.inputRowCount);
@@ -198,8 +193,8 @@ void TaskPanel::buildFields() {
     graphic = new PictureButton("&Graphic", io);
     for (auto [button, name] :
          {std::pair{calculate, "CAL"}, std::pair{clear, "DEL"}, std::pair{graphic, "GRA"}}) {
-        button->setObjectName(indexed(QStringLiteral("Lbl") + name, t));
-        button->picture()->setObjectName(indexed(QStringLiteral("Img") + name, t));
+        button->setObjectName(IndexedName(QStringLiteral("Lbl") + name, t));
+        button->picture()->setObjectName(IndexedName(QStringLiteral("Img") + name, t));
         button->setLooks(enabledLook, enabledLook);
     }
     graphic->setLooks(enabledLook, disabledLook); // ImgWARE(1), ImgWARE(0)
@@ -209,21 +204,21 @@ void TaskPanel::buildFields() {
     connect(graphic, &QAbstractButton::clicked, this, &TaskPanel::graphicClicked);
     DescribeCommands(calculate, clear, graphic, check);
     status = new StatusLine(io);
-    status->setObjectName(indexed("StatusLine", t));
+    status->setObjectName(IndexedName("StatusLine", t));
 }
 
 void TaskPanel::buildFormulas() {
     formulasFrame = widgets::BorderFrame(area);
-    formulasFrame->setObjectName(indexed("ShaFOR", t));
+    formulasFrame->setObjectName(IndexedName("ShaFOR", t));
     formulas = new QWidget(area);
-    formulas->setObjectName(indexed("PicFOR", t));
+    formulas->setObjectName(IndexedName("PicFOR", t));
     widgets::PaintBackground(formulas, Qt::white);
     formula = new QLabel(formulas);
-    formula->setObjectName(indexed("ImgFOR", t));
+    formula->setObjectName(IndexedName("ImgFOR", t));
     extra = new QLabel(formulas);
-    extra->setObjectName(indexed("ImgFORX", t));
+    extra->setObjectName(IndexedName("ImgFORX", t));
     formulaLine = line(formulas);
-    formulaLine->setObjectName(indexed("Line1", t));
+    formulaLine->setObjectName(IndexedName("Line1", t));
     formula->hide();
     extra->hide();
     formulaLine->hide();
