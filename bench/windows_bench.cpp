@@ -5,6 +5,7 @@
 #include "qt_bench_main.h"
 
 #include "app/startup.h"
+#include "engine/slots.h"
 #include "graphs/catalogue.h"
 #include "graphs/scales.h"
 #include "mainwin/controls.h"
@@ -93,9 +94,9 @@ struct GraphRoad {
                                  lastGraphFolder, lastTableFolder, QString(), desktop};
 
     GraphRoad() {
-        engine.IOValues[0] = 0.1;
-        engine.IOValues[1] = 25;
-        engine.IOValues[3] = 0.1;
+        engine.IOValues[engine::slot::titration::C] = 0.1;
+        engine.IOValues[engine::slot::titration::V] = 25;
+        engine.IOValues[engine::slot::titration::Titrant] = 0.1;
         engine::RunProblem(engine, "50");
         graph.ProblemCode = "50";
         graph.TaskTitle = "Titration";

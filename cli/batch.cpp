@@ -4,9 +4,12 @@
 #include "commandline.h"
 #include "request.h"
 
+#include "calc/calculation.h"
 #include "numtext/fields.h"
+#include "numtext/numbertext.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <istream>
 #include <map>
@@ -22,44 +25,34 @@ using numtext::splitFields;
 using numtext::trimmed;
 
 struct BatchRequest {
-    const engine::ProblemType* problem = nullptr;
-    double pKw = 14.0;
-    engine::ActivityModel activity = engine::ActivityModel::Ideal;
-    std::optional<double> temperature;
-    int digits = 4;
-    std::map<int, double> constants; // from --acid and --base, for every line
-    std::string input;               // empty: standard input
+    SolveRequest common; // the options; the constants of --acid and --base fill every line
+    std::string input;   // empty: standard input
 };
 
 BatchRequest parseBatch(const std::vector<std::string>& args) {
     BatchRequest batch;
-    const SolveRequest common =
-        parseSolve(args, 2, [&](const std::vector<std::string>& a, std::size_t& i) {
-            if (!a[i].starts_with("--input")) return false;
-            batch.input = optionValue(a, i, "--input");
-            return true;
-        });
-    if (common.json) throw UsageError{"batch writes CSV; --json is for solve and graph"};
-    if (!common.values.empty())
+    batch.common = parseSolve(args, 2, [&](const std::vector<std::string>& a, std::size_t& i) {
+        if (!a[i].starts_with("--input")) return false;
+        batch.input = optionValue(a, i, "--input");
+        return true;
+    });
+    if (batch.common.json) throw UsageError{"batch writes CSV; --json is for solve and graph"};
+    if (!batch.common.values.empty())
         throw UsageError{"batch takes its values from the CSV lines, not from NAME=VALUE"};
-    batch.problem = common.problem;
-    batch.pKw = common.pKw;
-    batch.activity = common.activity;
-    batch.temperature = common.temperature;
-    batch.digits = common.digits;
-    batch.constants = common.constants;
     return batch;
 }
 
-std::string csvField(const std::string& text, char delimiter) {
-    if (text.find_first_of(std::string{delimiter, '"', '\n', '\r'}) == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"') quoted += '"';
-        quoted += c;
+void appendCsvField(std::string& line, std::string_view text, char delimiter) {
+    if (text.find_first_of(std::string{delimiter, '"', '\n', '\r'}) == std::string_view::npos) {
+        line += text;
+        return;
     }
-    return quoted + '"';
+    line += '"';
+    for (char c : text) {
+        if (c == '"') line += '"';
+        line += c;
+    }
+    line += '"';
 }
 
 // The longest record read; a longer one is passed over as a bad line.
@@ -97,9 +90,20 @@ void skipLine(std::istream& in) {
         if (c == std::char_traits<char>::eof()) return;
 }
 
+// What every line starts from: the model and the constants of --acid and --base.
+engine::EquilAB startState(const SolveRequest& request) {
+    engine::EquilAB state(request.pKw);
+    applyModel(request, state);
+    for (const auto& [slot, value] : request.constants)
+        state.IOValues[slot] = value;
+    return state;
+}
+
 class BatchRun {
 public:
-    BatchRun(const BatchRequest& request, std::ostream& out) : m_request(request), m_out(out) {}
+    BatchRun(const SolveRequest& request, std::ostream& out)
+        : m_request(request), m_problem(*request.problem), m_out(out), m_start(startState(request)),
+          m_state(m_start) {}
 
     /// Reads the header: the quantity names, separated by ";" when it holds one, else ",".
     void readHeader(const std::string& header) {
@@ -109,90 +113,101 @@ public:
         if (!splitFields(header, m_delimiter, names))
             throw UsageError{"the header line has a quote left open"};
         for (const std::string& name : names) {
-            const int slot = resolveSlot(*m_request.problem, trimmed(name));
+            const int slot = resolveSlot(m_problem, trimmed(name));
             for (int taken : m_columns)
                 if (taken == slot) throw UsageError{"the header names \"" + name + "\" twice"};
             if (m_request.constants.contains(slot))
                 throw UsageError{"the header names \"" + name + "\", which --acid or --base fills"};
             m_columns.push_back(slot);
         }
+        // The values are read as solve reads them: in slot order.
+        m_readingOrder.resize(m_columns.size());
+        for (std::size_t i = 0; i < m_columns.size(); ++i)
+            m_readingOrder[i] = i;
+        std::sort(m_readingOrder.begin(), m_readingOrder.end(),
+                  [&](std::size_t a, std::size_t b) { return m_columns[a] < m_columns[b]; });
         // A quantity kept in two slots (C_SA of the buffers, also in slot 16) is written once.
         std::vector<engine::Quantity> written;
-        for (const engine::SlotRow& row : m_request.problem->rows) {
-            if (row.slot == m_request.problem->hiddenSlot ||
+        for (const engine::SlotRow& row : m_problem.rows) {
+            if (row.slot == m_problem.hiddenSlot ||
                 std::find(written.begin(), written.end(), row.quantity) != written.end())
                 continue;
             written.push_back(row.quantity);
             m_written.push_back(row.slot);
         }
-        for (int slot : m_written)
-            m_out << csvField(std::string(slotName(*m_request.problem, slot)), m_delimiter)
-                  << m_delimiter;
-        m_out << "status" << m_delimiter << "reason\n";
+        m_line.clear();
+        for (int slot : m_written) {
+            appendCsvField(m_line, slotName(m_problem, slot), m_delimiter);
+            m_line += m_delimiter;
+        }
+        m_line += "status";
+        m_line += m_delimiter;
+        m_line += "reason\n";
+        m_out.write(m_line.data(), static_cast<std::streamsize>(m_line.size()));
     }
 
     /// Solves one line and writes its result; false when it failed.
     bool solveLine(const std::string& line) {
-        SolveRequest request;
-        request.problem = m_request.problem;
-        request.pKw = m_request.pKw;
-        request.activity = m_request.activity;
-        request.temperature = m_request.temperature;
-        request.constants = m_request.constants;
-        engine::EquilAB state(m_request.pKw);
         if (!splitFields(line, m_delimiter, m_fields))
-            return writeBadLine(state, "the line has a quote left open");
+            return writeBadLine("the line has a quote left open");
         if (m_fields.size() != m_columns.size())
-            return writeBadLine(state, "the line has " + std::to_string(m_fields.size()) +
-                                           " fields, the header " +
-                                           std::to_string(m_columns.size()));
-        // An empty cell is a quantity not given.
-        for (std::size_t i = 0; i < m_columns.size(); ++i)
-            if (const std::string text = trimmed(m_fields[i]); !text.empty())
-                request.values.emplace(m_columns[i], text);
+            return writeBadLine("the line has " + std::to_string(m_fields.size()) +
+                                " fields, the header " + std::to_string(m_columns.size()));
+        m_state = m_start;
         numtext::NumberSettings settings; // a comma in one line does not carry to the next
-        std::string reason;
-        const Status status = solveProblem(request, state, settings, reason);
-        if (status == Status::ReadingError || status == Status::CalculationError)
-            clearResults(state);
-        writeValues(state);
-        m_out << statusWord(status) << m_delimiter << csvField(reason, m_delimiter) << '\n';
-        return status == Status::Ok;
-    }
-
-private:
-    void clearResults(engine::EquilAB& state) const {
-        const int firstResult = engine::InputRowCount(m_request.problem->task);
-        for (int slot = firstResult; slot < engine::SlotCount; ++slot)
-            state.IOValues[slot] = engine::EmptyValue;
-    }
-
-    void writeValues(const engine::EquilAB& state) {
-        std::int16_t formatError = 0;
-        for (int slot : m_written) {
-            const double v = state.IOValues[slot];
-            if (engine::IsKnown(v))
-                m_out << numtext::FormatNumber(v, m_request.digits, m_separator, formatError);
-            m_out << m_delimiter;
+        bool read = true;
+        // An empty cell is a quantity not given.
+        for (std::size_t column : m_readingOrder) {
+            const std::string_view text = numtext::trimmedView(m_fields[column]);
+            if (text.empty()) continue;
+            read = readGiven(m_problem, m_columns[column], text, m_state, settings, m_reason);
+            if (!read) break;
         }
+        const calc::Outcome outcome = read ? calc::Calculate(m_problem, m_state)
+                                           : calc::ReadingFailed(m_problem, m_state, m_reason);
+        m_line.clear();
+        for (int slot : m_written) {
+            const double v = m_state.IOValues[slot];
+            if (engine::IsKnown(v))
+                m_line += numtext::FormatNumber(v, m_request.digits, m_separator, m_formatError);
+            m_line += m_delimiter;
+        }
+        writeEnd(statusWord(outcome.status), outcome.reason);
+        return outcome.status == Status::Ok;
     }
 
-public:
     /// Writes a line that could not be solved, with the reason; gives false.
-    bool writeBadLine(const engine::EquilAB& empty, const std::string& reason) {
-        writeValues(empty);
-        m_out << "bad line" << m_delimiter << csvField(reason, m_delimiter) << '\n';
+    bool writeBadLine(std::string_view reason) {
+        m_line.assign(m_written.size(), m_delimiter);
+        writeEnd("bad line", reason);
         return false;
     }
 
 private:
-    const BatchRequest& m_request;
+    // The status and the reason after the values, and the whole line out at once.
+    void writeEnd(std::string_view status, std::string_view reason) {
+        m_line += status;
+        m_line += m_delimiter;
+        appendCsvField(m_line, reason, m_delimiter);
+        m_line += '\n';
+        m_out.write(m_line.data(), static_cast<std::streamsize>(m_line.size()));
+    }
+
+    const SolveRequest& m_request;
+    const engine::ProblemType& m_problem;
     std::ostream& m_out;
+    const engine::EquilAB m_start; // what every line starts from
+    engine::EquilAB m_state;
     char m_delimiter = ',';
     char m_separator = '.';
-    std::vector<int> m_columns; // slot of each input field
-    std::vector<int> m_written; // slot of each output value
+    std::vector<int> m_columns;              // slot of each input field
+    std::vector<std::size_t> m_readingOrder; // the columns by slot
+    std::vector<int> m_written;              // slot of each output value
+    // Kept from line to line, so that their memory is too.
     std::vector<std::string> m_fields;
+    std::string m_line;
+    std::string m_reason;
+    std::int16_t m_formatError = 0; // formatting never touches a status
 };
 
 } // namespace
@@ -212,16 +227,14 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     if (record.starts_with(ByteOrderMark)) record.erase(0, ByteOrderMark.size());
     if (header == Record::End || trimmed(record).empty())
         throw UsageError{"the input has no header line of quantity names"};
-    BatchRun run(request, out);
+    BatchRun run(request.common, out);
     run.readHeader(record);
     bool allSolved = true;
     // Once the output cannot be written, reading on would be work for nothing.
     for (Record r; out && (r = readRecord(source, record)) != Record::End;) {
         if (r == Record::TooLong) {
             skipLine(source);
-            allSolved =
-                run.writeBadLine(engine::EquilAB(request.pKw), "the line is longer than 1 MB") &&
-                allSolved;
+            allSolved = run.writeBadLine("the line is longer than 1 MB") && allSolved;
         } else if (!trimmed(record).empty()) {
             allSolved = run.solveLine(record) && allSolved;
         }

@@ -10,7 +10,6 @@
 
 #include "compounds/constants.h"
 #include "engine/catalogue.h"
-#include "engine/determining.h"
 #include "engine/equilab.h"
 #include "numtext/numbertext.h"
 #include "version/version.h"
@@ -417,38 +416,40 @@ std::string jsonActivity(engine::ActivityModel model, bool temperatureGiven,
            "},\"temperature\":" + fullPrecision(temperature) + "}";
 }
 
+bool readGiven(const ProblemType& problem, int slot, std::string_view text, EquilAB& state,
+               numtext::NumberSettings& settings, std::string& reason) {
+    const double v = numtext::ParseNumberToken(text, settings, state.CalcError);
+    if (state.CalcError != 0 || engine::IsEmpty(v)) {
+        state.CalcError = 1;
+        reason = std::string(slotName(problem, slot)) + " = \"";
+        reason.append(text) += "\" cannot be read as a number";
+        return false;
+    }
+    state.IOValues[slot] = v;
+    return true;
+}
+
+namespace {
+
+Status settle(calc::Outcome outcome, std::string& reason) {
+    reason = std::move(outcome.reason);
+    return outcome.status;
+}
+
+} // namespace
+
 Status solveProblem(const SolveRequest& request, EquilAB& state, numtext::NumberSettings& settings,
                     std::string& reason) {
+    const ProblemType& problem = *request.problem;
     applyModel(request, state);
-    std::vector<int> given;
-    for (const auto& [slot, value] : request.constants) {
+    for (const auto& [slot, value] : request.constants)
         state.IOValues[slot] = value;
-        given.push_back(slot);
-    }
     // Reading as the window reads its fields: in row order, stopping at the first failure.
     // A NAME= with nothing after it is a failure too.
-    for (const auto& [slot, text] : request.values) {
-        const double v = numtext::ParseNumberToken(text, settings, state.CalcError);
-        if (state.CalcError != 0 || engine::IsEmpty(v)) {
-            state.CalcError = 1;
-            reason = std::string(slotName(*request.problem, slot)) + " = \"" + text +
-                     "\" cannot be read as a number";
-            return Status::ReadingError;
-        }
-        state.IOValues[slot] = v;
-        given.push_back(slot);
-    }
-    engine::RunProblem(state, request.problem->code);
-    if (state.CalcError != 0) {
-        reason = state.CalcErrorReason;
-        return Status::CalculationError;
-    }
-    if (engine::IsDetermined(*request.problem, state.IOValues)) {
-        reason = state.ActivityWarning;
-        return Status::Ok;
-    }
-    reason = engine::NotEnoughValuesHint(*request.problem, given);
-    return Status::Incomplete;
+    for (const auto& [slot, text] : request.values)
+        if (!readGiven(problem, slot, text, state, settings, reason))
+            return settle(calc::ReadingFailed(problem, state, reason), reason);
+    return settle(calc::Calculate(problem, state), reason);
 }
 
 const char* statusMessage(Status status) {
@@ -471,12 +472,9 @@ const char* statusWord(Status status) {
     return "";
 }
 
-void writeSolution(const SolveRequest& request, EquilAB& state, Status status,
+void writeSolution(const SolveRequest& request, const EquilAB& state, Status status,
                    const std::string& reason, char decimalSeparator, std::ostream& out) {
     const ProblemType& problem = *request.problem;
-    if (status == Status::ReadingError || status == Status::CalculationError)
-        for (int slot = engine::InputRowCount(problem.task); slot < engine::SlotCount; ++slot)
-            state.IOValues[slot] = engine::EmptyValue;
 
     std::int16_t formatError = 0; // formatting must not disturb the status read above
     auto text = [&](double v) {

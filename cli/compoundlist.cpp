@@ -4,9 +4,9 @@
 
 #include "request.h"
 
+#include "compounds/componentforms.h"
 #include "compounds/compounds.h"
 #include "compounds/reagents.h"
-#include "compounds/species.h"
 #include "numtext/numbertext.h"
 
 #include <cstdio>

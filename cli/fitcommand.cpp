@@ -196,6 +196,7 @@ int RunFit(const std::vector<std::string>& args, std::ostream& out, std::ostream
         final.IOValues[slot] = result.values[slot];
     engine::RunProblem(final, problem.code);
     const Status finalStatus = final.CalcError == 0 ? Status::Ok : Status::CalculationError;
+    if (finalStatus != Status::Ok) calc::ClearResults(problem, final);
     writeFitted(request, result, numbers.DecimalSeparator, out);
     writeSolution(solved, final, finalStatus, final.CalcErrorReason, numbers.DecimalSeparator, out);
     if (request.json) out << "}\n";

@@ -9,6 +9,7 @@
 #include "graphkinds.h"
 
 #include "engine/reason.h"
+#include "engine/slots.h"
 #include "fit/measured.h"
 
 #include "graphs/catalogue.h"
@@ -245,7 +246,8 @@ int RunGraph(const std::vector<std::string>& args, std::ostream& out, std::ostre
     // show them.
     if (graphs::NeedsExtraFields(code, g.kind)) {
         const std::string proposed =
-            graphs::ExtraFieldText(state.IOValues[16], request.digits, numbers.DecimalSeparator);
+            graphs::ExtraFieldText(state.IOValues[engine::slot::buffer::AddedConcentration],
+                                   request.digits, numbers.DecimalSeparator);
         if (!wholeNumber(g.volume) || !wholeNumber(g.added) ||
             !graphs::ReadExtraFields(g.volume.value_or(graphs::DefaultBufferVolume),
                                      g.added.value_or(proposed), state, numbers)) {

@@ -7,7 +7,7 @@
 #include "mixoptions.h"
 #include "mixtitration.h"
 
-#include "compounds/species.h"
+#include "compounds/componentforms.h"
 #include "engine/mixture.h"
 
 #include <algorithm>

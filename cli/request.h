@@ -2,6 +2,7 @@
 // problem as the Calculate button does, and writing JSON.
 #pragma once
 
+#include "calc/calculation.h"
 #include "engine/catalogue.h"
 #include "engine/equilab.h"
 #include "numtext/numbertext.h"
@@ -17,8 +18,9 @@
 
 namespace corvane::cli {
 
-inline constexpr const char* ReadingErrorMessage = "Invalid input values: Reading error.";
-inline constexpr const char* CalculationErrorMessage = "Invalid input values: Calculation error.";
+using calc::CalculationErrorMessage;
+using calc::ReadingErrorMessage;
+using calc::Status;
 
 struct UsageError {
     std::string message;
@@ -67,8 +69,6 @@ using ExtraOption = std::function<bool(const std::vector<std::string>& args, std
 SolveRequest parseSolve(const std::vector<std::string>& args, std::size_t first,
                         const ExtraOption& extra = nullptr);
 
-enum class Status { Ok, ReadingError, CalculationError, Incomplete };
-
 /// The activity model and temperature of the request into a state.
 void applyModel(const SolveRequest& request, engine::EquilAB& state);
 
@@ -80,11 +80,15 @@ std::string jsonActivity(const SolveRequest& request, const engine::EquilAB& sta
 std::string jsonActivity(engine::ActivityModel model, bool temperatureGiven,
                          const engine::ActivityResult& result, double temperature);
 
-/// Sets the model and the constants of --acid and --base, reads the given values (each a whole
-/// number text; an empty one is a reading error) into a state whose slots start empty and runs
-/// the solver. `reason` says in words why it failed, or, for Incomplete (solved, but an input
-/// row still unknown), what else to give, or warns about a result that came (an ionic strength
-/// beyond the range of the Davies equation).
+/// Reads one given value, a whole number text (an empty one is a reading error), into its slot;
+/// false with the reason when it cannot be read.
+bool readGiven(const engine::ProblemType& problem, int slot, std::string_view text,
+               engine::EquilAB& state, numtext::NumberSettings& settings, std::string& reason);
+/// Sets the model and the constants of --acid and --base, reads the given values into a state
+/// whose slots start empty, in slot order up to the first failure, and runs the calculation.
+/// `reason` says in words why it failed, or, for Incomplete (solved, but an input row still
+/// unknown), what else to give, or warns about a result that came (an ionic strength beyond
+/// the range of the Davies equation). A failed problem has its results emptied.
 Status solveProblem(const SolveRequest& request, engine::EquilAB& state,
                     numtext::NumberSettings& settings, std::string& reason);
 /// "ok" or the message of the window's error box; for Incomplete, "incomplete".
@@ -94,8 +98,7 @@ const char* statusMessage(Status status);
 const char* statusWord(Status status);
 
 /// Writes the problem as solve does: the JSON object (without a line end) or the text lines.
-/// A failed problem has its results emptied first.
-void writeSolution(const SolveRequest& request, engine::EquilAB& state, Status status,
+void writeSolution(const SolveRequest& request, const engine::EquilAB& state, Status status,
                    const std::string& reason, char decimalSeparator, std::ostream& out);
 
 /// A JSON string of `text`, made well-formed UTF-8 first (see ValidUtf8).

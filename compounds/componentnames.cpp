@@ -1,6 +1,6 @@
 #include "componentnames.h"
 
-#include "species.h"
+#include "componentforms.h"
 
 #include "engine/equilab.h"
 

@@ -1,6 +1,6 @@
 #include "reagents.h"
 
-#include "species.h"
+#include "componentforms.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 #include "recipe.h"
 
+#include "componentforms.h"
 #include "reagents.h"
-#include "species.h"
 
 #include "engine/reason.h"
 #include "engine/settling.h"

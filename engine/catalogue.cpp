@@ -244,6 +244,12 @@ ProblemType cVariant(std::string_view code, Rows rows, SolverFunction solver) {
     return p;
 }
 
+ProblemType strongAddedBuffer(std::string_view code, Rows rows, SolverFunction solver) {
+    ProblemType p = plain(code, std::move(rows), solver);
+    p.strongAdded = true;
+    return p;
+}
+
 std::vector<ProblemType> buildProblems() {
     return {
         plain("10", strongAcid(), Calc10),
@@ -268,10 +274,14 @@ std::vector<ProblemType> buildProblems() {
         cVariant("35C", triproticMixture(), Calc35C),
         plain("40", plainBuffer(AcidBuffer), Calc40),
         plain("41", plainBuffer(BaseBuffer), Calc41),
-        plain("42", addedBuffer(withSpecies(AcidBuffer, {Q::HX, Q::X_minus}), Q::C_SA), Calc42),
-        plain("43", addedBuffer(withSpecies(BaseBuffer, {Q::HX, Q::X_minus}), Q::C_SA), Calc43),
-        plain("44", addedBuffer(withSpecies(AcidBuffer, {Q::ZOH, Q::Z_plus}), Q::C_SB), Calc44),
-        plain("45", addedBuffer(withSpecies(BaseBuffer, {Q::ZOH, Q::Z_plus}), Q::C_SB), Calc45),
+        strongAddedBuffer("42", addedBuffer(withSpecies(AcidBuffer, {Q::HX, Q::X_minus}), Q::C_SA),
+                          Calc42),
+        strongAddedBuffer("43", addedBuffer(withSpecies(BaseBuffer, {Q::HX, Q::X_minus}), Q::C_SA),
+                          Calc43),
+        strongAddedBuffer("44", addedBuffer(withSpecies(AcidBuffer, {Q::ZOH, Q::Z_plus}), Q::C_SB),
+                          Calc44),
+        strongAddedBuffer("45", addedBuffer(withSpecies(BaseBuffer, {Q::ZOH, Q::Z_plus}), Q::C_SB),
+                          Calc45),
         plain("50", acidTitration(false), Calc50),
         plain("51", acidTitration(true), Calc51),
         plain("52", baseTitration(false), Calc52),
@@ -422,20 +432,24 @@ bool OffersInput(const ProblemType& problem, int slot) {
 DispatchResult RunProblem(EquilAB& state, std::string_view code) {
     const ProblemType* problem = FindProblem(code);
     if (problem == nullptr) return DispatchResult::UnknownProblem;
+    RunProblem(state, *problem);
+    return DispatchResult::Ran;
+}
+
+void RunProblem(EquilAB& state, const ProblemType& problem) {
     state.SlotSymbols = {};
-    for (const SlotRow& row : problem->rows)
+    for (const SlotRow& row : problem.rows)
         state.SlotSymbols[row.slot] = SymbolName(row.quantity);
     state.ActivityWarning.clear();
     state.Activities = {0.0, IdealGammas, state.Temperature};
     if (state.Activity == ActivityModel::Ideal) {
-        problem->solver(state);
+        problem.solver(state);
     } else {
         const double celsius = state.Temperature;
-        SolveWithActivities(state, *problem,
+        SolveWithActivities(state, problem,
                             [celsius](double I) { return DaviesGammas(I, celsius); });
     }
-    if (state.CalcError == 0) NoteIonicStrength(state, *problem);
-    return DispatchResult::Ran;
+    if (state.CalcError == 0) NoteIonicStrength(state, problem);
 }
 
 DispatchResult Dispatch(EquilAB& state, int taskIndex, int optionIndex,

@@ -44,6 +44,7 @@ struct ProblemType {
     std::vector<SlotRow> rows;
     int hiddenSlot; // the k_1 row a "C" variant hides, -1 otherwise
     SolverFunction solver;
+    bool strongAdded = false; // a buffer to which a strong acid or base is added (42 to 45)
 };
 
 const std::vector<TaskInfo>& Tasks();
@@ -73,5 +74,7 @@ enum class DispatchResult { Ran, UnknownProblem };
 DispatchResult Dispatch(EquilAB& state, int taskIndex, int optionIndex,
                         int firstDissociationComplete);
 DispatchResult RunProblem(EquilAB& state, std::string_view code);
+/// Runs the solver of a problem of the catalogue on state.IOValues.
+void RunProblem(EquilAB& state, const ProblemType& problem);
 
 } // namespace corvane::engine

@@ -3,6 +3,7 @@
 #include "polynomials.h"
 #include "reason.h"
 #include "shapes.h"
+#include "slots.h"
 #include "solvers.h"
 
 #include <cmath>
@@ -59,16 +60,16 @@ Formula dissociatedShare(int partner, int k) {
 void Calc20(EquilAB& state) {
     // No passes: the salt is neutral, and the results are written even for a C_S out of range.
     state.ClearCalcError();
-    const double salt = state.IOValues[0];
+    const double salt = state.IOValues[slot::salt::CS];
     if (IsKnown(salt) && !Accepts(state, Concentration, salt))
         state.Fail("C_S = " + ReasonNumber(salt) + " is outside its range 0 ≤ C_S ≤ 100");
     const double neutral = std::sqrt(state.Kw);
     const double pHValue = -Log10Guarded(state, neutral);
-    state.IOValues[6] = pHValue;
-    state.IOValues[7] = neutral;
-    state.IOValues[8] = neutral;
-    state.IOValues[9] = salt;
-    state.IOValues[10] = salt;
+    state.IOValues[slot::salt::NeutralPH] = pHValue;
+    state.IOValues[slot::salt::NeutralH] = neutral;
+    state.IOValues[slot::salt::NeutralOH] = neutral;
+    state.IOValues[slot::salt::NeutralAnion] = salt;
+    state.IOValues[slot::salt::NeutralCation] = salt;
 }
 
 void Calc21(EquilAB& state) {

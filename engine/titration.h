@@ -3,6 +3,7 @@
 #pragma once
 
 #include "shapes.h"
+#include "slots.h"
 
 #include <utility>
 
@@ -27,11 +28,11 @@ Rule RootAtEquivalence(const char* name, int h, int CA, int CB, Vars constants,
                        TitrationPolynomial polynomial, Action then = nullptr);
 
 /// Step 11: once `needs` are known, the largest |ΔpH/ΔV| over the equivalence volumes by a
-/// central difference with δ = factor·V_eq / 256 / 1000 × 1.1, into IOValues[15]. A failure
-/// sets CalcError and leaves IOValues[15] empty.
+/// central difference with δ = factor·V_eq / 256 / 1000 × 1.1, into EquivalenceSlopeSlot. A
+/// failure sets CalcError and leaves that slot empty.
 Action EquivalenceSlope(Vars needs, int Veq, std::vector<int> volumes, double factor, Flask flask,
                         TitrationPolynomial polynomial);
 
-inline constexpr int EquivalenceSlopeSlot = 15;
+inline constexpr int EquivalenceSlopeSlot = slot::titration::Slope;
 
 } // namespace corvane::engine

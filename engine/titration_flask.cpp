@@ -1,6 +1,7 @@
 #include "titration_flask.h"
 
 #include "catalogue.h"
+#include "slots.h"
 
 #include <utility>
 #include <vector>
@@ -19,15 +20,22 @@ struct FlaskLayout {
 };
 
 const std::vector<FlaskLayout>& flaskLayouts() {
+    namespace mono = slot::titration;
+    namespace poly = slot::polyprotic_titration;
+    namespace mix = slot::mixture;
     static const std::vector<FlaskLayout> layouts{
-        {"50", "30", true, 3, {}},
-        {"51", "32", true, 3, {{3, 2}}},
-        {"52", "30", false, 3, {}},
-        {"53", "31", false, 3, {{4, 2}}},
-        {"54", "34", true, 6, {{3, 3}, {4, 4}}},
-        {"54C", "34C", true, 6, {{4, 4}}},
-        {"55", "35", true, 6, {{3, 3}, {4, 4}, {5, 5}}},
-        {"55C", "35C", true, 6, {{4, 4}, {5, 5}}},
+        {"50", "30", true, mono::Titrant, {}},
+        {"51", "32", true, mono::Titrant, {{mix::Ka, mono::K}}},
+        {"52", "30", false, mono::Titrant, {}},
+        {"53", "31", false, mono::Titrant, {{mix::Kb, mono::K}}},
+        {"54", "34", true, poly::Titrant, {{mix::Ka, poly::K1}, {mix::Kb, poly::K2}}},
+        {"54C", "34C", true, poly::Titrant, {{mix::Kb, poly::K2}}},
+        {"55",
+         "35",
+         true,
+         poly::Titrant,
+         {{mix::Ka, poly::K1}, {mix::Kb, poly::K2}, {mix::K3, poly::K3}}},
+        {"55C", "35C", true, poly::Titrant, {{mix::Kb, poly::K2}, {mix::K3, poly::K3}}},
     };
     return layouts;
 }
@@ -46,15 +54,17 @@ bool HasTitrationFlask(std::string_view code) {
 
 double PHInFlask(std::string_view code, const Slots& titration, double V, EquilAB& work) {
     const FlaskLayout& f = *flaskOf(code);
-    const double C = titration[0], V0 = titration[1], T = titration[f.titrant];
+    // The analyte's concentration and volume take the same slots in every titration.
+    const double C = titration[slot::titration::C], V0 = titration[slot::titration::V];
+    const double T = titration[f.titrant];
     const double analyte = C * V0 / (V0 + V), titrant = T * V / (V + V0);
     work.IOValues.fill(EmptyValue);
-    work.IOValues[0] = f.acidTitrated ? analyte : titrant;
-    work.IOValues[1] = f.acidTitrated ? titrant : analyte;
+    work.IOValues[slot::mixture::Ca] = f.acidTitrated ? analyte : titrant;
+    work.IOValues[slot::mixture::Cb] = f.acidTitrated ? titrant : analyte;
     for (auto [to, from] : f.constants)
         work.IOValues[to] = titration[from];
     RunProblem(work, f.mixture);
-    return work.IOValues[2];
+    return work.IOValues[slot::mixture::PH];
 }
 
 } // namespace corvane::engine

@@ -1,6 +1,7 @@
 #include "titrationmodel.h"
 
 #include "engine/polynomials.h"
+#include "engine/slots.h"
 #include "engine/titration_flask.h"
 
 #include <algorithm>
@@ -24,21 +25,23 @@ int indexOf(std::string_view code) {
 } // namespace
 
 std::vector<int> CurveSlots(std::string_view code) {
+    namespace mono = engine::slot::titration;
+    namespace poly = engine::slot::polyprotic_titration;
     switch (indexOf(code)) {
     case 0:
     case 2:
-        return {0, 1, 3};
+        return {mono::C, mono::V, mono::Titrant};
     case 1:
     case 3:
-        return {0, 1, 2, 3};
+        return {mono::C, mono::V, mono::K, mono::Titrant};
     case 4:
-        return {0, 1, 3, 4, 6};
+        return {poly::Ca, poly::Va, poly::K1, poly::K2, poly::Titrant};
     case 5:
-        return {0, 1, 4, 6};
+        return {poly::Ca, poly::Va, poly::K2, poly::Titrant};
     case 6:
-        return {0, 1, 3, 4, 5, 6};
+        return {poly::Ca, poly::Va, poly::K1, poly::K2, poly::K3, poly::Titrant};
     case 7:
-        return {0, 1, 4, 5, 6};
+        return {poly::Ca, poly::Va, poly::K2, poly::K3, poly::Titrant};
     default:
         return {};
     }
@@ -53,7 +56,10 @@ bool BaseTitrated(std::string_view code) {
 }
 
 FlaskSlots FlaskSlotsOf(std::string_view code) {
-    return {0, 1, TitratedProtons(code) == 1 ? 3 : 6};
+    namespace mono = engine::slot::titration;
+    return {mono::C, mono::V,
+            TitratedProtons(code) == 1 ? mono::Titrant
+                                       : engine::slot::polyprotic_titration::Titrant};
 }
 
 bool IsConstantSlot(std::string_view code, int slot) {

@@ -1,8 +1,10 @@
 #include "activitycurves.h"
 
+#include "catalogue.h"
 #include "generators.h"
 
 #include "engine/catalogue.h"
+#include "engine/slots.h"
 #include "engine/titration_flask.h"
 
 #include <cmath>
@@ -16,34 +18,22 @@ namespace {
 
 using engine::Quantity;
 
-// The input a pH kind varies (kinds 1 to 10, 23 to 26) or a degree-of-dissociation kind
-// (11 to 14).
+// The input a pH or degree-of-dissociation kind varies along x.
 std::optional<Quantity> sweptQuantity(int kind) {
-    switch (kind) {
-    case 1:
-    case 2:
-    case 11:
-    case 12:
+    switch (KindFacts(kind).x) {
+    case XQuantity::AcidConcentration:
         return Quantity::C_a;
-    case 3:
-    case 4:
-    case 13:
-    case 14:
+    case XQuantity::BaseConcentration:
         return Quantity::C_b;
-    case 5:
-    case 6:
+    case XQuantity::SaltConcentration:
         return Quantity::C_S;
-    case 7:
-    case 8:
+    case XQuantity::AcidConstant:
         return Quantity::k_a;
-    case 9:
-    case 10:
+    case XQuantity::BaseConstant:
         return Quantity::k_b;
-    case 23:
-    case 24:
+    case XQuantity::AddedAcidConcentration:
         return Quantity::C_SA;
-    case 25:
-    case 26:
+    case XQuantity::AddedBaseConcentration:
         return Quantity::C_SB;
     default:
         return std::nullopt;
@@ -51,7 +41,7 @@ std::optional<Quantity> sweptQuantity(int kind) {
 }
 
 Quantity plotted(int kind) {
-    return kind >= 11 && kind <= 14 ? Quantity::alpha : Quantity::pH;
+    return KindFacts(kind).y == YQuantity::Alpha ? Quantity::alpha : Quantity::pH;
 }
 
 // The typed row of a quantity, or -1.
@@ -74,26 +64,21 @@ bool isForwardInput(Quantity q) {
            q != Quantity::alpha;
 }
 
-bool isDilutedBuffer(std::string_view code, int kind) {
-    return (kind == 27 || kind == 29) &&
-           (code == "42" || code == "43" || code == "44" || code == "45");
-}
-
 // After V mL of added strong acid or base a buffer of codes 42 to 45 is diluted from its
-// volume V0 (slot 15) by V mL of concentration C_T (slot 16); a titration's flask is the
-// mixture of its acid and base. The pH then, as Calculate would solve it; a failure shows as
-// CalcError in `work`.
+// volume V0 by V mL of concentration C_T; a titration's flask is the mixture of its acid and
+// base. The pH then, as Calculate would solve it; a failure shows as CalcError in `work`.
 double pHAfter(std::string_view code, const engine::Slots& solved, double V,
                engine::EquilAB& work) {
+    namespace buffer = engine::slot::buffer;
     if (engine::HasTitrationFlask(code)) return engine::PHInFlask(code, solved, V, work);
-    const double V0 = solved[15], CT = solved[16];
+    const double V0 = solved[buffer::Volume], CT = solved[buffer::AddedConcentration];
     work.IOValues.fill(engine::EmptyValue);
-    work.IOValues[0] = solved[0] * V0 / (V0 + V);
-    work.IOValues[1] = solved[1] * V0 / (V0 + V);
-    work.IOValues[3] = solved[3];
-    work.IOValues[4] = CT * V / (V + V0);
+    work.IOValues[buffer::C] = solved[buffer::C] * V0 / (V0 + V);
+    work.IOValues[buffer::CS] = solved[buffer::CS] * V0 / (V0 + V);
+    work.IOValues[buffer::K] = solved[buffer::K];
+    work.IOValues[buffer::Added] = CT * V / (V + V0);
     engine::RunProblem(work, code);
-    return work.IOValues[2];
+    return work.IOValues[buffer::PH];
 }
 
 // pH against the volume (27, 29) or, for a titration, its slope |ΔpH/ΔV| by a central
@@ -101,7 +86,7 @@ double pHAfter(std::string_view code, const engine::Slots& solved, double V,
 Curves volumeCurves(std::string_view code, const GeneratorInput& in) {
     const engine::Slots solved = in.state.IOValues;
     const int fineness = code.starts_with("54") ? DiproticFineness : 1;
-    if (in.kind == 31 || in.kind == 33) {
+    if (KindFacts(in.kind).y == YQuantity::Slope) {
         const double delta = in.frame.XRange() / 256 / 1000;
         return RunSweep(
             in, 1, false,
@@ -118,10 +103,11 @@ Curves volumeCurves(std::string_view code, const GeneratorInput& in) {
         fineness);
 }
 
+// The volume kinds of the titrations and of the buffers with a strong acid or base added.
 bool isVolumeKind(std::string_view code, int kind) {
-    if (isDilutedBuffer(code, kind)) return true;
-    return engine::HasTitrationFlask(code) &&
-           (kind == 27 || kind == 29 || kind == 31 || kind == 33);
+    const engine::ProblemType* p = engine::FindProblem(code);
+    return IsAddedVolume(KindFacts(kind).x) && p != nullptr &&
+           (p->strongAdded || engine::HasTitrationFlask(code));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "extrafields.h"
 
+#include "engine/slots.h"
+
 #include <algorithm>
 
 namespace corvane::graphs {
@@ -30,9 +32,12 @@ std::string ExtraFieldText(double value, int digits, char decimalSeparator) {
 
 bool ReadExtraFields(const std::string& volume, const std::string& added, engine::EquilAB& state,
                      numtext::NumberSettings& numbers) {
-    state.IOValues[15] = state.IOValues[16] = engine::EmptyValue;
+    namespace buffer = engine::slot::buffer;
+    state.IOValues[buffer::Volume] = state.IOValues[buffer::AddedConcentration] =
+        engine::EmptyValue;
     state.CalcError = 0;
-    return readField(volume, 15, state, numbers) && readField(added, 16, state, numbers);
+    return readField(volume, buffer::Volume, state, numbers) &&
+           readField(added, buffer::AddedConcentration, state, numbers);
 }
 
 } // namespace corvane::graphs

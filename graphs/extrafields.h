@@ -1,6 +1,7 @@
 // \brief The two extra values of the added-volume graphs of the buffers 42 to 45: the volume
-// of the buffer solution (IOValues[15]) and the concentration of the added strong acid or
-// base (IOValues[16]), read from their text fields as the chooser reads them.
+// of the buffer solution and the concentration of the added strong acid or base (the slots
+// engine::slot::buffer::Volume and AddedConcentration), read from their text fields as the
+// chooser reads them.
 #pragma once
 
 #include "engine/equilab.h"

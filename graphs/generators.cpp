@@ -1,6 +1,9 @@
 #include "generators.h"
 
+#include "catalogue.h"
+
 #include "engine/polynomials.h"
+#include "engine/slots.h"
 
 #include <cmath>
 #include <functional>
@@ -9,22 +12,15 @@ namespace corvane::graphs {
 
 using engine::EquilAB;
 using engine::PolynomialCoefficients;
+namespace solution = engine::slot::solution;
+namespace salt = engine::slot::salt;
+namespace mixture = engine::slot::mixture;
+namespace buffer = engine::slot::buffer;
+namespace titration = engine::slot::titration;
+namespace polyprotic_titration = engine::slot::polyprotic_titration;
 
 bool NegativeLogAxis(int kind) {
-    switch (kind) {
-    case 2:
-    case 4:
-    case 6:
-    case 8:
-    case 10:
-    case 12:
-    case 14:
-    case 24:
-    case 26:
-        return true;
-    default:
-        return false;
-    }
+    return KindFacts(kind).negativeLog;
 }
 
 namespace {
@@ -34,37 +30,26 @@ struct Problem {
     double Ca = 0, Cb = 0, CS = 0, ka = 0, kb = 0, k1 = 0, k2 = 0, k3 = 0, added = 0;
 };
 
-void setFromX(Problem& p, int kind, double x) {
-    const double v = NegativeLogAxis(kind) ? std::pow(10.0, -x) : x;
-    switch (kind) {
-    case 1:
-    case 2:
-    case 11:
-    case 12:
+void setFromX(Problem& p, const GraphKindFacts& kind, double x) {
+    const double v = kind.negativeLog ? std::pow(10.0, -x) : x;
+    switch (kind.x) {
+    case XQuantity::AcidConcentration:
         p.Ca = v;
         break;
-    case 3:
-    case 4:
-    case 13:
-    case 14:
+    case XQuantity::BaseConcentration:
         p.Cb = v;
         break;
-    case 5:
-    case 6:
+    case XQuantity::SaltConcentration:
         p.CS = v;
         break;
-    case 7:
-    case 8:
+    case XQuantity::AcidConstant:
         p.ka = v;
         break;
-    case 9:
-    case 10:
+    case XQuantity::BaseConstant:
         p.kb = v;
         break;
-    case 23:
-    case 24:
-    case 25:
-    case 26:
+    case XQuantity::AddedAcidConcentration:
+    case XQuantity::AddedBaseConcentration:
         p.added = v;
         break;
     default:
@@ -91,7 +76,7 @@ HydrogenIon rootOf(ProblemPolynomial polynomial) {
 
 // One pH curve: x sets the kind's quantity, the rest keep their solved values.
 Curves pHCurve(const GeneratorInput& in, const Problem& problem, const HydrogenIon& h) {
-    const int kind = in.kind;
+    const GraphKindFacts& kind = KindFacts(in.kind);
     return RunSweep(in, 1, false, [&](double x, EquilAB& w, double* y) {
         Problem p = problem;
         setFromX(p, kind, x);
@@ -102,8 +87,8 @@ Curves pHCurve(const GeneratorInput& in, const Problem& problem, const HydrogenI
 /// The molar fractions at h; a denominator that is not positive fails the point.
 using Fractions = std::function<void(double h, EquilAB& w, double* alpha)>;
 
-Curves fractionCurves(const GeneratorInput& in, int count, const Fractions& fractions) {
-    return RunSweep(in, count, true,
+Curves fractionCurves(const GeneratorInput& in, const Fractions& fractions) {
+    return RunSweep(in, KindFacts(in.kind).curves, true,
                     [&](double x, EquilAB& w, double* y) { fractions(std::pow(10.0, -x), w, y); });
 }
 
@@ -121,8 +106,8 @@ const engine::Slots& io(const GeneratorInput& in) {
 // Buffers: in the volume kinds the buffer is diluted by the added volume V of a strong acid or
 // base of concentration C_T; otherwise x sets one quantity and nothing is diluted.
 Curves bufferCurve(const GeneratorInput& in, const Problem& problem, ProblemPolynomial polynomial) {
-    if (in.kind != 27 && in.kind != 29) return pHCurve(in, problem, rootOf(polynomial));
-    const double V0 = io(in)[15], CT = io(in)[16];
+    if (!IsAddedVolume(KindFacts(in.kind).x)) return pHCurve(in, problem, rootOf(polynomial));
+    const double V0 = io(in)[buffer::Volume], CT = io(in)[buffer::AddedConcentration];
     return RunSweep(in, 1, false, [&](double V, EquilAB& w, double* y) {
         Problem p = problem;
         p.Ca = problem.Ca * V0 / (V0 + V);
@@ -147,15 +132,15 @@ std::pair<double, double> flask(const Titration& t, double V) {
     return {t.titrant * V / (V + t.V0), t.C * t.V0 / (t.V0 + V)};
 }
 
-// pH against the titrant volume (27, 29) or its slope |ΔpH/ΔV| by a central difference (31,
-// 33) with a half-width fixed by the axis alone.
+// pH against the titrant volume or its slope |ΔpH/ΔV| by a central difference with a
+// half-width fixed by the axis alone.
 Curves titrationCurve(const GeneratorInput& in, const Titration& t, FlaskPolynomial polynomial,
                       int fineness = 1) {
     auto logH = [&](double V, EquilAB& w) {
         const auto [CA, CB] = flask(t, V);
         return engine::Log10Guarded(w, root(w, polynomial(CA, CB, w.Kw)));
     };
-    if (in.kind == 31 || in.kind == 33) {
+    if (KindFacts(in.kind).y == YQuantity::Slope) {
         const double delta = in.frame.XRange() / 256 / 1000;
         return RunSweep(
             in, 1, false,
@@ -168,11 +153,16 @@ Curves titrationCurve(const GeneratorInput& in, const Titration& t, FlaskPolynom
         in, 1, false, [&](double V, EquilAB& w, double* y) { y[0] = -logH(V, w); }, fineness);
 }
 
+// The analyte's concentration and volume take the same slots in every titration.
 Titration acidTitration(const GeneratorInput& in, int titrantSlot) {
-    return {true, io(in)[0], io(in)[1], io(in)[titrantSlot]};
+    return {true, io(in)[titration::C], io(in)[titration::V], io(in)[titrantSlot]};
 }
 Titration baseTitration(const GeneratorInput& in) {
-    return {false, io(in)[0], io(in)[1], io(in)[3]};
+    return {false, io(in)[titration::C], io(in)[titration::V], io(in)[titration::Titrant]};
+}
+
+bool plots(const GeneratorInput& in, YQuantity y) {
+    return KindFacts(in.kind).y == y;
 }
 
 } // namespace
@@ -183,9 +173,9 @@ Curves G10(const GeneratorInput& in) {
 }
 
 Curves G11(const GeneratorInput& in) {
-    Problem q{.Ca = io(in)[0], .ka = io(in)[3]};
-    if (in.kind == 16)
-        return fractionCurves(in, 2, [ka = q.ka](double h, EquilAB& w, double* a) {
+    Problem q{.Ca = io(in)[solution::C], .ka = io(in)[solution::K]};
+    if (plots(in, YQuantity::MolarFractions))
+        return fractionCurves(in, [ka = q.ka](double h, EquilAB& w, double* a) {
             const double D = h + ka;
             if (!positive(w, D)) return;
             a[0] = h / D;
@@ -193,8 +183,8 @@ Curves G11(const GeneratorInput& in) {
         });
     const HydrogenIon h =
         rootOf([](const Problem& p, double Kw) { return engine::Polynomial11(p.Ca, p.ka, Kw); });
-    if (in.kind == 11 || in.kind == 12) {
-        const int kind = in.kind;
+    if (plots(in, YQuantity::Alpha)) {
+        const GraphKindFacts& kind = KindFacts(in.kind);
         return RunSweep(in, 1, false, [&](double x, EquilAB& w, double* y) {
             Problem p = q;
             setFromX(p, kind, x);
@@ -208,9 +198,9 @@ Curves G11(const GeneratorInput& in) {
 }
 
 Curves G12(const GeneratorInput& in) {
-    Problem q{.Ca = io(in)[0], .k1 = io(in)[3], .k2 = io(in)[4]};
-    if (in.kind == 20)
-        return fractionCurves(in, 3, [q](double h, EquilAB& w, double* a) {
+    Problem q{.Ca = io(in)[solution::C], .k1 = io(in)[solution::K], .k2 = io(in)[solution::K2]};
+    if (plots(in, YQuantity::MolarFractions))
+        return fractionCurves(in, [q](double h, EquilAB& w, double* a) {
             const double D = h * h + q.k1 * h + q.k1 * q.k2;
             if (!positive(w, D)) return;
             a[0] = h * h / D;
@@ -223,9 +213,9 @@ Curves G12(const GeneratorInput& in) {
 }
 
 Curves G12C(const GeneratorInput& in) {
-    Problem q{.Ca = io(in)[0], .k2 = io(in)[4]};
-    if (in.kind == 20)
-        return fractionCurves(in, 3, [q](double h, EquilAB& w, double* a) {
+    Problem q{.Ca = io(in)[solution::C], .k2 = io(in)[solution::K2]};
+    if (plots(in, YQuantity::MolarFractions))
+        return fractionCurves(in, [q](double h, EquilAB& w, double* a) {
             const double D = h + q.k2;
             if (!positive(w, D)) return;
             a[0] = 0;
@@ -238,9 +228,12 @@ Curves G12C(const GeneratorInput& in) {
 }
 
 Curves G13(const GeneratorInput& in) {
-    Problem q{.Ca = io(in)[0], .k1 = io(in)[3], .k2 = io(in)[4], .k3 = io(in)[5]};
-    if (in.kind == 22)
-        return fractionCurves(in, 4, [q](double h, EquilAB& w, double* a) {
+    Problem q{.Ca = io(in)[solution::C],
+              .k1 = io(in)[solution::K],
+              .k2 = io(in)[solution::K2],
+              .k3 = io(in)[solution::K3]};
+    if (plots(in, YQuantity::MolarFractions))
+        return fractionCurves(in, [q](double h, EquilAB& w, double* a) {
             const double D = h * h * h + q.k1 * h * h + q.k1 * q.k2 * h + q.k1 * q.k2 * q.k3;
             if (!positive(w, D)) return;
             a[0] = h * h * h / D;
@@ -254,9 +247,9 @@ Curves G13(const GeneratorInput& in) {
 }
 
 Curves G13C(const GeneratorInput& in) {
-    Problem q{.Ca = io(in)[0], .k2 = io(in)[4], .k3 = io(in)[5]};
-    if (in.kind == 22)
-        return fractionCurves(in, 4, [q](double h, EquilAB& w, double* a) {
+    Problem q{.Ca = io(in)[solution::C], .k2 = io(in)[solution::K2], .k3 = io(in)[solution::K3]};
+    if (plots(in, YQuantity::MolarFractions))
+        return fractionCurves(in, [q](double h, EquilAB& w, double* a) {
             const double D = h * h + q.k2 * h + q.k2 * q.k3;
             if (!positive(w, D)) return;
             a[0] = 0;
@@ -275,10 +268,10 @@ Curves G14(const GeneratorInput& in) {
 }
 
 Curves G15(const GeneratorInput& in) {
-    Problem q{.Cb = io(in)[0], .kb = io(in)[3]};
+    Problem q{.Cb = io(in)[solution::C], .kb = io(in)[solution::K]};
     const double Kw = in.state.Kw;
-    if (in.kind == 18)
-        return fractionCurves(in, 2, [kb = q.kb, Kw](double h, EquilAB& w, double* a) {
+    if (plots(in, YQuantity::MolarFractions))
+        return fractionCurves(in, [kb = q.kb, Kw](double h, EquilAB& w, double* a) {
             const double D = Kw / h + kb;
             if (!positive(w, D)) return;
             a[0] = Kw / h / D;
@@ -286,8 +279,8 @@ Curves G15(const GeneratorInput& in) {
         });
     const HydrogenIon h =
         rootOf([](const Problem& p, double kw) { return engine::Polynomial15(p.Cb, p.kb, kw); });
-    if (in.kind == 13 || in.kind == 14) {
-        const int kind = in.kind;
+    if (plots(in, YQuantity::Alpha)) {
+        const GraphKindFacts& kind = KindFacts(in.kind);
         return RunSweep(in, 1, false, [&](double x, EquilAB& w, double* y) {
             Problem p = q;
             setFromX(p, kind, x);
@@ -306,75 +299,95 @@ Curves G20(const GeneratorInput& in) {
 }
 
 Curves G21(const GeneratorInput& in) {
-    return pHCurve(in, {.CS = io(in)[0], .kb = io(in)[4]}, rootOf([](const Problem& p, double Kw) {
-                       return engine::Polynomial21(p.CS, p.kb, Kw);
-                   }));
+    return pHCurve(
+        in, {.CS = io(in)[salt::CS], .kb = io(in)[salt::Kb]},
+        rootOf([](const Problem& p, double Kw) { return engine::Polynomial21(p.CS, p.kb, Kw); }));
 }
 
 Curves G22(const GeneratorInput& in) {
-    return pHCurve(in, {.CS = io(in)[0], .ka = io(in)[3]}, rootOf([](const Problem& p, double Kw) {
-                       return engine::Polynomial22(p.CS, p.ka, Kw);
-                   }));
+    return pHCurve(
+        in, {.CS = io(in)[salt::CS], .ka = io(in)[salt::Ka]},
+        rootOf([](const Problem& p, double Kw) { return engine::Polynomial22(p.CS, p.ka, Kw); }));
 }
 
 Curves G23(const GeneratorInput& in) {
-    return pHCurve(in, {.CS = io(in)[0], .ka = io(in)[3], .kb = io(in)[4]},
+    return pHCurve(in, {.CS = io(in)[salt::CS], .ka = io(in)[salt::Ka], .kb = io(in)[salt::Kb]},
                    rootOf([](const Problem& p, double Kw) {
                        return engine::Polynomial23(p.CS, p.ka, p.kb, Kw);
                    }));
 }
 
 Curves G30(const GeneratorInput& in) {
-    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1]}, rootOf([](const Problem& p, double Kw) {
+    return pHCurve(in, {.Ca = io(in)[mixture::Ca], .Cb = io(in)[mixture::Cb]},
+                   rootOf([](const Problem& p, double Kw) {
                        return engine::StrongPairPolynomial(p.Ca, p.Cb, Kw);
                    }));
 }
 
 Curves G31(const GeneratorInput& in) {
-    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1], .kb = io(in)[4]},
-                   rootOf([](const Problem& p, double Kw) {
-                       return engine::Polynomial31(p.Ca, p.Cb, p.kb, Kw);
-                   }));
+    return pHCurve(
+        in, {.Ca = io(in)[mixture::Ca], .Cb = io(in)[mixture::Cb], .kb = io(in)[mixture::Kb]},
+        rootOf([](const Problem& p, double Kw) {
+            return engine::Polynomial31(p.Ca, p.Cb, p.kb, Kw);
+        }));
 }
 
 Curves G32(const GeneratorInput& in) {
-    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1], .ka = io(in)[3]},
-                   rootOf([](const Problem& p, double Kw) {
-                       return engine::Polynomial32(p.Ca, p.Cb, p.ka, Kw);
-                   }));
+    return pHCurve(
+        in, {.Ca = io(in)[mixture::Ca], .Cb = io(in)[mixture::Cb], .ka = io(in)[mixture::Ka]},
+        rootOf([](const Problem& p, double Kw) {
+            return engine::Polynomial32(p.Ca, p.Cb, p.ka, Kw);
+        }));
 }
 
 Curves G33(const GeneratorInput& in) {
-    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1], .ka = io(in)[3], .kb = io(in)[4]},
+    return pHCurve(in,
+                   {.Ca = io(in)[mixture::Ca],
+                    .Cb = io(in)[mixture::Cb],
+                    .ka = io(in)[mixture::Ka],
+                    .kb = io(in)[mixture::Kb]},
                    rootOf([](const Problem& p, double Kw) {
                        return engine::Polynomial33(p.Ca, p.Cb, p.ka, p.kb, Kw);
                    }));
 }
 
 Curves G34(const GeneratorInput& in) {
-    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1], .k1 = io(in)[3], .k2 = io(in)[4]},
+    return pHCurve(in,
+                   {.Ca = io(in)[mixture::Ca],
+                    .Cb = io(in)[mixture::Cb],
+                    .k1 = io(in)[mixture::Ka],
+                    .k2 = io(in)[mixture::Kb]},
                    rootOf([](const Problem& p, double Kw) {
                        return engine::Polynomial34(p.Ca, p.Cb, p.k1, p.k2, Kw);
                    }));
 }
 
 Curves G34C(const GeneratorInput& in) {
-    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1], .k2 = io(in)[4]},
-                   rootOf([](const Problem& p, double Kw) {
-                       return engine::Polynomial34C(p.Ca, p.Cb, p.k2, Kw);
-                   }));
-}
-
-Curves G35(const GeneratorInput& in) {
     return pHCurve(
-        in, {.Ca = io(in)[0], .Cb = io(in)[1], .k1 = io(in)[3], .k2 = io(in)[4], .k3 = io(in)[5]},
+        in, {.Ca = io(in)[mixture::Ca], .Cb = io(in)[mixture::Cb], .k2 = io(in)[mixture::Kb]},
         rootOf([](const Problem& p, double Kw) {
-            return engine::Polynomial35(p.Ca, p.Cb, p.k1, p.k2, p.k3, Kw);
+            return engine::Polynomial34C(p.Ca, p.Cb, p.k2, Kw);
         }));
 }
 
+Curves G35(const GeneratorInput& in) {
+    return pHCurve(in,
+                   {.Ca = io(in)[mixture::Ca],
+                    .Cb = io(in)[mixture::Cb],
+                    .k1 = io(in)[mixture::Ka],
+                    .k2 = io(in)[mixture::Kb],
+                    .k3 = io(in)[mixture::K3]},
+                   rootOf([](const Problem& p, double Kw) {
+                       return engine::Polynomial35(p.Ca, p.Cb, p.k1, p.k2, p.k3, Kw);
+                   }));
+}
+
 Curves G35C(const GeneratorInput& in) {
-    return pHCurve(in, {.Ca = io(in)[0], .Cb = io(in)[1], .k2 = io(in)[4], .k3 = io(in)[5]},
+    return pHCurve(in,
+                   {.Ca = io(in)[mixture::Ca],
+                    .Cb = io(in)[mixture::Cb],
+                    .k2 = io(in)[mixture::Kb],
+                    .k3 = io(in)[mixture::K3]},
                    rootOf([](const Problem& p, double Kw) {
                        return engine::Polynomial35C(p.Ca, p.Cb, p.k2, p.k3, Kw);
                    }));
@@ -382,53 +395,57 @@ Curves G35C(const GeneratorInput& in) {
 
 Curves G40(const GeneratorInput& in) {
     return bufferCurve(
-        in, {.Ca = io(in)[0], .CS = io(in)[1], .ka = io(in)[3]},
+        in, {.Ca = io(in)[buffer::C], .CS = io(in)[buffer::CS], .ka = io(in)[buffer::K]},
         [](const Problem& p, double Kw) { return engine::Polynomial40(p.Ca, p.CS, p.ka, Kw); });
 }
 
 Curves G41(const GeneratorInput& in) {
     return bufferCurve(
-        in, {.Cb = io(in)[0], .CS = io(in)[1], .kb = io(in)[3]},
+        in, {.Cb = io(in)[buffer::C], .CS = io(in)[buffer::CS], .kb = io(in)[buffer::K]},
         [](const Problem& p, double Kw) { return engine::Polynomial41(p.Cb, p.CS, p.kb, Kw); });
 }
 
 Curves G42(const GeneratorInput& in) {
-    return bufferCurve(in, {.Ca = io(in)[0], .CS = io(in)[1], .ka = io(in)[3]},
+    return bufferCurve(in,
+                       {.Ca = io(in)[buffer::C], .CS = io(in)[buffer::CS], .ka = io(in)[buffer::K]},
                        [](const Problem& p, double Kw) {
                            return engine::Polynomial42(p.Ca, p.CS, p.ka, p.added, Kw);
                        });
 }
 
 Curves G43(const GeneratorInput& in) {
-    return bufferCurve(in, {.Cb = io(in)[0], .CS = io(in)[1], .kb = io(in)[3]},
+    return bufferCurve(in,
+                       {.Cb = io(in)[buffer::C], .CS = io(in)[buffer::CS], .kb = io(in)[buffer::K]},
                        [](const Problem& p, double Kw) {
                            return engine::Polynomial43(p.Cb, p.CS, p.kb, p.added, Kw);
                        });
 }
 
 Curves G44(const GeneratorInput& in) {
-    return bufferCurve(in, {.Ca = io(in)[0], .CS = io(in)[1], .ka = io(in)[3]},
+    return bufferCurve(in,
+                       {.Ca = io(in)[buffer::C], .CS = io(in)[buffer::CS], .ka = io(in)[buffer::K]},
                        [](const Problem& p, double Kw) {
                            return engine::Polynomial44(p.Ca, p.CS, p.ka, p.added, Kw);
                        });
 }
 
 Curves G45(const GeneratorInput& in) {
-    return bufferCurve(in, {.Cb = io(in)[0], .CS = io(in)[1], .kb = io(in)[3]},
+    return bufferCurve(in,
+                       {.Cb = io(in)[buffer::C], .CS = io(in)[buffer::CS], .kb = io(in)[buffer::K]},
                        [](const Problem& p, double Kw) {
                            return engine::Polynomial45(p.Cb, p.CS, p.kb, p.added, Kw);
                        });
 }
 
 Curves G50(const GeneratorInput& in) {
-    return titrationCurve(in, acidTitration(in, 3), engine::StrongPairPolynomial);
+    return titrationCurve(in, acidTitration(in, titration::Titrant), engine::StrongPairPolynomial);
 }
 
 Curves G51(const GeneratorInput& in) {
-    const double ka = io(in)[2];
-    return titrationCurve(in, acidTitration(in, 3), [ka](double CA, double CB, double Kw) {
-        return engine::Polynomial51(CA, CB, ka, Kw);
-    });
+    const double ka = io(in)[titration::K];
+    return titrationCurve(
+        in, acidTitration(in, titration::Titrant),
+        [ka](double CA, double CB, double Kw) { return engine::Polynomial51(CA, CB, ka, Kw); });
 }
 
 Curves G52(const GeneratorInput& in) {
@@ -436,16 +453,16 @@ Curves G52(const GeneratorInput& in) {
 }
 
 Curves G53(const GeneratorInput& in) {
-    const double kb = io(in)[2];
+    const double kb = io(in)[titration::K];
     return titrationCurve(in, baseTitration(in), [kb](double CA, double CB, double Kw) {
         return engine::Polynomial53(CA, CB, kb, Kw);
     });
 }
 
 Curves G54(const GeneratorInput& in) {
-    const double k1 = io(in)[3], k2 = io(in)[4];
+    const double k1 = io(in)[polyprotic_titration::K1], k2 = io(in)[polyprotic_titration::K2];
     return titrationCurve(
-        in, acidTitration(in, 6),
+        in, acidTitration(in, polyprotic_titration::Titrant),
         [k1, k2](double CA, double CB, double Kw) {
             return engine::Polynomial54(CA, CB, k1, k2, Kw);
         },
@@ -453,25 +470,28 @@ Curves G54(const GeneratorInput& in) {
 }
 
 Curves G54C(const GeneratorInput& in) {
-    const double k2 = io(in)[4];
+    const double k2 = io(in)[polyprotic_titration::K2];
     return titrationCurve(
-        in, acidTitration(in, 6),
+        in, acidTitration(in, polyprotic_titration::Titrant),
         [k2](double CA, double CB, double Kw) { return engine::Polynomial54C(CA, CB, k2, Kw); },
         DiproticFineness);
 }
 
 Curves G55(const GeneratorInput& in) {
-    const double k1 = io(in)[3], k2 = io(in)[4], k3 = io(in)[5];
-    return titrationCurve(in, acidTitration(in, 6), [k1, k2, k3](double CA, double CB, double Kw) {
-        return engine::Polynomial55(CA, CB, k1, k2, k3, Kw);
-    });
+    const double k1 = io(in)[polyprotic_titration::K1], k2 = io(in)[polyprotic_titration::K2],
+                 k3 = io(in)[polyprotic_titration::K3];
+    return titrationCurve(in, acidTitration(in, polyprotic_titration::Titrant),
+                          [k1, k2, k3](double CA, double CB, double Kw) {
+                              return engine::Polynomial55(CA, CB, k1, k2, k3, Kw);
+                          });
 }
 
 Curves G55C(const GeneratorInput& in) {
-    const double k2 = io(in)[4], k3 = io(in)[5];
-    return titrationCurve(in, acidTitration(in, 6), [k2, k3](double CA, double CB, double Kw) {
-        return engine::Polynomial55C(CA, CB, k2, k3, Kw);
-    });
+    const double k2 = io(in)[polyprotic_titration::K2], k3 = io(in)[polyprotic_titration::K3];
+    return titrationCurve(in, acidTitration(in, polyprotic_titration::Titrant),
+                          [k2, k3](double CA, double CB, double Kw) {
+                              return engine::Polynomial55C(CA, CB, k2, k3, Kw);
+                          });
 }
 
 } // namespace corvane::graphs

@@ -1,5 +1,7 @@
 #include "measuredrms.h"
 
+#include "catalogue.h"
+
 #include "fit/titrationmodel.h"
 
 #include <cmath>
@@ -8,7 +10,9 @@ namespace corvane::graphs {
 
 double MeasuredRms(std::string_view code, int kind, const engine::EquilAB& state,
                    const std::vector<fit::MeasuredPoint>& points) {
-    if (fit::CurveSlots(code).empty() || (kind != 27 && kind != 29)) return std::nan("");
+    const GraphKindFacts& facts = KindFacts(kind);
+    if (fit::CurveSlots(code).empty() || !IsAddedVolume(facts.x) || facts.y != YQuantity::PH)
+        return std::nan("");
     const fit::TitrationModel model(code, state.IOValues, state.pKw);
     return fit::ResidualRms(points, [&model](double V) { return model.pH(V); });
 }

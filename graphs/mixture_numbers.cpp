@@ -2,7 +2,7 @@
 
 #include "scales.h"
 
-#include "compounds/species.h"
+#include "compounds/componentforms.h"
 #include "numtext/numbertext.h"
 
 #include <algorithm>

@@ -3,21 +3,22 @@
 #include "activitycurves.h"
 #include "catalogue.h"
 
+#include "engine/catalogue.h"
+#include "engine/slots.h"
 #include "numtext/numbertext.h"
 
 #include <cmath>
 #include <initializer_list>
+#include <span>
 #include <string_view>
 
 namespace corvane::graphs {
 
 namespace {
 
-bool in(int kind, std::initializer_list<int> kinds) {
-    for (int k : kinds)
-        if (k == kind) return true;
-    return false;
-}
+namespace buffer = engine::slot::buffer;
+namespace titration = engine::slot::titration;
+namespace polyprotic_titration = engine::slot::polyprotic_titration;
 
 bool isCode(std::string_view code, std::initializer_list<std::string_view> codes) {
     for (std::string_view c : codes)
@@ -119,86 +120,137 @@ const CodeText ConstantTitles[] = {
     {"15", "  k_b = {3}"},
 };
 
-// The default axes: 0 to 1 by 0.05 with every second tick labelled, or -1 to 15 by 1.
-enum class Axis { Kept, Unit, Decades };
+// The parameters that stay fixed along the x axis, by what x is.
+std::span<const CodeText> captionsAlong(XQuantity x) {
+    switch (x) {
+    case XQuantity::AcidConcentration:
+        return AcidConcentrationCaptions;
+    case XQuantity::BaseConcentration:
+        return BaseConcentrationCaptions;
+    case XQuantity::SaltConcentration:
+        return SaltConcentrationCaptions;
+    case XQuantity::AcidConstant:
+        return AcidConstantCaptions;
+    case XQuantity::BaseConstant:
+        return BaseConstantCaptions;
+    case XQuantity::AddedAcidConcentration:
+    case XQuantity::AddedBaseConcentration:
+        return AddedConcentrationCaptions;
+    case XQuantity::AddedAcidVolume:
+    case XQuantity::AddedBaseVolume:
+        return AddedVolumeCaptions;
+    default:
+        return {};
+    }
+}
 
-struct KindScale {
-    int kind;
-    Axis x, y;
-    const char* xHeading;
-    const char* yHeading;
-};
-
-const KindScale Scales[] = {
-    {1, Axis::Unit, Axis::Decades, "C_a (mol/L)", "pH"},
-    {3, Axis::Unit, Axis::Decades, "C_b (mol/L)", "pH"},
-    {5, Axis::Unit, Axis::Decades, "C_S (mol/L)", "pH"},
-    {7, Axis::Unit, Axis::Decades, "k_a", "pH"},
-    {9, Axis::Unit, Axis::Decades, "k_b", "pH"},
-    {2, Axis::Decades, Axis::Decades, "pC_a", "pH"},
-    {4, Axis::Decades, Axis::Decades, "pC_b", "pH"},
-    {6, Axis::Decades, Axis::Decades, "pC_S", "pH"},
-    {8, Axis::Decades, Axis::Decades, "pk_a", "pH"},
-    {10, Axis::Decades, Axis::Decades, "pk_b", "pH"},
-    {11, Axis::Unit, Axis::Unit, "C_a (mol/L)", "&alfa"},
-    {13, Axis::Unit, Axis::Unit, "C_b (mol/L)", "&alfa"},
-    {12, Axis::Decades, Axis::Unit, "pC_a", "&alfa"},
-    {14, Axis::Decades, Axis::Unit, "pC_b", "&alfa"},
-    {16, Axis::Decades, Axis::Unit, "", ""},
-    {18, Axis::Decades, Axis::Unit, "", ""},
-    {20, Axis::Decades, Axis::Unit, "", ""},
-    {22, Axis::Decades, Axis::Unit, "", ""},
-    {23, Axis::Unit, Axis::Decades, "C_S_A (mol/L)", "pH"},
-    {25, Axis::Unit, Axis::Decades, "C_S_B (mol/L)", "pH"},
-    {24, Axis::Decades, Axis::Decades, "pC_S_A", "pH"},
-    {26, Axis::Decades, Axis::Decades, "pC_S_B", "pH"},
-    {27, Axis::Kept, Axis::Decades, "V_S_A (mL)", "pH"},
-    {29, Axis::Kept, Axis::Decades, "V_S_B (mL)", "pH"},
-    {31, Axis::Kept, Axis::Kept, "V_S_A (mL)", "-&DeltapH/&DeltaV"},
-    {33, Axis::Kept, Axis::Kept, "V_S_B (mL)", "&DeltapH/&DeltaV"},
-};
-
-struct Legend {
-    int kind;
-    std::string_view code; // "" for every code of the kind
-    const char* caption;
-    const char* tableCaption;
-    int fractions;
-};
-
-// The first match wins, so the "C" variants come before their kind's general entry.
-const Legend Legends[] = {
-    {16, "", "&FC=200;0;0:&alfa_0=[HA]/C_a     &FC=0;100;220:&alfa_1=[A^–]/C_a",
-     "&alfa_0=[HA]/C_a     &alfa_1=[A^–]/C_a", 2},
-    {18, "", "&FC=200;0;0:&alfa_0=[BOH]/C_b     &FC=0;100;220:&alfa_1=[B^+]/C_b",
-     "&alfa_0=[BOH]/C_b     &alfa_1=[B^+]/C_b", 2},
-    {20, "12C",
-     "&FC=200;0;0:&alfa_0=[H_2A]/C_a=0     &FC=0;100;220:&alfa_1=[HA^–]/C_a     "
-     "&FC=0;128;0:&alfa_2=[A^2^–]/C_a",
-     "&alfa_0=[H_2A]/C_a=0     &alfa_1=[HA^–]/C_a     &alfa_2=[A^2^–]/C_a", 3},
-    {20, "",
-     "&FC=200;0;0:&alfa_0=[H_2A]/C_a     &FC=0;100;220:&alfa_1=[HA^–]/C_a     "
-     "&FC=0;128;0:&alfa_2=[A^2^–]/C_a",
-     "&alfa_0=[H_2A]/C_a     &alfa_1=[HA^–]/C_a     &alfa_2=[A^2^–]/C_a", 3},
-    {22, "13C",
-     "&FC=200;0;0:&alfa_0=[H_3A]/C_a=0     &FC=0;100;220:&alfa_1=[H_2A^–]/C_a     "
-     "&FC=0;128;0:&alfa_2=[HA^2^–]/C_a     &FC=196;128;0:&alfa_3=[A^3^–]/C_a",
-     "&alfa_0=[H_3A]/C_a=0     &alfa_1=[H_2A^–]/C_a     &alfa_2=[HA^2^–]/C_a     "
-     "&alfa_3=[A^3^–]/C_a",
-     4},
-    {22, "",
-     "&FC=200;0;0:&alfa_0=[H_3A]/C_a     &FC=0;100;220:&alfa_1=[H_2A^–]/C_a     "
-     "&FC=0;128;0:&alfa_2=[HA^2^–]/C_a     &FC=196;128;0:&alfa_3=[A^3^–]/C_a",
-     "&alfa_0=[H_3A]/C_a     &alfa_1=[H_2A^–]/C_a     &alfa_2=[HA^2^–]/C_a     "
-     "&alfa_3=[A^3^–]/C_a",
-     4},
-};
-
+// The steps of AjustaEscalasETC in their order; a later step overwrites what an earlier one
+// wrote, and a failing step is noted and skipped.
 class Adjuster {
 public:
     Adjuster(GraphSettings& settings, engine::EquilAB& state, char decimalSeparator)
-        : s(settings), io(state.IOValues), calcError(state.CalcError), separator(decimalSeparator) {
+        : s(settings), kind(KindFacts(settings.GraphKind)), code(settings.ProblemCode),
+          problem(engine::FindProblem(settings.ProblemCode)), io(state.IOValues),
+          calcError(state.CalcError), separator(decimalSeparator) {}
+
+    void startOver() {
+        s.GraphTitle = s.TaskTitle;
+        s.ParamCaption.clear();
+        s.TableCaption.clear();
+        for (std::string& heading : s.ColumnHeading)
+            heading.clear();
     }
+
+    void parameterCaption() {
+        if (const char* text = find(captionsAlong(kind.x))) s.ParamCaption = fill(text);
+    }
+
+    // The degree of dissociation of a monoprotic acid or base and the molar fractions name the
+    // constants in the title line.
+    void constantsInTitle() {
+        const bool monoprotic = isCode(code, {"11", "15"});
+        if (kind.y == YQuantity::MolarFractions || (kind.y == YQuantity::Alpha && monoprotic))
+            if (const char* suffix = find(ConstantTitles))
+                s.GraphTitle = s.TaskTitle + fill(suffix);
+    }
+
+    void defaultScales() {
+        axis(kind.xAxis, true);
+        axis(kind.yAxis, false);
+        for (std::size_t i = 0; i < s.ColumnHeading.size(); ++i)
+            s.ColumnHeading[i] = kind.headings[i];
+        const bool firstComplete = problem != nullptr && problem->firstDissociationComplete &&
+                                   !kind.firstCompleteCaption.empty();
+        const std::string_view caption = firstComplete ? kind.firstCompleteCaption : kind.caption;
+        const std::string_view tableCaption =
+            firstComplete ? kind.firstCompleteTableCaption : kind.tableCaption;
+        if (!caption.empty()) s.ParamCaption = caption;
+        if (!tableCaption.empty()) s.TableCaption = tableCaption;
+    }
+
+    // Acidic solutions keep to the acidic side, alkaline ones to the alkaline side.
+    void pHRangeOfSolution() {
+        if (kind.y != YQuantity::PH || !IsSolutionQuantity(kind.x)) return;
+        if (isCode(code, {"10", "11", "12", "12C", "13", "13C", "21"})) yAxis(-1, 8, 1, 1);
+        if (isCode(code, {"14", "15", "22"})) yAxis(6, 15, 1, 1);
+    }
+
+    // The added strong acid or base of a buffer runs up to twice its weak pair.
+    void addedConcentrationSpan() {
+        if (strongAdded() && IsAddedConcentration(kind.x) && !kind.negativeLog)
+            spanAxis(2 * (io[buffer::C] + io[buffer::CS]), 4);
+    }
+
+    // The volume kinds run past the (last) equivalence point.
+    void volumeSpan() {
+        if (!IsAddedVolume(kind.x)) return;
+        if (strongAdded())
+            spanAxis(divide(2 * (io[buffer::C] + io[buffer::CS]) * io[buffer::Volume],
+                            io[buffer::AddedConcentration]),
+                     2);
+        else if (isCode(code, {"50", "51", "52", "53"}))
+            spanAxis(2 * io[titration::Veq], 2);
+        else if (isCode(code, {"54", "54C"}))
+            spanAxis(io[polyprotic_titration::Veq] * 3 / 2, 2);
+        else if (isCode(code, {"55", "55C"}))
+            spanAxis(io[polyprotic_titration::Veq] * 4 / 3, 2);
+    }
+
+    // The slope kinds reach a little above the slope at the equivalence point, which every
+    // titration leaves in the same slot.
+    void slopeRange() {
+        if (kind.y != YQuantity::Slope) return;
+        const double slope = io[titration::Slope];
+        s.YMin = 0;
+        s.YMax = 1.2 * slope;
+        if (const std::optional<double> step = DecadeStep(1.1 * slope))
+            s.YStep = *step;
+        else
+            failed = true;
+        s.YLabelEvery = 4;
+    }
+
+    void tableCaptionFromCaption() {
+        if (s.TableCaption.empty()) s.TableCaption = s.ParamCaption;
+    }
+
+    // The subtitle names the model its curves are computed with.
+    void modelSubtitle(const engine::EquilAB& state) {
+        const std::string model = ModelSubtitle(state, code, s.GraphKind);
+        if (!model.empty() && !s.GraphSubtitle.ends_with(model)) s.GraphSubtitle += model;
+    }
+
+    // Any failure, or a CalcError already set, fails the whole.
+    bool finish(engine::EquilAB& state) const {
+        if (failed || state.CalcError != 0) {
+            state.CalcError = 1;
+            return false;
+        }
+        return true;
+    }
+
+private:
+    bool strongAdded() const { return problem != nullptr && problem->strongAdded; }
 
     // A template with its {n} filled in. A number written clears a CalcError left by an
     // earlier step (a refused entry in the chooser); one that cannot be written is a failure.
@@ -223,14 +275,10 @@ public:
         return out;
     }
 
-    template <std::size_t N> const char* find(const CodeText (&table)[N]) const {
+    const char* find(std::span<const CodeText> table) const {
         for (const CodeText& row : table)
-            if (row.code == s.ProblemCode) return row.text;
+            if (row.code == code) return row.text;
         return nullptr;
-    }
-
-    template <std::size_t N> void caption(const CodeText (&table)[N]) {
-        if (const char* text = find(table)) s.ParamCaption = fill(text);
     }
 
     void xAxis(double lo, double hi, double step, int every) {
@@ -246,9 +294,9 @@ public:
         s.YLabelEvery = every;
     }
 
-    void axis(Axis preset, bool x) {
-        if (preset == Axis::Kept) return;
-        const bool unit = preset == Axis::Unit;
+    void axis(AxisPreset preset, bool x) {
+        if (preset == AxisPreset::Kept) return;
+        const bool unit = preset == AxisPreset::Unit;
         if (x)
             xAxis(unit ? 0 : -1, unit ? 1 : 15, unit ? 0.05 : 1, unit ? 2 : 1);
         else
@@ -277,6 +325,9 @@ public:
     }
 
     GraphSettings& s;
+    const GraphKindFacts& kind;
+    const std::string& code;
+    const engine::ProblemType* problem;
     const engine::Slots& io;
     std::int16_t& calcError;
     char separator;
@@ -298,99 +349,17 @@ std::optional<double> DecadeStep(double S) {
 
 bool AjustaEscalasETC(GraphSettings& settings, engine::EquilAB& state, char decimalSeparator) {
     Adjuster a(settings, state, decimalSeparator);
-    GraphSettings& s = settings;
-    const int kind = s.GraphKind;
-    const std::string& code = s.ProblemCode;
-    const engine::Slots& io = state.IOValues;
-
-    // 1. Titles and captions start over.
-    s.GraphTitle = s.TaskTitle;
-    s.ParamCaption.clear();
-    s.TableCaption.clear();
-    for (std::string& heading : s.ColumnHeading)
-        heading.clear();
-
-    // 2. The parameters that stay fixed along the x axis.
-    if (in(kind, {1, 2, 11, 12})) a.caption(AcidConcentrationCaptions);
-    if (in(kind, {3, 4, 13, 14})) a.caption(BaseConcentrationCaptions);
-    if (in(kind, {5, 6})) a.caption(SaltConcentrationCaptions);
-    if (in(kind, {7, 8})) a.caption(AcidConstantCaptions);
-    if (in(kind, {9, 10})) a.caption(BaseConstantCaptions);
-    if (in(kind, {23, 24, 25, 26})) a.caption(AddedConcentrationCaptions);
-    if (in(kind, {27, 29, 31, 33})) a.caption(AddedVolumeCaptions);
-
-    // 3. The constants in the title line.
-    if (in(kind, {11, 12, 13, 14}) && isCode(code, {"11", "15"}))
-        s.GraphTitle = s.TaskTitle + a.fill(a.find(ConstantTitles));
-    if (in(kind, {16, 18, 20, 22}))
-        if (const char* suffix = a.find(ConstantTitles))
-            s.GraphTitle = s.TaskTitle + a.fill(suffix);
-
-    // 4. Scales, headings and legends by group of kinds.
-    for (const KindScale& k : Scales) {
-        if (k.kind != kind) continue;
-        a.axis(k.x, true);
-        a.axis(k.y, false);
-        s.ColumnHeading = {k.xHeading, k.yHeading, "", "", ""};
-    }
-    if (in(kind, {11, 12})) s.ParamCaption = "&alfa=[A^–]/C_a";
-    if (in(kind, {13, 14})) s.ParamCaption = "&alfa=[B^+]/C_b";
-    for (const Legend& legend : Legends) {
-        if (legend.kind != kind || !(legend.code.empty() || legend.code == code)) continue;
-        s.ParamCaption = legend.caption;
-        s.TableCaption = legend.tableCaption;
-        const char* fractions[] = {"&alfa_0", "&alfa_1", "&alfa_2", "&alfa_3"};
-        s.ColumnHeading[0] = "pH";
-        for (int i = 0; i < legend.fractions; ++i)
-            s.ColumnHeading[i + 1] = fractions[i];
-        break;
-    }
-    // 5. Acidic solutions keep to the acidic side, alkaline ones to the alkaline side.
-    if (kind >= 1 && kind <= 10) {
-        if (isCode(code, {"10", "11", "12", "12C", "13", "13C", "21"})) a.yAxis(-1, 8, 1, 1);
-        if (isCode(code, {"14", "15", "22"})) a.yAxis(6, 15, 1, 1);
-    }
-
-    // 6. The added strong acid or base of a buffer runs up to twice its weak pair.
-    const bool buffer = isCode(code, {"42", "43", "44", "45"});
-    if (in(kind, {23, 25}) && buffer) a.spanAxis(2 * (io[0] + io[1]), 4);
-
-    // 7. The volume kinds run past the (last) equivalence point.
-    if (kind >= 27 && kind <= 33) {
-        if (buffer)
-            a.spanAxis(a.divide(2 * (io[0] + io[1]) * io[15], io[16]), 2);
-        else if (isCode(code, {"50", "51", "52", "53"}))
-            a.spanAxis(2 * io[4], 2);
-        else if (isCode(code, {"54", "54C"}))
-            a.spanAxis(io[7] * 3 / 2, 2);
-        else if (isCode(code, {"55", "55C"}))
-            a.spanAxis(io[7] * 4 / 3, 2);
-    }
-
-    // 8. The slope kinds reach a little above the slope at the equivalence point.
-    if (in(kind, {31, 33})) {
-        s.YMin = 0;
-        s.YMax = 1.2 * io[15];
-        if (const std::optional<double> step = DecadeStep(1.1 * io[15]))
-            s.YStep = *step;
-        else
-            a.failed = true;
-        s.YLabelEvery = 4;
-    }
-
-    // 9.
-    if (s.TableCaption.empty()) s.TableCaption = s.ParamCaption;
-
-    // The subtitle names the model its curves are computed with.
-    const std::string model = ModelSubtitle(state, code, kind);
-    if (!model.empty() && !s.GraphSubtitle.ends_with(model)) s.GraphSubtitle += model;
-
-    // 10.
-    if (a.failed || state.CalcError != 0) {
-        state.CalcError = 1;
-        return false;
-    }
-    return true;
+    a.startOver();
+    a.parameterCaption();
+    a.constantsInTitle();
+    a.defaultScales();
+    a.pHRangeOfSolution();
+    a.addedConcentrationSpan();
+    a.volumeSpan();
+    a.slopeRange();
+    a.tableCaptionFromCaption();
+    a.modelSubtitle(state);
+    return a.finish(state);
 }
 
 void ChooseGraphKind(GraphSettings& settings, const GraphCatalogue& catalogue, int kind) {

@@ -1,5 +1,6 @@
 #include "userscales.h"
 
+#include "catalogue.h"
 #include "scales.h"
 
 #include <algorithm>
@@ -18,37 +19,16 @@ std::optional<AxisScale> AutoAxis(double min, double max) {
 }
 
 std::optional<XDomain> XDomainOf(int kind) {
-    switch (kind) {
-    case 1:
-    case 3:
-    case 5:
-    case 11:
-    case 13:
-    case 23:
-    case 25:
-        return XDomain{0, "a concentration cannot be negative"};
-    case 7:
-    case 9:
-        return XDomain{0, "a constant cannot be negative"};
-    case 27:
-    case 29:
-    case 31:
-    case 33:
-        return XDomain{0, "a volume cannot be negative"};
-    case 2:
-    case 4:
-    case 6:
-    case 12:
-    case 14:
-    case 24:
-    case 26:
-        return XDomain{-2, "below -2 the concentration would exceed 100 mol/L"};
-    case 8:
-    case 10:
-        return XDomain{-90, "below -90 the constant would exceed 1E+90"};
-    default:
+    const GraphKindFacts& facts = KindFacts(kind);
+    if (IsAddedVolume(facts.x)) return XDomain{0, "a volume cannot be negative"};
+    const bool constant = facts.x == XQuantity::AcidConstant || facts.x == XQuantity::BaseConstant;
+    if (!constant && !IsSolutionQuantity(facts.x) && !IsAddedConcentration(facts.x))
         return std::nullopt;
-    }
+    if (constant)
+        return facts.negativeLog ? XDomain{-90, "below -90 the constant would exceed 1E+90"}
+                                 : XDomain{0, "a constant cannot be negative"};
+    return facts.negativeLog ? XDomain{-2, "below -2 the concentration would exceed 100 mol/L"}
+                             : XDomain{0, "a concentration cannot be negative"};
 }
 
 const char* ScaleFieldName(ScaleField field) {

@@ -1,5 +1,6 @@
 #include "valueat.h"
 
+#include "catalogue.h"
 #include "userscales.h"
 
 #include "engine/equilab.h"
@@ -11,21 +12,28 @@
 namespace corvane::graphs {
 
 bool IsVolumeKind(int kind) {
-    return kind == 27 || kind == 29 || kind == 31 || kind == 33;
+    return IsAddedVolume(KindFacts(kind).x);
 }
 
 bool IsSlopeKind(int kind) {
-    return kind == 31 || kind == 33;
+    return KindFacts(kind).y == YQuantity::Slope;
 }
 
 bool PlotsPH(int kind) {
-    return (kind >= 1 && kind <= 10) || (kind >= 23 && kind <= 29);
+    return KindFacts(kind).y == YQuantity::PH;
 }
 
 namespace {
 
 bool isFractionKind(int kind) {
-    return kind == 16 || kind == 18 || kind == 20 || kind == 22;
+    return KindFacts(kind).y == YQuantity::MolarFractions;
+}
+
+// The pH curve over the same x as a slope kind.
+int pHKindAlong(int kind) {
+    for (int k = 0; k < GraphKindCount; ++k)
+        if (KindFacts(k).x == KindFacts(kind).x && KindFacts(k).y == YQuantity::PH) return k;
+    return kind;
 }
 
 Curves probe(Generator generator, int kind, const engine::EquilAB& state, const SweepFrame& frame,
@@ -40,7 +48,7 @@ void readVolumeKind(Generator generator, int kind, const engine::EquilAB& state,
     std::vector<double> xs;
     for (const CurveReading& r : readings)
         xs.insert(xs.end(), {r.x - delta, r.x, r.x + delta});
-    const int pHKind = kind == 31 ? 27 : kind == 33 ? 29 : kind;
+    const int pHKind = pHKindAlong(kind);
     const std::vector<SweepPoint> points = probe(generator, pHKind, state, frame, xs).points;
     for (std::size_t i = 0; i < readings.size(); ++i) {
         CurveReading& r = readings[i];

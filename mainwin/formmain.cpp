@@ -16,8 +16,8 @@
 #include "taskkeys.h"
 #include "taskpanel.h"
 
+#include "calc/calculation.h"
 #include "engine/catalogue.h"
-#include "engine/determining.h"
 #include "numtext/numbertext.h"
 #include "plot/export.h"
 #include "widgets/desktop.h"
@@ -310,44 +310,35 @@ void FormMain::LblCAL_Click(int t) {
     task(t).status->clearMessage();
     LeerDATOS();
     engine::EquilAB& e = m_state.engine;
-    auto clearResults = [&] {
-        for (int i = m_state.InputRowCount; i < engine::SlotCount; ++i)
-            e.IOValues[i] = engine::EmptyValue;
-    };
+    const engine::ProblemType* problem = engine::FindProblem(engine::FormProblemCode(
+        m_state.TaskIndex, m_state.OptionIndex, m_state.FirstDissociationComplete != 0));
+    if (problem == nullptr) return; // no option chosen: nothing to calculate
     if (e.CalcError != 0) {
-        m_desktop.showMessage(this, "Error", "Invalid input values: Reading error.",
+        m_desktop.showMessage(this, "Error", calc::ReadingErrorMessage,
                               widgets::MessageKind::Warning);
-        clearResults();
+        calc::ClearResults(*problem, e);
         EscribirDATOS();
         return;
     }
-    std::vector<int> given;
-    for (int i = 0; i < m_state.InputRowCount; ++i)
-        if (engine::IsKnown(e.IOValues[i])) given.push_back(i);
-    engine::Dispatch(e, m_state.TaskIndex, m_state.OptionIndex, m_state.FirstDissociationComplete);
+    const calc::Outcome outcome = calc::Calculate(*problem, e);
     m_state.ModelStatus = e.CalcError == 0 ? ModelStatusText(e) : QString();
-    if (e.CalcError != 0) {
-        const QString reason = QString::fromStdString(e.CalcErrorReason);
-        clearResults();
+    if (outcome.status == calc::Status::CalculationError) {
         EscribirDATOS();
-        m_desktop.showDetailedMessage(this, "Error", "Invalid input values: Calculation error.",
-                                      reason, widgets::MessageKind::Warning);
+        m_desktop.showDetailedMessage(this, "Error", calc::CalculationErrorMessage,
+                                      QString::fromStdString(outcome.reason),
+                                      widgets::MessageKind::Warning);
         return;
     }
-    bool complete = true;
-    const TaskPanel& k = task(t);
-    for (int i = 0; i < m_state.InputRowCount; ++i)
-        if (!k.rows[i].field->isHidden() && engine::IsEmpty(e.IOValues[i])) complete = false;
+    const bool complete = outcome.status == calc::Status::Ok;
     setGraphicEnabled(t, complete);
     // Not a failure, so no box: the line under the buttons says what else would complete it.
-    const engine::ProblemType* problem = engine::FindProblem(m_state.ProblemCode.toStdString());
-    if (!complete && problem)
-        k.status->setMessage(QString::fromStdString(engine::NotEnoughValuesHint(*problem, given)));
+    TaskPanel& k = task(t);
+    if (!complete)
+        k.status->setMessage(QString::fromStdString(outcome.reason));
     else if (!m_state.ModelStatus.isEmpty())
-        k.status->setMessage(e.ActivityWarning.empty()
-                                 ? m_state.ModelStatus
-                                 : m_state.ModelStatus + "; " +
-                                       QString::fromStdString(e.ActivityWarning));
+        k.status->setMessage(outcome.reason.empty() ? m_state.ModelStatus
+                                                    : m_state.ModelStatus + "; " +
+                                                          QString::fromStdString(outcome.reason));
     EscribirDATOS();
 }
 

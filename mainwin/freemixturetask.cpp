@@ -5,9 +5,9 @@
 #include "controls.h"
 #include "statusline.h"
 
+#include "compounds/componentforms.h"
 #include "compounds/componentnames.h"
 #include "compounds/recipe.h"
-#include "compounds/species.h"
 #include "plot/mixture_graphs.h"
 #include "widgets/buttonbar.h"
 #include "widgets/desktop.h"

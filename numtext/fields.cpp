@@ -31,9 +31,13 @@ bool splitFields(const std::string& line, char delimiter, std::vector<std::strin
 }
 
 std::string trimmed(const std::string& text) {
-    constexpr const char* space = " \t\r\n";
+    return std::string(trimmedView(text));
+}
+
+std::string_view trimmedView(std::string_view text) {
+    constexpr std::string_view space = " \t\r\n";
     const std::size_t first = text.find_first_not_of(space);
-    if (first == std::string::npos) return {};
+    if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(space) - first + 1);
 }
 

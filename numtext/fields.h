@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane::numtext {
@@ -13,5 +14,7 @@ bool splitFields(const std::string& line, char delimiter, std::vector<std::strin
 /// The text without leading and trailing white space: spaces, tabs and the line breaks a
 /// quoted cell may hold.
 std::string trimmed(const std::string& text);
+/// The same as a view into `text`.
+std::string_view trimmedView(std::string_view text);
 
 } // namespace corvane::numtext

@@ -1,5 +1,6 @@
 #include "markdrawing.h"
 
+#include "graphs/catalogue.h"
 #include "plot.h"
 
 #include "markup/renderer.h"
@@ -85,7 +86,8 @@ void DrawMarks(DrawingSurface& surface, const PlotState& plot, const std::vector
         }
         // The pH curve rises through a half-equivalence point when base is added: the label goes
         // below it there, above it everywhere else.
-        const bool below = !equivalence && kind == 29;
+        const bool below = !equivalence && KindFacts(kind).x == XQuantity::AddedBaseVolume &&
+                           KindFacts(kind).y == YQuantity::PH;
         surface.setTextColor(color);
         drawText(surface, MarkLabel(m, decimalSeparator), X + 1.5 * r,
                  below ? Y + 0.3 * plot.LineHeight : Y - 1.1 * plot.LineHeight);

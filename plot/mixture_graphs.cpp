@@ -1,6 +1,6 @@
 #include "mixture_graphs.h"
 
-#include "compounds/species.h"
+#include "compounds/componentforms.h"
 #include "markup/renderer.h"
 #include "markup/surface.h"
 #include "numtext/numbertext.h"

@@ -15,7 +15,9 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace corvane::graphs {
 
@@ -43,19 +45,43 @@ const QString VolumeCaption = QStringLiteral(" Volume (mL) of buffer solution");
 const QString AcidCaption = QStringLiteral(" Concentration (mol/L) of added strong acid");
 const QString BaseCaption = QStringLiteral(" Concentration (mol/L) of added strong base");
 
+int ShownRows(const std::vector<int>& offered) {
+    return std::min(static_cast<int>(offered.size()), FormEditGRAF::Rows);
+}
+
+std::vector<QString> RowTitles(const std::vector<int>& offered) {
+    const GraphCatalogue& catalogue = Catalogue();
+    std::vector<QString> titles;
+    for (int kind : offered)
+        titles.push_back(QString::fromStdString(ListTitle(catalogue.GraphKindTitle[kind])));
+    return titles;
+}
+
 // How many pixels the title pictures need: the widest title drawn from TitleX, as much room after
 // it as before it.
-int TitlePictureWidth(const markup::PictureSurface& picture, const std::vector<QString>& titles) {
+int TitlePictureWidth(const std::vector<QString>& titles) {
+    const markup::PictureSurface probe(1, 1, Qt::white);
     const double twips = markup::PictureSurface::ScreenTwipsPerPixel;
     int width = MinimumWidth - PictureRightMargin - PictureLeft;
     for (const QString& title : titles) {
-        markup::MeasuringSurface measure(picture);
+        markup::MeasuringSurface measure(probe);
         measure.setCurrentX(TitleX);
         measure.setCurrentY(TitleY);
         markup::DrawMarkup(title, measure);
         width = std::max(width, static_cast<int>(std::ceil((measure.currentX() + TitleX) / twips)));
     }
     return width;
+}
+
+// As tall as the rows shown, with the extra panel under the lowest row that can open it.
+int WindowHeight(std::string_view code, const std::vector<int>& offered) {
+    int contentBottom = InstructionBottom;
+    for (int r = 0; r < ShownRows(offered); ++r) {
+        const int rowBottom = FirstRowTop + RowStep * r + RowHeight;
+        const bool panel = NeedsExtraFields(code, offered[r]);
+        contentBottom = std::max(contentBottom, rowBottom + (panel ? PanelHeight : 0) + 1);
+    }
+    return contentBottom + ContentMargin + BarHeight;
 }
 
 } // namespace
@@ -81,43 +107,44 @@ void ExtraField::focusInEvent(QFocusEvent* event) {
 FormEditGRAF::FormEditGRAF(table::WindowContext& context, QWidget* parent)
     : QDialog(parent), m_context(context) {
     setWindowTitle("Edit type of graphic");
-    GraphSettings& settings = context.graph;
-
-    const GraphCatalogue& catalogue = Catalogue();
-    const std::vector<int> offered = OfferedKinds(catalogue, settings.ProblemCode);
-    std::vector<QString> titles;
-    for (int kind : offered)
-        titles.push_back(QString::fromStdString(ListTitle(catalogue.GraphKindTitle[kind])));
-    const int shown = std::min(static_cast<int>(offered.size()), Rows);
-
-    // The window is as wide as the longest title needs and as tall as the rows it shows, with
-    // the extra panel under the lowest row that can open it.
-    const markup::PictureSurface probe(1, 1, Qt::white);
-    const int pictureWidth = TitlePictureWidth(probe, titles);
+    const std::string& code = context.graph.ProblemCode;
+    const std::vector<int> offered = OfferedKinds(Catalogue(), code);
+    const std::vector<QString> titles = RowTitles(offered);
+    const int pictureWidth = TitlePictureWidth(titles);
     const int width = PictureLeft + pictureWidth + PictureRightMargin;
-    int contentBottom = InstructionBottom;
-    for (int r = 0; r < shown; ++r) {
-        const int rowBottom = FirstRowTop + RowStep * r + RowHeight;
-        const bool panel = NeedsExtraFields(settings.ProblemCode, offered[r]);
-        contentBottom = std::max(contentBottom, rowBottom + (panel ? PanelHeight : 0) + 1);
-    }
-    const int height = contentBottom + ContentMargin + BarHeight;
+    const int height = WindowHeight(code, offered);
     setFixedSize(width, height);
 
-    m_heading = new QLabel(QString::fromStdString(settings.TaskTitle), this);
+    addHeading(width);
+    addHighlight();
+    addRows(offered, titles, pictureWidth);
+    addExtraPanel(pictureWidth);
+    addButtonBar(width, height);
+    loadChoice();
+}
+
+void FormEditGRAF::addHeading(int width) {
+    m_heading = new QLabel(QString::fromStdString(m_context.graph.TaskTitle), this);
     QFont bold = m_heading->font();
     bold.setBold(true);
     m_heading->setFont(bold);
     m_heading->setGeometry(OptionLeft, 8, width - 2 * OptionLeft, 20);
     auto* instruction = new QLabel("Select a type of graphic", this);
     instruction->setGeometry(OptionLeft, 30, width - 2 * OptionLeft, 20);
+}
 
+void FormEditGRAF::addHighlight() {
     m_highlight = widgets::BorderFrame(this);
     QPalette frame = m_highlight->palette();
     frame.setColor(QPalette::WindowText, HighlightColor);
     m_highlight->setPalette(frame);
     m_highlight->setLineWidth(1);
+}
 
+// All Rows rows exist; those past the offered kinds stay hidden with kind 0.
+void FormEditGRAF::addRows(const std::vector<int>& offered, const std::vector<QString>& titles,
+                           int pictureWidth) {
+    const int shown = ShownRows(offered);
     for (int r = 0; r < Rows; ++r) {
         const int top = FirstRowTop + RowStep * r;
         m_options[r] = new QRadioButton(this);
@@ -126,21 +153,25 @@ FormEditGRAF::FormEditGRAF(table::WindowContext& context, QWidget* parent)
         m_pictures[r]->move(PictureLeft, top);
         m_options[r]->setVisible(r < shown);
         m_pictures[r]->setVisible(r < shown);
-        if (r >= shown) continue;
-        const int kind = offered[r];
-        m_kinds[r] = kind;
-        m_extra[r] = NeedsExtraFields(settings.ProblemCode, kind);
-        m_options[r]->setObjectName(QString::number(kind));
-        markup::PictureSurface& surface = m_pictures[r]->surface();
-        surface.clear();
-        surface.setCurrentX(TitleX);
-        surface.setCurrentY(TitleY);
-        markup::DrawMarkup(titles[r], surface);
-        connect(m_options[r], &QRadioButton::clicked, this, [this, r] { selectRow(r); });
-        m_options[r]->installEventFilter(this);
-        m_pictures[r]->installEventFilter(this);
+        if (r < shown) offerKind(r, offered[r], titles[r]);
     }
+}
 
+void FormEditGRAF::offerKind(int r, int kind, const QString& title) {
+    m_kinds[r] = kind;
+    m_extra[r] = NeedsExtraFields(m_context.graph.ProblemCode, kind);
+    m_options[r]->setObjectName(QString::number(kind));
+    markup::PictureSurface& surface = m_pictures[r]->surface();
+    surface.clear();
+    surface.setCurrentX(TitleX);
+    surface.setCurrentY(TitleY);
+    markup::DrawMarkup(title, surface);
+    connect(m_options[r], &QRadioButton::clicked, this, [this, r] { selectRow(r); });
+    m_options[r]->installEventFilter(this);
+    m_pictures[r]->installEventFilter(this);
+}
+
+void FormEditGRAF::addExtraPanel(int pictureWidth) {
     m_panel = new QWidget(this);
     m_panel->setFixedSize(pictureWidth, PanelHeight);
     m_volumeLabel = new QLabel(VolumeCaption, m_panel);
@@ -152,7 +183,9 @@ FormEditGRAF::FormEditGRAF(table::WindowContext& context, QWidget* parent)
     m_concentration = new ExtraField(m_panel);
     m_concentration->setGeometry(pictureWidth - 135, 31, 130, 24);
     m_panel->hide();
+}
 
+void FormEditGRAF::addButtonBar(int width, int height) {
     auto* bar = new QWidget(this);
     widgets::PaintBackground(bar, widgets::BarColor);
     bar->setGeometry(0, height - BarHeight, width, BarHeight);
@@ -167,8 +200,11 @@ FormEditGRAF::FormEditGRAF(table::WindowContext& context, QWidget* parent)
     for (QWidget* w : {static_cast<QWidget*>(m_volume), static_cast<QWidget*>(m_concentration),
                        static_cast<QWidget*>(m_ok), static_cast<QWidget*>(m_cancel)})
         w->installEventFilter(this);
+}
 
-    // Load: the choice so far, and the extra values entered last time.
+// The choice so far, and the extra values entered last time.
+void FormEditGRAF::loadChoice() {
+    GraphSettings& settings = m_context.graph;
     settings.GraphConfirmed = false;
     const int kind = settings.GraphKind;
     for (int r = 0; r < Rows; ++r)
@@ -176,14 +212,14 @@ FormEditGRAF::FormEditGRAF(table::WindowContext& context, QWidget* parent)
             selectRow(r);
             break;
         }
-    const auto& io = context.engine.IOValues;
-    const char separator = context.numbers.DecimalSeparator;
+    const auto& io = m_context.engine.IOValues;
+    const char separator = m_context.numbers.DecimalSeparator;
     m_volume->setText(
         QString::fromStdString(engine::IsKnown(io[VolumeSlot])
-                                   ? ExtraFieldText(io[VolumeSlot], context.sigDigits, separator)
+                                   ? ExtraFieldText(io[VolumeSlot], m_context.sigDigits, separator)
                                    : std::string(DefaultBufferVolume)));
     m_concentration->setText(QString::fromStdString(
-        ExtraFieldText(io[ConcentrationSlot], context.sigDigits, separator)));
+        ExtraFieldText(io[ConcentrationSlot], m_context.sigDigits, separator)));
 }
 
 FormEditGRAF::~FormEditGRAF() = default;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 
 #include <array>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -69,6 +70,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The construction in the order the widgets are made, which is also the tab order.
+    void addHeading(int width);
+    void addHighlight();
+    void addRows(const std::vector<int>& offered, const std::vector<QString>& titles,
+                 int pictureWidth);
+    /// Row r shows the kind with its title.
+    void offerKind(int r, int kind, const QString& title);
+    void addExtraPanel(int pictureWidth);
+    void addButtonBar(int width, int height);
+    void loadChoice();
+
     /// The chooser's keys, pressed on target (the window or one of its controls).
     bool handleKey(QObject* target, int key);
 

@@ -2,6 +2,7 @@
 // refused, and without a display the program says so in one line instead of aborting.
 #include "app/display.h"
 #include "app/startoptions.h"
+#include "tests/support/programrun.h"
 #include "version/version.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 using corvane::app::ParseStartOptions;
 using corvane::app::StartOptions;
 using Action = corvane::app::StartOptions::Action;
+using corvane::test::ProgramRun;
+using corvane::test::RunToEnd;
 
 namespace {
 
@@ -45,12 +48,6 @@ TEST(StartOptions, UnknownOptionsAndArgumentsAreRefused) {
     EXPECT_TRUE(argument.text.contains("unexpected argument \"problem.txt\""));
 }
 
-struct ProgramRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
 // The corvane program with no display at all: no X or Wayland display, no platform chosen.
 ProgramRun runWithoutDisplay(const QStringList& arguments, const QString& platform = {},
                              const QString& output = {}) {
@@ -63,10 +60,7 @@ ProgramRun runWithoutDisplay(const QStringList& arguments, const QString& platfo
     QProcess process;
     process.setProcessEnvironment(environment);
     if (!output.isEmpty()) process.setStandardOutputFile(output);
-    process.start(CORVANE_PROGRAM, arguments);
-    EXPECT_TRUE(process.waitForFinished(20000));
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
+    return RunToEnd(process, CORVANE_PROGRAM, arguments, 20000);
 }
 
 TEST(StartWithoutDisplay, HelpAndVersionNeedNone) {

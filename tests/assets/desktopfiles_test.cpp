@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 
 namespace {
@@ -75,6 +77,33 @@ TEST(Package, TheChangelogRecordsThisVersion) {
         << changelog.section('\n', 0, 0).toStdString();
     const QString metainfo = source("assets/desktop/org.corvane.Corvane.metainfo.xml.in");
     EXPECT_TRUE(metainfo.contains("<release version=\"@PROJECT_VERSION@\""));
+}
+
+// The metainfo's release and the manual pages carry the date of the changelog's newest entry,
+// so a new entry dates them all.
+TEST(Package, TheReleaseDateIsTheChangelogs) {
+    const QString changelog = source("packaging/changelog");
+    const QRegularExpression trailer("^ -- .*>  (.*)$", QRegularExpression::MultilineOption);
+    const QDateTime released =
+        QDateTime::fromString(trailer.match(changelog).captured(1), Qt::RFC2822Date);
+    ASSERT_TRUE(released.isValid()) << changelog.section('\n', 0, 6).toStdString();
+    const QString built = QStringLiteral(CORVANE_BUILD_DIR "/");
+    const QString metainfo =
+        QString::fromUtf8(readAll(built + "packaging/org.corvane.Corvane.metainfo.xml"));
+    EXPECT_TRUE(
+        metainfo.contains(QString("<release version=\"%1\" date=\"%2\"/>")
+                              .arg(corvane::VersionText, released.date().toString(Qt::ISODate))))
+        << metainfo.toStdString();
+    const QString month = QLocale::c().toString(released.date(), "MMMM yyyy");
+    const std::pair<const char*, const char*> pages[] = {{"docs/corvane.1", "CORVANE"},
+                                                         {"docs/corvane-cli.1", "CORVANE-CLI"}};
+    for (const auto& [page, title] : pages) {
+        const QString text = QString::fromUtf8(readAll(built + page));
+        const QString heading =
+            QString(".TH %1 1 \"%2\" \"Corvane %3\"").arg(title, month, corvane::VersionText);
+        EXPECT_TRUE(text.startsWith(heading))
+            << page << ": " << text.section('\n', 0, 0).toStdString();
+    }
 }
 
 } // namespace

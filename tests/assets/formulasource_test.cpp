@@ -1,13 +1,14 @@
 // The checks a formula source goes through, the picture it becomes and the GIF writer.
 #include "formulagen/formulasource.h"
+#include "tests/support/programrun.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImageReader>
-#include <QProcess>
 #include <QTemporaryDir>
 
+using namespace corvane;
 using namespace corvane::formulas;
 
 namespace {
@@ -141,16 +142,9 @@ TEST(GifWriter, WritesWhatQtReadsBack) {
     EXPECT_FALSE(error.isEmpty());
 }
 
-struct GeneratorRun {
-    int exitCode;
-    QString errors;
-};
-
-GeneratorRun runGenerator(const QTemporaryDir& dir, const QStringList& sources) {
-    QProcess generator;
-    generator.start(CORVANE_FORMULAGEN, QStringList{dir.filePath("img"), "351", "527"} + sources);
-    EXPECT_TRUE(generator.waitForFinished(30000));
-    return {generator.exitCode(), QString::fromUtf8(generator.readAllStandardError())};
+test::ProgramRun runGenerator(const QTemporaryDir& dir, const QStringList& sources) {
+    return test::RunProgram(CORVANE_FORMULAGEN,
+                            QStringList{dir.filePath("img"), "351", "527"} + sources, 30000);
 }
 
 TEST(GifWriter, KeepsAFewColoursExactly) {
@@ -175,26 +169,26 @@ TEST(Generator, ASlipFailsWithFileAndLine) {
     QTemporaryDir dir;
     const QString good = writeFile(dir, "10.txt", "h^2 - C_a·h - K_w = 0\n");
     const QString bad = writeFile(dir, "X10.txt", "pH &iorden -log C_a\n[H^+ &iorden C_a\n");
-    const GeneratorRun run = runGenerator(dir, {good, bad});
+    const test::ProgramRun run = runGenerator(dir, {good, bad});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.errors.contains(bad + ":2: \"[\" is not closed"));
+    EXPECT_TRUE(run.err.contains(bad + ":2: \"[\" is not closed"));
     EXPECT_FALSE(QFile::exists(dir.filePath("img/10.gif")));
 }
 
 TEST(Generator, RefusesAPictureTooWideForThePanel) {
     QTemporaryDir dir;
     const QString wide = writeFile(dir, "10.txt", QByteArray("C_a ").repeated(40) + "\n");
-    const GeneratorRun run = runGenerator(dir, {wide});
+    const test::ProgramRun run = runGenerator(dir, {wide});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.errors.contains("pixels wide"));
+    EXPECT_TRUE(run.err.contains("pixels wide"));
 }
 
 TEST(Generator, WritesAGifAndAJpeg) {
     QTemporaryDir dir;
     const QString a = writeFile(dir, "10.txt", "h^2 - C_a·h - K_w = 0\n");
     const QString b = writeFile(dir, "X10.txt", "pH &iorden -log C_a\n");
-    const GeneratorRun run = runGenerator(dir, {a, b});
-    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    const test::ProgramRun run = runGenerator(dir, {a, b});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(QImageReader(dir.filePath("img/10.gif")).format(), QByteArray("gif"));
     EXPECT_EQ(QImageReader(dir.filePath("img/X10.jpg")).format(), QByteArray("jpeg"));
 }

@@ -6,6 +6,7 @@
 #include "manualgen/manualsource.h"
 
 #include "engine/catalogue.h"
+#include "engine/slots.h"
 #include "version/version.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -23,8 +23,8 @@ namespace {
 
 using test::Manual;
 using test::ManualSource;
-using test::ProcessRun;
-using test::run;
+using test::ProgramRun;
+using test::RunProgram;
 
 QString simplified(const QString& text) {
     return text.simplified();
@@ -39,7 +39,7 @@ QString readAll(const QString& path) {
 // The manual's text, all white space folded to single spaces.
 const QString& manualText() {
     static const QString text = [] {
-        const ProcessRun r = run("pdftotext", {"-layout", Manual, "-"});
+        const ProgramRun r = RunProgram("pdftotext", {"-layout", Manual, "-"});
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         return simplified(r.out);
     }();
@@ -50,31 +50,39 @@ TEST(Manual, IsAPdfOfManyPages) {
     QFile file(Manual);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.read(5), QByteArray("%PDF-"));
-    const ProcessRun info = run("pdfinfo", {Manual});
+    const ProgramRun info = RunProgram("pdfinfo", {Manual});
     ASSERT_EQ(info.exitCode, 0) << info.err.toStdString();
     const QRegularExpressionMatch pages = QRegularExpression("Pages:\\s+(\\d+)").match(info.out);
     ASSERT_TRUE(pages.hasMatch());
     EXPECT_GE(pages.captured(1).toInt(), 40);
 }
 
-// Every worked example, run again through the corvane-cli program: each line it prints
-// stands in the manual, in the same order.
+// corvane-cli run with args prints lines that stand in the manual in the same order, after
+// the command as the manual shows it.
+::testing::AssertionResult PrintsWhatTheManualShows(const QStringList& shown,
+                                                    const QStringList& args) {
+    const ProgramRun cli = RunProgram(CORVANE_CLI, args);
+    if (cli.exitCode != 0) return ::testing::AssertionFailure() << cli.err.toStdString();
+    qsizetype at = manualText().indexOf("$ corvane-cli " + shown.join(' '));
+    if (at < 0) return ::testing::AssertionFailure() << "the command is not in the manual";
+    for (const QString& line : cli.out.split('\n', Qt::SkipEmptyParts)) {
+        const qsizetype found = manualText().indexOf(simplified(line), at);
+        if (found < 0)
+            return ::testing::AssertionFailure()
+                   << "\"" << line.toStdString() << "\" is not in the manual";
+        at = found;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Every worked example, run again through the corvane-cli program.
 TEST(Manual, WorkedExamplesMatchCorvaneCli) {
     int examples = 0;
     for (const manual::Directive& d : manual::FindDirectives(readAll(ManualSource))) {
         if (d.name != "solve" && d.name != "problem" && d.name != "mix" && d.name != "recipe")
             continue;
         const QStringList args = QStringList{d.name == "problem" ? "solve" : d.name} + d.args;
-        const ProcessRun cli = run(CORVANE_CLI, args);
-        ASSERT_EQ(cli.exitCode, 0) << "line " << d.line << ": " << cli.err.toStdString();
-        qsizetype at = manualText().indexOf("$ corvane-cli " + args.join(' '));
-        ASSERT_GE(at, 0) << "line " << d.line << ": the command is not in the manual";
-        for (const QString& line : cli.out.split('\n', Qt::SkipEmptyParts)) {
-            const qsizetype found = manualText().indexOf(simplified(line), at);
-            ASSERT_GE(found, 0) << "line " << d.line << ": \"" << line.toStdString()
-                                << "\" is not in the manual";
-            at = found;
-        }
+        EXPECT_TRUE(PrintsWhatTheManualShows(args, args)) << "line " << d.line;
         ++examples;
     }
     EXPECT_GE(examples, 37);
@@ -91,16 +99,7 @@ TEST(Manual, FitExamplesMatchCorvaneCli) {
             QStringList{"fit", d.args[1], "--data", d.args[0]} + d.args.mid(2);
         QStringList args = shown;
         args[3] = sources.filePath(d.args[0]);
-        const ProcessRun cli = run(CORVANE_CLI, args);
-        ASSERT_EQ(cli.exitCode, 0) << "line " << d.line << ": " << cli.err.toStdString();
-        qsizetype at = manualText().indexOf("$ corvane-cli " + shown.join(' '));
-        ASSERT_GE(at, 0) << "line " << d.line << ": the command is not in the manual";
-        for (const QString& line : cli.out.split('\n', Qt::SkipEmptyParts)) {
-            const qsizetype found = manualText().indexOf(simplified(line), at);
-            ASSERT_GE(found, 0) << "line " << d.line << ": \"" << line.toStdString()
-                                << "\" is not in the manual";
-            at = found;
-        }
+        EXPECT_TRUE(PrintsWhatTheManualShows(shown, args)) << "line " << d.line;
         ++examples;
     }
     EXPECT_GE(examples, 2);
@@ -125,8 +124,9 @@ TEST(Manual, FirstPagesAsPictures) {
     for (int page : {1, 2}) {
         const QString out = QString("%1/manual-page-%2").arg(folder).arg(page);
         QFile::remove(out + ".png");
-        const ProcessRun r = run("pdftoppm", {"-png", "-r", "80", "-f", QString::number(page), "-l",
-                                              QString::number(page), "-singlefile", Manual, out});
+        const ProgramRun r =
+            RunProgram("pdftoppm", {"-png", "-r", "80", "-f", QString::number(page), "-l",
+                                    QString::number(page), "-singlefile", Manual, out});
         ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
         EXPECT_GT(QFile(out + ".png").size(), 10000);
     }
@@ -140,8 +140,8 @@ TEST(ManualGenerator, ASlipFailsWithFileAndLine) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("<html><body>\n<p>fine</p>\n{{problem 11 C_a=0.1 k_x=2}}\n{{graph 11}}\n</body>\n");
     file.close();
-    const ProcessRun r = run(CORVANE_MANUALGEN,
-                             {source, dir.filePath("m.html"), dir.path(), dir.path(), VersionText});
+    const ProgramRun r = RunProgram(
+        CORVANE_MANUALGEN, {source, dir.filePath("m.html"), dir.path(), dir.path(), VersionText});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains(source + ":3: code 11 has no input \"k_x=2\""))
         << r.err.toStdString();
@@ -164,8 +164,8 @@ TEST(ManualSource, SymbolsAsHtml) {
 TEST(ManualSource, DeterminingSetsOfTheWeakAcid) {
     const engine::ProblemType& p = *engine::FindProblem("11");
     engine::EquilAB state;
-    state.IOValues[0] = 0.1;
-    state.IOValues[3] = 1.8e-5;
+    state.IOValues[engine::slot::solution::C] = 0.1;
+    state.IOValues[engine::slot::solution::K] = 1.8e-5;
     engine::RunProblem(state, "11");
     ASSERT_EQ(state.CalcError, 0);
     std::vector<QStringList> sets;
@@ -183,7 +183,7 @@ TEST(ManualSource, DeterminingSetsOfTheWeakAcid) {
 TEST(ManualSource, AStrongAcidNeedsOneQuantity) {
     const engine::ProblemType& p = *engine::FindProblem("10");
     engine::EquilAB state;
-    state.IOValues[0] = 0.01;
+    state.IOValues[engine::slot::solution::C] = 0.01;
     engine::RunProblem(state, "10");
     const auto sets = manual::DeterminingSets(p, state.IOValues);
     ASSERT_EQ(sets.size(), 2u);

@@ -17,14 +17,14 @@
 
 using namespace corvane;
 using test::Manual;
-using test::run;
+using test::RunProgram;
 
 namespace {
 
 // The text of every page, as pdftotext lays it out; pages are separated by form feeds.
 const QStringList& pages() {
     static const QStringList texts = [] {
-        const test::ProcessRun r = run("pdftotext", {"-layout", Manual, "-"});
+        const test::ProgramRun r = RunProgram("pdftotext", {"-layout", Manual, "-"});
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         QStringList split = r.out.split('\f');
         if (!split.isEmpty() && split.back().trimmed().isEmpty()) split.removeLast();
@@ -157,7 +157,8 @@ TEST(ManualLayout, TheFirstCalculationsStepsStandOnOnePage) {
 // lies lower than a quarter of the page.
 TEST(ManualLayout, NoPageIsLeftNearlyEmpty) {
     QTemporaryDir dir;
-    const test::ProcessRun r = run("pdftoppm", {"-gray", "-r", "20", Manual, dir.filePath("p")});
+    const test::ProgramRun r =
+        RunProgram("pdftoppm", {"-gray", "-r", "20", Manual, dir.filePath("p")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList files = QDir(dir.path()).entryList({"p-*.pgm"}, QDir::Files, QDir::Name);
     ASSERT_EQ(files.size(), pages().size());

@@ -2,6 +2,8 @@
 // over, only a bad header stopping the run.
 #include "run_cli.h"
 
+#include "numtext/fields.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -75,6 +77,89 @@ TEST(Batch, EveryLineAgreesWithSolve) {
             EXPECT_EQ(cells[columns.size() - 2], "ok");
         }
     }
+}
+
+// The batch status word of each line "solve" ends its values with.
+const std::map<std::string, std::string> StatusOfSolve = {
+    {"ok", "ok"},
+    {"incomplete", "incomplete"},
+    {"Invalid input values: Reading error.", "reading error"},
+    {"Invalid input values: Calculation error.", "calculation error"}};
+
+// Every line of a batch with empty cells, unreadable and refused values and incomplete lines,
+// against "solve" given the same values: the results, the status and the reason.
+void expectEveryLineAsSolve(const std::string& code, const std::vector<std::string>& options,
+                            char delimiter, const std::string& input) {
+    std::vector<std::string> batchArgs = {"batch", code};
+    batchArgs.insert(batchArgs.end(), options.begin(), options.end());
+    const Outcome r = runBatch(batchArgs, input);
+    ASSERT_EQ(r.status, ExitInvalidInput) << r.out << r.err;
+    const std::vector<std::string> in = lines(input), out = lines(r.out);
+    ASSERT_EQ(out.size(), in.size());
+    std::vector<std::string> given, columns, values, cells;
+    ASSERT_TRUE(numtext::splitFields(in[0], delimiter, given));
+    ASSERT_TRUE(numtext::splitFields(out[0], delimiter, columns));
+    std::map<std::string, int> seen;
+    for (std::size_t line = 1; line < in.size(); ++line) {
+        std::vector<std::string> args = {"solve", code};
+        args.insert(args.end(), options.begin(), options.end());
+        ASSERT_TRUE(numtext::splitFields(in[line], delimiter, values));
+        for (std::size_t i = 0; i < given.size(); ++i)
+            if (!values[i].empty()) args.push_back(given[i] + "=" + values[i]);
+        const std::vector<std::string> solve = lines(run(args).out);
+        std::map<std::string, std::string> expected;
+        std::size_t end = 0;
+        for (std::vector<std::string> f; end < solve.size(); ++end) {
+            ASSERT_TRUE(numtext::splitFields(solve[end], '\t', f));
+            if (f.size() != 3) break;
+            expected[f[1]] = f[2];
+        }
+        ASSERT_LT(end, solve.size());
+        const std::string status = StatusOfSolve.at(solve[end]);
+        const std::string reason = end + 1 < solve.size() ? solve[end + 1] : "";
+        ++seen[status];
+
+        ASSERT_TRUE(numtext::splitFields(out[line], delimiter, cells)) << out[line];
+        ASSERT_EQ(cells.size(), columns.size()) << out[line];
+        const std::size_t statusColumn = columns.size() - 2;
+        for (std::size_t c = 0; c < statusColumn; ++c) {
+            const auto it = expected.find(columns[c]);
+            EXPECT_EQ(cells[c], it == expected.end() ? "" : it->second)
+                << code << " line " << line << " " << columns[c];
+        }
+        EXPECT_EQ(cells[statusColumn], status) << code << " line " << line;
+        EXPECT_EQ(cells[statusColumn + 1], reason) << code << " line " << line;
+    }
+    // The input holds every kind of line.
+    for (const char* status : {"ok", "incomplete", "reading error", "calculation error"})
+        EXPECT_GT(seen[status], 0) << code << ": no line " << status;
+}
+
+TEST(Batch, EveryKindOfLineAgreesWithSolve) {
+    expectEveryLineAsSolve("11", {}, ',',
+                           "C_a,k_a,pH\n"
+                           "0.1,1.8e-5,\n"
+                           "0.1,,\n"     // incomplete
+                           ",1.8e-5,3\n" // C_a from the pH
+                           "1mM,1.8e-5,\n"
+                           "0.1,1/3,\n"
+                           "-0.1,1.8e-5,\n"   // C_a out of range
+                           "0.1,1.8e-5,5\n"   // pH disagrees
+                           "\" 0.05 \",5%,\n" // a quoted cell, a percentage
+                           "0.1,1e-5,x\n");   // reading stops at the first bad row
+    expectEveryLineAsSolve("55C", {"--digits", "6"}, ',',
+                           "C_a,V_a,k_2,k_3,C_SB,V_eq\n"
+                           "0.1,25,6.3e-8,4.5e-13,0.1,\n"
+                           "0.1,25,6.3e-8,4.5e-13,,25\n"
+                           "0.1,25,6.3e-8,,0.1,\n"
+                           "0.1,25,6.3e-8,4.5e-13,0.1,90\n"
+                           "0.1,25,6.3e-8,4.5e-13,0.1e,\n");
+    expectEveryLineAsSolve("33", {"--activity", "davies"}, ';',
+                           "C_a;C_b;k_a;k_b;pH\n"
+                           "0,1;0,05;1e-5;1,8e-5;\n"
+                           "0,1;0,05;1e-5;;\n"
+                           "0,1;0,05;1e-5;1,8e-5;20,5\n"
+                           "0,1;0,05;1,2,3;1e-5;\n");
 }
 
 TEST(Batch, ABadLineIsReportedAndTheRestGoesOn) {

@@ -2,6 +2,7 @@
 #include "compounds/constants.h"
 
 #include "engine/catalogue.h"
+#include "engine/slots.h"
 
 #include <gtest/gtest.h>
 
@@ -375,15 +376,15 @@ TEST(FillConstants, AceticAcidRoundTrip) {
     const Filling f = FillConstants(weakAcid, &named("Acetic acid"), nullptr);
     ASSERT_EQ(f.values.size(), 1u);
     engine::EquilAB state;
-    state.IOValues[0] = 0.1;
+    state.IOValues[engine::slot::solution::C] = 0.1;
     for (auto [slot, value] : f.values)
         state.IOValues[slot] = value;
     engine::RunProblem(state, weakAcid.code);
     ASSERT_EQ(state.CalcError, 0);
     const double ka = std::pow(10.0, -4.76);
     const double h = (-ka + std::sqrt(ka * ka + 4 * ka * 0.1)) / 2;
-    EXPECT_NEAR(state.IOValues[1], -std::log10(h), 1e-3);
-    EXPECT_NEAR(state.IOValues[1], 2.88, 0.005);
+    EXPECT_NEAR(state.IOValues[engine::slot::solution::PH], -std::log10(h), 1e-3);
+    EXPECT_NEAR(state.IOValues[engine::slot::solution::PH], 2.88, 0.005);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The reagents of the table: molar masses against the formulas, what each supplies, and
 // finding a system by its reagents.
+#include "compounds/componentforms.h"
 #include "compounds/reagents.h"
-#include "compounds/species.h"
 
 #include <gtest/gtest.h>
 

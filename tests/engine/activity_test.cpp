@@ -126,18 +126,19 @@ INSTANTIATE_TEST_SUITE_P(
 // and pKw/2 = 6.6306 at 50 °C (Harned and Robinson).
 TEST(DaviesSolutions, NeutralSaltStaysAtHalfPKw) {
     EquilAB state = DaviesState();
-    state.IOValues[0] = 0.1;
+    namespace salt = slot::salt;
+    state.IOValues[salt::CS] = 0.1;
     RunProblem(state, "20");
     ASSERT_EQ(state.CalcError, 0);
-    EXPECT_NEAR(state.IOValues[6], 7.0, 1e-9);
+    EXPECT_NEAR(state.IOValues[salt::NeutralPH], 7.0, 1e-9);
     EXPECT_NEAR(state.Activities.ionicStrength, 0.1, 1e-6);
-    EXPECT_GT(state.IOValues[7], 1e-7 / 0.79); // [H+] = √Kw / γ1, γ1 ≈ 0.78
+    EXPECT_GT(state.IOValues[salt::NeutralH], 1e-7 / 0.79); // [H+] = √Kw / γ1, γ1 ≈ 0.78
     state.ClearIOValues();
     state.SetTemperature(50);
-    state.IOValues[0] = 0.1;
+    state.IOValues[salt::CS] = 0.1;
     RunProblem(state, "20");
     ASSERT_EQ(state.CalcError, 0);
-    EXPECT_NEAR(state.IOValues[6], 6.6306, 1e-4);
+    EXPECT_NEAR(state.IOValues[salt::NeutralPH], 6.6306, 1e-4);
 }
 
 // A strong acid given by its pH reads the pH as an activity: a(H+) = 0.01 at I = [H+] (the
@@ -145,28 +146,29 @@ TEST(DaviesSolutions, NeutralSaltStaysAtHalfPKw) {
 // written out here, and C_a = [H+].
 TEST(DaviesSolutions, GivenPHIsAnActivity) {
     EquilAB state = DaviesState();
-    state.IOValues[1] = 2.0;
+    namespace solution = slot::solution;
+    state.IOValues[solution::PH] = 2.0;
     RunProblem(state, "10");
     ASSERT_EQ(state.CalcError, 0) << state.CalcErrorReason;
-    const double H = state.IOValues[2];
+    const double H = state.IOValues[solution::H];
     const double rootI = std::sqrt(H);
     const double gamma1 = std::pow(10.0, -0.5093 * (rootI / (1 + rootI) - 0.3 * H));
     EXPECT_NEAR(gamma1 * H, 0.01, 0.01 * 1e-3);
-    EXPECT_NEAR(state.IOValues[0], H, H * 1e-9);
-    EXPECT_EQ(state.IOValues[1], 2.0);
+    EXPECT_NEAR(state.IOValues[solution::C], H, H * 1e-9);
+    EXPECT_EQ(state.IOValues[solution::PH], 2.0);
 }
 
 TEST(DaviesSolutions, BeyondItsRangeResultsComeWithAWarning) {
     EquilAB state = DaviesState();
-    state.IOValues[0] = 1.0;
-    state.IOValues[1] = 0.5;
+    state.IOValues[slot::mixture::Ca] = 1.0;
+    state.IOValues[slot::mixture::Cb] = 0.5;
     RunProblem(state, "30");
     ASSERT_EQ(state.CalcError, 0);
     EXPECT_EQ(state.ActivityWarning,
               "ionic strength 1 mol/L is beyond the range of the Davies equation");
     state.ClearIOValues();
-    state.IOValues[0] = 0.1;
-    state.IOValues[1] = 0.05;
+    state.IOValues[slot::mixture::Ca] = 0.1;
+    state.IOValues[slot::mixture::Cb] = 0.05;
     RunProblem(state, "30");
     EXPECT_TRUE(state.ActivityWarning.empty());
 }
@@ -175,18 +177,19 @@ TEST(DaviesSolutions, BeyondItsRangeResultsComeWithAWarning) {
 // the pH of activities they give (4.638 for the acetate buffer, not the ideal 4.745).
 TEST(DaviesSolutions, OverDeterminedInputIsCheckedInActivityTerms) {
     EquilAB state = DaviesState();
-    const Given buffer{{0, 0.1}, {1, 0.1}, {3, 1.8e-5}};
-    for (auto [slot, value] : buffer)
-        state.IOValues[slot] = value;
-    state.IOValues[2] = 4.638;
+    namespace b = slot::buffer;
+    const Given buffer{{b::C, 0.1}, {b::CS, 0.1}, {b::K, 1.8e-5}};
+    for (auto [at, value] : buffer)
+        state.IOValues[at] = value;
+    state.IOValues[b::PH] = 4.638;
     RunProblem(state, "40");
     EXPECT_EQ(state.CalcError, 0) << state.CalcErrorReason;
-    EXPECT_NEAR(state.IOValues[2], 4.6379, 1e-4); // the more exact pH the others fix
+    EXPECT_NEAR(state.IOValues[b::PH], 4.6379, 1e-4); // the more exact pH the others fix
 
     state.ClearIOValues();
-    for (auto [slot, value] : buffer)
-        state.IOValues[slot] = value;
-    state.IOValues[2] = 4.745; // the ideal pH
+    for (auto [at, value] : buffer)
+        state.IOValues[at] = value;
+    state.IOValues[b::PH] = 4.745; // the ideal pH
     const Slots given = state.IOValues;
     RunProblem(state, "40");
     EXPECT_EQ(state.CalcError, 1);
@@ -197,8 +200,8 @@ TEST(DaviesSolutions, OverDeterminedInputIsCheckedInActivityTerms) {
 
 TEST(DaviesSolutions, CoefficientsThatDoNotSettleAreACalculationError) {
     EquilAB state = DaviesState();
-    state.IOValues[0] = 0.1;
-    state.IOValues[3] = 1.8e-5;
+    state.IOValues[slot::solution::C] = 0.1;
+    state.IOValues[slot::solution::K] = 1.8e-5;
     const Slots given = state.IOValues;
     int calls = 0;
     const GammaFunction swinging = [&calls](double) {

@@ -107,12 +107,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Buffers, TypedSpeciesRowsAreIgnoredAndSlot15IsUntouched) {
     const EquilAB plain = Solve(Calc42, AcidWithAdded);
     Given withSpecies = AcidWithAdded;
-    withSpecies.insert(withSpecies.end(), {{6, 5.0}, {7, 5.0}, {11, 5.0}, {15, 123.0}});
+    withSpecies.insert(withSpecies.end(),
+                       {{6, 5.0}, {7, 5.0}, {11, 5.0}, {slot::buffer::Volume, 123.0}});
     const EquilAB typed = Solve(Calc42, withSpecies);
     ASSERT_EQ(typed.CalcError, 0);
     for (int slot = 0; slot <= 11; ++slot)
         EXPECT_EQ(typed.IOValues[slot], plain.IOValues[slot]);
-    EXPECT_EQ(typed.IOValues[15], 123.0);
+    EXPECT_EQ(typed.IOValues[slot::buffer::Volume], 123.0);
 }
 
 TEST(Buffers, ResultsBalanceTheirCharges) {

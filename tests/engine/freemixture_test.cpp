@@ -397,7 +397,7 @@ TEST(MixtureTitration, PointsAreTheDilutedMixtureOfTheProblemType) {
         ASSERT_EQ(state.CalcError, 0);
         const MixtureResult r = TitrationPoint(t, added, 14);
         ExpectBalanced(r);
-        EXPECT_NEAR(r.pH, state.IOValues[2], 1e-8) << added;
+        EXPECT_NEAR(r.pH, state.IOValues[slot::mixture::PH], 1e-8) << added;
     }
     EXPECT_FALSE(TitrationPoint(t, -1, 14).ok);
 }

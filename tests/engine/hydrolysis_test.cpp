@@ -76,18 +76,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Calc20, WritesItsResultsEvenForASaltOutOfRange) {
     const EquilAB state = Solve(Calc20, {{0, -1}});
     EXPECT_EQ(state.CalcError, 1);
-    EXPECT_EQ(state.IOValues[0], -1);
-    EXPECT_EQ(state.IOValues[9], -1);
-    EXPECT_NEAR(state.IOValues[6], 7, 1e-12);
+    EXPECT_EQ(state.IOValues[slot::salt::CS], -1);
+    EXPECT_EQ(state.IOValues[slot::salt::NeutralAnion], -1);
+    EXPECT_NEAR(state.IOValues[slot::salt::NeutralPH], 7, 1e-12);
 }
 
 TEST(Calc23, NoAcidicOrBasicBound) {
     const EquilAB basic = Solve(Calc23, {{0, 0.1}, {3, 6.2e-10}, {4, 1.8e-5}});
     ASSERT_EQ(basic.CalcError, 0);
-    EXPECT_GT(basic.IOValues[1], 7.5);
+    EXPECT_GT(basic.IOValues[slot::salt::PH], 7.5);
     const EquilAB acidic = Solve(Calc23, {{0, 0.1}, {3, 1.8e-5}, {4, 6.2e-10}});
     ASSERT_EQ(acidic.CalcError, 0);
-    EXPECT_LT(acidic.IOValues[1], 6.5);
+    EXPECT_LT(acidic.IOValues[slot::salt::PH], 6.5);
 }
 
 } // namespace

@@ -179,8 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Reason, ASuccessfulRunHasNone) {
     EquilAB state;
     state.Fail("left over");
-    state.IOValues[0] = 0.1;
-    state.IOValues[3] = 1.8e-5;
+    state.IOValues[slot::solution::C] = 0.1;
+    state.IOValues[slot::solution::K] = 1.8e-5;
     RunProblem(state, "11");
     EXPECT_EQ(state.CalcError, 0);
     EXPECT_EQ(state.CalcErrorReason, "");

@@ -4,6 +4,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/equilab.h"
+#include "engine/slots.h"
 
 #include <gtest/gtest.h>
 

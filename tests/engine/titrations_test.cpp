@@ -130,21 +130,22 @@ TEST(Titrations, TypedResultRowsAreIgnored) {
 
 TEST(Titrations, FirstCompleteVariantsLeaveSlot3Alone) {
     Given given = TriproticC;
-    given.push_back({3, 42});
+    given.push_back({slot::polyprotic_titration::K1, 42});
     const EquilAB state = Solve(Calc55C, given);
     ASSERT_EQ(state.CalcError, 0);
-    EXPECT_EQ(state.IOValues[3], 42);
+    EXPECT_EQ(state.IOValues[slot::polyprotic_titration::K1], 42);
 }
 
 TEST(Titrations, AFailedSlopeKeepsTheWrittenValues) {
     // V_eq at the bottom of the double range: the slope step δ is zero and the difference 0 / 0.
     const EquilAB state = Solve(Calc50, {{1, 1}, {3, 1}, {4, 4.9406564584124654e-324}});
     EXPECT_EQ(state.CalcError, 1);
-    EXPECT_TRUE(IsEmpty(state.IOValues[15]));
-    EXPECT_EQ(state.IOValues[4], 4.9406564584124654e-324);
-    EXPECT_EQ(state.IOValues[1], 1);
-    EXPECT_NEAR(state.IOValues[5], 7, 1e-12);
-    EXPECT_TRUE(IsKnown(state.IOValues[0]));
+    namespace t = slot::titration;
+    EXPECT_TRUE(IsEmpty(state.IOValues[t::Slope]));
+    EXPECT_EQ(state.IOValues[t::Veq], 4.9406564584124654e-324);
+    EXPECT_EQ(state.IOValues[t::V], 1);
+    EXPECT_NEAR(state.IOValues[t::PHeq], 7, 1e-12);
+    EXPECT_TRUE(IsKnown(state.IOValues[t::C]));
 }
 
 TEST(Titrations, TheSlopeIsTheLargestOverTheEquivalencePoints) {
@@ -153,7 +154,8 @@ TEST(Titrations, TheSlopeIsTheLargestOverTheEquivalencePoints) {
     const EquilAB both = Solve(Calc54, Diprotic);
     ASSERT_EQ(first.CalcError, 0);
     ASSERT_EQ(both.CalcError, 0);
-    EXPECT_GT(first.IOValues[15], 10 * both.IOValues[15]);
+    namespace t = slot::polyprotic_titration;
+    EXPECT_GT(first.IOValues[t::Slope], 10 * both.IOValues[t::Slope]);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "graphs/sweep.h"
 
 #include "engine/catalogue.h"
+#include "engine/slots.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,17 @@
 namespace corvane::graphs::test {
 namespace {
 
+namespace buffer = engine::slot::buffer;
+namespace titration = engine::slot::titration;
+namespace polyprotic = engine::slot::polyprotic_titration;
+
 // The acetate buffer: 0.1 mol/L acetic acid, 0.1 mol/L sodium acetate, k_a = 1.8e-5.
 engine::EquilAB SolvedBuffer(engine::ActivityModel model) {
     engine::EquilAB state;
     state.Activity = model;
-    state.IOValues[0] = 0.1;
-    state.IOValues[1] = 0.1;
-    state.IOValues[3] = 1.8e-5;
+    state.IOValues[buffer::C] = 0.1;
+    state.IOValues[buffer::CS] = 0.1;
+    state.IOValues[buffer::K] = 1.8e-5;
     engine::RunProblem(state, "40");
     EXPECT_EQ(state.CalcError, 0);
     return state;
@@ -40,9 +45,9 @@ double FirstPoint(std::string_view code, int kind, const engine::EquilAB& state,
 // C_a = 0.1 (kind 1) and as pC_a = 1 (kind 2); the ideal curve keeps 4.7450.
 TEST(ActivityCurves, MeetTheSolvedProblemAtItsInput) {
     const engine::EquilAB davies = SolvedBuffer(engine::ActivityModel::Davies);
-    EXPECT_NEAR(FirstPoint("40", 1, davies, 0.1), davies.IOValues[2], 1e-9);
+    EXPECT_NEAR(FirstPoint("40", 1, davies, 0.1), davies.IOValues[buffer::PH], 1e-9);
     EXPECT_NEAR(FirstPoint("40", 1, davies, 0.1), 4.6379, 2e-4);
-    EXPECT_NEAR(FirstPoint("40", 2, davies, 1.0), davies.IOValues[2], 1e-9);
+    EXPECT_NEAR(FirstPoint("40", 2, davies, 1.0), davies.IOValues[buffer::PH], 1e-9);
     const engine::EquilAB ideal = SolvedBuffer(engine::ActivityModel::Ideal);
     EXPECT_NEAR(FirstPoint("40", 1, ideal, 0.1), 4.7450, 2e-4);
 }
@@ -52,12 +57,13 @@ TEST(ActivityCurves, MeetTheSolvedProblemAtItsInput) {
 TEST(ActivityCurves, DegreeOfDissociationFollowsTheModel) {
     engine::EquilAB state;
     state.Activity = engine::ActivityModel::Davies;
-    state.IOValues[0] = 0.1;
-    state.IOValues[3] = 1.8e-5;
+    namespace solution = engine::slot::solution;
+    state.IOValues[solution::C] = 0.1;
+    state.IOValues[solution::K] = 1.8e-5;
     engine::RunProblem(state, "11");
     ASSERT_EQ(state.CalcError, 0);
     const double alpha = FirstPoint("11", 11, state, 0.1);
-    EXPECT_NEAR(alpha, state.IOValues[4], 1e-12);
+    EXPECT_NEAR(alpha, state.IOValues[solution::Alpha], 1e-12);
     EXPECT_GT(alpha, 0.01333 * 1.03);
 }
 
@@ -75,22 +81,31 @@ engine::EquilAB SolvedDavies(std::string_view code, std::vector<std::pair<int, d
 // flask after V mL is solved as the mixture it is (code 32 for code 51, 35 for 55), a path
 // of its own to the same ionic strength.
 TEST(ActivityCurves, TitrationCurvesPassThroughTheEquivalencePoints) {
-    const engine::EquilAB weak = SolvedDavies("51", {{0, 0.1}, {1, 25}, {2, 1.8e-5}, {3, 0.1}});
-    EXPECT_NEAR(FirstPoint("51", 29, weak, weak.IOValues[4]), weak.IOValues[5], 1e-6);
-    const engine::EquilAB triprotic =
-        SolvedDavies("55", {{0, 0.1}, {1, 25}, {6, 0.1}, {3, 7.1e-3}, {4, 6.3e-8}, {5, 4.5e-13}});
+    const engine::EquilAB weak = SolvedDavies("51", {{titration::C, 0.1},
+                                                     {titration::V, 25},
+                                                     {titration::K, 1.8e-5},
+                                                     {titration::Titrant, 0.1}});
+    EXPECT_NEAR(FirstPoint("51", 29, weak, weak.IOValues[titration::Veq]),
+                weak.IOValues[titration::PHeq], 1e-6);
+    const engine::EquilAB triprotic = SolvedDavies("55", {{polyprotic::Ca, 0.1},
+                                                          {polyprotic::Va, 25},
+                                                          {polyprotic::Titrant, 0.1},
+                                                          {polyprotic::K1, 7.1e-3},
+                                                          {polyprotic::K2, 6.3e-8},
+                                                          {polyprotic::K3, 4.5e-13}});
     const engine::Slots& t = triprotic.IOValues;
-    EXPECT_NEAR(FirstPoint("55", 29, triprotic, t[7]), t[8], 1e-6);
-    EXPECT_NEAR(FirstPoint("55", 29, triprotic, t[10]), t[11], 1e-6);
-    EXPECT_NEAR(FirstPoint("55", 29, triprotic, t[13]), t[14], 1e-6);
+    EXPECT_NEAR(FirstPoint("55", 29, triprotic, t[polyprotic::Veq]), t[polyprotic::PHeq], 1e-6);
+    EXPECT_NEAR(FirstPoint("55", 29, triprotic, t[polyprotic::Veq1]), t[polyprotic::PHeq1], 1e-6);
+    EXPECT_NEAR(FirstPoint("55", 29, triprotic, t[polyprotic::Veq2]), t[polyprotic::PHeq2], 1e-6);
 }
 
 // Before any strong acid is added, the buffer of code 42 is the plain buffer of code 40.
 TEST(ActivityCurves, BufferVolumeCurveStartsAtThePlainBuffer) {
-    engine::EquilAB added = SolvedDavies("42", {{0, 0.1}, {1, 0.1}, {3, 1.8e-5}, {4, 0.01}});
-    added.IOValues[15] = 100;
+    engine::EquilAB added = SolvedDavies(
+        "42", {{buffer::C, 0.1}, {buffer::CS, 0.1}, {buffer::K, 1.8e-5}, {buffer::Added, 0.01}});
+    added.IOValues[buffer::Volume] = 100;
     const engine::EquilAB plain = SolvedBuffer(engine::ActivityModel::Davies);
-    EXPECT_NEAR(FirstPoint("42", 27, added, 0), plain.IOValues[2], 1e-9);
+    EXPECT_NEAR(FirstPoint("42", 27, added, 0), plain.IOValues[buffer::PH], 1e-9);
 }
 
 TEST(ActivityCurves, KindsThatFollowTheModel) {

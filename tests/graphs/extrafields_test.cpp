@@ -1,6 +1,8 @@
 // The two extra values of the buffers' added-volume graphs, read as the chooser reads them.
 #include "graphs/extrafields.h"
 
+#include "engine/slots.h"
+
 #include <gtest/gtest.h>
 
 namespace corvane::graphs {
@@ -8,13 +10,14 @@ namespace {
 
 using engine::EmptyValue;
 using engine::IsEmpty;
+namespace buffer = engine::slot::buffer;
 
 struct Fields {
     const char* volume;
     const char* added;
     bool ok;
-    double slot15; // EmptyValue for an emptied slot
-    double slot16;
+    double volume15; // EmptyValue for an emptied slot
+    double added16;
 };
 
 TEST(ExtraFields, ReadVolumeThenConcentrationAndEmptyTheFailingSlot) {
@@ -33,13 +36,14 @@ TEST(ExtraFields, ReadVolumeThenConcentrationAndEmptyTheFailingSlot) {
     };
     for (const Fields& f : cases) {
         engine::EquilAB state;
-        state.IOValues[15] = 7;
-        state.IOValues[16] = 7;
+        state.IOValues[buffer::Volume] = 7;
+        state.IOValues[buffer::AddedConcentration] = 7;
         state.CalcError = 1;
         numtext::NumberSettings numbers;
         EXPECT_EQ(ReadExtraFields(f.volume, f.added, state, numbers), f.ok) << f.volume;
         EXPECT_EQ(state.CalcError, f.ok ? 0 : 1) << f.volume << " " << f.added;
-        for (auto [slot, expected] : {std::pair{15, f.slot15}, std::pair{16, f.slot16}}) {
+        for (auto [slot, expected] : {std::pair{buffer::Volume, f.volume15},
+                                      std::pair{buffer::AddedConcentration, f.added16}}) {
             if (IsEmpty(expected))
                 EXPECT_TRUE(IsEmpty(state.IOValues[slot])) << f.volume << " " << f.added;
             else

@@ -6,12 +6,18 @@
 #include "graphs/marks.h"
 #include "graphs/valueat.h"
 
+#include "engine/slots.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace corvane::graphs {
 namespace {
+
+namespace solution = engine::slot::solution;
+namespace titration = engine::slot::titration;
+namespace polyprotic = engine::slot::polyprotic_titration;
 
 using test::SolveAndChoose;
 
@@ -31,7 +37,8 @@ std::vector<CurveMark> marksOf(const test::SolvedGraph& g) {
 }
 
 TEST(Marks, StrongAcidHasOnlyItsEquivalencePoint) {
-    auto g = SolveAndChoose("50", 29, {{0, 0.1}, {1, 25}, {3, 0.1}});
+    auto g = SolveAndChoose("50", 29,
+                            {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}});
     const auto m = marksOf(g);
     ASSERT_EQ(m.size(), 1u);
     expectMark(m[0], MarkKind::Equivalence, 25, 7.0, 1e-6);
@@ -39,7 +46,11 @@ TEST(Marks, StrongAcidHasOnlyItsEquivalencePoint) {
 }
 
 TEST(Marks, WeakAcidHalfEquivalenceLiesAtItsPk) {
-    auto g = SolveAndChoose("51", 29, {{0, 0.1}, {1, 25}, {2, 1.8e-5}, {3, 0.1}});
+    auto g = SolveAndChoose("51", 29,
+                            {{titration::C, 0.1},
+                             {titration::V, 25},
+                             {titration::K, 1.8e-5},
+                             {titration::Titrant, 0.1}});
     const auto m = marksOf(g);
     ASSERT_EQ(m.size(), 2u);
     expectMark(m[0], MarkKind::HalfEquivalence, 12.5, 4.7447, 2e-3); // pk_a
@@ -52,11 +63,15 @@ TEST(Marks, WeakAcidHalfEquivalenceLiesAtItsPk) {
 }
 
 TEST(Marks, OnTheSlopeCurveTheMarksSitOnTheSlope) {
-    auto g = SolveAndChoose("51", 33, {{0, 0.1}, {1, 25}, {2, 1.8e-5}, {3, 0.1}});
+    auto g = SolveAndChoose("51", 33,
+                            {{titration::C, 0.1},
+                             {titration::V, 25},
+                             {titration::K, 1.8e-5},
+                             {titration::Titrant, 0.1}});
     const auto m = marksOf(g);
     ASSERT_EQ(m.size(), 2u);
     // The solver's slope at the equivalence point, which sets the y axis.
-    EXPECT_NEAR(m[1].y / g.state.IOValues[15], 1, 0.02);
+    EXPECT_NEAR(m[1].y / g.state.IOValues[engine::slot::titration::Slope], 1, 0.02);
     EXPECT_GT(m[1].y, 20 * m[0].y);
     EXPECT_NEAR(m[1].pH, 8.72, 0.01);
 }
@@ -64,7 +79,12 @@ TEST(Marks, OnTheSlopeCurveTheMarksSitOnTheSlope) {
 TEST(Marks, TriproticAcidHasThreePointsOfEachKind) {
     // Phosphoric acid: pk 2.149, 7.201, 12.35; V_eq 25, 50, 75 mL.
     auto g = SolveAndChoose("55", 29,
-                            {{0, 0.1}, {1, 25}, {3, 7.1e-3}, {4, 6.3e-8}, {5, 4.5e-13}, {6, 0.1}});
+                            {{polyprotic::Ca, 0.1},
+                             {polyprotic::Va, 25},
+                             {polyprotic::K1, 7.1e-3},
+                             {polyprotic::K2, 6.3e-8},
+                             {polyprotic::K3, 4.5e-13},
+                             {polyprotic::Titrant, 0.1}});
     const auto m = marksOf(g);
     ASSERT_EQ(m.size(), 6u);
     const double x[] = {12.5, 25, 37.5, 50, 62.5, 75};
@@ -73,11 +93,15 @@ TEST(Marks, TriproticAcidHasThreePointsOfEachKind) {
         EXPECT_EQ(m[i].kind, i % 2 == 0 ? MarkKind::HalfEquivalence : MarkKind::Equivalence);
     }
     EXPECT_NEAR(m[2].pH, -std::log10(6.3e-8), 0.02);
-    EXPECT_NEAR(m[3].pH, g.state.IOValues[14], 1e-12);
+    EXPECT_NEAR(m[3].pH, g.state.IOValues[engine::slot::polyprotic_titration::PHeq2], 1e-12);
 }
 
 TEST(Marks, CompleteFirstDissociationHasNoFirstHalfPoint) {
-    auto g = SolveAndChoose("54C", 29, {{0, 0.1}, {1, 25}, {4, 1e-8}, {6, 0.1}});
+    auto g = SolveAndChoose("54C", 29,
+                            {{polyprotic::Ca, 0.1},
+                             {polyprotic::Va, 25},
+                             {polyprotic::K2, 1e-8},
+                             {polyprotic::Titrant, 0.1}});
     const auto m = marksOf(g);
     ASSERT_EQ(m.size(), 3u);
     // pH values at the equivalence points as the titration's own tests give them.
@@ -91,7 +115,7 @@ TEST(Marks, OnlyTitrationCurvesAgainstVolumeHaveMarks) {
     EXPECT_TRUE(HasMarks("55C", 33));
     EXPECT_FALSE(HasMarks("42", 27)); // a buffer diluted by acid: no equivalence solved
     EXPECT_FALSE(HasMarks("11", 1));
-    auto g = SolveAndChoose("11", 1, {{0, 0.1}, {3, 1.8e-5}});
+    auto g = SolveAndChoose("11", 1, {{solution::C, 0.1}, {solution::K, 1.8e-5}});
     EXPECT_TRUE(marksOf(g).empty());
 }
 

@@ -3,6 +3,8 @@
 #include "graphs/catalogue.h"
 #include "graphs/scales.h"
 
+#include "engine/slots.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,6 +14,12 @@
 
 namespace corvane::graphs {
 namespace {
+
+namespace solution = engine::slot::solution;
+namespace mixture = engine::slot::mixture;
+namespace buffer = engine::slot::buffer;
+namespace titration = engine::slot::titration;
+namespace polyprotic = engine::slot::polyprotic_titration;
 
 using engine::EquilAB;
 
@@ -95,7 +103,7 @@ Adjusted adjust(const char* code, int kind, std::vector<std::pair<int, double>> 
 }
 
 TEST(AjustaEscalasETC, StrongAcidKeepsTitleAndTakesTheAcidicRange) {
-    const Adjusted a = adjust("10", 1, {{0, 0.01}});
+    const Adjusted a = adjust("10", 1, {{solution::C, 0.01}});
     ASSERT_TRUE(a.ok);
     const GraphSettings& s = a.settings;
     EXPECT_EQ(s.GraphTitle, "Task");
@@ -115,7 +123,7 @@ TEST(AjustaEscalasETC, StrongAcidKeepsTitleAndTakesTheAcidicRange) {
 }
 
 TEST(AjustaEscalasETC, WeakBaseAlphaCarriesItsConstantInTheTitle) {
-    const Adjusted a = adjust("15", 13, {{0, 0.1}, {3, 1.8e-5}});
+    const Adjusted a = adjust("15", 13, {{solution::C, 0.1}, {solution::K, 1.8e-5}});
     ASSERT_TRUE(a.ok);
     const GraphSettings& s = a.settings;
     EXPECT_EQ(s.GraphTitle, "Task  k_b = 1.80&E-5");
@@ -132,8 +140,9 @@ TEST(AjustaEscalasETC, WeakBaseAlphaCarriesItsConstantInTheTitle) {
 }
 
 TEST(AjustaEscalasETC, FirstDissociationCompleteMarksTheMissingSpecies) {
-    const Adjusted c = adjust("12C", 20, {{0, 0.1}, {4, 1.2e-2}});
-    const Adjusted plain = adjust("12", 20, {{0, 0.1}, {3, 4.3e-7}, {4, 5.6e-11}});
+    const Adjusted c = adjust("12C", 20, {{solution::C, 0.1}, {solution::K2, 1.2e-2}});
+    const Adjusted plain =
+        adjust("12", 20, {{solution::C, 0.1}, {solution::K, 4.3e-7}, {solution::K2, 5.6e-11}});
     ASSERT_TRUE(c.ok && plain.ok);
     EXPECT_NE(c.settings.ParamCaption.find("[H_2A]/C_a=0"), std::string::npos);
     EXPECT_NE(c.settings.TableCaption.find("[H_2A]/C_a=0"), std::string::npos);
@@ -148,7 +157,7 @@ TEST(AjustaEscalasETC, FirstDissociationCompleteMarksTheMissingSpecies) {
 }
 
 TEST(AjustaEscalasETC, BufferWithAddedAcidSpansTwiceItsPair) {
-    const Adjusted a = adjust("42", 23, {{0, 0.1}, {1, 0.1}, {3, 1.8e-5}});
+    const Adjusted a = adjust("42", 23, {{buffer::C, 0.1}, {buffer::CS, 0.1}, {buffer::K, 1.8e-5}});
     ASSERT_TRUE(a.ok);
     EXPECT_DOUBLE_EQ(a.settings.XMin, 0);
     EXPECT_NEAR(a.settings.XMax, 0.4, 1e-15);
@@ -165,11 +174,17 @@ TEST(AjustaEscalasETC, VolumeSpansByCode) {
         double span;
     };
     const Case cases[] = {
-        {"42", 27, {{0, 0.1}, {1, 0.1}, {15, 100}, {16, 0.1}}, 400},
-        {"50", 29, {{4, 25}}, 50},
-        {"52", 31, {{4, 20}, {15, 1}}, 40},
-        {"54", 29, {{7, 50}}, 75},
-        {"55C", 33, {{7, 60}, {15, 2}}, 80},
+        {"42",
+         27,
+         {{buffer::C, 0.1},
+          {buffer::CS, 0.1},
+          {buffer::Volume, 100},
+          {buffer::AddedConcentration, 0.1}},
+         400},
+        {"50", 29, {{titration::Veq, 25}}, 50},
+        {"52", 31, {{titration::Veq, 20}, {titration::Slope, 1}}, 40},
+        {"54", 29, {{polyprotic::Veq, 50}}, 75},
+        {"55C", 33, {{polyprotic::Veq, 60}, {polyprotic::Slope, 2}}, 80},
     };
     for (const Case& c : cases) {
         const Adjusted a = adjust(c.code, c.kind, c.slots);
@@ -182,7 +197,12 @@ TEST(AjustaEscalasETC, VolumeSpansByCode) {
 }
 
 TEST(AjustaEscalasETC, SlopeRangeFollowsTheEquivalenceSlope) {
-    const Adjusted a = adjust("50", 33, {{0, 0.1}, {1, 25}, {3, 0.1}, {4, 25}, {15, 2.5}});
+    const Adjusted a = adjust("50", 33,
+                              {{titration::C, 0.1},
+                               {titration::V, 25},
+                               {titration::Titrant, 0.1},
+                               {titration::Veq, 25},
+                               {titration::Slope, 2.5}});
     ASSERT_TRUE(a.ok);
     EXPECT_DOUBLE_EQ(a.settings.YMin, 0);
     EXPECT_DOUBLE_EQ(a.settings.YMax, 3);
@@ -194,17 +214,26 @@ TEST(AjustaEscalasETC, SlopeRangeFollowsTheEquivalenceSlope) {
 
 TEST(AjustaEscalasETC, InvalidDataWhenASpanHasNoStep) {
     // A zero slope: the logarithm fails, the other steps still run.
-    Adjusted a = adjust("50", 33, {{0, 0.1}, {1, 25}, {3, 0.1}, {4, 25}, {15, 0}});
+    Adjusted a = adjust("50", 33,
+                        {{titration::C, 0.1},
+                         {titration::V, 25},
+                         {titration::Titrant, 0.1},
+                         {titration::Veq, 25},
+                         {titration::Slope, 0}});
     EXPECT_FALSE(a.ok);
     EXPECT_EQ(a.state.CalcError, 1);
     EXPECT_NEAR(a.settings.XMax, 50, 1e-12);
     EXPECT_EQ(a.settings.TableCaption, a.settings.ParamCaption);
     // A zero added concentration: the volume span divides by zero.
-    a = adjust("44", 29, {{0, 0.1}, {1, 0.1}, {15, 100}, {16, 0}});
+    a = adjust("44", 29,
+               {{buffer::C, 0.1},
+                {buffer::CS, 0.1},
+                {buffer::Volume, 100},
+                {buffer::AddedConcentration, 0}});
     EXPECT_FALSE(a.ok);
     EXPECT_EQ(a.state.CalcError, 1);
     // A titration without its equivalence volume.
-    a = adjust("54C", 29, {{7, 0}});
+    a = adjust("54C", 29, {{polyprotic::Veq, 0}});
     EXPECT_FALSE(a.ok);
 }
 
@@ -221,26 +250,28 @@ TEST(AjustaEscalasETC, ACaptionWithNumbersClearsAPendingCalcError) {
     Adjusted a{{}, EquilAB{}, false};
     a.settings.ProblemCode = "42";
     ChooseGraphKind(a.settings, Catalogue(), 23);
-    a.state.IOValues[0] = a.state.IOValues[1] = 0.1;
-    a.state.IOValues[3] = 1.8e-5;
+    a.state.IOValues[buffer::C] = a.state.IOValues[buffer::CS] = 0.1;
+    a.state.IOValues[buffer::K] = 1.8e-5;
     a.state.CalcError = 1;
     EXPECT_TRUE(AjustaEscalasETC(a.settings, a.state));
     EXPECT_EQ(a.state.CalcError, 0);
     EXPECT_EQ(a.settings.ParamCaption, "k_a = 1.80&E-5  C_a = 0.1 mol/L  C_S = 0.1 mol/L");
     // A number that cannot be written fails, whatever follows it.
-    a.state.IOValues[3] = std::numeric_limits<double>::infinity();
+    a.state.IOValues[buffer::K] = std::numeric_limits<double>::infinity();
     EXPECT_FALSE(AjustaEscalasETC(a.settings, a.state));
     EXPECT_EQ(a.state.CalcError, 1);
 }
 
 TEST(AjustaEscalasETC, AlkalineSolutionsTakeTheAlkalineRange) {
     for (const char* code : {"14", "15", "22"}) {
+        // The concentration and the constant take slots 0 and 3 in all three codes.
         const Adjusted a = adjust(code, code[1] == '2' ? 5 : 3, {{0, 0.1}, {3, 1e-5}});
         ASSERT_TRUE(a.ok) << code;
         EXPECT_DOUBLE_EQ(a.settings.YMin, 6) << code;
         EXPECT_DOUBLE_EQ(a.settings.YMax, 15) << code;
     }
-    const Adjusted mixture = adjust("33", 8, {{0, 0.1}, {1, 0.1}, {4, 1e-5}});
+    const Adjusted mixture =
+        adjust("33", 8, {{mixture::Ca, 0.1}, {mixture::Cb, 0.1}, {mixture::Kb, 1e-5}});
     EXPECT_DOUBLE_EQ(mixture.settings.YMin, -1);
     EXPECT_DOUBLE_EQ(mixture.settings.YMax, 15);
     EXPECT_EQ(mixture.settings.ParamCaption, "C_a = 0.1 mol/L   C_b = 0.1 mol/L   k_b = 1.00&E-5");

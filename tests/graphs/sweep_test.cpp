@@ -2,10 +2,9 @@
 #include "graphs/catalogue.h"
 #include "graphs/generators.h"
 #include "graphs/scales.h"
-#include "plot/plot.h"
 
 #include "engine/catalogue.h"
-#include "markup/surface.h"
+#include "engine/slots.h"
 
 #include <gtest/gtest.h>
 
@@ -201,8 +200,10 @@ TEST(Sweep, EveryCodeAndOfferedKindSweepsRandomProblemsCleanly) {
             for (int kind : OfferedKinds(Catalogue(), code)) {
                 EquilAB s = state;
                 if (NeedsExtraFields(code, kind)) {
-                    s.IOValues[15] = spread(0, 3);
-                    if (!(s.IOValues[16] > 0)) s.IOValues[16] = spread(Conc[0], Conc[1]);
+                    namespace buffer = engine::slot::buffer;
+                    s.IOValues[buffer::Volume] = spread(0, 3);
+                    double& added = s.IOValues[buffer::AddedConcentration];
+                    if (!(added > 0)) added = spread(Conc[0], Conc[1]);
                 }
                 GraphSettings settings;
                 settings.ProblemCode = code;

@@ -4,6 +4,8 @@
 
 #include "graphs/userscales.h"
 
+#include "engine/slots.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,10 +13,13 @@
 namespace corvane::graphs {
 namespace {
 
+namespace titration = engine::slot::titration;
+
 TEST(UserScales, DefaultsOfATitrationAreWhatAjustaEscalasEtcGave) {
     // Strong acid with strong base, V_eq = 25 mL: x from 0 to 50; 50 lies high in its decade
     // (log 50 = 1.699), so DecadeStep gives 10 / 5 = 2 and the tick step is 4.
-    auto g = test::SolveAndChoose("50", 29, {{0, 0.1}, {1, 25}, {3, 0.1}});
+    auto g = test::SolveAndChoose(
+        "50", 29, {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}});
     const PlotScales s = ScalesOf(g.settings);
     EXPECT_EQ(s.x, (AxisScale{0, 50, 4, 2}));
     EXPECT_EQ(s.y, (AxisScale{-1, 15, 1, 1}));

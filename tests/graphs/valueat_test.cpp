@@ -6,12 +6,17 @@
 #include "graphs/readingtext.h"
 #include "graphs/valueat.h"
 
+#include "engine/slots.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace corvane::graphs {
 namespace {
+
+namespace solution = engine::slot::solution;
+namespace titration = engine::slot::titration;
 
 using test::SolveAndChoose;
 
@@ -37,7 +42,8 @@ double weakAcidH(double C, double k) {
 }
 
 TEST(ValueAt, StrongTitrationAgreesWithHandValues) {
-    auto g = SolveAndChoose("50", 29, {{0, 0.1}, {1, 25}, {3, 0.1}});
+    auto g = SolveAndChoose("50", 29,
+                            {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}});
     const auto r = ReadCurve("50", 29, g.state, frameOf(g.settings), {0, 10, 12.5, 25, 50, 33.3});
     ASSERT_EQ(r.size(), 6u);
     for (const CurveReading& v : r)
@@ -55,8 +61,10 @@ TEST(ValueAt, StrongTitrationAgreesWithHandValues) {
 }
 
 TEST(ValueAt, SlopeIsTheSweepsOwnCentralDifference) {
-    auto pH = SolveAndChoose("50", 29, {{0, 0.1}, {1, 25}, {3, 0.1}});
-    auto slope = SolveAndChoose("50", 33, {{0, 0.1}, {1, 25}, {3, 0.1}});
+    auto pH = SolveAndChoose("50", 29,
+                             {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}});
+    auto slope = SolveAndChoose(
+        "50", 33, {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}});
     const SweepFrame frame = frameOf(slope.settings);
     // Sweep values 10 and 25 lie on the grid of 0..50 in 256 steps: 10 = 51.2 steps is not,
     // 25 = 128 steps is; read both through the slope kind and through the pH kind.
@@ -76,7 +84,11 @@ TEST(ValueAt, SlopeIsTheSweepsOwnCentralDifference) {
 }
 
 TEST(ValueAt, WeakAcidTitrationMatchesTheChargeBalance) {
-    auto g = SolveAndChoose("51", 29, {{0, 0.1}, {1, 25}, {2, 1.8e-5}, {3, 0.1}});
+    auto g = SolveAndChoose("51", 29,
+                            {{titration::C, 0.1},
+                             {titration::V, 25},
+                             {titration::K, 1.8e-5},
+                             {titration::Titrant, 0.1}});
     const std::vector<double> xs{1, 5, 12.5, 20, 24.9};
     const auto r = ReadCurve("51", 29, g.state, frameOf(g.settings), xs);
     for (std::size_t i = 0; i < xs.size(); ++i) {
@@ -90,7 +102,7 @@ TEST(ValueAt, WeakAcidTitrationMatchesTheChargeBalance) {
 }
 
 TEST(ValueAt, OtherKindsReadTheirOwnQuantity) {
-    auto acid = SolveAndChoose("11", 1, {{0, 0.1}, {3, 1.8e-5}});
+    auto acid = SolveAndChoose("11", 1, {{solution::C, 0.1}, {solution::K, 1.8e-5}});
     const auto pH = ReadCurve("11", 1, acid.state, frameOf(acid.settings), {0.1});
     ASSERT_TRUE(pH[0].ok);
     // Water, neglected here, moves the pH by about 1e-9.
@@ -98,7 +110,7 @@ TEST(ValueAt, OtherKindsReadTheirOwnQuantity) {
     EXPECT_FALSE(pH[0].slope);
 
     // Molar fractions at pH = pk_a are one half each; [H+] is 10^-x.
-    auto fractions = SolveAndChoose("11", 16, {{0, 0.1}, {3, 1.8e-5}});
+    auto fractions = SolveAndChoose("11", 16, {{solution::C, 0.1}, {solution::K, 1.8e-5}});
     const double pk = -std::log10(1.8e-5);
     const auto a = ReadCurve("11", 16, fractions.state, frameOf(fractions.settings), {pk});
     ASSERT_TRUE(a[0].ok);
@@ -113,14 +125,15 @@ TEST(ValueAt, OtherKindsReadTheirOwnQuantity) {
 }
 
 TEST(ValueAt, OutsideTheDomainGivesAReason) {
-    auto g = SolveAndChoose("50", 29, {{0, 0.1}, {1, 25}, {3, 0.1}});
+    auto g = SolveAndChoose("50", 29,
+                            {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}});
     const auto r = ReadCurve("50", 29, g.state, frameOf(g.settings), {-1, 10});
     EXPECT_FALSE(r[0].ok);
     EXPECT_NE(r[0].reason.find("domain"), std::string::npos);
     EXPECT_NE(r[0].reason.find("volume"), std::string::npos);
     EXPECT_TRUE(r[1].ok);
 
-    auto logAxis = SolveAndChoose("11", 2, {{0, 0.1}, {3, 1.8e-5}});
+    auto logAxis = SolveAndChoose("11", 2, {{solution::C, 0.1}, {solution::K, 1.8e-5}});
     const auto c = ReadCurve("11", 2, logAxis.state, frameOf(logAxis.settings), {-2.5, 1});
     EXPECT_FALSE(c[0].ok);
     ASSERT_TRUE(c[1].ok);

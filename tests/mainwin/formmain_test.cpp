@@ -270,6 +270,18 @@ private slots:
         QVERIFY(m_desktop.messages.empty());
     }
 
+    // The hint is the shown task's, also after a visit to another task's tab.
+    void theHintIsOfTheTaskShown() {
+        FormMain& w = open();
+        choose(1, 1);
+        type(k(1, 0), "0.1");
+        choose(5, 4);
+        QTest::mouseClick(LblMENU(w, 1), Qt::LeftButton);
+        calculate(1);
+        QCOMPARE(statusLine(w, 1)->message(),
+                 QString::fromUtf8("Not enough values: give also one of k_a, pH, [H+], \u03b1"));
+    }
+
     void keyFilterAndHGroup() {
         FormMain& w = open();
         choose(1, 1);

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 #include "tests/support/gui_test_main.h"
 
 using namespace corvane;
@@ -118,6 +120,48 @@ private slots:
         Menu(w, "mnu_SaveResults")->trigger();
         const QString text = QString::fromUtf8(fileBytes(m_dir.filePath("acid.txt")));
         QVERIFY(text.contains("\r\npH\t2.875\t\r\n"));
+    }
+
+    // With "[ , ] Comma" chosen and the numbers typed with commas, the CSV file holds each
+    // value exactly as its field shows it, fields separated by ";" as corvane-cli batch
+    // writes them.
+    void aCommaSeparatorSavesTheShownValues() {
+        FormMain& w = open();
+        QAction* comma = nullptr;
+        for (QAction* action : w.findChildren<QAction*>())
+            if (action->text() == "[ , ] Comma") comma = action;
+        QVERIFY(comma != nullptr);
+        comma->trigger();
+        QTest::mouseClick(LblMENU(w, 1), Qt::LeftButton);
+        Opt(w, 1, 1)->click();
+        type(0, "0,1");
+        type(3, "1,8e-5");
+        QTest::mouseClick(ImgCAL(w, 1), Qt::LeftButton);
+        // x² / (0.1 − x) = 1.8e-5: pH 2.875, [A-] = 1.333e-3, [HA] = 0.09867.
+        QCOMPARE(Text1(w, 1)->text(), QString("2,875"));
+        m_desktop.savePath = m_dir.filePath("acid.csv");
+        m_desktop.saveFilter = "CSV file (*.csv)";
+        Menu(w, "mnu_SaveResults")->trigger();
+        QVERIFY(m_desktop.messages.empty());
+        const QStringList lines = QString::fromUtf8(fileBytes(m_dir.filePath("acid.csv")))
+                                      .split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(lines.first(), QString("Single solution of weak monoprotic acid"));
+        QVERIFY(lines.contains("C_a;0,1;M"));
+        QVERIFY(lines.contains("pH;2,875;"));
+        QVERIFY(lines.contains("k_a;1,8E-5;"));
+        QVERIFY(lines.contains("[A-];1,333E-3;M"));
+        QVERIFY(lines.contains("[HA];0,09867;M"));
+        int values = 0;
+        for (const ValueField* field : w.findChildren<ValueField*>()) {
+            if (!field->isVisible() || field->text().isEmpty()) continue;
+            QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                                 [&](const QString& line) {
+                                     return line.section(';', 1, 1) == field->text();
+                                 }),
+                     qPrintable(field->text()));
+            ++values;
+        }
+        QCOMPARE(values, int(lines.size()) - 1);
     }
 
     void commaSeparatorGivesSemicolonsAndQuotes() {

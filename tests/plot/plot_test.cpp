@@ -4,6 +4,7 @@
 
 #include "plot/plot.h"
 
+#include "engine/slots.h"
 #include "markup/renderer.h"
 #include "markup/surface.h"
 
@@ -16,6 +17,12 @@
 
 namespace corvane::graphs {
 namespace {
+
+namespace solution = engine::slot::solution;
+namespace mixture = engine::slot::mixture;
+namespace buffer = engine::slot::buffer;
+namespace titration = engine::slot::titration;
+namespace polyprotic = engine::slot::polyprotic_titration;
 
 using markup::PictureSurface;
 using test::SolveAndChoose;
@@ -45,7 +52,7 @@ int nearestColour(const QImage& image, double x, double y, const QColor& colour,
 constexpr double Twips = PictureSurface::ScreenTwipsPerPixel;
 
 TEST(Dibujar, FrameLiesWhereThePlotStateSays) {
-    auto g = SolveAndChoose("10", 1, {{0, 0.01}});
+    auto g = SolveAndChoose("10", 1, {{solution::C, 0.01}});
     GraphTable table;
     GraphPlot graph(g.settings, g.state, table);
     PictureSurface picture(1000, 700);
@@ -99,7 +106,7 @@ bool inkBetween(const QImage& image, double x0, double x1, double y0, double y1)
 
 TEST(Dibujar, EverySecondTickIsLabelled) {
     // Degree of dissociation: both axes 0 to 1 by 0.05, labels at 0, 0.1, ..., 1.
-    auto g = SolveAndChoose("11", 11, {{0, 0.1}, {3, 1.8e-5}});
+    auto g = SolveAndChoose("11", 11, {{solution::C, 0.1}, {solution::K, 1.8e-5}});
     GraphTable table;
     GraphPlot graph(g.settings, g.state, table);
     PictureSurface picture(1000, 700);
@@ -121,7 +128,8 @@ TEST(Dibujar, EverySecondTickIsLabelled) {
 }
 
 TEST(Dibujar, CurvesStayInsideTheFrameAndFillTheTable) {
-    auto g = SolveAndChoose("50", 33, {{0, 0.1}, {1, 25}, {3, 0.1}});
+    auto g = SolveAndChoose("50", 33,
+                            {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}});
     GraphTable table;
     GraphPlot graph(g.settings, g.state, table);
     PictureSurface picture(1000, 700);
@@ -200,7 +208,7 @@ TEST(DrawCurves, FractionsFromTheHighestDownAndBrokenAtARejectedPoint) {
 
 // Where the first title line starts, in pixels, and how wide it is in surface units.
 std::pair<double, double> titleStartAndWidth(const GraphSettings& settings, int widthPixels) {
-    const auto g = SolveAndChoose("10", 1, {{0, 0.01}});
+    const auto g = SolveAndChoose("10", 1, {{solution::C, 0.01}});
     GraphTable table;
     GraphPlot graph(settings, g.state, table);
     RecordingPicture picture(widthPixels, 400);
@@ -212,7 +220,7 @@ std::pair<double, double> titleStartAndWidth(const GraphSettings& settings, int 
 }
 
 TEST(Dibujar, TitleIsCentredOrStartsAtTheLeftWhenTooWide) {
-    auto g = SolveAndChoose("10", 1, {{0, 0.01}});
+    auto g = SolveAndChoose("10", 1, {{solution::C, 0.01}});
     const auto [x, width] = titleStartAndWidth(g.settings, 1000);
     RecordingPicture probe(1000, 400);
     const double sample = probe.textWidth("R2D2X");
@@ -222,7 +230,7 @@ TEST(Dibujar, TitleIsCentredOrStartsAtTheLeftWhenTooWide) {
 }
 
 TEST(Dibujar, EmptyOrReversedRangeDrawsNothing) {
-    auto g = SolveAndChoose("10", 1, {{0, 0.01}});
+    auto g = SolveAndChoose("10", 1, {{solution::C, 0.01}});
     GraphTable table;
     table.Value[0][1] = 5;
     table.RecordedRows = 1;
@@ -245,7 +253,12 @@ TEST(Dibujar, EmptyOrReversedRangeDrawsNothing) {
 
 TEST(Dibujar, PrinterPageSweepsDenserWithMillimetrePensAndRecordsNothing) {
     auto g = SolveAndChoose("55", 29,
-                            {{0, 0.1}, {1, 25}, {3, 7.5e-3}, {4, 6.2e-8}, {5, 4.8e-13}, {6, 0.1}});
+                            {{polyprotic::Ca, 0.1},
+                             {polyprotic::Va, 25},
+                             {polyprotic::K1, 7.5e-3},
+                             {polyprotic::K2, 6.2e-8},
+                             {polyprotic::K3, 4.8e-13},
+                             {polyprotic::Titrant, 0.1}});
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(outputDir() + "/print-55-kind29.pdf");
@@ -274,21 +287,41 @@ struct Picture {
 
 TEST(Dibujar, PicturesOfEachFamilyForPeopleToLookAt) {
     const Picture pictures[] = {
-        {"ph-pca-11.png", "11", 2, {{0, 0.1}, {3, 1.8e-5}}, {}},
-        {"alpha-ca-11.png", "11", 11, {{0, 0.1}, {3, 1.8e-5}}, {}},
-        {"fractions-13.png", "13", 22, {{0, 0.1}, {3, 7.5e-3}, {4, 6.2e-8}, {5, 4.8e-13}}, {}},
-        {"mixture-cb-34.png", "34", 3, {{0, 0.1}, {1, 0.1}, {3, 4.3e-7}, {4, 5.6e-11}}, {}},
+        {"ph-pca-11.png", "11", 2, {{solution::C, 0.1}, {solution::K, 1.8e-5}}, {}},
+        {"alpha-ca-11.png", "11", 11, {{solution::C, 0.1}, {solution::K, 1.8e-5}}, {}},
+        {"fractions-13.png",
+         "13",
+         22,
+         {{solution::C, 0.1},
+          {solution::K, 7.5e-3},
+          {solution::K2, 6.2e-8},
+          {solution::K3, 4.8e-13}},
+         {}},
+        {"mixture-cb-34.png",
+         "34",
+         3,
+         {{mixture::Ca, 0.1}, {mixture::Cb, 0.1}, {mixture::Ka, 4.3e-7}, {mixture::Kb, 5.6e-11}},
+         {}},
         {"buffer-dilution-42.png",
          "42",
          27,
-         {{0, 0.1}, {1, 0.1}, {3, 1.8e-5}, {4, 0.01}},
-         {{15, 100}, {16, 0.1}}},
+         {{buffer::C, 0.1}, {buffer::CS, 0.1}, {buffer::K, 1.8e-5}, {buffer::Added, 0.01}},
+         {{buffer::Volume, 100}, {buffer::AddedConcentration, 0.1}}},
         {"titration-55.png",
          "55",
          29,
-         {{0, 0.1}, {1, 25}, {3, 7.5e-3}, {4, 6.2e-8}, {5, 4.8e-13}, {6, 0.1}},
+         {{polyprotic::Ca, 0.1},
+          {polyprotic::Va, 25},
+          {polyprotic::K1, 7.5e-3},
+          {polyprotic::K2, 6.2e-8},
+          {polyprotic::K3, 4.8e-13},
+          {polyprotic::Titrant, 0.1}},
          {}},
-        {"slope-50.png", "50", 33, {{0, 0.1}, {1, 25}, {3, 0.1}}, {}},
+        {"slope-50.png",
+         "50",
+         33,
+         {{titration::C, 0.1}, {titration::V, 25}, {titration::Titrant, 0.1}},
+         {}},
     };
     for (const Picture& pic : pictures) {
         auto g = SolveAndChoose(pic.code, pic.kind, pic.given, pic.extra);

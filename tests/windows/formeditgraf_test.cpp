@@ -3,6 +3,7 @@
 #include "tests/support/fakedesktop.h"
 
 #include "engine/catalogue.h"
+#include "engine/slots.h"
 #include "graphs/catalogue.h"
 #include "markup/renderer.h"
 #include "widgets/pictureview.h"
@@ -233,8 +234,8 @@ void FormEditGRAFTest::okWithTheExtraValues() {
     QVERIFY(g_shared->desktop.messages.empty());
     QVERIFY(g_shared->graph.GraphConfirmed);
     QCOMPARE(g_shared->graph.GraphKind, 27);
-    QCOMPARE(g_shared->engine.IOValues[15], 250.0);
-    QCOMPARE(g_shared->engine.IOValues[16], 0.05);
+    QCOMPARE(g_shared->engine.IOValues[engine::slot::buffer::Volume], 250.0);
+    QCOMPARE(g_shared->engine.IOValues[engine::slot::buffer::AddedConcentration], 0.05);
     QVERIFY(g_shared->graph.ParamCaption.find("V_D_I_S_o = 250 mL") != std::string::npos);
 }
 
@@ -280,7 +281,7 @@ void FormEditGRAFTest::invalidExtraValuesKeepTheWindowOpen() {
 void FormEditGRAFTest::failedScalesCloseWithoutChange() {
     // A titration whose slope at equivalence is 0 has no span for the slope graph.
     QVERIFY(g_shared->solve("50", 29, {{0, 0.1}, {1, 25}, {3, 0.1}}));
-    g_shared->engine.IOValues[15] = 0;
+    g_shared->engine.IOValues[engine::slot::buffer::Volume] = 0;
     const GraphSettings before = g_shared->graph;
     auto w = openChooser();
     QCOMPARE(w->selectedRow(), 0); // kind 29, the one drawn so far
@@ -380,8 +381,8 @@ void FormEditGRAFTest::doubleClickConfirms() {
 void FormEditGRAFTest::reopeningSelectsTheKindDrawn() {
     solveBuffer("42");
     g_shared->graph.GraphKind = 27;
-    g_shared->engine.IOValues[15] = 50;
-    g_shared->engine.IOValues[16] = 0.000125;
+    g_shared->engine.IOValues[engine::slot::buffer::Volume] = 50;
+    g_shared->engine.IOValues[engine::slot::buffer::AddedConcentration] = 0.000125;
     auto w = openChooser();
     QCOMPARE(w->selectedRow(), 2);
     QVERIFY(!w->extraPanel()->isHidden());

@@ -1,6 +1,7 @@
-// The graph window tests: the chooser, the graph window, then the saves of both windows.
+// The window tests: the chooser, the graph window, the saves of both windows, the table window.
 #include "formeditgraf_test.h"
 #include "formgraficaab_test.h"
+#include "formtabla_test.h"
 #include "graphviewtools_test.h"
 #include "measureddata_test.h"
 #include "refusedchoice_test.h"
@@ -12,5 +13,5 @@
 int main(int argc, char** argv) {
     return corvane::test::RunGuiTest<FormEditGRAFTest, FormGraficaABTest, RefusedChoiceTest,
                                      WindowSavesTest, GraphViewToolsTest, MeasuredDataTest,
-                                     WindowKeysTest>(argc, argv);
+                                     WindowKeysTest, FormTablaTest>(argc, argv);
 }

@@ -3,6 +3,7 @@
 #include "tests/support/fakedesktop.h"
 #include "tests/support/gui_test_main.h"
 
+#include "engine/slots.h"
 #include "fit/titrationmodel.h"
 #include "plot/measuredmarks.h"
 #include "widgets/pictureview.h"
@@ -188,7 +189,8 @@ void MeasuredDataTest::useTheseValuesRedrawsTheGraphFromTheMainWindowsCalculatio
     QCOMPARE(typed[1], 25.0);
     QVERIFY(engine::IsEmpty(typed[4])); // V_eq follows from the fitted C_a
     // The graph now shows the fitted curve: V_eq = C_a·V_a / C_SB.
-    QVERIFY(std::abs(w->drawnValues().IOValues[4] - result.values[0] * 25 / 0.1) < 1e-9);
+    QVERIFY(std::abs(w->drawnValues().IOValues[engine::slot::titration::Veq] -
+                     result.values[0] * 25 / 0.1) < 1e-9);
     const double rms = MeasuredRms("51", 29, w->drawnValues(), w->plot().measuredPoints);
     QVERIFY(std::abs(rms - result.rms) < 1e-6);
 }

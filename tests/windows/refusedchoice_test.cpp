@@ -3,6 +3,7 @@
 #include "tests/support/fakedesktop.h"
 #include "tests/support/gui_test_main.h"
 
+#include "engine/slots.h"
 #include "widgets/pictureview.h"
 #include "windows/formeditgraf.h"
 #include "windows/formgraficaab.h"
@@ -127,8 +128,8 @@ void RefusedChoiceTest::aRefusedVolumeThenEscapeKeepsTheGraph() {
     QCOMPARE(g_shared->desktop.messages[0].text, QString("Invalid data"));
     QVERIFY(!g_shared->graph.GraphConfirmed);
     // The chooser emptied the refused slot; the graph keeps the volume it was drawn with.
-    QVERIFY(engine::IsEmpty(g_shared->engine.IOValues[15]));
-    QCOMPARE(w->drawnValues().IOValues[15], 100.0);
+    QVERIFY(engine::IsEmpty(g_shared->engine.IOValues[engine::slot::buffer::Volume]));
+    QCOMPARE(w->drawnValues().IOValues[engine::slot::buffer::Volume], 100.0);
     compareDrawn(redrawn(*w), before);
 }
 

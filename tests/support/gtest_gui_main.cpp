@@ -1,4 +1,5 @@
-// The mark-up tests draw with Qt's font system, so they run inside a QGuiApplication.
+// The main of the GoogleTest executables that draw with Qt's font system: they run inside a
+// QGuiApplication with the mark-up symbols and font substitutions in place.
 #include "markup/fonts.h"
 #include "markup/symbols.h"
 

@@ -1,6 +1,6 @@
 // Table compounds as mixture components: the formulas of their forms, their charges and pK
 // values, and how species are written.
-#include "compounds/species.h"
+#include "compounds/componentforms.h"
 
 #include <gtest/gtest.h>
 

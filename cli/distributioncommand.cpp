@@ -7,7 +7,7 @@
 #include "mixcomponents.h"
 #include "mixoptions.h"
 
-#include "compounds/species.h"
+#include "compounds/componentforms.h"
 #include "graphs/mixture_numbers.h"
 
 #include <ostream>

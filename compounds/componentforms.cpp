@@ -1,4 +1,4 @@
-#include "species.h"
+#include "componentforms.h"
 
 #include <cctype>
 #include <string_view>
