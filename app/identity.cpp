@@ -1,6 +1,6 @@
 #include "identity.h"
 
-#include "mainwin/platform.h"
+#include "mainwin/installation.h"
 #include "version/version.h"
 
 #include <QApplication>

@@ -4,10 +4,10 @@
 #include "startoptions.h"
 #include "startup.h"
 
-#include "mainwin/platform.h"
 #include "mainwin/settings.h"
 #include "markup/fonts.h"
 #include "markup/symbols.h"
+#include "widgets/desktop.h"
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -23,10 +23,10 @@ int main(int argc, char** argv) {
     corvane::markup::InstallFontSubstitutions();
     corvane::markup::InitMarkupSymbols();
 
-    corvane::mainwin::DesktopPlatform platform;
+    corvane::widgets::SystemDesktop desktop;
     corvane::mainwin::SettingsStore store;
     corvane::app::StartUp startUp(
-        store, platform, corvane::app::ProgramFolderOf(QCoreApplication::applicationFilePath()));
+        store, desktop, corvane::app::ProgramFolderOf(QCoreApplication::applicationFilePath()));
     startUp.start();
     return QApplication::exec();
 }

@@ -2,8 +2,9 @@
 
 #include "identity.h"
 
-#include "mainwin/platform.h"
+#include "mainwin/installation.h"
 #include "version/version.h"
+#include "widgets/desktop.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -68,8 +69,8 @@ QPixmap ProductPicture(int size) {
     return pixmap;
 }
 
-FormSplash::FormSplash(mainwin::Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog), m_platform(platform) {
+FormSplash::FormSplash(widgets::Desktop& desktop, QWidget* parent)
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog), m_desktop(desktop) {
     setWindowTitle(ApplicationTitle);
     setAutoFillBackground(true);
     QPalette p = palette();
@@ -109,12 +110,12 @@ FormSplash::FormSplash(mainwin::Platform& platform, QWidget* parent)
 }
 
 void FormSplash::LblWEB_Click() {
-    mainwin::OpenOrWarn(m_platform, this, QUrl(WebSite), "Error",
+    widgets::OpenOrWarn(m_desktop, this, QUrl(WebSite), "Error",
                         QString("Sorry, cannot connect to %1").arg(WebSiteName));
 }
 
 void FormSplash::LlblMAIL_Click() {
-    mainwin::OpenOrWarn(m_platform, this, QUrl(QString("mailto:%1").arg(MailAddress)),
+    widgets::OpenOrWarn(m_desktop, this, QUrl(QString("mailto:%1").arg(MailAddress)),
                         ApplicationTitle, "Sorry, cannot found your email client application.");
 }
 

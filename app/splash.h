@@ -6,8 +6,8 @@
 
 class QLabel;
 
-namespace corvane::mainwin {
-class Platform;
+namespace corvane::widgets {
+class Desktop;
 }
 
 namespace corvane::app {
@@ -15,7 +15,7 @@ namespace corvane::app {
 class FormSplash : public QDialog {
     Q_OBJECT
 public:
-    explicit FormSplash(mainwin::Platform& platform, QWidget* parent = nullptr);
+    explicit FormSplash(widgets::Desktop& desktop, QWidget* parent = nullptr);
 
     QTimer& Timer1() { return m_timer; }
     QLabel* lblVersion() const { return m_version; }
@@ -38,7 +38,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    mainwin::Platform& m_platform;
+    widgets::Desktop& m_desktop;
     QTimer m_timer;
     QLabel* m_version;
     QLabel* m_web;

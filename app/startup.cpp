@@ -6,15 +6,15 @@
 
 namespace corvane::app {
 
-StartUp::StartUp(mainwin::SettingsStore& store, mainwin::Platform& platform, QString programFolder)
-    : m_store(store), m_platform(platform), m_programFolder(std::move(programFolder)) {}
+StartUp::StartUp(mainwin::SettingsStore& store, widgets::Desktop& desktop, QString programFolder)
+    : m_store(store), m_desktop(desktop), m_programFolder(std::move(programFolder)) {}
 
 StartUp::~StartUp() {
     delete m_splash;
 }
 
 void StartUp::start() {
-    m_splash = new FormSplash(m_platform);
+    m_splash = new FormSplash(m_desktop);
     m_splash->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_splash, &FormSplash::closing, this, &StartUp::showMainWindow);
     m_splash->show();
@@ -24,7 +24,7 @@ void StartUp::start() {
 void StartUp::showMainWindow() {
     const bool first = !m_main;
     if (first) {
-        m_main = std::make_unique<mainwin::FormMain>(m_store, m_platform, m_programFolder);
+        m_main = std::make_unique<mainwin::FormMain>(m_store, m_desktop, m_programFolder);
         m_main->setAboutHandler([this] { showAbout(); });
     }
     m_main->show();
@@ -34,7 +34,7 @@ void StartUp::showMainWindow() {
 }
 
 void StartUp::showAbout() {
-    FormSplash about(m_platform, m_main.get());
+    FormSplash about(m_desktop, m_main.get());
     about.Timer1().stop();
     about.exec();
 }

@@ -10,9 +10,11 @@
 
 namespace corvane::mainwin {
 class FormMain;
-class Platform;
 class SettingsStore;
 } // namespace corvane::mainwin
+namespace corvane::widgets {
+class Desktop;
+}
 
 #include "splash.h"
 
@@ -21,7 +23,7 @@ namespace corvane::app {
 class StartUp : public QObject {
     Q_OBJECT
 public:
-    StartUp(mainwin::SettingsStore& store, mainwin::Platform& platform, QString programFolder);
+    StartUp(mainwin::SettingsStore& store, widgets::Desktop& desktop, QString programFolder);
     ~StartUp() override;
 
     /// Opens the splash, not modal, with its 400 ms timer running.
@@ -39,7 +41,7 @@ signals:
 
 private:
     mainwin::SettingsStore& m_store;
-    mainwin::Platform& m_platform;
+    widgets::Desktop& m_desktop;
     QString m_programFolder;
     std::unique_ptr<mainwin::FormMain> m_main;
     QPointer<FormSplash> m_splash;

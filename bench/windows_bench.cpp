@@ -10,8 +10,8 @@
 #include "graphs/scales.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
-#include "mainwin/platform.h"
 #include "mainwin/settings.h"
+#include "mainwin/taskpanel.h"
 #include "widgets/desktop.h"
 #include "windows/formeditgraf.h"
 #include "windows/formgraficaab.h"
@@ -29,46 +29,38 @@ using namespace corvane;
 namespace {
 
 // A message box would wait for a click: here it only marks the run as failed.
-class QuietPlatform : public mainwin::Platform {
+class QuietDesktop : public widgets::SystemDesktop {
 public:
-    void showMessage(QWidget*, const QString&, const QString&, mainwin::MessageIcon) override {
+    void showMessage(QWidget*, const QString&, const QString&, widgets::MessageKind) override {
         failed = true;
     }
     void showDetailedMessage(QWidget*, const QString&, const QString&, const QString&,
-                             mainwin::MessageIcon) override {
+                             widgets::MessageKind) override {
         failed = true;
     }
     void openUrl(const QUrl&, std::function<void()> onFailure) override { onFailure(); }
     bool failed = false;
 };
 
-class QuietDesktop : public table::SystemDesktop {
-public:
-    void showMessage(QWidget*, const QString&, const QString&, table::MessageKind) override {
-        failed = true;
-    }
-    bool failed = false;
-};
-
 void BM_Calculate_Titration55(benchmark::State& bench) {
     QTemporaryDir dir;
     mainwin::SettingsStore store(dir.filePath("ZEMLO.ini"));
-    QuietPlatform platform;
-    mainwin::FormMain w(store, platform, dir.path());
+    QuietDesktop desktop;
+    mainwin::FormMain w(store, desktop, dir.path());
     w.show();
     w.LblMENU_Click(5);
-    w.Opt(5, 5)->click();
+    w.task(5).optionButtons[5]->click();
     const std::pair<int, const char*> given[] = {{0, "0.1"},    {1, "25"},      {3, "7.1e-3"},
                                                  {4, "6.3e-8"}, {5, "4.5e-13"}, {6, "0.1"}};
     for (auto _ : bench) {
         bench.PauseTiming();
         w.LblDEL_Click(5);
         for (auto [row, value] : given)
-            w.Text1(60 + row)->setText(value);
+            w.task(5).rows[static_cast<std::size_t>(row)].field->setText(value);
         bench.ResumeTiming();
         w.LblCAL_Click(5);
     }
-    if (platform.failed || w.Text1(60 + 10)->text() != "25")
+    if (desktop.failed || w.task(5).rows[10].field->text() != "25")
         bench.SkipWithError("Calculate did not give the first equivalence volume, 25 mL");
 }
 BENCHMARK(BM_Calculate_Titration55)->Unit(benchmark::kMillisecond);
@@ -76,9 +68,9 @@ BENCHMARK(BM_Calculate_Titration55)->Unit(benchmark::kMillisecond);
 void BM_StartUp_SplashToMainWindow(benchmark::State& bench) {
     QTemporaryDir dir;
     mainwin::SettingsStore store(dir.filePath("ZEMLO.ini"));
-    QuietPlatform platform;
+    QuietDesktop desktop;
     for (auto _ : bench) {
-        app::StartUp startUp(store, platform, dir.path());
+        app::StartUp startUp(store, desktop, dir.path());
         startUp.start();
         startUp.splash()->Timer1().stop();
         QCoreApplication::processEvents();

@@ -3,11 +3,13 @@
 #include "compoundchooser.h"
 #include "controls.h"
 #include "formmain.h"
-#include "platform.h"
+#include "mainmenus.h"
+#include "taskpanel.h"
 
 #include "compounds/constants.h"
 #include "engine/catalogue.h"
 #include "numtext/numbertext.h"
+#include "widgets/desktop.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,7 +20,7 @@ namespace corvane::mainwin {
 
 namespace {
 
-constexpr int RowsPerTask = 15;
+constexpr int RowsPerTask = TaskPanel::RowsPerTask;
 
 // A small list sign: three dots with lines.
 QIcon listIcon() {
@@ -35,27 +37,28 @@ QIcon listIcon() {
 
 } // namespace
 
-ConstantsCommand::ConstantsCommand(FormMain& window, Platform& platform, QAction* menuItem)
-    : QObject(&window), m_window(window), m_platform(platform), m_menuItem(menuItem) {
+ConstantsCommand::ConstantsCommand(FormMain& window, widgets::Desktop& desktop, QAction* menuItem)
+    : QObject(&window), m_window(window), m_desktop(desktop), m_menuItem(menuItem) {
     // Connected after the window's own handlers, so these run once the window has changed.
     for (int t = 1; t <= 5; ++t) {
-        connect(m_window.LblMENU(t), &ClickLabel::clicked, this, &ConstantsCommand::refresh);
-        connect(m_window.mnu_TIPO_CAL(t), &QAction::triggered, this, &ConstantsCommand::refresh);
-        for (std::size_t j = 0; j < engine::Task(t).options.size(); ++j)
-            connect(m_window.Opt(t, static_cast<int>(j)), &QRadioButton::clicked, this,
-                    &ConstantsCommand::refresh);
-        if (QCheckBox* check = m_window.Chk(t))
-            connect(check, &QCheckBox::clicked, this, &ConstantsCommand::refresh);
+        const TaskPanel& task = m_window.task(t);
+        connect(task.tabCaption, &ClickLabel::clicked, this, &ConstantsCommand::refresh);
+        connect(m_window.menus().taskItem(t), &QAction::triggered, this,
+                &ConstantsCommand::refresh);
+        for (OptionButton* option : task.optionButtons)
+            connect(option, &QRadioButton::clicked, this, &ConstantsCommand::refresh);
+        if (task.check) connect(task.check, &QCheckBox::clicked, this, &ConstantsCommand::refresh);
     }
     refresh();
 }
 
 const engine::ProblemType* ConstantsCommand::problemOf(int t) const {
-    if (t < 1 || m_window.PicIO(t)->isHidden()) return nullptr;
-    const QCheckBox* check = m_window.Chk(t);
-    for (std::size_t j = 0; j < engine::Task(t).options.size(); ++j) {
+    if (t < 1 || m_window.task(t).io->isHidden()) return nullptr;
+    const TaskPanel& task = m_window.task(t);
+    const QCheckBox* check = task.check;
+    for (std::size_t j = 0; j < task.optionButtons.size(); ++j) {
         const int option = static_cast<int>(j);
-        if (!m_window.Opt(t, option)->isChecked()) continue;
+        if (!task.optionButtons[j]->isChecked()) continue;
         const bool checked = check && check->isChecked();
         return engine::FindProblem(engine::FormProblemCode(t, option, checked));
     }
@@ -73,7 +76,7 @@ void ConstantsCommand::refresh() {
                 for (const compounds::ConstantSlot& s : role.fields)
                     constant[s.slot] = true;
         for (int i = 0; i < RowsPerTask; ++i) {
-            QLineEdit* field = m_window.Text1(RowsPerTask * (t - 1) + i);
+            QLineEdit* field = m_window.task(t).rows[static_cast<std::size_t>(i)].field;
             QAction* button = fieldButton(field);
             if (constant[i] && button == nullptr) {
                 if (!m_buttons.contains(field)) {
@@ -105,7 +108,7 @@ void ConstantsCommand::run() {
     if (roles.empty()) return;
 
     CompoundChooser chooser(roles, &m_window);
-    if (!m_platform.runDialog(chooser)) return;
+    if (!m_desktop.runDialog(chooser)) return;
     const compounds::Compound* acid = nullptr;
     const compounds::Compound* base = nullptr;
     for (int i = 0; i < chooser.roleCount(); ++i)
@@ -115,7 +118,7 @@ void ConstantsCommand::run() {
     const MainState& state = m_window.state();
     std::int16_t formatError = 0; // no calculation is pending here
     for (const auto& [slot, value] : filling.values) {
-        QLineEdit* field = m_window.Text1(RowsPerTask * (t - 1) + slot);
+        QLineEdit* field = m_window.task(t).rows[static_cast<std::size_t>(slot)].field;
         field->setText(QString::fromStdString(numtext::FormatNumber(
             value, state.SigDigits, state.numbers.DecimalSeparator, formatError)));
         field->setCursorPosition(0);

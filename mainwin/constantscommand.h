@@ -12,18 +12,20 @@ class QLineEdit;
 namespace corvane::engine {
 struct ProblemType;
 }
+namespace corvane::widgets {
+class Desktop;
+}
 
 namespace corvane::mainwin {
 
 class FormMain;
-class Platform;
 
 class ConstantsCommand : public QObject {
     Q_OBJECT
 public:
     /// Follows the window's tabs, options and check boxes to keep the menu item and the field
     /// buttons in step with the option shown.
-    ConstantsCommand(FormMain& window, Platform& platform, QAction* menuItem);
+    ConstantsCommand(FormMain& window, widgets::Desktop& desktop, QAction* menuItem);
 
     /// The problem type of the option chosen in task t, or null while none is.
     const engine::ProblemType* problemOf(int t) const;
@@ -41,7 +43,7 @@ public:
 
 private:
     FormMain& m_window;
-    Platform& m_platform;
+    widgets::Desktop& m_desktop;
     QAction* m_menuItem;
     std::map<QLineEdit*, QAction*> m_buttons; // made on first use, kept for the field
 };

@@ -8,6 +8,10 @@
 
 namespace corvane::mainwin {
 
+QString IndexedName(const QString& array, int index) {
+    return QStringLiteral("%1(%2)").arg(array).arg(index);
+}
+
 namespace {
 
 // Whether the filter decides on this key: a printable character, or a control character

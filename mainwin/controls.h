@@ -10,6 +10,9 @@
 
 namespace corvane::mainwin {
 
+/// A control's name in the program's arrays: "Text1(17)", "PicIO(2)", "mnu_NDIG(6)".
+QString IndexedName(const QString& array, int index);
+
 /// The font for `text` in `room` pixels: the largest size from `largest` down to `smallest`
 /// points at which Arial, or else its narrow cut, is narrow enough. `fits` is false when none
 /// is; the font is then the smallest narrow one.
@@ -101,7 +104,7 @@ private:
 
 /// A button drawn as a picture with its caption on top, 6 pixels lower; disabled, it shows
 /// its other picture.
-class PictureButton : public table::CaptionButton {
+class PictureButton : public widgets::CaptionButton {
     Q_OBJECT
 public:
     /// `caption` marks its mnemonic with "&" ("&Calculate").

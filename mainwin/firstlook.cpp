@@ -8,7 +8,8 @@ namespace corvane::mainwin {
 
 QLabel* MakeFirstLook(QWidget* parent) {
     auto* label = new QLabel(parent);
-    table::PaintBackground(label, Qt::white);
+    label->setObjectName("firstLook");
+    widgets::PaintBackground(label, Qt::white);
     label->setFont(QFont("Arial", 11));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,5 +1,6 @@
-// \brief FormMain: the main window with its five task tabs (and the Free mixture tab), option
-// panels, field panels, Calculate / Clear / Graphic buttons, formula panel, menus and settings.
+// \brief FormMain: the main window. It coordinates the five tasks' panels (and the Free mixture
+// tab) and the menus: choosing tasks and options, the calculation cycle, the layout routines,
+// the menu commands and the settings read and written.
 #pragma once
 
 #include "resultsexport.h"
@@ -15,30 +16,24 @@
 #include <memory>
 #include <vector>
 
-class QAction;
-class QCheckBox;
-class QFrame;
 class QLabel;
-class QRadioButton;
 
 namespace corvane::mainwin {
 
-class ClickLabel;
 class ConstantsCommand;
 class FreeMixtureTask;
+class MainMenus;
 class TaskKeys;
-class PictureButton;
-class Platform;
-class StatusLine;
-class ValueField;
+class TaskPanel;
 
 class FormMain : public QMainWindow {
     Q_OBJECT
 public:
     /// Reads the settings (Form_Load). programFolder holds img/ and the user's manual.
-    /// `desktop` answers the save dialogs; by default the system's, its boxes the platform's.
-    FormMain(SettingsStore& store, Platform& platform, const QString& programFolder,
-             QWidget* parent = nullptr, std::unique_ptr<table::Desktop> desktop = nullptr);
+    /// `desktop` shows the message boxes and dialogs of this window and of the windows it opens;
+    /// it outlives the window, so the printer chosen in a print dialog stays the one used.
+    FormMain(SettingsStore& store, widgets::Desktop& desktop, const QString& programFolder,
+             QWidget* parent = nullptr);
     ~FormMain() override;
 
     MainState& state() { return m_state; }
@@ -83,46 +78,9 @@ public:
     /// "Constants...": fills the constant fields from the table of common acids and bases.
     void mnu_Constants_Click();
 
-    // The controls by their program names: k = 15 × (t − 1) + i.
-    ValueField* Text1(int k) const;
-    QLabel* Label1(int k) const;
-    QLabel* Img1(int k) const;
-    QFrame* ShaIOTX(int k) const;
-    QRadioButton* Opt(int t, int j) const;
-    QCheckBox* Chk(int t) const;
-    QLabel* LblMainTIT(int t) const;
-    ClickLabel* LblMENU(int t) const;
-    QLabel* ImgMENU(int t) const;
-    /// The line below the buttons of task t.
-    StatusLine* statusLine(int t) const;
-    PictureButton* ImgCAL(int t) const;
-    PictureButton* ImgDEL(int t) const;
-    PictureButton* ImgGRA(int t) const;
-    QWidget* PicTASK(int t) const;
-    QWidget* PicOPT(int t) const;
-    QWidget* PicCHK(int t) const;
-    QWidget* PicIO(int t) const;
-    QWidget* PicFOR(int t) const;
-    QLabel* ImgFOR(int t) const;
-    QLabel* ImgFORX(int t) const;
-    QFrame* Line1(int t) const;
-    QFrame* LineIO(int t) const;
-    QAction* mnu_Config_SepaDec_PTO() const;
-    QAction* mnu_Config_SepaDec_COM() const;
-    QAction* mnu_NDIG(int n) const;
-    QAction* mnu_valor_pkw_C(int n) const;
-    QAction* mnu_Activity(int n) const;
-    QAction* mnu_Temperature() const;
-    QAction* mnu_TIPO_CAL(int n) const;
-    QAction* mnu_Constants() const;
-    QAction* mnu_CopyResults() const;
-    QAction* mnu_SaveResults() const;
-    ConstantsCommand& constants() const { return *m_constants; }
-    /// The sixth tab, "Free mixture".
-    FreeMixtureTask& freeMixture() const { return *m_freeMixture; }
-    TaskKeys& keys() const { return *m_keys; }
-    QLabel* firstLook() const { return m_firstLook; }
-    QWidget* client() const;
+    /// Task t's tab, options, fields and formula panel, 1 to 5.
+    TaskPanel& task(int t) const;
+    MainMenus& menus() const { return *m_menus; }
 
 signals:
     /// The Graphic command has handed the problem to the graph settings.
@@ -135,11 +93,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Task;
-    Task& task(int t) const;
-
-    void buildMenus();
-    void buildTask(int t);
+    void connectTask(TaskPanel& k);
     void onFieldChanged(int k);
     void onFieldEnter(int k);
     void showTask(int t);
@@ -147,12 +101,8 @@ private:
     void focusOption(int t);
     void setGraphicEnabled(int t, bool enabled);
     void syncSeparatorMarks();
-    void setDigitsMarks(int n);
-    void setPKwMarks(int item);
     void setActivityMarks();
     void clearAllTasks();
-    void layoutTask(int t);
-    void placeFormulaPictures(int t);
     void Form_Unload();
     /// The quantities the chosen task shows a value for, in field order.
     std::vector<ResultRow> shownResults() const;
@@ -160,18 +110,14 @@ private:
     void updateResultsCommands();
 
     SettingsStore& m_store;
-    Platform& m_platform;
+    widgets::Desktop& m_desktop;
     QString m_programFolder;
     StoredSettings m_loaded; // read once when the window opens
     MainState m_state;
     std::function<void()> m_about;
     QWidget* m_client = nullptr;
-    std::array<std::unique_ptr<Task>, 6> m_tasks; // 1 to 5
-    struct Menus;
-    std::unique_ptr<Menus> m_menus;
-    // The graph and table windows' dialogs and printers; it lives as long as the window, so the
-    // printer chosen in a print dialog stays the one used.
-    std::unique_ptr<table::Desktop> m_desktop;
+    std::array<TaskPanel*, 6> m_tasks{}; // 1 to 5, children of the client area
+    std::unique_ptr<MainMenus> m_menus;
     ConstantsCommand* m_constants = nullptr;  // a child of the window
     FreeMixtureTask* m_freeMixture = nullptr; // a child of the client area
     TaskKeys* m_keys = nullptr;               // a child of the window

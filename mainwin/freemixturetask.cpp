@@ -3,7 +3,6 @@
 #include "artwork.h"
 #include "compoundchooser.h"
 #include "controls.h"
-#include "platform.h"
 #include "statusline.h"
 
 #include "compounds/componentforms.h"
@@ -11,6 +10,7 @@
 #include "compounds/recipe.h"
 #include "plot/mixture_graphs.h"
 #include "widgets/buttonbar.h"
+#include "widgets/desktop.h"
 #include "windows/context.h"
 #include "windows/formgraficaab.h"
 
@@ -59,11 +59,11 @@ QString text(const std::string& s) {
 
 } // namespace
 
-FreeMixtureTask::FreeMixtureTask(MainState& state, Platform& platform, table::Desktop& desktop,
-                                 QString programFolder, QWidget* client, QWidget* window)
-    : QWidget(client), m_state(state), m_platform(platform), m_desktop(desktop),
+FreeMixtureTask::FreeMixtureTask(MainState& state, widgets::Desktop& desktop, QString programFolder,
+                                 QWidget* client, QWidget* window)
+    : QWidget(client), m_state(state), m_desktop(desktop),
       m_programFolder(std::move(programFolder)) {
-    table::PaintBackground(this, Qt::white);
+    widgets::PaintBackground(this, Qt::white);
     buildTab(client);
     auto* alt6 = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_6), window);
     connect(alt6, &QShortcut::activated, this, &FreeMixtureTask::tabClicked);
@@ -227,7 +227,7 @@ void FreeMixtureTask::ChooseCompound() {
     any.anyCompound = true;
     CompoundChooser chooser({any}, this);
     chooser.setWindowTitle("Compounds");
-    if (!m_platform.runDialog(chooser) || !chooser.choice(0)) return;
+    if (!m_desktop.runDialog(chooser) || !chooser.choice(0)) return;
     const int r = std::max(0, m_components->currentRow());
     if (m_components->rowCount() == 0) addRow();
     m_components->item(r, ComponentColumn)->setText(text(chooser.choice(0)->name));
@@ -242,7 +242,8 @@ void FreeMixtureTask::resultsChanged() {
 }
 
 void FreeMixtureTask::refuse(const QString& message, const std::string& reason) {
-    m_platform.showDetailedMessage(this, "Error", message, text(reason), MessageIcon::Exclamation);
+    m_desktop.showDetailedMessage(this, "Error", message, text(reason),
+                                  widgets::MessageKind::Warning);
 }
 
 std::optional<std::vector<double>>
@@ -331,7 +332,7 @@ void FreeMixtureTask::Graphic() {
             names << text(c.name);
         }
     MixtureGraphDialog dialog(names, m_graphChoice, this);
-    if (!m_platform.runDialog(dialog)) return;
+    if (!m_desktop.runDialog(dialog)) return;
     m_graphChoice = dialog.choice();
     if (!m_graphChoice.titration) {
         const int k = m_graphChoice.component;
@@ -360,7 +361,7 @@ void FreeMixtureTask::openGraph(const graphs::GraphSettings& settings,
         m_desktop,         &m_state.ShowMarks};
     graphs::FormGraficaAB window(context, this);
     prepare(window);
-    m_platform.runDialog(window);
+    m_desktop.runDialog(window);
 }
 
 void FreeMixtureTask::drawDistribution(const engine::Component& component) {
@@ -396,7 +397,7 @@ void FreeMixtureTask::drawTitration(engine::MixtureTitration titration) {
 
 void FreeMixtureTask::Recipe() {
     RecipeDialog dialog(m_recipeRequest, this);
-    if (!m_platform.runDialog(dialog)) return;
+    if (!m_desktop.runDialog(dialog)) return;
     m_recipeRequest = dialog.request();
     const double pKw = m_state.engine.pKw;
     const std::optional<std::vector<double>> values =

@@ -27,14 +27,13 @@ class QTableWidget;
 namespace corvane::graphs {
 class FormGraficaAB;
 }
-namespace corvane::table {
+namespace corvane::widgets {
 class Desktop;
 }
 
 namespace corvane::mainwin {
 
 class ClickLabel;
-class Platform;
 class StatusLine;
 
 class FreeMixtureTask : public QWidget {
@@ -44,8 +43,8 @@ public:
     static constexpr int TabNumber = 6;
 
     /// The tab sits on `client` beside the five tasks' tabs; `window` takes Alt+6.
-    FreeMixtureTask(MainState& state, Platform& platform, table::Desktop& desktop,
-                    QString programFolder, QWidget* client, QWidget* window);
+    FreeMixtureTask(MainState& state, widgets::Desktop& desktop, QString programFolder,
+                    QWidget* client, QWidget* window);
 
     /// Shows the task and marks its tab as chosen, or hides it.
     void setChosen(bool chosen);
@@ -103,8 +102,7 @@ private:
     void refuse(const QString& text, const std::string& reason);
 
     MainState& m_state;
-    Platform& m_platform;
-    table::Desktop& m_desktop;
+    widgets::Desktop& m_desktop;
     QString m_programFolder;
     QLabel* m_tabPicture = nullptr;
     ClickLabel* m_tabCaption = nullptr;

@@ -1,6 +1,6 @@
 #include "settings.h"
 
-#include "platform.h"
+#include "installation.h"
 
 #include "numtext/numbertext.h"
 

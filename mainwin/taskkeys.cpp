@@ -2,6 +2,8 @@
 
 #include "controls.h"
 #include "formmain.h"
+#include "mainmenus.h"
+#include "taskpanel.h"
 
 #include <QAction>
 #include <QMenu>
@@ -22,11 +24,11 @@ TaskKeys::TaskKeys(FormMain& window, QMenu* typeMenu) : QObject(&window), m_wind
     });
     m_graphic = typeMenu->addAction("&Graphic...", this, [this] {
         const int t = readyTask();
-        if (t != 0 && m_window.ImgGRA(t)->isEnabled()) m_window.LblGRA_Click(t);
+        if (t != 0 && m_window.task(t).graphic->isEnabled()) m_window.LblGRA_Click(t);
     });
 
     for (int n = 1; n <= 5; ++n)
-        m_window.mnu_TIPO_CAL(n)->setShortcut(QKeySequence(Qt::ALT | (Qt::Key_0 + n)));
+        m_window.menus().taskItem(n)->setShortcut(QKeySequence(Qt::ALT | (Qt::Key_0 + n)));
     // X11 reports Shift+Tab as Backtab.
     for (const auto& [keys, step] :
          {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
@@ -41,20 +43,20 @@ TaskKeys::TaskKeys(FormMain& window, QMenu* typeMenu) : QObject(&window), m_wind
 
 int TaskKeys::readyTask() const {
     const int t = m_window.state().TaskIndex;
-    return t >= 1 && !m_window.PicIO(t)->isHidden() ? t : 0;
+    return t >= 1 && !m_window.task(t).io->isHidden() ? t : 0;
 }
 
 void TaskKeys::refresh() {
     const int t = readyTask();
     m_calculate->setEnabled(t != 0);
     m_clear->setEnabled(t != 0);
-    m_graphic->setEnabled(t != 0 && m_window.ImgGRA(t)->isEnabled());
+    m_graphic->setEnabled(t != 0 && m_window.task(t).graphic->isEnabled());
 }
 
 void TaskKeys::stepTask(int step) {
     const int t = m_window.state().TaskIndex;
     const int next = t == 0 ? (step > 0 ? 1 : 5) : (t - 1 + step % 5 + 5) % 5 + 1;
-    m_window.mnu_TIPO_CAL(next)->trigger();
+    m_window.menus().taskItem(next)->trigger();
 }
 
 } // namespace corvane::mainwin

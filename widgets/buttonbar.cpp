@@ -1,16 +1,16 @@
 #include "buttonbar.h"
 
 #include "desktop.h"
+#include "palette.h"
 
 #include <QFrame>
 #include <QPainter>
 #include <QSvgRenderer>
 
-namespace corvane::table {
+namespace corvane::widgets {
 
 namespace {
 
-const QColor FrameColor(168, 178, 206);
 const QColor ButtonFace(255, 255, 255);
 const QColor ButtonEdge(200, 208, 230);
 constexpr int IconSize = 28;
@@ -123,4 +123,4 @@ void PaintBackground(QWidget* widget, const QColor& color) {
     widget->setPalette(p);
 }
 
-} // namespace corvane::table
+} // namespace corvane::widgets

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "captionbutton.h"
+#include "palette.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -16,7 +17,7 @@
 class QFrame;
 class QSvgRenderer;
 
-namespace corvane::table {
+namespace corvane::widgets {
 
 class Desktop;
 
@@ -92,6 +93,4 @@ void FrameAround(QFrame* frame, const QRect& inner);
 /// Fills a widget's background.
 void PaintBackground(QWidget* widget, const QColor& color);
 
-inline const QColor BarColor{240, 244, 255};
-
-} // namespace corvane::table
+} // namespace corvane::widgets

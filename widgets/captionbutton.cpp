@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QStyle>
 
-namespace corvane::table {
+namespace corvane::widgets {
 
 CaptionButton::CaptionButton(const QString& caption, QWidget* picture, int captionDrop,
                              Qt::Alignment alignment, QWidget* parent)
@@ -67,4 +67,4 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     p.drawRect(caption.adjusted(-3, 0, 2, -1).intersected(rect().adjusted(0, 0, -1, -1)));
 }
 
-} // namespace corvane::table
+} // namespace corvane::widgets

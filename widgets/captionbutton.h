@@ -5,7 +5,7 @@
 
 #include <QAbstractButton>
 
-namespace corvane::table {
+namespace corvane::widgets {
 
 class CaptionButton : public QAbstractButton {
     Q_OBJECT
@@ -33,4 +33,4 @@ private:
     QPoint m_home;
 };
 
-} // namespace corvane::table
+} // namespace corvane::widgets

@@ -4,12 +4,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 
-namespace corvane::table {
+namespace corvane::widgets {
 
 QString FilterEnding(const QString& filter) {
     static const QRegularExpression pattern(QStringLiteral(R"(\(\*\.([^*)\s]+)\))"));
@@ -20,11 +21,30 @@ bool Desktop::runDialog(QDialog& dialog) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+void OpenOrWarn(Desktop& desktop, QWidget* window, const QUrl& url, const QString& failureTitle,
+                const QString& failureText) {
+    desktop.openUrl(url, [&desktop, window = QPointer<QWidget>(window), failureTitle, failureText] {
+        desktop.showMessage(window, failureTitle, failureText, MessageKind::Warning);
+    });
+}
+
+SystemDesktop::SystemDesktop(QString opener) : m_opener(std::move(opener)) {}
+
 void SystemDesktop::showMessage(QWidget* parent, const QString& title, const QString& text,
                                 MessageKind kind) {
+    showDetailedMessage(parent, title, text, {}, kind);
+}
+
+void SystemDesktop::showDetailedMessage(QWidget* parent, const QString& title, const QString& text,
+                                        const QString& details, MessageKind kind) {
     QMessageBox box(kind == MessageKind::Warning ? QMessageBox::Warning : QMessageBox::Information,
                     title, text, QMessageBox::Ok, parent);
+    box.setInformativeText(details);
     box.exec();
+}
+
+void SystemDesktop::openUrl(const QUrl& url, std::function<void()> failed) {
+    m_opener.open(url, std::move(failed));
 }
 
 bool SystemDesktop::askYesNo(QWidget* parent, const QString& title, const QString& text) {
@@ -94,4 +114,4 @@ bool SystemDesktop::showPrintDialog(QWidget* parent, QPrinter& printer, QString&
     return true;
 }
 
-} // namespace corvane::table
+} // namespace corvane::widgets

@@ -1,15 +1,21 @@
-// \brief What the graph and table windows ask of the desktop: message boxes, the save and print
-// dialogs and the installed printers. Tests replace it to answer every dialog headless.
+// \brief What the windows ask of the desktop: message boxes, the save, open and print dialogs,
+// the installed printers and opening a document or address with its default application.
+// Tests replace it to answer every dialog headless.
 #pragma once
+
+#include "opener.h"
 
 #include <QString>
 #include <QStringList>
+#include <QUrl>
+
+#include <functional>
 
 class QDialog;
 class QPrinter;
 class QWidget;
 
-namespace corvane::table {
+namespace corvane::widgets {
 
 enum class MessageKind { Warning, Information };
 
@@ -23,6 +29,9 @@ public:
     /// A modal box with one OK button.
     virtual void showMessage(QWidget* parent, const QString& title, const QString& text,
                              MessageKind kind) = 0;
+    /// The same box with details below the text, such as why the input was refused.
+    virtual void showDetailedMessage(QWidget* parent, const QString& title, const QString& text,
+                                     const QString& details, MessageKind kind) = 0;
     /// A modal question with the buttons Yes and No, No the default. True for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
     /// The save dialog, starting in `folder`. `filters` are Qt name filters; `selectedFilter`
@@ -33,6 +42,9 @@ public:
                          const QStringList& filters, QString* selectedFilter);
     /// Runs one of the windows' own dialogs modally; true when it was accepted.
     virtual bool runDialog(QDialog& dialog);
+    /// Opens a file, web page or mail address and returns at once; `failed` runs, now or
+    /// later, when that could not be done.
+    virtual void openUrl(const QUrl& url, std::function<void()> failed) = 0;
     /// The open dialog for an existing file, starting in `folder`. Empty when cancelled.
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                                  const QStringList& filters) = 0;
@@ -63,12 +75,21 @@ private:
     QString m_chosenPrinter;
 };
 
-/// Qt's message boxes and dialogs and the system's printer list.
+/// Opens url; when that fails, a warning box with the title and text, over `window` if it is
+/// still open by then.
+void OpenOrWarn(Desktop& desktop, QWidget* window, const QUrl& url, const QString& failureTitle,
+                const QString& failureText);
+
+/// Qt's message boxes and dialogs, the system's printer list and the desktop's opener.
 class SystemDesktop : public Desktop {
 public:
+    explicit SystemDesktop(QString opener = DesktopOpener::XdgOpen);
     void showMessage(QWidget* parent, const QString& title, const QString& text,
                      MessageKind kind) override;
+    void showDetailedMessage(QWidget* parent, const QString& title, const QString& text,
+                             const QString& details, MessageKind kind) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    void openUrl(const QUrl& url, std::function<void()> failed) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& folder,
                          const QStringList& filters) override;
 
@@ -78,6 +99,9 @@ protected:
     QStringList printerNames() override;
     QString defaultPrinterName() override;
     bool showPrintDialog(QWidget* parent, QPrinter& printer, QString& printerName) override;
+
+private:
+    DesktopOpener m_opener;
 };
 
-} // namespace corvane::table
+} // namespace corvane::widgets

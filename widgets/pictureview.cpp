@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace corvane::table {
+namespace corvane::widgets {
 
 PictureView::PictureView(int width, int height, const QColor& background, QWidget* parent)
     : QWidget(parent), m_surface(width, height, background) {
@@ -20,4 +20,4 @@ void PictureView::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, m_surface.image());
 }
 
-} // namespace corvane::table
+} // namespace corvane::widgets

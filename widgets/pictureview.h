@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-namespace corvane::table {
+namespace corvane::widgets {
 
 class PictureView : public QWidget {
 public:
@@ -21,4 +21,4 @@ private:
     markup::PictureSurface m_surface;
 };
 
-} // namespace corvane::table
+} // namespace corvane::widgets

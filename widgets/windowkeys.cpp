@@ -3,11 +3,11 @@
 #include <QShortcut>
 #include <QWidget>
 
-namespace corvane::table {
+namespace corvane::widgets {
 
 void CloseOnEscape(QWidget& window) {
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
     QObject::connect(escape, &QShortcut::activated, &window, &QWidget::close);
 }
 
-} // namespace corvane::table
+} // namespace corvane::widgets

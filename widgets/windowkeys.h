@@ -4,10 +4,10 @@
 
 class QWidget;
 
-namespace corvane::table {
+namespace corvane::widgets {
 
 /// A window shortcut: an open menu or dialog takes Escape first, as does the menu bar while
 /// a title is highlighted; nothing else keeps it from the window.
 void CloseOnEscape(QWidget& window);
 
-} // namespace corvane::table
+} // namespace corvane::widgets

@@ -13,9 +13,11 @@
 
 #include <functional>
 
-namespace corvane::table {
-
+namespace corvane::widgets {
 class Desktop;
+}
+
+namespace corvane::table {
 
 struct WindowContext {
     graphs::GraphSettings& graph;
@@ -28,7 +30,7 @@ struct WindowContext {
     QString& lastTableFolder;
     /// Where the save dialogs start when their folder is still empty.
     QString programFolder;
-    Desktop& desktop;
+    widgets::Desktop& desktop;
     /// Whether the graph window marks the points of titration curves, kept by the settings
     /// store; none: off, and not kept.
     bool* showMarks = nullptr;

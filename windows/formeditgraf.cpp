@@ -134,7 +134,7 @@ void FormEditGRAF::addHeading(int width) {
 }
 
 void FormEditGRAF::addHighlight() {
-    m_highlight = table::BorderFrame(this);
+    m_highlight = widgets::BorderFrame(this);
     QPalette frame = m_highlight->palette();
     frame.setColor(QPalette::WindowText, HighlightColor);
     m_highlight->setPalette(frame);
@@ -149,7 +149,7 @@ void FormEditGRAF::addRows(const std::vector<int>& offered, const std::vector<QS
         const int top = FirstRowTop + RowStep * r;
         m_options[r] = new QRadioButton(this);
         m_options[r]->setGeometry(OptionLeft, top, OptionWidth, RowHeight);
-        m_pictures[r] = new table::PictureView(pictureWidth, RowHeight, Qt::white, this);
+        m_pictures[r] = new widgets::PictureView(pictureWidth, RowHeight, Qt::white, this);
         m_pictures[r]->move(PictureLeft, top);
         m_options[r]->setVisible(r < shown);
         m_pictures[r]->setVisible(r < shown);
@@ -187,10 +187,10 @@ void FormEditGRAF::addExtraPanel(int pictureWidth) {
 
 void FormEditGRAF::addButtonBar(int width, int height) {
     auto* bar = new QWidget(this);
-    table::PaintBackground(bar, table::BarColor);
+    widgets::PaintBackground(bar, widgets::BarColor);
     bar->setGeometry(0, height - BarHeight, width, BarHeight);
-    m_ok = new QPushButton(table::SvgIcon("ok"), "Ok", bar);
-    m_cancel = new QPushButton(table::SvgIcon("cancel"), "Cancel", bar);
+    m_ok = new QPushButton(widgets::SvgIcon("ok"), "Ok", bar);
+    m_cancel = new QPushButton(widgets::SvgIcon("cancel"), "Cancel", bar);
     m_ok->setGeometry(width - 2 * 110 - 15, 10, 105, 30);
     m_cancel->setGeometry(width - 110 - 10, 10, 105, 30);
     m_ok->setAutoDefault(false);
@@ -264,7 +264,7 @@ void FormEditGRAF::Ok() {
         !ReadExtraFields(m_volume->text().toStdString(), m_concentration->text().toStdString(),
                          m_context.engine, m_context.numbers)) {
         m_context.desktop.showMessage(this, "Error", ExtraFieldsInvalidMessage,
-                                      table::MessageKind::Warning);
+                                      widgets::MessageKind::Warning);
         return;
     }
     const GraphSettings before = settings;
@@ -276,7 +276,7 @@ void FormEditGRAF::Ok() {
         settings = before;
         settings.GraphConfirmed = false;
         m_context.desktop.showMessage(this, "Error", InvalidDataMessage,
-                                      table::MessageKind::Warning);
+                                      widgets::MessageKind::Warning);
     }
     done(settings.GraphConfirmed ? Accepted : Rejected);
 }

@@ -16,7 +16,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-namespace corvane::table {
+namespace corvane::widgets {
 class PictureView;
 }
 
@@ -55,7 +55,7 @@ public:
     int visibleRows() const;
 
     QRadioButton* option(int r) const { return m_options[r]; }
-    table::PictureView* titlePicture(int r) const { return m_pictures[r]; }
+    widgets::PictureView* titlePicture(int r) const { return m_pictures[r]; }
     QWidget* extraPanel() const { return m_panel; }
     QLabel* concentrationLabel() const { return m_concentrationLabel; }
     ExtraField* volumeField() const { return m_volume; }
@@ -87,7 +87,7 @@ private:
     table::WindowContext& m_context;
     QLabel* m_heading;
     std::array<QRadioButton*, Rows> m_options{};
-    std::array<table::PictureView*, Rows> m_pictures{};
+    std::array<widgets::PictureView*, Rows> m_pictures{};
     std::array<int, Rows> m_kinds{};
     std::array<bool, Rows> m_extra{};
     QWidget* m_panel;

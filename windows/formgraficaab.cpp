@@ -55,10 +55,10 @@ FormGraficaAB::FormGraficaAB(table::WindowContext& context, QWidget* parent)
 
     m_menuBar = new QMenuBar(this);
     m_client = new QWidget(this);
-    m_picture = new table::PictureView(1, 1, Qt::white, m_client);
-    m_bar = new table::ButtonBar(m_client);
-    m_pictureFrame = table::BorderFrame(m_client);
-    m_barFrame = table::BorderFrame(m_client);
+    m_picture = new widgets::PictureView(1, 1, Qt::white, m_client);
+    m_bar = new widgets::ButtonBar(m_client);
+    m_pictureFrame = widgets::BorderFrame(m_client);
+    m_barFrame = widgets::BorderFrame(m_client);
 
     m_buttons[0] = m_bar->addButton("Edit...", "edit", "Edit type of graph");
     m_buttons[1] = m_bar->addButton("Data table", "table", "Show the data table");
@@ -66,7 +66,7 @@ FormGraficaAB::FormGraficaAB(table::WindowContext& context, QWidget* parent)
     m_buttons[3] = m_bar->addButton("Copy", "copy", "Copy graphic to the clipboard");
     m_buttons[4] =
         m_bar->addButton("Close", "close", "Close this window and return to the main window");
-    using table::BarButton;
+    using widgets::BarButton;
     connect(m_buttons[0], &BarButton::clicked, this, &FormGraficaAB::EditTypeOfGraphic);
     connect(m_buttons[1], &BarButton::clicked, this, &FormGraficaAB::ShowDataTable);
     connect(m_buttons[2], &BarButton::clicked, this, &FormGraficaAB::PrintGraphic);
@@ -75,9 +75,10 @@ FormGraficaAB::FormGraficaAB(table::WindowContext& context, QWidget* parent)
     m_tools = new GraphViewTools(context, m_plot, m_drawn, m_picture, this, [this] { drawAll(); });
     m_buttons[5] = m_bar->addButton("Scales...", "scales", "Set the scales of the axes");
     connect(m_buttons[5], &BarButton::clicked, m_tools, &GraphViewTools::EditScales);
-    new table::PrinterNameTimer(context.desktop, m_buttons[2], this); // lives as long as the window
+    new widgets::PrinterNameTimer(context.desktop, m_buttons[2],
+                                  this); // lives as long as the window
     buildMenus();
-    table::CloseOnEscape(*this);
+    widgets::CloseOnEscape(*this);
 
     m_deferredDraw.setInterval(20);
     connect(&m_deferredDraw, &QTimer::timeout, this, [this] {
@@ -125,8 +126,8 @@ void FormGraficaAB::resizeEvent(QResizeEvent* event) {
 void FormGraficaAB::layOut() {
     if (isMinimized()) return;
     const int strip = GraphViewTools::StatusHeight;
-    const QRect picture = table::LayOutBarWindow(*this, *m_menuBar, *m_client, *m_bar,
-                                                 *m_pictureFrame, *m_barFrame, strip);
+    const QRect picture = widgets::LayOutBarWindow(*this, *m_menuBar, *m_client, *m_bar,
+                                                   *m_pictureFrame, *m_barFrame, strip);
     m_tools->statusLine()->setGeometry(5, height() - strip, width() - 10, strip - 2);
     m_picture->setPictureSize(picture.width(), picture.height());
     m_picture->move(picture.topLeft());
@@ -186,7 +187,7 @@ void FormGraficaAB::PrintGraphic() {
 void FormGraficaAB::saveFailed(const QString& path, const table::SaveResult& result) {
     m_context.desktop.showMessage(this, "Error",
                                   table::SaveFailureText(SaveFailure, path, result, true),
-                                  table::MessageKind::Warning);
+                                  widgets::MessageKind::Warning);
 }
 
 void FormGraficaAB::SaveImageAs() {
@@ -217,12 +218,12 @@ void FormGraficaAB::CopyGraphic() {
     clipboard->setImage(image);
     if (clipboard->image().size() != image.size()) {
         m_context.desktop.showMessage(this, "Error", "Error: Impossible to copy the image.",
-                                      table::MessageKind::Warning);
+                                      widgets::MessageKind::Warning);
         return;
     }
     m_context.desktop.showMessage(this, "Copy",
                                   "The graphic was successfully copied to the clipboard.",
-                                  table::MessageKind::Information);
+                                  widgets::MessageKind::Information);
 }
 
 void FormGraficaAB::ExportPdf() {
@@ -250,7 +251,7 @@ void FormGraficaAB::LoadMeasuredData() {
         text += "\nRMS of measured − computed pH: " +
                 QString::fromStdString(
                     numtext::FormatNumber(rms, 3, m_context.numbers.DecimalSeparator, formatError));
-    m_context.desktop.showMessage(this, "Measured data", text, table::MessageKind::Information);
+    m_context.desktop.showMessage(this, "Measured data", text, widgets::MessageKind::Information);
 }
 
 bool FormGraficaAB::ReadMeasuredData(const QString& path) {
@@ -259,7 +260,7 @@ bool FormGraficaAB::ReadMeasuredData(const QString& path) {
         m_context.desktop.showMessage(this, "Error",
                                       "The measured data were refused:\n" +
                                           QString::fromStdString(measured.error),
-                                      table::MessageKind::Warning);
+                                      widgets::MessageKind::Warning);
         return false;
     }
     m_plot.measuredPoints = std::move(measured.points);
@@ -287,7 +288,7 @@ void FormGraficaAB::FitMeasuredData() {
     if (!result.ok()) {
         m_context.desktop.showMessage(
             this, "Error", "The fit was refused:\n" + QString::fromStdString(result.reason),
-            table::MessageKind::Warning);
+            widgets::MessageKind::Warning);
         return;
     }
     std::function<void()> use;

@@ -18,11 +18,13 @@ class QFrame;
 class QMenuBar;
 
 namespace corvane::table {
+struct SaveResult;
+} // namespace corvane::table
+namespace corvane::widgets {
 class BarButton;
 class ButtonBar;
 class PictureView;
-struct SaveResult;
-} // namespace corvane::table
+} // namespace corvane::widgets
 
 namespace corvane::graphs {
 
@@ -62,10 +64,10 @@ public:
     /// Portrait when the picture is at least as tall as wide.
     QPageLayout::Orientation pageOrientation() const;
 
-    table::PictureView* picture() const { return m_picture; }
-    table::ButtonBar* buttonBar() const { return m_bar; }
+    widgets::PictureView* picture() const { return m_picture; }
+    widgets::ButtonBar* buttonBar() const { return m_bar; }
     /// 0 Edit..., 1 Data table, 2 Print..., 3 Copy, 4 Close, 5 Scales...
-    table::BarButton* button(int index) const { return m_buttons[index]; }
+    widgets::BarButton* button(int index) const { return m_buttons[index]; }
     /// Scales, values read off the curve, marks and indicators.
     GraphViewTools* tools() const { return m_tools; }
     const QTimer& deferredDraw() const { return m_deferredDraw; }
@@ -101,11 +103,11 @@ private:
     QMenuBar* m_menuBar;
     QAction* m_editAction = nullptr;
     QWidget* m_client;
-    table::PictureView* m_picture;
-    table::ButtonBar* m_bar;
+    widgets::PictureView* m_picture;
+    widgets::ButtonBar* m_bar;
     QFrame* m_pictureFrame;
     QFrame* m_barFrame;
-    std::array<table::BarButton*, 6> m_buttons{};
+    std::array<widgets::BarButton*, 6> m_buttons{};
     GraphViewTools* m_tools;
     QTimer m_deferredDraw;
     QAction* m_fitAction = nullptr;

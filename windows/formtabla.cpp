@@ -26,6 +26,16 @@ using plot::FolderOf;
 using plot::PdfFilter;
 using plot::PrintCopies;
 using plot::StartFolder;
+using widgets::BarButton;
+using widgets::BarColor;
+using widgets::BorderFrame;
+using widgets::ButtonBar;
+using widgets::CloseOnEscape;
+using widgets::LayOutBarWindow;
+using widgets::MessageKind;
+using widgets::PaintBackground;
+using widgets::PictureView;
+using widgets::PrinterNameTimer;
 
 namespace {
 

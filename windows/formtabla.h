@@ -11,11 +11,13 @@ class QFrame;
 class QMenuBar;
 class QScrollBar;
 
-namespace corvane::table {
-
+namespace corvane::widgets {
 class BarButton;
 class ButtonBar;
 class PictureView;
+} // namespace corvane::widgets
+
+namespace corvane::table {
 
 class FormTabla : public QDialog {
     Q_OBJECT
@@ -40,13 +42,13 @@ public:
     const QString& TableText() const { return m_drawing.TableText(); }
     const TableDrawing& drawing() const { return m_drawing; }
 
-    PictureView* headingPicture() const { return m_heading; }
-    PictureView* bodyPicture() const { return m_body; }
+    widgets::PictureView* headingPicture() const { return m_heading; }
+    widgets::PictureView* bodyPicture() const { return m_body; }
     QWidget* container() const { return m_container; }
     QScrollBar* scrollBar() const { return m_scroll; }
-    ButtonBar* buttonBar() const { return m_bar; }
+    widgets::ButtonBar* buttonBar() const { return m_bar; }
     /// 2 Print, 3 Copy, 4 Close.
-    BarButton* button(int index) const;
+    widgets::BarButton* button(int index) const;
     QMenuBar* menus() const { return m_menuBar; }
 
 protected:
@@ -65,15 +67,15 @@ private:
     QWidget* m_client;
     QWidget* m_container;
     QWidget* m_strip;
-    PictureView* m_heading;
-    PictureView* m_body;
+    widgets::PictureView* m_heading;
+    widgets::PictureView* m_body;
     QScrollBar* m_scroll;
-    ButtonBar* m_bar;
+    widgets::ButtonBar* m_bar;
     QFrame* m_containerFrame;
     QFrame* m_barFrame;
-    BarButton* m_print;
-    BarButton* m_copy;
-    BarButton* m_close;
+    widgets::BarButton* m_print;
+    widgets::BarButton* m_copy;
+    widgets::BarButton* m_close;
 };
 
 } // namespace corvane::table

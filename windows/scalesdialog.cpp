@@ -22,7 +22,7 @@ constexpr int FieldDigits = 12;
 
 } // namespace
 
-ScalesDialog::ScalesDialog(table::Desktop& desktop, const PlotScales& current,
+ScalesDialog::ScalesDialog(widgets::Desktop& desktop, const PlotScales& current,
                            const PlotScales& defaults, int kind, char decimalSeparator,
                            QWidget* parent)
     : QDialog(parent), m_desktop(desktop), m_kind(kind), m_separator(decimalSeparator) {
@@ -83,7 +83,7 @@ std::optional<PlotScales> ScalesDialog::read() {
             m_desktop.showMessage(this, "Error",
                                   QString("The %1 is not a number: \"%2\".")
                                       .arg(ScaleFieldName(static_cast<ScaleField>(i)), text),
-                                  table::MessageKind::Warning);
+                                  widgets::MessageKind::Warning);
             m_fields[i]->setFocus();
             return std::nullopt;
         }
@@ -110,7 +110,7 @@ void ScalesDialog::onOk() {
     if (!scales) return;
     if (const std::optional<ScaleRefusal> refusal = CheckScales(*scales, m_kind)) {
         m_desktop.showMessage(this, "Error", QString::fromStdString(refusal->reason),
-                              table::MessageKind::Warning);
+                              widgets::MessageKind::Warning);
         field(refusal->field)->setFocus();
         return;
     }

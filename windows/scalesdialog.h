@@ -14,7 +14,7 @@
 class QLineEdit;
 class QPushButton;
 
-namespace corvane::table {
+namespace corvane::widgets {
 class Desktop;
 }
 
@@ -23,7 +23,7 @@ namespace corvane::graphs {
 class ScalesDialog : public QDialog {
     Q_OBJECT
 public:
-    ScalesDialog(table::Desktop& desktop, const PlotScales& current, const PlotScales& defaults,
+    ScalesDialog(widgets::Desktop& desktop, const PlotScales& current, const PlotScales& defaults,
                  int kind, char decimalSeparator, QWidget* parent = nullptr);
 
     QLineEdit* field(ScaleField f) const { return m_fields[static_cast<int>(f)]; }
@@ -41,7 +41,7 @@ private:
     /// The entered scales, or a message naming the first field that does not read.
     std::optional<PlotScales> read();
 
-    table::Desktop& m_desktop;
+    widgets::Desktop& m_desktop;
     std::array<QString, 8> m_defaultTexts;
     int m_kind;
     char m_separator;

@@ -12,7 +12,7 @@
 
 namespace corvane::graphs {
 
-ValueAtDialog::ValueAtDialog(table::Desktop& desktop, const QString& quantity,
+ValueAtDialog::ValueAtDialog(widgets::Desktop& desktop, const QString& quantity,
                              char decimalSeparator, Reader reader, QWidget* parent)
     : QDialog(parent), m_desktop(desktop), m_separator(decimalSeparator),
       m_reader(std::move(reader)) {
@@ -50,7 +50,7 @@ void ValueAtDialog::ShowValues() {
     if (!xs) {
         m_desktop.showMessage(this, "Error",
                               QString("Not a number: \"%1\".").arg(QString::fromStdString(bad)),
-                              table::MessageKind::Warning);
+                              widgets::MessageKind::Warning);
         return;
     }
     m_results->setPlainText(m_reader(*xs).join('\n'));

@@ -12,7 +12,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace corvane::table {
+namespace corvane::widgets {
 class Desktop;
 }
 
@@ -25,7 +25,7 @@ public:
     using Reader = std::function<QStringList(const std::vector<double>& xs)>;
 
     /// `quantity` names x in plain text ("VSB (mL)").
-    ValueAtDialog(table::Desktop& desktop, const QString& quantity, char decimalSeparator,
+    ValueAtDialog(widgets::Desktop& desktop, const QString& quantity, char decimalSeparator,
                   Reader reader, QWidget* parent = nullptr);
 
     QLineEdit* input() const { return m_input; }
@@ -37,7 +37,7 @@ public:
     void ShowValues();
 
 private:
-    table::Desktop& m_desktop;
+    widgets::Desktop& m_desktop;
     char m_separator;
     Reader m_reader;
     QLineEdit* m_input;

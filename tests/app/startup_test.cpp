@@ -1,4 +1,4 @@
-#include "tests/support/fakeplatform.h"
+#include "tests/support/fakedesktop.h"
 
 #include "app/identity.h"
 #include "app/splash.h"
@@ -18,7 +18,7 @@
 #include "tests/support/gui_test_main.h"
 
 using namespace corvane;
-using corvane::mainwin::test::FakePlatform;
+using corvane::widgets::test::FakeDesktop;
 
 class StartUpTest : public QObject {
     Q_OBJECT
@@ -28,8 +28,8 @@ class StartUpTest : public QObject {
 private slots:
     void theTimerShowsTheMainWindowOnce() {
         mainwin::SettingsStore store(m_dir.filePath("a.ini"));
-        FakePlatform platform;
-        app::StartUp startUp(store, platform, m_dir.path());
+        FakeDesktop desktop;
+        app::StartUp startUp(store, desktop, m_dir.path());
         QSignalSpy shown(&startUp, &app::StartUp::mainWindowShown);
         startUp.start();
         QVERIFY(startUp.splash()->isVisible());
@@ -47,8 +47,8 @@ private slots:
 
     void aKeyClosesTheSplashAtOnce() {
         mainwin::SettingsStore store(m_dir.filePath("b.ini"));
-        FakePlatform platform;
-        app::StartUp startUp(store, platform, m_dir.path());
+        FakeDesktop desktop;
+        app::StartUp startUp(store, desktop, m_dir.path());
         QSignalSpy shown(&startUp, &app::StartUp::mainWindowShown);
         startUp.start();
         QTest::keyClick(startUp.splash(), Qt::Key_Space);
@@ -60,8 +60,8 @@ private slots:
 
     void theAboutBoxClosesOnAClickAndLeavesTheMainWindow() {
         mainwin::SettingsStore store(m_dir.filePath("c.ini"));
-        FakePlatform platform;
-        app::StartUp startUp(store, platform, m_dir.path());
+        FakeDesktop desktop;
+        app::StartUp startUp(store, desktop, m_dir.path());
         startUp.showMainWindow();
         mainwin::FormMain* main = startUp.mainWindow();
         main->LblMENU_Click(2);
@@ -87,8 +87,8 @@ private slots:
         QCOMPARE(QApplication::applicationName(), QString("Corvane"));
         QCOMPARE(QApplication::applicationVersion(), QString(VersionText));
         mainwin::SettingsStore store(m_dir.filePath("d.ini"));
-        FakePlatform platform;
-        app::StartUp startUp(store, platform, m_dir.path());
+        FakeDesktop desktop;
+        app::StartUp startUp(store, desktop, m_dir.path());
         startUp.start();
         startUp.splash()->Timer1().stop();
         startUp.showMainWindow();
@@ -111,20 +111,20 @@ private slots:
     }
 
     void failingLinksWarnAndKeepTheSplash() {
-        FakePlatform platform;
-        platform.openSucceeds = false;
-        app::FormSplash splash(platform);
+        FakeDesktop desktop;
+        desktop.openSucceeds = false;
+        app::FormSplash splash(desktop);
         splash.show();
         QTest::mouseClick(splash.LblWEB(), Qt::LeftButton);
-        QCOMPARE(platform.messages.size(), std::size_t(1));
-        QCOMPARE(platform.messages[0].title, QString("Error"));
-        QCOMPARE(platform.messages[0].text, QString("Sorry, cannot connect to www.corvane.org"));
+        QCOMPARE(desktop.messages.size(), std::size_t(1));
+        QCOMPARE(desktop.messages[0].title, QString("Error"));
+        QCOMPARE(desktop.messages[0].text, QString("Sorry, cannot connect to www.corvane.org"));
         QVERIFY(splash.isVisible());
         QTest::mouseClick(splash.LlblMAIL(), Qt::LeftButton);
-        QCOMPARE(platform.messages[1].title, QString("Corvane"));
-        QCOMPARE(platform.messages[1].text,
+        QCOMPARE(desktop.messages[1].title, QString("Corvane"));
+        QCOMPARE(desktop.messages[1].text,
                  QString("Sorry, cannot found your email client application."));
-        QCOMPARE(platform.opened.back(), QUrl("mailto:info@corvane.org"));
+        QCOMPARE(desktop.opened.back(), QUrl("mailto:info@corvane.org"));
         QVERIFY(splash.isVisible());
     }
 };

@@ -2,7 +2,7 @@
 // desktop entry names the window class and the one main category, everything states the same
 // licence, GPL-3.0-or-later, and the changelog records the build's version.
 #include "app/identity.h"
-#include "mainwin/platform.h"
+#include "mainwin/installation.h"
 #include "version/version.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 // The formula pictures the build drew into build/bin/img, as the main window shows them:
 // both pictures of every problem code load, carry ink, and fit the formula panel at the
 // window's minimum size. Leaves pictures for people to look at in build/test-output.
-#include "tests/support/fakeplatform.h"
+#include "tests/mainwin/mainwindow_parts.h"
+#include "tests/support/fakedesktop.h"
 
 #include "engine/catalogue.h"
 #include "mainwin/controls.h"
@@ -22,6 +23,7 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
+using namespace corvane::mainwin::test;
 
 namespace {
 
@@ -51,16 +53,16 @@ class FormulaPicturesTest : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    mainwin::test::FakePlatform m_platform;
+    widgets::test::FakeDesktop m_desktop;
     std::unique_ptr<FormMain> m_window;
 
     // The window with its client area at the given size.
     FormMain& open(QSize client) {
         m_window.reset();
         m_store = std::make_unique<SettingsStore>(m_dir.filePath("ZEMLO.ini"));
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, ProgramFolder);
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, ProgramFolder);
         m_window->show();
-        m_window->client()->resize(client);
+        m_window->centralWidget()->resize(client);
         m_window->resize(client.width(), client.height() + m_window->menuBar()->height());
         QCoreApplication::processEvents();
         return *m_window;
@@ -68,10 +70,10 @@ class FormulaPicturesTest : public QObject {
 
     void choose(const engine::ProblemType& p) {
         FormMain& w = *m_window;
-        QTest::mouseClick(w.LblMENU(p.task), Qt::LeftButton);
-        w.Opt(p.task, p.option)->click();
-        if (w.Chk(p.task) && w.Chk(p.task)->isChecked() != p.firstDissociationComplete)
-            w.Chk(p.task)->click();
+        QTest::mouseClick(LblMENU(w, p.task), Qt::LeftButton);
+        Opt(w, p.task, p.option)->click();
+        if (Chk(w, p.task) && Chk(w, p.task)->isChecked() != p.firstDissociationComplete)
+            Chk(w, p.task)->click();
         QCOMPARE(w.state().ProblemCode, QString::fromUtf8(p.code.data(), p.code.size()));
     }
 
@@ -106,15 +108,15 @@ private slots:
 
     void bothPicturesFitThePanelAtTheMinimumSize() {
         FormMain& w = open(QSize(800, 600));
-        QCOMPARE(w.client()->size(), QSize(800, 600));
+        QCOMPARE(w.centralWidget()->size(), QSize(800, 600));
         for (const engine::ProblemType& p : engine::Problems()) {
             choose(p);
             const QString code = QString::fromUtf8(p.code.data(), p.code.size());
-            const QRect panel = w.PicFOR(p.task)->rect();
-            QVERIFY2(w.ImgFOR(p.task)->isVisible(), qPrintable(code));
-            QVERIFY2(w.ImgFORX(p.task)->isVisible(), qPrintable(code + ": extra picture hidden"));
-            QVERIFY(w.Line1(p.task)->isVisible());
-            for (QLabel* picture : {w.ImgFOR(p.task), w.ImgFORX(p.task)}) {
+            const QRect panel = PicFOR(w, p.task)->rect();
+            QVERIFY2(ImgFOR(w, p.task)->isVisible(), qPrintable(code));
+            QVERIFY2(ImgFORX(w, p.task)->isVisible(), qPrintable(code + ": extra picture hidden"));
+            QVERIFY(Line1(w, p.task)->isVisible());
+            for (QLabel* picture : {ImgFOR(w, p.task), ImgFORX(w, p.task)}) {
                 QVERIFY2(!picture->pixmap().isNull(), qPrintable(code));
                 QVERIFY2(panel.contains(picture->geometry()),
                          qPrintable(QString("%1: picture at %2,%3 %4x%5 leaves the %6x%7 panel")
@@ -126,7 +128,7 @@ private slots:
                                         .arg(panel.width())
                                         .arg(panel.height())));
             }
-            QVERIFY(w.ImgFOR(p.task)->geometry().bottom() < w.ImgFORX(p.task)->y());
+            QVERIFY(ImgFOR(w, p.task)->geometry().bottom() < ImgFORX(w, p.task)->y());
         }
     }
 
@@ -136,7 +138,7 @@ private slots:
         QDir().mkpath(OutputFolder);
         for (const char* code : {"11", "34C", "45", "55"}) {
             choose(*engine::FindProblem(code));
-            QVERIFY(w.ImgFORX(w.state().TaskIndex)->isVisible());
+            QVERIFY(ImgFORX(w, w.state().TaskIndex)->isVisible());
             QVERIFY(w.grab().save(QString("%1/formulas-%2-1200x800.png").arg(OutputFolder, code)));
         }
     }

@@ -1,7 +1,8 @@
 // An installed or unpacked Corvane, as its own code finds its files: the executable named by
 // CORVANE_INSTALLED_PROGRAM (for example P/bin/corvane, a link) leads to the program folder,
 // where the main window finds the formula pictures of every code and the user's manual.
-#include "tests/support/fakeplatform.h"
+#include "tests/mainwin/mainwindow_parts.h"
+#include "tests/support/fakedesktop.h"
 
 #include "app/programfolder.h"
 #include "engine/catalogue.h"
@@ -20,6 +21,7 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
+using namespace corvane::mainwin::test;
 
 class InstallationTest : public QObject {
     Q_OBJECT
@@ -44,30 +46,30 @@ private slots:
 
     void windowShowsThePicturesOfEveryCode() {
         SettingsStore store(m_dir.filePath("ZEMLO.ini"));
-        mainwin::test::FakePlatform platform;
-        FormMain w(store, platform, m_folder);
+        widgets::test::FakeDesktop desktop;
+        FormMain w(store, desktop, m_folder);
         w.show();
         for (const engine::ProblemType& p : engine::Problems()) {
-            QTest::mouseClick(w.LblMENU(p.task), Qt::LeftButton);
-            w.Opt(p.task, p.option)->click();
-            if (w.Chk(p.task) && w.Chk(p.task)->isChecked() != p.firstDissociationComplete)
-                w.Chk(p.task)->click();
+            QTest::mouseClick(LblMENU(w, p.task), Qt::LeftButton);
+            Opt(w, p.task, p.option)->click();
+            if (Chk(w, p.task) && Chk(w, p.task)->isChecked() != p.firstDissociationComplete)
+                Chk(w, p.task)->click();
             const QString code = QString::fromUtf8(p.code.data(), p.code.size());
             QCOMPARE(w.state().ProblemCode, code);
-            QVERIFY2(!w.ImgFOR(p.task)->pixmap().isNull(), qPrintable(code + ".gif not found"));
-            QVERIFY2(!w.ImgFORX(p.task)->pixmap().isNull(), qPrintable("X" + code + ".jpg"));
+            QVERIFY2(!ImgFOR(w, p.task)->pixmap().isNull(), qPrintable(code + ".gif not found"));
+            QVERIFY2(!ImgFORX(w, p.task)->pixmap().isNull(), qPrintable("X" + code + ".jpg"));
         }
     }
 
     void manualCommandOpensTheManual() {
         SettingsStore store(m_dir.filePath("ZEMLO.ini"));
-        mainwin::test::FakePlatform platform;
-        FormMain w(store, platform, m_folder);
+        widgets::test::FakeDesktop desktop;
+        FormMain w(store, desktop, m_folder);
         w.mnu_Ayuda_Manual_Click();
-        QVERIFY2(platform.messages.empty(),
-                 qPrintable(platform.messages.empty() ? QString() : platform.messages[0].text));
-        QCOMPARE(platform.opened.size(), std::size_t(1));
-        const QString manual = platform.opened[0].toLocalFile();
+        QVERIFY2(desktop.messages.empty(),
+                 qPrintable(desktop.messages.empty() ? QString() : desktop.messages[0].text));
+        QCOMPARE(desktop.opened.size(), std::size_t(1));
+        const QString manual = desktop.opened[0].toLocalFile();
         QCOMPARE(manual, m_folder + "/Manual_ZEMLO.pdf");
         QFile file(manual);
         QVERIFY(file.open(QIODevice::ReadOnly));

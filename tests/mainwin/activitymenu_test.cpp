@@ -1,6 +1,7 @@
 // The activity options of the Setup menu: the model and the temperature as they change a
 // Calculate, the words for the status line, and their settings keys beside the older ones.
-#include "tests/support/fakeplatform.h"
+#include "tests/mainwin/mainwindow_parts.h"
+#include "tests/support/fakedesktop.h"
 
 #include "mainwin/activitymenu.h"
 #include "mainwin/controls.h"
@@ -19,11 +20,12 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
+using namespace corvane::mainwin::test;
 
 namespace {
 
 // Answers "Temperature..." with a temperature, or cancels it.
-class TemperaturePlatform : public mainwin::test::FakePlatform {
+class TemperatureDesktop : public widgets::test::FakeDesktop {
 public:
     std::optional<double> answer;
     int dialogs = 0;
@@ -44,7 +46,7 @@ class ActivityMenuTest : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    TemperaturePlatform m_platform;
+    TemperatureDesktop m_desktop;
     std::unique_ptr<FormMain> m_window;
 
     QString settingsPath() const { return m_dir.filePath("ZEMLO.ini"); }
@@ -55,7 +57,7 @@ class ActivityMenuTest : public QObject {
     FormMain& open() {
         m_window.reset();
         m_store = std::make_unique<SettingsStore>(settingsPath());
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, m_dir.path());
         m_window->show();
         return *m_window;
     }
@@ -69,32 +71,32 @@ class ActivityMenuTest : public QObject {
     QString bufferPH() {
         FormMain& w = *m_window;
         w.LblMENU_Click(4);
-        w.Opt(4, 0)->click();
-        w.Text1(45 + 0)->setText("0.1");
-        w.Text1(45 + 1)->setText("0.1");
-        w.Text1(45 + 3)->setText("1.8E-5");
+        Opt(w, 4, 0)->click();
+        Text1(w, 45 + 0)->setText("0.1");
+        Text1(w, 45 + 1)->setText("0.1");
+        Text1(w, 45 + 3)->setText("1.8E-5");
         w.LblCAL_Click(4);
-        return w.Text1(45 + 2)->text();
+        return Text1(w, 45 + 2)->text();
     }
 
 private slots:
     void init() {
         QFile::remove(settingsPath());
-        m_platform.answer.reset();
-        m_platform.messages.clear();
-        m_platform.dialogs = 0;
+        m_desktop.answer.reset();
+        m_desktop.messages.clear();
+        m_desktop.dialogs = 0;
     }
     void cleanup() { m_window.reset(); }
 
     void idealIsTheDefaultAndKeepsTheOlderKeys() {
         FormMain& w = open();
-        QVERIFY(w.mnu_Activity(0)->isChecked());
-        QVERIFY(!w.mnu_Activity(1)->isChecked());
-        QVERIFY(!w.mnu_Temperature()->isChecked());
+        QVERIFY(Menu(w, "mnu_Activity", 0)->isChecked());
+        QVERIFY(!Menu(w, "mnu_Activity", 1)->isChecked());
+        QVERIFY(!Menu(w, "mnu_Temperature")->isChecked());
         // pH = pk_a + log([A-]/[HA]) = 4.7447 + 0.0003.
         QCOMPARE(bufferPH(), QString("4.745"));
         QCOMPARE(w.state().ModelStatus, QString());
-        QCOMPARE(w.statusLine(4)->message(), QString());
+        QCOMPARE(statusLine(w, 4)->message(), QString());
         closeWindow();
         QCOMPARE(stored("WATER/PKW").toString(), QString("14.00"));
         QCOMPARE(stored("ACTIVITY/MODEL").toString(), QString("IDEAL"));
@@ -104,28 +106,28 @@ private slots:
     // With γ1 = 0.7815 at I = 0.1 the pH drops by 0.107.
     void daviesChangesTheResultAndNamesTheModel() {
         FormMain& w = open();
-        w.mnu_Activity(1)->trigger();
-        QVERIFY(w.mnu_Activity(1)->isChecked());
-        QVERIFY(!w.mnu_Activity(0)->isChecked());
+        Menu(w, "mnu_Activity", 1)->trigger();
+        QVERIFY(Menu(w, "mnu_Activity", 1)->isChecked());
+        QVERIFY(!Menu(w, "mnu_Activity", 0)->isChecked());
         QCOMPARE(bufferPH(), QString("4.638"));
         QCOMPARE(w.state().ModelStatus, QString::fromUtf8("Davies, I = 0.10 mol/L, 25 °C"));
         // The line under the buttons names it.
-        QCOMPARE(w.statusLine(4)->message(), QString::fromUtf8("Davies, I = 0.10 mol/L, 25 °C"));
+        QCOMPARE(statusLine(w, 4)->message(), QString::fromUtf8("Davies, I = 0.10 mol/L, 25 °C"));
         closeWindow();
         QCOMPARE(stored("ACTIVITY/MODEL").toString(), QString("DAVIES"));
         FormMain& again = open();
-        QVERIFY(again.mnu_Activity(1)->isChecked());
+        QVERIFY(Menu(again, "mnu_Activity", 1)->isChecked());
         QCOMPARE(bufferPH(), QString("4.638"));
     }
 
     void temperatureReplacesThePKwUntilAPKwItemIsChosen() {
         QSettings(settingsPath(), QSettings::IniFormat).setValue("WATER/PKW", "14.00");
         FormMain& w = open();
-        m_platform.answer = 50;
-        w.mnu_Temperature()->trigger();
-        QCOMPARE(m_platform.dialogs, 1);
-        QVERIFY(w.mnu_Temperature()->isChecked());
-        QVERIFY(!w.mnu_valor_pkw_C(0)->isChecked());
+        m_desktop.answer = 50;
+        Menu(w, "mnu_Temperature")->trigger();
+        QCOMPARE(m_desktop.dialogs, 1);
+        QVERIFY(Menu(w, "mnu_Temperature")->isChecked());
+        QVERIFY(!Menu(w, "mnu_valor_pkw_C", 0)->isChecked());
         QCOMPARE(w.state().engine.Temperature, 50.0);
         QCOMPARE(w.state().engine.pKw, engine::WaterPKw(50));
         closeWindow();
@@ -133,10 +135,10 @@ private slots:
         QCOMPARE(stored("WATER/PKW").toString(), QString("14.00"));
 
         FormMain& again = open();
-        QVERIFY(again.mnu_Temperature()->isChecked());
+        QVERIFY(Menu(again, "mnu_Temperature")->isChecked());
         QCOMPARE(again.state().engine.Temperature, 50.0);
-        again.mnu_valor_pkw_C(1)->trigger();
-        QVERIFY(!again.mnu_Temperature()->isChecked());
+        Menu(again, "mnu_valor_pkw_C", 1)->trigger();
+        QVERIFY(!Menu(again, "mnu_Temperature")->isChecked());
         QCOMPARE(again.state().engine.Temperature, 37.0);
         closeWindow();
         QCOMPARE(stored("WATER/TEMPERATURE").toString(), QString());
@@ -145,10 +147,10 @@ private slots:
 
     void cancelledTemperatureChangesNothing() {
         FormMain& w = open();
-        w.mnu_Temperature()->trigger();
-        QCOMPARE(m_platform.dialogs, 1);
-        QVERIFY(!w.mnu_Temperature()->isChecked());
-        QVERIFY(w.mnu_valor_pkw_C(0)->isChecked());
+        Menu(w, "mnu_Temperature")->trigger();
+        QCOMPARE(m_desktop.dialogs, 1);
+        QVERIFY(!Menu(w, "mnu_Temperature")->isChecked());
+        QVERIFY(Menu(w, "mnu_valor_pkw_C", 0)->isChecked());
         QCOMPARE(w.state().engine.Kw, 1e-14);
     }
 

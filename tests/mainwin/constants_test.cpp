@@ -1,6 +1,7 @@
 // The "Constants..." command: the chooser worked from the keyboard, and what it writes into
 // the main window's fields.
-#include "tests/support/fakeplatform.h"
+#include "tests/mainwin/mainwindow_parts.h"
+#include "tests/support/fakedesktop.h"
 
 #include "compounds/compounds.h"
 #include "compounds/constants.h"
@@ -30,6 +31,7 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
+using namespace corvane::mainwin::test;
 
 namespace {
 
@@ -63,7 +65,7 @@ QString chosen(const CompoundChooser& chooser, int i) {
 }
 
 // Shows the chooser as the command would and lets the test work it.
-class ChooserPlatform : public mainwin::test::FakePlatform {
+class ChooserDesktop : public widgets::test::FakeDesktop {
 public:
     std::function<void(CompoundChooser&)> answer;
     int dialogs = 0;
@@ -94,44 +96,45 @@ class ConstantsTest : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    ChooserPlatform m_platform;
+    ChooserDesktop m_desktop;
     std::unique_ptr<FormMain> m_window;
 
     FormMain& open() {
         m_window.reset();
         m_store = std::make_unique<SettingsStore>(m_dir.filePath("ZEMLO.ini"));
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, m_dir.path());
         m_window->show();
         return *m_window;
     }
 
     void choose(int t, int option) {
-        QTest::mouseClick(m_window->LblMENU(t), Qt::LeftButton);
-        m_window->Opt(t, option)->click();
+        QTest::mouseClick(LblMENU(*m_window, t), Qt::LeftButton);
+        Opt(*m_window, t, option)->click();
     }
 
     void type(int index, const QString& text) {
-        ValueField* field = m_window->Text1(index);
+        ValueField* field = Text1(*m_window, index);
         field->setFocus();
         field->selectAll();
         QTest::keyClicks(field, text);
     }
 
-    QString text(int index) const { return m_window->Text1(index)->text(); }
+    QString text(int index) const { return Text1(*m_window, index)->text(); }
 
     // The rows of task t whose field carries the Constants button.
     QList<int> buttonRows(int t) const {
         QList<int> rows;
         for (int i = 0; i < 15; ++i)
-            if (m_window->constants().fieldButton(m_window->Text1(k(t, i)))) rows << i;
+            if (m_window->findChild<ConstantsCommand*>()->fieldButton(Text1(*m_window, k(t, i))))
+                rows << i;
         return rows;
     }
 
 private slots:
     void init() {
         QFile::remove(m_dir.filePath("ZEMLO.ini"));
-        m_platform.answer = nullptr;
-        m_platform.dialogs = 0;
+        m_desktop.answer = nullptr;
+        m_desktop.dialogs = 0;
     }
     void cleanup() { m_window.reset(); }
 
@@ -299,22 +302,22 @@ private slots:
 
     void followsTheChosenOption() {
         FormMain& w = open();
-        QVERIFY(!w.mnu_Constants()->isEnabled());
-        QCOMPARE(w.mnu_Constants()->text(), QString("Constants..."));
+        QVERIFY(!Menu(w, "mnu_Constants")->isEnabled());
+        QCOMPARE(Menu(w, "mnu_Constants")->text(), QString("Constants..."));
         choose(1, 1);
-        QVERIFY(w.mnu_Constants()->isEnabled());
+        QVERIFY(Menu(w, "mnu_Constants")->isEnabled());
         QCOMPARE(buttonRows(1), QList<int>{3});
         choose(1, 0); // strong acid: no constant
-        QVERIFY(!w.mnu_Constants()->isEnabled());
+        QVERIFY(!Menu(w, "mnu_Constants")->isEnabled());
         QCOMPARE(buttonRows(1), QList<int>{});
         choose(1, 3);
         QCOMPARE(buttonRows(1), (QList<int>{3, 4, 5}));
-        w.Chk(1)->click();
+        Chk(w, 1)->click();
         QCOMPARE(buttonRows(1), (QList<int>{4, 5}));
-        QTest::mouseClick(w.LblMENU(2), Qt::LeftButton); // a task with no option yet
-        QVERIFY(!w.mnu_Constants()->isEnabled());
-        w.mnu_TIPO_CAL(1)->trigger();
-        QVERIFY(w.mnu_Constants()->isEnabled());
+        QTest::mouseClick(LblMENU(w, 2), Qt::LeftButton); // a task with no option yet
+        QVERIFY(!Menu(w, "mnu_Constants")->isEnabled());
+        Menu(w, "mnu_TIPO_CAL", 1)->trigger();
+        QVERIFY(Menu(w, "mnu_Constants")->isEnabled());
         choose(5, 3);
         QCOMPARE(buttonRows(5), QList<int>{2});
         QCOMPARE(buttonRows(1), (QList<int>{4, 5})); // task 1 keeps its option
@@ -325,16 +328,16 @@ private slots:
         choose(1, 1);
         type(k(1, 0), "0.1");
         type(k(1, 4), "0.5");
-        m_platform.answer = pick("acetic");
-        w.mnu_Constants()->trigger();
-        QCOMPARE(m_platform.dialogs, 1);
+        m_desktop.answer = pick("acetic");
+        Menu(w, "mnu_Constants")->trigger();
+        QCOMPARE(m_desktop.dialogs, 1);
         QCOMPARE(text(k(1, 3)), QString("1.738E-5"));
         QCOMPARE(text(k(1, 0)), QString("0.1"));
         QCOMPARE(text(k(1, 4)), QString("0.5"));
         QCOMPARE(text(k(1, 1)), QString());
-        w.Text1(k(1, 4))->clear();
-        QTest::mouseClick(w.ImgCAL(1), Qt::LeftButton);
-        QVERIFY(m_platform.messages.empty());
+        Text1(w, k(1, 4))->clear();
+        QTest::mouseClick(ImgCAL(w, 1), Qt::LeftButton);
+        QVERIFY(m_desktop.messages.empty());
         QCOMPARE(text(k(1, 1)), QString("2.883")); // pH 2.88
         QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
         QVERIFY(w.grab().save(QString("%1/mainwin-constants.png").arg(CORVANE_TEST_OUTPUT_DIR)));
@@ -344,23 +347,25 @@ private slots:
         FormMain& w = open();
         choose(1, 5);
         type(k(1, 3), "1E-5");
-        m_platform.answer = [](CompoundChooser& chooser) {
+        m_desktop.answer = [](CompoundChooser& chooser) {
             QTest::keyClicks(chooser.searchField(0), "ammonia");
             QTest::keyClick(chooser.searchField(0), Qt::Key_Escape);
         };
-        w.constants().fieldButton(w.Text1(k(1, 3)))->trigger(); // the button in the field
-        QCOMPARE(m_platform.dialogs, 1);
+        w.findChild<ConstantsCommand*>()
+            ->fieldButton(Text1(w, k(1, 3)))
+            ->trigger(); // the button in the field
+        QCOMPARE(m_desktop.dialogs, 1);
         QCOMPARE(text(k(1, 3)), QString("1E-5"));
     }
 
     void firstDissociationCompleteLeavesTheHiddenRow() {
         FormMain& w = open();
         choose(1, 2);
-        w.Chk(1)->click();
-        m_platform.answer = pick("sulfuric");
-        w.mnu_Constants()->trigger();
+        Chk(w, 1)->click();
+        m_desktop.answer = pick("sulfuric");
+        Menu(w, "mnu_Constants")->trigger();
         QCOMPARE(text(k(1, 3)), QString());
-        QVERIFY(w.Text1(k(1, 3))->isHidden());
+        QVERIFY(Text1(w, k(1, 3))->isHidden());
         QCOMPARE(text(k(1, 4)), QString("0.01023"));
     }
 
@@ -369,12 +374,12 @@ private slots:
         w.mnu_Config_SepaDec_COM_Click();
         choose(3, 3);
         type(k(3, 0), "0,1");
-        m_platform.answer = [](CompoundChooser& chooser) {
+        m_desktop.answer = [](CompoundChooser& chooser) {
             QTest::keyClicks(chooser.searchField(0), "acetic");
             QTest::keyClicks(chooser.searchField(1), "ammonia");
             QTest::keyClick(chooser.searchField(1), Qt::Key_Enter);
         };
-        w.mnu_Constants()->trigger();
+        Menu(w, "mnu_Constants")->trigger();
         QCOMPARE(text(k(3, 3)), QString("1,738E-5"));
         QCOMPARE(text(k(3, 4)), QString("1,778E-5"));
         QCOMPARE(text(k(3, 0)), QString("0,1"));
@@ -385,7 +390,7 @@ private slots:
         w.mnu_Constants_Click(); // no task yet
         choose(2, 0);            // salt of a strong acid and a strong base
         w.mnu_Constants_Click();
-        QCOMPARE(m_platform.dialogs, 0);
+        QCOMPARE(m_desktop.dialogs, 0);
     }
 };
 

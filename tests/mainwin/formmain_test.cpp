@@ -1,4 +1,5 @@
-#include "tests/support/fakeplatform.h"
+#include "tests/mainwin/mainwindow_parts.h"
+#include "tests/support/fakedesktop.h"
 #include "tests/support/typing.h"
 
 #include "engine/catalogue.h"
@@ -31,7 +32,8 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
-using corvane::mainwin::test::FakePlatform;
+using namespace corvane::mainwin::test;
+using corvane::widgets::test::FakeDesktop;
 
 namespace {
 
@@ -47,7 +49,7 @@ class FormMainTest : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    FakePlatform m_platform;
+    FakeDesktop m_desktop;
     std::unique_ptr<FormMain> m_window;
 
     QString settingsPath() const { return m_dir.filePath("ZEMLO.ini"); }
@@ -55,7 +57,7 @@ class FormMainTest : public QObject {
     FormMain& open(int width = 900, int height = 680) {
         m_window.reset();
         m_store = std::make_unique<SettingsStore>(settingsPath());
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, m_dir.path());
         m_window->resize(width, height);
         m_window->show();
         QCoreApplication::processEvents();
@@ -64,23 +66,23 @@ class FormMainTest : public QObject {
 
     void choose(int t, int option, bool check = false) {
         FormMain& w = *m_window;
-        QTest::mouseClick(w.LblMENU(t), Qt::LeftButton);
-        if (check && !w.Chk(t)->isChecked()) {
-            w.Opt(t, option)->click();
-            w.Chk(t)->click();
+        QTest::mouseClick(LblMENU(w, t), Qt::LeftButton);
+        if (check && !Chk(w, t)->isChecked()) {
+            Opt(w, t, option)->click();
+            Chk(w, t)->click();
         } else {
-            w.Opt(t, option)->click();
+            Opt(w, t, option)->click();
         }
     }
 
     void type(int index, const QString& text) {
-        corvane::mainwin::test::TypeInto(m_window->Text1(index), text);
+        corvane::mainwin::test::TypeInto(Text1(*m_window, index), text);
     }
 
-    void calculate(int t) { QTest::mouseClick(m_window->ImgCAL(t), Qt::LeftButton); }
+    void calculate(int t) { QTest::mouseClick(ImgCAL(*m_window, t), Qt::LeftButton); }
 
-    QString text(int index) const { return m_window->Text1(index)->text(); }
-    bool shown(int index) const { return !m_window->Text1(index)->isHidden(); }
+    QString text(int index) const { return Text1(*m_window, index)->text(); }
+    bool shown(int index) const { return !Text1(*m_window, index)->isHidden(); }
 
     // Keys typed at the window go wherever the keyboard focus is.
     void typeAtTheWindow(const QString& keys) {
@@ -91,7 +93,7 @@ class FormMainTest : public QObject {
     static QStringList fieldTexts(FormMain& w, int t) {
         QStringList texts;
         for (int i = 0; i < 15; ++i)
-            texts << w.Text1(k(t, i))->text();
+            texts << Text1(w, k(t, i))->text();
         return texts;
     }
 
@@ -99,7 +101,8 @@ private slots:
     void init() {
         QFile::remove(settingsPath());
         QDir(m_dir.filePath("img")).removeRecursively();
-        m_platform = FakePlatform();
+        m_desktop = FakeDesktop();
+        m_desktop.answerDialog = widgets::test::RunModally;
     }
     void cleanup() { m_window.reset(); }
 
@@ -108,43 +111,43 @@ private slots:
         QCOMPARE(w.windowTitle(), QString("Quellwerk - Acid - base equilibrium"));
         QCOMPARE(w.state().TaskIndex, 0);
         for (int t = 1; t <= 5; ++t) {
-            QVERIFY(w.PicTASK(t)->isHidden());
-            QVERIFY(!w.ImgGRA(t)->isEnabled());
+            QVERIFY(PicTASK(w, t)->isHidden());
+            QVERIFY(!ImgGRA(w, t)->isEnabled());
         }
-        QCOMPARE(w.LblMENU(3)->text(), QString("Mixture: acid and base"));
-        QCOMPARE(w.mnu_TIPO_CAL(5)->text(), QString("Titration"));
+        QCOMPARE(LblMENU(w, 3)->text(), QString("Mixture: acid and base"));
+        QCOMPARE(Menu(w, "mnu_TIPO_CAL", 5)->text(), QString("Titration"));
     }
 
     void weakAcidRoundTrip() {
         FormMain& w = open();
         choose(1, 1);
         QCOMPARE(w.state().ProblemCode, QString("11"));
-        QCOMPARE(w.LblMainTIT(1)->text(), QString("Single solution of weak monoprotic acid"));
+        QCOMPARE(LblMainTIT(w, 1)->text(), QString("Single solution of weak monoprotic acid"));
         QVERIFY(shown(k(1, 0)));
         QVERIFY(!shown(k(1, 5)));
         QVERIFY(!shown(k(1, 6)));
-        QCOMPARE(w.Label1(k(1, 0))->text(), QString(" Acid concentration (M)"));
+        QCOMPARE(Label1(w, k(1, 0))->text(), QString(" Acid concentration (M)"));
         type(k(1, 0), "0.1");
         type(k(1, 3), "1.8e-5");
         calculate(1);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         QCOMPARE(text(k(1, 1)), QString("2.875"));
         QCOMPARE(text(k(1, 2)), QString("1.333E-3"));
         QCOMPARE(text(k(1, 6)), QString("0.09867"));
         QVERIFY(shown(k(1, 6)));
-        QVERIFY(w.Text1(k(1, 6))->isReadOnly());
-        QVERIFY(w.ImgGRA(1)->isEnabled());
-        QVERIFY(!w.Label1(k(1, 6))->isHidden());
+        QVERIFY(Text1(w, k(1, 6))->isReadOnly());
+        QVERIFY(ImgGRA(w, 1)->isEnabled());
+        QVERIFY(!Label1(w, k(1, 6))->isHidden());
 
         // Editing a field withdraws Graphic; writing results did not.
         type(k(1, 0), "2");
-        QVERIFY(!w.ImgGRA(1)->isEnabled());
+        QVERIFY(!ImgGRA(w, 1)->isEnabled());
 
-        QTest::mouseClick(w.ImgDEL(1), Qt::LeftButton);
+        QTest::mouseClick(ImgDEL(w, 1), Qt::LeftButton);
         QCOMPARE(text(k(1, 0)), QString());
         QVERIFY(!shown(k(1, 6)));
-        QVERIFY(w.Text1(k(1, 0))->hasFocus());
-        QVERIFY(!w.ImgGRA(1)->isEnabled());
+        QVERIFY(Text1(w, k(1, 0))->hasFocus());
+        QVERIFY(!ImgGRA(w, 1)->isEnabled());
     }
 
     void oneRoundPerTask_data() {
@@ -177,14 +180,14 @@ private slots:
             type(k(task, parts[0].toInt()), parts[1]);
         }
         calculate(task);
-        QVERIFY2(m_platform.messages.empty(), "no message");
+        QVERIFY2(m_desktop.messages.empty(), "no message");
         QCOMPARE(text(k(task, row)), expected);
-        QVERIFY(w.ImgGRA(task)->isEnabled());
+        QVERIFY(ImgGRA(w, task)->isEnabled());
         // A second Calculate on what the first wrote, rounded, agrees with it.
         calculate(task);
-        QVERIFY2(m_platform.messages.empty(), "no message the second time");
+        QVERIFY2(m_desktop.messages.empty(), "no message the second time");
         QCOMPARE(text(k(task, row)), expected);
-        QVERIFY(w.ImgGRA(task)->isEnabled());
+        QVERIFY(ImgGRA(w, task)->isEnabled());
     }
 
     void readingAndCalculationErrors() {
@@ -194,35 +197,35 @@ private slots:
         type(k(1, 3), "1/0");
         type(k(1, 4), "0.5");
         calculate(1);
-        QCOMPARE(m_platform.messages.size(), std::size_t(1));
-        QCOMPARE(m_platform.messages[0].title, QString("Error"));
-        QCOMPARE(m_platform.messages[0].text, QString("Invalid input values: Reading error."));
-        QVERIFY(m_platform.messages[0].icon == MessageIcon::Exclamation);
+        QCOMPARE(m_desktop.messages.size(), std::size_t(1));
+        QCOMPARE(m_desktop.messages[0].title, QString("Error"));
+        QCOMPARE(m_desktop.messages[0].text, QString("Invalid input values: Reading error."));
+        QVERIFY(m_desktop.messages[0].kind == widgets::MessageKind::Warning);
         QCOMPARE(text(k(1, 0)), QString("0,1")); // rows read before are rewritten
         QCOMPARE(text(k(1, 3)), QString("1/0")); // the failing row keeps its text
         QCOMPARE(w.state().numbers.DecimalSeparator, ',');
-        QVERIFY(w.mnu_Config_SepaDec_COM()->isChecked());
-        QVERIFY(!w.mnu_Config_SepaDec_PTO()->isChecked());
+        QVERIFY(Menu(w, "mnu_Config_SepaDec_COM")->isChecked());
+        QVERIFY(!Menu(w, "mnu_Config_SepaDec_PTO")->isChecked());
 
         type(k(1, 0), "");
         type(k(1, 1), "7.5");
         type(k(1, 3), "");
         type(k(1, 4), "");
         calculate(1);
-        QCOMPARE(m_platform.messages.back().text,
+        QCOMPARE(m_desktop.messages.back().text,
                  QString("Invalid input values: Calculation error."));
-        QCOMPARE(m_platform.messages.back().details,
+        QCOMPARE(m_desktop.messages.back().details,
                  QString("pH = 7.5 is not acidic; a solution of an acid has pH below 7 here"));
         QCOMPARE(text(k(1, 1)), QString("7.5")); // the point typed switched the separator back
-        QVERIFY(!w.ImgGRA(1)->isEnabled());
+        QVERIFY(!ImgGRA(w, 1)->isEnabled());
     }
 
     void nothingGivenShowsNoMessage() {
         FormMain& w = open();
         choose(3, 0);
         calculate(3);
-        QVERIFY(m_platform.messages.empty());
-        QVERIFY(!w.ImgGRA(3)->isEnabled());
+        QVERIFY(m_desktop.messages.empty());
+        QVERIFY(!ImgGRA(w, 3)->isEnabled());
     }
 
     // Input that leaves the problem open is no error: no box, a line below the buttons.
@@ -231,40 +234,40 @@ private slots:
         choose(1, 1);
         type(k(1, 0), "0.1");
         calculate(1);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         const QString hint = QString::fromUtf8("Not enough values: give also one of k_a, pH, "
                                                "[H+], \u03b1");
-        StatusLine* status = w.statusLine(1);
+        StatusLine* status = statusLine(w, 1);
         QCOMPARE(status->message(), hint);
         QCOMPARE(status->text(), hint); // it fits at the window's size
         QVERIFY(status->isVisible());
-        QVERIFY(!w.ImgGRA(1)->isEnabled());
-        QVERIFY(status->y() > w.ImgCAL(1)->picture()->geometry().bottom());
-        QVERIFY(w.PicIO(1)->rect().contains(status->geometry()));
+        QVERIFY(!ImgGRA(w, 1)->isEnabled());
+        QVERIFY(status->y() > ImgCAL(w, 1)->picture()->geometry().bottom());
+        QVERIFY(PicIO(w, 1)->rect().contains(status->geometry()));
         QCOMPARE(text(k(1, 0)), QString("0.1")); // what was solved is written as usual
         // At the smallest size, for a person to look at in build/test-output.
-        w.client()->resize(800, 600);
+        w.centralWidget()->resize(800, 600);
         w.resize(800, 600 + w.menuBar()->height());
         QCoreApplication::processEvents();
         QCOMPARE(status->text(), hint);
-        QVERIFY(w.PicIO(1)->rect().contains(status->geometry()));
+        QVERIFY(PicIO(w, 1)->rect().contains(status->geometry()));
         QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
         QVERIFY(w.grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/mainwin-incomplete.png"));
 
         type(k(1, 3), "1.8e-5");
         calculate(1);
         QCOMPARE(status->message(), QString()); // the next Calculate clears it
-        QVERIFY(w.ImgGRA(1)->isEnabled());
+        QVERIFY(ImgGRA(w, 1)->isEnabled());
 
         choose(5, 4);
         for (auto [row, value] :
              std::vector<std::pair<int, const char*>>{{0, "0.1"}, {1, "25"}, {6, "0.1"}})
             type(k(5, row), value);
         calculate(5);
-        QCOMPARE(w.statusLine(5)->message(), QString("Not enough values: give also k_1 and k_2"));
-        QTest::mouseClick(w.ImgDEL(5), Qt::LeftButton);
-        QCOMPARE(w.statusLine(5)->message(), QString()); // and so does Clear
-        QVERIFY(m_platform.messages.empty());
+        QCOMPARE(statusLine(w, 5)->message(), QString("Not enough values: give also k_1 and k_2"));
+        QTest::mouseClick(ImgDEL(w, 5), Qt::LeftButton);
+        QCOMPARE(statusLine(w, 5)->message(), QString()); // and so does Clear
+        QVERIFY(m_desktop.messages.empty());
     }
 
     // The hint is the shown task's, also after a visit to another task's tab.
@@ -273,9 +276,9 @@ private slots:
         choose(1, 1);
         type(k(1, 0), "0.1");
         choose(5, 4);
-        QTest::mouseClick(w.LblMENU(1), Qt::LeftButton);
+        QTest::mouseClick(LblMENU(w, 1), Qt::LeftButton);
         calculate(1);
-        QCOMPARE(w.statusLine(1)->message(),
+        QCOMPARE(statusLine(w, 1)->message(),
                  QString::fromUtf8("Not enough values: give also one of k_a, pH, [H+], \u03b1"));
     }
 
@@ -291,8 +294,8 @@ private slots:
         QCOMPARE(text(k(1, 2)), QString()); // pH clears [H+]
         type(k(1, 0), "5%");
         QCOMPARE(text(k(1, 1)), QString("4")); // C_a is outside the HGroup
-        QCOMPARE(w.Text1(k(1, 1))->tag, QString("H"));
-        QVERIFY(w.Text1(k(1, 0))->tag.isEmpty());
+        QCOMPARE(Text1(w, k(1, 1))->tag, QString("H"));
+        QVERIFY(Text1(w, k(1, 0))->tag.isEmpty());
     }
 
     // Each key on "0.0125" with the cursor after "0.0" (or "01" selected); Delete and
@@ -358,7 +361,7 @@ private slots:
         FormMain& w = open();
         choose(1, 1);
         type(k(1, 0), "0.0125");
-        ValueField* field = w.Text1(k(1, 0));
+        ValueField* field = Text1(w, k(1, 0));
         QGuiApplication::clipboard()->clear();
         if (selectFirstTwo)
             field->setSelection(0, 2);
@@ -379,44 +382,44 @@ private slots:
     void enterMovesToTheNextVisibleField() {
         FormMain& w = open();
         choose(1, 1);
-        w.Text1(k(1, 0))->setFocus();
-        QTest::keyClick(w.Text1(k(1, 0)), Qt::Key_Return);
-        QVERIFY(w.Text1(k(1, 1))->hasFocus());
+        Text1(w, k(1, 0))->setFocus();
+        QTest::keyClick(Text1(w, k(1, 0)), Qt::Key_Return);
+        QVERIFY(Text1(w, k(1, 1))->hasFocus());
         // Row 5 is not used by code 11: Enter in row 4 stays.
-        w.Text1(k(1, 4))->setFocus();
-        QTest::keyClick(w.Text1(k(1, 4)), Qt::Key_Return);
-        QVERIFY(w.Text1(k(1, 4))->hasFocus());
+        Text1(w, k(1, 4))->setFocus();
+        QTest::keyClick(Text1(w, k(1, 4)), Qt::Key_Return);
+        QVERIFY(Text1(w, k(1, 4))->hasFocus());
     }
 
     void clickSelectsTheWholeText() {
         FormMain& w = open();
         choose(1, 1);
         type(k(1, 0), "0.001");
-        w.Text1(k(1, 3))->setFocus();
-        QTest::mouseClick(w.Text1(k(1, 0)), Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(w.Text1(k(1, 0))->selectedText(), QString("0.001"));
+        Text1(w, k(1, 3))->setFocus();
+        QTest::mouseClick(Text1(w, k(1, 0)), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(Text1(w, k(1, 0))->selectedText(), QString("0.001"));
     }
 
     void checkBoxMakesTheCVariant() {
         FormMain& w = open();
         choose(5, 4);
-        QVERIFY(!w.PicCHK(5)->isHidden());
+        QVERIFY(!PicCHK(w, 5)->isHidden());
         QVERIFY(shown(k(5, 3)));
         type(k(5, 0), "0.1");
-        w.Chk(5)->click();
+        Chk(w, 5)->click();
         QCOMPARE(w.state().ProblemCode, QString("54C"));
         QCOMPARE(
-            w.LblMainTIT(5)->text(),
+            LblMainTIT(w, 5)->text(),
             QString(
                 "Titration of diprotic acid with strong base (first dissociation is complete)"));
         QVERIFY2(!shown(k(5, 3)), "k_1 hidden");
         QCOMPARE(text(k(5, 0)), QString()); // fields cleared
-        w.Opt(5, 5)->click();
-        w.Chk(5)->click();
+        Opt(w, 5, 5)->click();
+        Chk(w, 5)->click();
         QCOMPARE(w.state().ProblemCode, QString("55"));
         // A task without a "C" option hides the check box.
-        w.Opt(5, 1)->click();
-        QVERIFY(w.PicCHK(5)->isHidden());
+        Opt(w, 5, 1)->click();
+        QVERIFY(PicCHK(w, 5)->isHidden());
         QCOMPARE(w.state().ProblemCode, QString("51"));
     }
 
@@ -425,14 +428,14 @@ private slots:
         choose(1, 1);
         type(k(1, 0), "0.1");
         choose(2, 0);
-        QVERIFY(w.PicTASK(1)->isHidden());
-        QTest::mouseClick(w.LblMENU(1), Qt::LeftButton);
+        QVERIFY(PicTASK(w, 1)->isHidden());
+        QTest::mouseClick(LblMENU(w, 1), Qt::LeftButton);
         QCOMPARE(text(k(1, 0)), QString("0.1"));
         QCOMPARE(w.state().ProblemCode, QString("20"));
         QCOMPARE(w.state().OptionIndex, 1);
-        QVERIFY(w.mnu_TIPO_CAL(1)->isChecked());
-        QVERIFY(!w.mnu_TIPO_CAL(2)->isChecked());
-        w.Opt(1, 1)->click();
+        QVERIFY(Menu(w, "mnu_TIPO_CAL", 1)->isChecked());
+        QVERIFY(!Menu(w, "mnu_TIPO_CAL", 2)->isChecked());
+        Opt(w, 1, 1)->click();
         QCOMPARE(text(k(1, 0)), QString()); // choosing the option again clears
     }
 
@@ -449,15 +452,15 @@ private slots:
         type(k(1, 3), "1e-5");
         calculate(1);
         QVERIFY(shown(k(1, 6)));
-        w.mnu_valor_pkw_C(1)->trigger();
-        QVERIFY(w.mnu_valor_pkw_C(1)->isChecked());
-        QVERIFY(!w.mnu_valor_pkw_C(0)->isChecked());
+        Menu(w, "mnu_valor_pkw_C", 1)->trigger();
+        QVERIFY(Menu(w, "mnu_valor_pkw_C", 1)->isChecked());
+        QVERIFY(!Menu(w, "mnu_valor_pkw_C", 0)->isChecked());
         QCOMPARE(w.state().engine.Kw, std::pow(10.0, -13.59));
         QVERIFY2(std::abs(w.state().engine.PHMax - 34.2362) < 1e-3,
                  "PHMax keeps its start-up value");
         for (int t : {1, 5}) {
             QCOMPARE(text(k(t, 0)), QString());
-            QVERIFY(!w.ImgGRA(t)->isEnabled());
+            QVERIFY(!ImgGRA(w, t)->isEnabled());
         }
         QVERIFY(!shown(k(1, 6)));
         QVERIFY(!shown(k(5, 9)));
@@ -473,8 +476,8 @@ private slots:
         type(k(5, 1), "25");
         type(k(5, 3), "0.1");
         calculate(5);
-        QTest::mouseClick(w.LblMENU(2), Qt::LeftButton); // a task with no option chosen yet
-        w.mnu_valor_pkw_C(1)->trigger();
+        QTest::mouseClick(LblMENU(w, 2), Qt::LeftButton); // a task with no option chosen yet
+        Menu(w, "mnu_valor_pkw_C", 1)->trigger();
         typeAtTheWindow("123");
         QVERIFY2(!fieldTexts(w, 5).join("").contains("123"), "nothing typed into task 5");
         const QWidget* focus = QApplication::focusWidget();
@@ -484,19 +487,19 @@ private slots:
         choose(2, 1);
         typeAtTheWindow("4");
         QCOMPARE(text(k(2, 0)), QString("4")); // after the task and option change
-        w.mnu_valor_pkw_C(0)->trigger();
+        Menu(w, "mnu_valor_pkw_C", 0)->trigger();
         typeAtTheWindow("5");
         QCOMPARE(text(k(2, 0)), QString("5")); // after the pKw change
         type(k(2, 4), "6");
-        QTest::mouseClick(w.ImgDEL(2), Qt::LeftButton);
+        QTest::mouseClick(ImgDEL(w, 2), Qt::LeftButton);
         typeAtTheWindow("7");
         QCOMPARE(text(k(2, 0)), QString("7")); // after Clear
-        QTest::mouseClick(w.LblMENU(5), Qt::LeftButton);
+        QTest::mouseClick(LblMENU(w, 5), Qt::LeftButton);
         typeAtTheWindow("8");
         QCOMPARE(text(k(5, 0)), QString("8")); // after a task change
         QCOMPARE(text(k(2, 0)), QString("7"));
-        w.mnu_valor_pkw_C(1)->trigger();
-        QTest::mouseClick(w.LblMENU(2), Qt::LeftButton);
+        Menu(w, "mnu_valor_pkw_C", 1)->trigger();
+        QTest::mouseClick(LblMENU(w, 2), Qt::LeftButton);
         typeAtTheWindow("9");
         QCOMPARE(text(k(2, 0)), QString("9"));
         QCOMPARE(text(k(5, 0)), QString());
@@ -504,30 +507,30 @@ private slots:
 
     void digitsAndSeparatorMenus() {
         FormMain& w = open();
-        w.mnu_NDIG(6)->trigger();
-        QVERIFY(w.mnu_NDIG(6)->isChecked());
-        QVERIFY(!w.mnu_NDIG(4)->isChecked());
+        Menu(w, "mnu_NDIG", 6)->trigger();
+        QVERIFY(Menu(w, "mnu_NDIG", 6)->isChecked());
+        QVERIFY(!Menu(w, "mnu_NDIG", 4)->isChecked());
         choose(1, 1);
         type(k(1, 0), "0.1");
         type(k(1, 3), "1.8e-5");
-        w.mnu_Config_SepaDec_COM()->trigger();
+        Menu(w, "mnu_Config_SepaDec_COM")->trigger();
         calculate(1);
         QCOMPARE(text(k(1, 1)), QString("2.87528")); // the point typed switches back to '.'
-        w.mnu_Config_SepaDec_COM()->trigger();
-        w.mnu_Config_SepaDec_COM()->trigger();
-        QVERIFY2(w.mnu_Config_SepaDec_COM()->isChecked(), "triggering twice keeps the mark");
+        Menu(w, "mnu_Config_SepaDec_COM")->trigger();
+        Menu(w, "mnu_Config_SepaDec_COM")->trigger();
+        QVERIFY2(Menu(w, "mnu_Config_SepaDec_COM")->isChecked(), "triggering twice keeps the mark");
     }
 
     void settingsFirstRunAndRoundTrip() {
         {
             FormMain& w = open();
-            QVERIFY(w.mnu_Config_SepaDec_PTO()->isChecked());
-            QVERIFY(w.mnu_NDIG(4)->isChecked());
-            QVERIFY(w.mnu_valor_pkw_C(0)->isChecked());
+            QVERIFY(Menu(w, "mnu_Config_SepaDec_PTO")->isChecked());
+            QVERIFY(Menu(w, "mnu_NDIG", 4)->isChecked());
+            QVERIFY(Menu(w, "mnu_valor_pkw_C", 0)->isChecked());
             QCOMPARE(w.state().SigDigits, 4);
             QVERIFY(!w.state().ShowMarks); // off until the graph window turns it on
-            w.mnu_NDIG(9)->trigger();
-            w.mnu_Config_SepaDec_COM()->trigger();
+            Menu(w, "mnu_NDIG", 9)->trigger();
+            Menu(w, "mnu_Config_SepaDec_COM")->trigger();
             w.state().LastGraphFolder = "/tmp/graphs";
             w.state().ShowMarks = true;
             w.close();
@@ -541,7 +544,7 @@ private slots:
         QCOMPARE(stored.value("VIEW/MARKS").toString(), QString("1"));
         FormMain& again = open();
         QVERIFY(again.state().ShowMarks);
-        QVERIFY(again.mnu_NDIG(9)->isChecked());
+        QVERIFY(Menu(again, "mnu_NDIG", 9)->isChecked());
         QCOMPARE(again.state().numbers.DecimalSeparator, ',');
         QCOMPARE(again.state().LastGraphFolder, QString("/tmp/graphs"));
     }
@@ -568,8 +571,8 @@ private slots:
         }
         FormMain& w = open();
         QCOMPARE(w.state().engine.Kw, Kw);
-        QCOMPARE(w.mnu_valor_pkw_C(0)->isChecked(), checkedItem == 0);
-        QCOMPARE(w.mnu_valor_pkw_C(1)->isChecked(), checkedItem == 1);
+        QCOMPARE(Menu(w, "mnu_valor_pkw_C", 0)->isChecked(), checkedItem == 0);
+        QCOMPARE(Menu(w, "mnu_valor_pkw_C", 1)->isChecked(), checkedItem == 1);
         QCOMPARE(w.state().engine.PHMax, 2 - std::log(Kw));
         w.close();
         QCOMPARE(QSettings(settingsPath(), QSettings::IniFormat).value("WATER/PKW").toString(),
@@ -585,9 +588,9 @@ private slots:
         }
         FormMain& w = open();
         QCOMPARE(w.state().numbers.DecimalSeparator, '.');
-        QVERIFY(w.mnu_Config_SepaDec_PTO()->isChecked());
+        QVERIFY(Menu(w, "mnu_Config_SepaDec_PTO")->isChecked());
         QCOMPARE(w.state().SigDigits, 4);
-        QVERIFY(w.mnu_NDIG(4)->isChecked());
+        QVERIFY(Menu(w, "mnu_NDIG", 4)->isChecked());
         QVERIFY(!w.state().ShowMarks);
     }
 
@@ -597,7 +600,7 @@ private slots:
         m_store = std::make_unique<SettingsStore>(m_dir.filePath("locked/no/such/dir/ZEMLO.ini"));
         QFile::setPermissions(m_dir.filePath("locked"),
                               QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, m_dir.path());
         m_window->show();
         QVERIFY(m_window->close());
         QFile::setPermissions(m_dir.filePath("locked"), QFileDevice::ReadOwner |
@@ -608,24 +611,24 @@ private slots:
     void manualAndWebFailures() {
         FormMain& w = open();
         w.mnu_Ayuda_Manual_Click();
-        QCOMPARE(m_platform.messages.back().title, QString("Error"));
-        QCOMPARE(m_platform.messages.back().text,
+        QCOMPARE(m_desktop.messages.back().title, QString("Error"));
+        QCOMPARE(m_desktop.messages.back().text,
                  "Sorry, cannot find/open file " +
                      QDir(m_dir.path()).absoluteFilePath("Manual_ZEMLO.pdf"));
         QFile manual(m_dir.filePath("Manual_ZEMLO.pdf"));
         QVERIFY(manual.open(QIODevice::WriteOnly));
         manual.close();
-        const auto before = m_platform.messages.size();
+        const auto before = m_desktop.messages.size();
         w.mnu_Ayuda_Manual_Click();
-        QCOMPARE(m_platform.messages.size(), before);
-        QVERIFY(m_platform.opened.back().isLocalFile());
+        QCOMPARE(m_desktop.messages.size(), before);
+        QVERIFY(m_desktop.opened.back().isLocalFile());
 
-        m_platform.openSucceeds = false;
+        m_desktop.openSucceeds = false;
         w.mnu_Ayuda_WEB_Click();
-        QCOMPARE(m_platform.messages.back().text,
+        QCOMPARE(m_desktop.messages.back().text,
                  QString("Sorry, cannot connect to www.corvane.org"));
         w.mnu_Ayuda_DONA_Click();
-        QCOMPARE(m_platform.opened.back(), QUrl("https://www.corvane.org/donate"));
+        QCOMPARE(m_desktop.opened.back(), QUrl("https://www.corvane.org/donate"));
     }
 
     void graphicHandsTheProblemToTheGraphSettings() {
@@ -636,18 +639,18 @@ private slots:
         type(k(1, 4), "6.2e-8");
         type(k(1, 5), "4.8e-13");
         calculate(1);
-        QVERIFY2(w.ImgGRA(1)->isEnabled(), "the hidden k_1 row does not count");
+        QVERIFY2(ImgGRA(w, 1)->isEnabled(), "the hidden k_1 row does not count");
         QSignalSpy spy(&w, &FormMain::graphicRequested);
         int chooserRows = 0;
         corvane::test::WhenShown<graphs::FormEditGRAF>([&](graphs::FormEditGRAF& chooser) {
             chooserRows = chooser.visibleRows();
             chooser.Cancel();
         });
-        QTest::mouseClick(w.ImgGRA(1), Qt::LeftButton);
+        QTest::mouseClick(ImgGRA(w, 1), Qt::LeftButton);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(chooserRows, 3); // pH vs. C_a, pH vs. pC_a, the molar fractions
         QCOMPARE(w.state().graph.ProblemCode, std::string("13C"));
-        QCOMPARE(QString::fromStdString(w.state().graph.TaskTitle), w.LblMainTIT(1)->text());
+        QCOMPARE(QString::fromStdString(w.state().graph.TaskTitle), LblMainTIT(w, 1)->text());
         QCOMPARE(w.state().graph.GraphKind, 0);
         QVERIFY(!w.state().graph.GraphConfirmed);
     }
@@ -659,14 +662,14 @@ private slots:
     // words, set smaller where the font drawn is wider than the rule assumes.
     void headingsAreNeverCut() {
         FormMain& w = open(800, 600);
-        QCOMPARE(w.client()->size(), QSize(800, 600));
+        QCOMPARE(w.centralWidget()->size(), QSize(800, 600));
         int smaller = 0;
         for (int t = 1; t <= 5; ++t)
             for (int option = 0; option < int(engine::Task(t).options.size()); ++option) {
                 choose(t, option);
                 for (int i = 0; i < 15; ++i) {
-                    const QLabel* heading = w.Label1(k(t, i));
-                    if (w.Text1(k(t, i))->isHidden() || heading->text().isEmpty()) continue;
+                    const QLabel* heading = Label1(w, k(t, i));
+                    if (Text1(w, k(t, i))->isHidden() || heading->text().isEmpty()) continue;
                     const QString shown = heading->text();
                     QVERIFY2(!shown.contains(QChar(0x2026)), qPrintable(shown));
                     QVERIFY2(QFontMetricsF(heading->font()).horizontalAdvance(shown) <=
@@ -707,20 +710,20 @@ private slots:
         QFETCH(int, shrunkRow);
         QFETCH(QString, shrunkText);
         FormMain& w = open(800, 600);
-        QCOMPARE(w.client()->size(), QSize(800, 600));
-        w.mnu_NDIG(12)->trigger();
-        w.mnu_valor_pkw_C(pKwItem)->trigger();
+        QCOMPARE(w.centralWidget()->size(), QSize(800, 600));
+        Menu(w, "mnu_NDIG", 12)->trigger();
+        Menu(w, "mnu_valor_pkw_C", pKwItem)->trigger();
         choose(task, option);
         for (const QString& input : inputs) {
             const auto parts = input.split('=');
             type(k(task, parts[0].toInt()), parts[1]);
         }
         calculate(task);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         QCOMPARE(text(k(task, shrunkRow)), shrunkText);
         if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
         for (int i = 0; i < 15; ++i) {
-            ValueField* field = w.Text1(k(task, i));
+            ValueField* field = Text1(w, k(task, i));
             if (field->isHidden()) continue;
             const QString t = field->text();
             const QString shown = field->shownText();
@@ -743,7 +746,7 @@ private slots:
                 QVERIFY(QFontMetricsF(font).horizontalAdvance(shown) <= field->width() - 7);
             }
         }
-        QVERIFY2(w.Text1(k(task, shrunkRow))->font().pointSizeF() < 11, "the long result shrank");
+        QVERIFY2(Text1(w, k(task, shrunkRow))->font().pointSizeF() < 11, "the long result shrank");
         QDir().mkpath(CORVANE_TEST_OUTPUT_DIR);
         QVERIFY(w.grab().save(
             QString("%1/mainwin-800x600-12-digits-%2.png")
@@ -751,8 +754,8 @@ private slots:
 
         // A short text brings the usual size back.
         type(k(task, 0), "0.5");
-        QCOMPARE(w.Text1(k(task, 0))->font().pointSizeF(), 11.0);
-        QVERIFY(w.Text1(k(task, 0))->toolTip().isEmpty());
+        QCOMPARE(Text1(w, k(task, 0))->font().pointSizeF(), 11.0);
+        QVERIFY(Text1(w, k(task, 0))->toolTip().isEmpty());
     }
 
     void graphicOpensTheChooserThenTheGraphWindow() {
@@ -762,7 +765,7 @@ private slots:
         type(k(1, 0), "0.1");
         type(k(1, 3), "1.8e-5");
         calculate(1);
-        QVERIFY(w.ImgGRA(1)->isEnabled());
+        QVERIFY(ImgGRA(w, 1)->isEnabled());
         QString graphTitle;
         int recorded = 0;
         corvane::test::WhenShown<graphs::FormEditGRAF>([&](graphs::FormEditGRAF& chooser) {
@@ -775,12 +778,12 @@ private slots:
             });
             QTest::keyClick(&chooser, Qt::Key_Return);
         });
-        QTest::mouseClick(w.ImgGRA(1), Qt::LeftButton);
+        QTest::mouseClick(ImgGRA(w, 1), Qt::LeftButton);
         QCOMPARE(graphTitle, QString("Graphic"));
         QCOMPARE(w.state().graph.GraphKind, 16);
         QVERIFY(w.state().graph.GraphConfirmed);
         QCOMPARE(recorded, 65);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
     }
 
     // A fit in the graph window, then "Use these values": the fitted curve is typed into the
@@ -793,7 +796,7 @@ private slots:
         type(k(5, 2), "1.8e-5");
         type(k(5, 3), "0.1");
         calculate(5);
-        QVERIFY(w.ImgGRA(5)->isEnabled());
+        QVERIFY(ImgGRA(w, 5)->isEnabled());
         engine::Slots truth{};
         truth[0] = 0.08, truth[1] = 25, truth[2] = 3e-5, truth[3] = 0.1;
         const fit::TitrationModel model("51", truth, 14.0);
@@ -817,53 +820,100 @@ private slots:
             });
             QTest::keyClick(&chooser, Qt::Key_Return);
         });
-        QTest::mouseClick(w.ImgGRA(5), Qt::LeftButton);
+        QTest::mouseClick(ImgGRA(w, 5), Qt::LeftButton);
         QVERIFY(result.ok());
         QCOMPARE(text(k(5, 0)), QString("0.08"));
         QCOMPARE(text(k(5, 1)), QString("25"));
         QCOMPARE(text(k(5, 2)), QString("3E-5"));
         QCOMPARE(text(k(5, 4)), QString("20")); // V_eq = 0.08 · 25 / 0.1
-        QVERIFY(w.ImgGRA(5)->isEnabled());
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(ImgGRA(w, 5)->isEnabled());
+        QVERIFY(m_desktop.messages.empty());
     }
 
-    void panelGeometry() {
+    // At 800 × 600 the task area is 792 × 556; task 1's field panel sits below the options
+    // (25 + 90) and the check box panel (4 + 30), 4 lower: top 153, width 792 / 2 − 3 + 30 = 423,
+    // height 600 − 153 − 47 = 400. Its columns are (423 − 3) / 3 = 140 wide and its rows
+    // (400 − 6) / 6 = 65.67, rounded 66, high.
+    void fieldPanelAtTheMinimumSize() {
         FormMain& w = open(800, 600);
-        QCOMPARE(w.client()->size(), QSize(800, 600));
+        QCOMPARE(w.centralWidget()->size(), QSize(800, 600));
         choose(1, 1);
-        const QWidget* io = w.PicIO(1);
-        const int cw = std::min(qRound((io->width() - 3) / 3.0), 250);
-        const int rh = std::min(qRound((io->height() - 6) / 6.0), 90);
-        QCOMPARE(w.Label1(k(1, 4))->geometry(), QRect(cw + 10, rh + 8, cw - 16, 18));
-        QCOMPARE(w.Img1(k(1, 4))->pos(), QPoint(cw + 10, rh + 8 + 21));
-        QCOMPARE(w.Text1(k(1, 4))->y(), rh + 8 + 25);
-        QCOMPARE(w.Text1(k(1, 4))->x() + w.Text1(k(1, 4))->width(), 2 * cw - 7);
-        QCOMPARE(w.Label1(k(1, 6))->y(), 3 * rh + 8); // result rows one grid row lower
-        QCOMPARE(w.ShaIOTX(k(1, 4))->geometry(),
-                 w.Text1(k(1, 4))->geometry().adjusted(-2, -3, 2, 0));
-        QCOMPARE(w.ImgCAL(1)->picture()->y(), 2 * rh + 8);
-        QCOMPARE(w.LineIO(1)->y(), 3 * rh + 8 - rh / 4);
-        QCOMPARE(w.PicTASK(1)->geometry(), QRect(4, 40, 792, 556));
+        QCOMPARE(PicTASK(w, 1)->geometry(), QRect(4, 40, 792, 556));
+        QCOMPARE(PicIO(w, 1)->geometry(), QRect(2, 153, 423, 400));
+        // Row 4: second column, second row; its field ends 21 short of the column's end.
+        QCOMPARE(Label1(w, k(1, 4))->geometry(), QRect(150, 74, 124, 18));
+        QCOMPARE(Img1(w, k(1, 4))->pos(), QPoint(150, 95));
+        QCOMPARE(Text1(w, k(1, 4))->y(), 99);
+        QCOMPARE(Text1(w, k(1, 4))->geometry().right() + 1, 273);
+        QCOMPARE(ShaIOTX(w, k(1, 4))->geometry(),
+                 Text1(w, k(1, 4))->geometry().adjusted(-2, -3, 2, 0));
+        // The first result row leaves a grid row free after the input rows; the line runs a
+        // quarter row above it, the buttons on the free grid row.
+        QCOMPARE(Label1(w, k(1, 6))->y(), 206);
+        QCOMPARE(LineIO(w, 1)->geometry(), QRect(10, 190, 403, 1));
+        QCOMPARE(ImgCAL(w, 1)->picture()->y(), 140);
         w.resize(700, 500);
         QCoreApplication::processEvents();
-        QVERIFY(w.client()->width() >= 800 && w.client()->height() >= 600);
+        QCOMPARE(w.centralWidget()->size(), QSize(800, 600));
+    }
+
+    // What the user sees of every task's field panel, at two sizes: each row inside the panel,
+    // no two fields over each other, the input rows above the buttons, the buttons side by side
+    // above the line and the line above the result rows.
+    void fieldPanelsKeepTheirRowsApart() {
+        for (QSize size : {QSize(800, 600), QSize(1200, 800)}) {
+            FormMain& w = open(size.width(), size.height());
+            for (int t = 1; t <= 5; ++t) {
+                choose(t, 0);
+                const QRect panel = PicIO(w, t)->rect();
+                const int inputRows = engine::InputRowCount(t);
+                std::vector<QRect> frames;
+                for (int i = 0; i < 15; ++i) {
+                    const QRect heading = Label1(w, k(t, i))->geometry();
+                    const QRect field = Text1(w, k(t, i))->geometry();
+                    const QRect frame = ShaIOTX(w, k(t, i))->geometry();
+                    QVERIFY2(panel.contains(heading) && panel.contains(frame),
+                             qPrintable(QString("task %1, row %2").arg(t).arg(i)));
+                    QVERIFY(frame.contains(field));
+                    QVERIFY(heading.bottom() < field.top());
+                    for (const QRect& other : frames)
+                        QVERIFY2(!other.intersects(frame),
+                                 qPrintable(QString("task %1, row %2").arg(t).arg(i)));
+                    frames.push_back(frame);
+                }
+                const QRect calc = ImgCAL(w, t)->picture()->geometry();
+                const QRect clear = ImgDEL(w, t)->picture()->geometry();
+                const QRect graphic = ImgGRA(w, t)->picture()->geometry();
+                QVERIFY(graphic.right() < calc.left() && calc.right() < clear.left());
+                QCOMPARE(calc.top(), clear.top());
+                QCOMPARE(calc.top(), graphic.top());
+                QVERIFY(panel.contains(graphic) && panel.contains(clear));
+                for (int i = 0; i < inputRows; ++i)
+                    QVERIFY(ShaIOTX(w, k(t, i))->geometry().bottom() < calc.top());
+                const int line = LineIO(w, t)->y();
+                QVERIFY(calc.bottom() < line);
+                QVERIFY(statusLine(w, t)->geometry().bottom() < line);
+                for (int i = inputRows; i < 15; ++i)
+                    QVERIFY(line < Label1(w, k(t, i))->y());
+            }
+        }
     }
 
     void pressedTabsAndButtonsMoveByOnePixel() {
         FormMain& w = open();
         choose(1, 1);
-        const QPoint tabHome = w.ImgMENU(2)->pos();
-        QTest::mousePress(w.LblMENU(2), Qt::LeftButton);
-        QCOMPARE(w.ImgMENU(2)->pos(), tabHome + QPoint(1, 1));
-        QCOMPARE(w.LblMENU(2)->pos(), tabHome + QPoint(1, 5));
-        QCOMPARE(w.LblMENU(2)->palette().color(QPalette::WindowText), QColor(40, 40, 40));
-        QTest::mouseRelease(w.LblMENU(2), Qt::LeftButton, {}, QPoint(-5, -5)); // released outside
-        QCOMPARE(w.ImgMENU(2)->pos(), tabHome);
-        QCOMPARE(w.LblMENU(2)->pos(), tabHome + QPoint(0, 4));
-        QCOMPARE(w.LblMENU(2)->palette().color(QPalette::WindowText), QColor(96, 96, 96));
+        const QPoint tabHome = ImgMENU(w, 2)->pos();
+        QTest::mousePress(LblMENU(w, 2), Qt::LeftButton);
+        QCOMPARE(ImgMENU(w, 2)->pos(), tabHome + QPoint(1, 1));
+        QCOMPARE(LblMENU(w, 2)->pos(), tabHome + QPoint(1, 5));
+        QCOMPARE(LblMENU(w, 2)->palette().color(QPalette::WindowText), QColor(40, 40, 40));
+        QTest::mouseRelease(LblMENU(w, 2), Qt::LeftButton, {}, QPoint(-5, -5)); // released outside
+        QCOMPARE(ImgMENU(w, 2)->pos(), tabHome);
+        QCOMPARE(LblMENU(w, 2)->pos(), tabHome + QPoint(0, 4));
+        QCOMPARE(LblMENU(w, 2)->palette().color(QPalette::WindowText), QColor(96, 96, 96));
         QCOMPARE(w.state().TaskIndex, 1);
 
-        PictureButton* clear = w.ImgDEL(1);
+        PictureButton* clear = ImgDEL(w, 1);
         const QPoint home = clear->home();
         QTest::mousePress(clear, Qt::LeftButton);
         QCOMPARE(clear->picture()->pos(), home + QPoint(1, 1));
@@ -894,45 +944,58 @@ private slots:
         QVERIFY(extra.save(m_dir.filePath("img/X11.jpg")));
         FormMain& w = open();
         choose(1, 1);
-        const QWidget* panel = w.PicFOR(1);
+        const QWidget* panel = PicFOR(w, 1);
         const int third = (panel->height() - 120 - 80 - 10) / 3;
-        QCOMPARE(w.ImgFOR(1)->geometry(), QRect((panel->width() - 200) / 2, third, 200, 120));
-        QCOMPARE(w.ImgFORX(1)->y(), third + 120 + 10 + third);
-        QVERIFY(!w.Line1(1)->isHidden());
+        QCOMPARE(ImgFOR(w, 1)->geometry(), QRect((panel->width() - 200) / 2, third, 200, 120));
+        QCOMPARE(ImgFORX(w, 1)->y(), third + 120 + 10 + third);
+        QVERIFY(!Line1(w, 1)->isHidden());
         // Without the extra picture only the formula shows, without the line.
         choose(1, 0);
-        QVERIFY(w.ImgFOR(1)->isHidden());
-        QVERIFY(w.ImgFORX(1)->isHidden());
-        QVERIFY(w.Line1(1)->isHidden());
+        QVERIFY(ImgFOR(w, 1)->isHidden());
+        QVERIFY(ImgFORX(w, 1)->isHidden());
+        QVERIFY(Line1(w, 1)->isHidden());
         QFile::remove(m_dir.filePath("img/X11.jpg"));
         choose(1, 1);
-        QVERIFY(!w.ImgFOR(1)->isHidden());
-        QVERIFY(w.Line1(1)->isHidden());
-        QCOMPARE(w.ImgFOR(1)->y(), (panel->height() - 120) / 3);
+        QVERIFY(!ImgFOR(w, 1)->isHidden());
+        QVERIFY(Line1(w, 1)->isHidden());
+        QCOMPARE(ImgFOR(w, 1)->y(), (panel->height() - 120) / 3);
     }
 
     void pastedGarbageNeverCrashes() {
         FormMain& w = open();
         choose(4, 5);
-        const QStringList garbage = {"%%%", "1/2/3/4", "1e99999",          "-",    "....", ",,,,",
-                                     "/",   "1%2",     QString(5000, '9'), "\t\n", "١٢٣",  "0x1F",
-                                     "nan", "inf"};
+        const QStringList garbage = {"%%%", "1/2/3/4", "1e99999",          "-",   "....", ",,,,",
+                                     "/",   "1%2",     QString(5000, '9'), "١٢٣", "0x1F", "nan",
+                                     "inf"};
+        // Each is refused with one box, and no result is left in the fields.
         for (const QString& g : garbage) {
+            m_desktop.messages.clear();
             for (int i = 0; i < 6; ++i)
-                w.Text1(k(4, i))->setText(g);
+                Text1(w, k(4, i))->setText(g);
             calculate(4);
+            QVERIFY2(m_desktop.messages.size() == 1, qPrintable(g.left(20)));
+            const QString said = m_desktop.messages[0].text;
+            QVERIFY2(said == "Invalid input values: Reading error." ||
+                         said == "Invalid input values: Calculation error.",
+                     qPrintable(g.left(20) + ": " + said));
+            QVERIFY(!ImgGRA(w, 4)->isEnabled());
+            for (int i = 6; i < 15; ++i)
+                QVERIFY2(text(k(4, i)).isEmpty(), qPrintable(g.left(20)));
         }
-        QCOMPARE(m_platform.messages.size() <= std::size_t(garbage.size()), true);
-        for (const auto& m : m_platform.messages)
-            QVERIFY(m.text == "Invalid input values: Reading error." ||
-                    m.text == "Invalid input values: Calculation error.");
+        // Blank fields are fields left empty: nothing to refuse, and the problem stays open.
+        m_desktop.messages.clear();
+        for (int i = 0; i < 6; ++i)
+            Text1(w, k(4, i))->setText("\t\n");
+        calculate(4);
+        QVERIFY(m_desktop.messages.empty());
+        QVERIFY(!ImgGRA(w, 4)->isEnabled());
     }
 
     // Pictures of a solved weak acid for a person to look at, in build/test-output.
     void screenshots() {
         for (QSize size : {QSize(800, 600), QSize(1200, 800)}) {
             FormMain& w = open();
-            w.client()->resize(size);
+            w.centralWidget()->resize(size);
             w.resize(size.width(), size.height() + w.menuBar()->height());
             QCoreApplication::processEvents();
             choose(1, 1);
@@ -955,7 +1018,7 @@ private slots:
                  {0, "0.1"}, {1, "25"}, {3, "7.1e-3"}, {4, "6.3e-8"}, {5, "4.5e-13"}, {6, "0.1"}})
             type(k(5, row), value);
         calculate(5);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         // 25 mL of 0.1 mol/L acid with 0.1 mol/L base: the first equivalence at 25 mL.
         QCOMPARE(text(k(5, 10)), QString("25"));
     }

@@ -1,6 +1,7 @@
 // The Free mixture tab: choosing it, the list of components, Calculate against the free-mixture
 // solver and hand values, the graphs in the graph window, recipes and the settings it keeps.
-#include "tests/support/fakeplatform.h"
+#include "tests/mainwin/mainwindow_parts.h"
+#include "tests/support/fakedesktop.h"
 
 #include "engine/mixture.h"
 #include "mainwin/compoundchooser.h"
@@ -29,6 +30,7 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
+using namespace corvane::mainwin::test;
 
 namespace {
 
@@ -36,7 +38,7 @@ constexpr double AceticPK = 4.76;
 
 // Shows each dialog, lets the test answer the mixture's own dialogs and records the graph
 // window's table and picture.
-class MixturePlatform : public mainwin::test::FakePlatform {
+class MixtureDesktop : public widgets::test::FakeDesktop {
 public:
     std::function<void(MixtureGraphDialog&)> graph;
     std::function<void(RecipeDialog&)> recipe;
@@ -74,20 +76,20 @@ class FreeMixtureTest : public QObject {
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    MixturePlatform m_platform;
+    MixtureDesktop m_desktop;
     std::unique_ptr<FormMain> m_window;
 
     FormMain& open() {
         m_window.reset();
         m_store = std::make_unique<SettingsStore>(m_dir.filePath("ZEMLO.ini"));
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path());
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, m_dir.path());
         m_window->resize(900, 680);
         m_window->show();
         QCoreApplication::processEvents();
         return *m_window;
     }
 
-    FreeMixtureTask& task() { return m_window->freeMixture(); }
+    FreeMixtureTask& task() { return *m_window->findChild<FreeMixtureTask*>(); }
 
     FreeMixtureTask& withRows(const std::vector<MixtureRow>& rows) {
         FormMain& w = open();
@@ -105,12 +107,12 @@ class FreeMixtureTest : public QObject {
 
 private slots:
     void init() {
-        m_platform.messages.clear();
-        m_platform.graph = nullptr;
-        m_platform.recipe = nullptr;
-        m_platform.chooser = nullptr;
-        m_platform.window = nullptr;
-        m_platform.windows = 0;
+        m_desktop.messages.clear();
+        m_desktop.graph = nullptr;
+        m_desktop.recipe = nullptr;
+        m_desktop.chooser = nullptr;
+        m_desktop.window = nullptr;
+        m_desktop.windows = 0;
         QFile::remove(m_dir.filePath("ZEMLO.ini"));
     }
     void cleanup() { m_window.reset(); }
@@ -121,16 +123,16 @@ private slots:
         QTest::keyClick(&w, Qt::Key_6, Qt::AltModifier);
         QVERIFY(task().isVisible());
         for (int t = 1; t <= 5; ++t)
-            QVERIFY(!w.PicTASK(t)->isVisible());
+            QVERIFY(!PicTASK(w, t)->isVisible());
         QCOMPARE(w.state().TaskIndex, 0);
         QVERIFY(task().components()->hasFocus());
         savePicture(w, "freemixture-tab.png");
 
         w.LblMENU_Click(5);
         QVERIFY(!task().isVisible());
-        QVERIFY(w.PicTASK(5)->isVisible());
+        QVERIFY(PicTASK(w, 5)->isVisible());
         QCOMPARE(w.state().TaskIndex, 5);
-        QCOMPARE(w.LblMENU(5)->text(), QString("Titration"));
+        QCOMPARE(LblMENU(w, 5)->text(), QString("Titration"));
         QTest::mouseClick(task().tabCaption(), Qt::LeftButton);
         QVERIFY(task().isVisible());
     }
@@ -155,7 +157,7 @@ private slots:
 
     void theCompoundListOffersEveryCompoundAndClearEmptiesTheList() {
         FreeMixtureTask& t = withRows({{"", ""}, {"Na+", "0.1"}});
-        m_platform.chooser = [](CompoundChooser& c) {
+        m_desktop.chooser = [](CompoundChooser& c) {
             QCOMPARE(c.roleCount(), 1);
             QTest::keyClicks(c.searchField(0), "ammonia"); // a base among the acids
             QTest::keyClick(c.searchField(0), Qt::Key_Return);
@@ -174,7 +176,7 @@ private slots:
     void sodiumAcetateMatchesTheSolverAndTheHandValue() {
         FreeMixtureTask& t = withRows({{"acetic", "0.1"}, {"Na+", "0.1"}});
         QTest::mouseClick(t.calculateButton(), Qt::LeftButton);
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         const engine::MixtureResult& r = t.result();
         QVERIFY(r.ok);
         QVERIFY(std::abs(r.pH - 0.5 * (AceticPK + 14 + std::log10(0.1))) < 0.005);
@@ -239,10 +241,10 @@ private slots:
         QFETCH(QString, reason);
         FreeMixtureTask& t = withRows({{component.toStdString(), concentration.toStdString()}});
         t.Calculate();
-        QCOMPARE(m_platform.messages.size(), std::size_t(1));
-        QCOMPARE(m_platform.messages[0].text, QString("Invalid input values: Reading error."));
-        QVERIFY2(m_platform.messages[0].details.contains(reason),
-                 qPrintable(m_platform.messages[0].details));
+        QCOMPARE(m_desktop.messages.size(), std::size_t(1));
+        QCOMPARE(m_desktop.messages[0].text, QString("Invalid input values: Reading error."));
+        QVERIFY2(m_desktop.messages[0].details.contains(reason),
+                 qPrintable(m_desktop.messages[0].details));
         QVERIFY(!t.result().ok);
         QCOMPARE(t.species()->rowCount(), 0);
         QVERIFY(!t.graphicButton()->isEnabled());
@@ -252,12 +254,12 @@ private slots:
     void distributionDiagramInTheGraphWindow() {
         FreeMixtureTask& t = withRows({{"acetic", "0.1"}, {"Na+", "0.1"}});
         t.Calculate();
-        m_platform.graph = [](MixtureGraphDialog& d) {
+        m_desktop.graph = [](MixtureGraphDialog& d) {
             QCOMPARE(d.component()->count(), 1); // Na+ has nothing to distribute
             d.distribution()->setChecked(true);
             d.accept();
         };
-        m_platform.window = [this](graphs::FormGraficaAB& w) {
+        m_desktop.window = [this](graphs::FormGraficaAB& w) {
             const graphs::GraphTable& table = m_window->state().graphTable;
             QVERIFY(table.RecordedRows > 50);
             for (int r = 1; r <= table.RecordedRows; ++r) {
@@ -270,7 +272,7 @@ private slots:
             savePicture(w, "freemixture-distribution.png");
         };
         t.Graphic();
-        QCOMPARE(m_platform.windows, 1);
+        QCOMPARE(m_desktop.windows, 1);
         QVERIFY(!t.graphChoice().titration);
     }
 
@@ -279,14 +281,14 @@ private slots:
     void titrationOfTheMixtureInTheGraphWindow() {
         FreeMixtureTask& t = withRows({{"acetic", "0.1"}});
         t.Calculate();
-        m_platform.graph = [](MixtureGraphDialog& d) {
+        m_desktop.graph = [](MixtureGraphDialog& d) {
             d.titration()->setChecked(true);
             d.titrant()->setCurrentText("NaOH");
             d.titrantConcentration()->setText("0.1");
             d.volume()->setText("25");
             d.accept();
         };
-        m_platform.window = [this](graphs::FormGraficaAB& w) {
+        m_desktop.window = [this](graphs::FormGraficaAB& w) {
             const graphs::GraphTable& table = m_window->state().graphTable;
             QVERIFY(table.RecordedRows > 10);
             QCOMPARE(table.Value[0][1], 0.0);
@@ -298,29 +300,29 @@ private slots:
             savePicture(w, "freemixture-titration.png");
         };
         t.Graphic();
-        QCOMPARE(m_platform.windows, 1);
+        QCOMPARE(m_desktop.windows, 1);
         QVERIFY(t.graphChoice().titration);
     }
 
     void aTitrantOfNoConcentrationIsRefused() {
         FreeMixtureTask& t = withRows({{"acetic", "0.1"}});
         t.Calculate();
-        m_platform.graph = [](MixtureGraphDialog& d) {
+        m_desktop.graph = [](MixtureGraphDialog& d) {
             d.titration()->setChecked(true);
             d.titrantConcentration()->setText("x");
             d.accept();
         };
         t.Graphic();
-        QCOMPARE(m_platform.windows, 0);
-        QCOMPARE(m_platform.messages.size(), std::size_t(1));
-        QVERIFY(m_platform.messages[0].details.contains("cannot be read"));
+        QCOMPARE(m_desktop.windows, 0);
+        QCOMPARE(m_desktop.messages.size(), std::size_t(1));
+        QVERIFY(m_desktop.messages[0].details.contains("cannot be read"));
     }
 
     // Phosphate at pH 7.21, 0.1 M, 1000 mL: by hand about 0.05 mol of each salt, 0.05 × 119.98 =
     // 5.999 g NaH2PO4 and 0.05 × 141.96 = 7.098 g Na2HPO4; mixed, the pH comes back.
     void recipeFillsTheListAndGivesItsPH() {
         FreeMixtureTask& t = withRows({{"HCl", "1"}});
-        m_platform.recipe = [](RecipeDialog& d) {
+        m_desktop.recipe = [](RecipeDialog& d) {
             d.system()->setText("phosphate");
             d.pH()->setText("7.21");
             d.total()->setText("0.1");
@@ -328,7 +330,7 @@ private slots:
             d.accept();
         };
         t.Recipe();
-        QVERIFY(m_platform.messages.empty());
+        QVERIFY(m_desktop.messages.empty());
         const std::vector<MixtureRow> rows = t.rows();
         QCOMPARE(rows.size(), std::size_t(2));
         QCOMPARE(rows[0].component, std::string("NaH2PO4"));
@@ -344,12 +346,12 @@ private slots:
 
     void aRecipeOfNoSystemIsRefused() {
         FreeMixtureTask& t = withRows({{"HCl", "1"}});
-        m_platform.recipe = [](RecipeDialog& d) {
+        m_desktop.recipe = [](RecipeDialog& d) {
             d.system()->setText("unobtainium");
             d.accept();
         };
         t.Recipe();
-        QCOMPARE(m_platform.messages.size(), std::size_t(1));
+        QCOMPARE(m_desktop.messages.size(), std::size_t(1));
         QCOMPARE(t.rows()[0].component, std::string("HCl")); // the list as it was
     }
 

@@ -3,8 +3,8 @@
 
 #include "app/splash.h"
 #include "mainwin/formmain.h"
-#include "mainwin/opener.h"
 #include "mainwin/settings.h"
+#include "widgets/opener.h"
 
 #include <QLabel>
 #include <QProcess>
@@ -15,8 +15,8 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
-using corvane::mainwin::test::RecordingDesktopPlatform;
-using corvane::mainwin::test::WriteFakeOpener;
+using corvane::widgets::test::RecordingSystemDesktop;
+using corvane::widgets::test::WriteFakeOpener;
 
 class OpenerTest : public QObject {
     Q_OBJECT
@@ -31,7 +31,7 @@ class OpenerTest : public QObject {
     // Opens url with `opener` and waits until the opener has finished or failed to start; -1
     // when it is still running.
     int failuresOpening(const QString& opener, const QUrl& url) {
-        DesktopOpener o(opener);
+        widgets::DesktopOpener o(opener);
         int failures = 0;
         o.open(url, [&failures] { ++failures; });
         if (!QTest::qWaitFor([&o] { return o.findChildren<QProcess*>().isEmpty(); }, 10000))
@@ -77,32 +77,32 @@ private slots:
     }
 
     void helpCommandsWarnWhenTheOpenerFails() {
-        RecordingDesktopPlatform platform(WriteFakeOpener(m_dir.path(), "nomethod", 3));
+        RecordingSystemDesktop desktop(WriteFakeOpener(m_dir.path(), "nomethod", 3));
         SettingsStore store(m_dir.filePath("ZEMLO.ini"));
-        FormMain w(store, platform, m_dir.path());
+        FormMain w(store, desktop, m_dir.path());
         const QString manual = writeManual();
         w.mnu_Ayuda_Manual_Click();
-        QTRY_COMPARE_WITH_TIMEOUT(platform.messages.size(), std::size_t(1), 10000);
-        QCOMPARE(platform.messages[0].title, QString("Error"));
-        QCOMPARE(platform.messages[0].text, "Sorry, cannot find/open file " + manual);
-        QCOMPARE(platform.messages[0].icon, MessageIcon::Exclamation);
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.messages.size(), std::size_t(1), 10000);
+        QCOMPARE(desktop.messages[0].title, QString("Error"));
+        QCOMPARE(desktop.messages[0].text, "Sorry, cannot find/open file " + manual);
+        QCOMPARE(desktop.messages[0].kind, widgets::MessageKind::Warning);
 
         w.mnu_Ayuda_WEB_Click();
-        QTRY_COMPARE_WITH_TIMEOUT(platform.messages.size(), std::size_t(2), 10000);
-        QCOMPARE(platform.messages[1].title, QString("Corvane"));
-        QCOMPARE(platform.messages[1].text, QString("Sorry, cannot connect to www.corvane.org"));
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.messages.size(), std::size_t(2), 10000);
+        QCOMPARE(desktop.messages[1].title, QString("Corvane"));
+        QCOMPARE(desktop.messages[1].text, QString("Sorry, cannot connect to www.corvane.org"));
     }
 
     void aboutBoxLinksWarnWhenTheOpenerCannotStart() {
-        RecordingDesktopPlatform platform(m_dir.filePath("no-such-opener"));
-        app::FormSplash splash(platform);
+        RecordingSystemDesktop desktop(m_dir.filePath("no-such-opener"));
+        app::FormSplash splash(desktop);
         splash.show();
         QTest::mouseClick(splash.LblWEB(), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(platform.messages.size(), std::size_t(1), 10000);
-        QCOMPARE(platform.messages[0].text, QString("Sorry, cannot connect to www.corvane.org"));
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.messages.size(), std::size_t(1), 10000);
+        QCOMPARE(desktop.messages[0].text, QString("Sorry, cannot connect to www.corvane.org"));
         QTest::mouseClick(splash.LlblMAIL(), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(platform.messages.size(), std::size_t(2), 10000);
-        QCOMPARE(platform.messages[1].text,
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.messages.size(), std::size_t(2), 10000);
+        QCOMPARE(desktop.messages[1].text,
                  QString("Sorry, cannot found your email client application."));
         QVERIFY(splash.isVisible());
     }

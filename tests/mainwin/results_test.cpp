@@ -1,5 +1,6 @@
 // "Copy results" and "Save results as...": the solved weak acid on the clipboard and in files.
-#include "tests/support/fakeplatform.h"
+#include "tests/mainwin/mainwindow_parts.h"
+#include "tests/support/fakedesktop.h"
 #include "tests/support/typing.h"
 
 #include "mainwin/controls.h"
@@ -22,25 +23,23 @@
 
 using namespace corvane;
 using namespace corvane::mainwin;
-using corvane::mainwin::test::FakePlatform;
+using namespace corvane::mainwin::test;
+using corvane::widgets::test::FakeDesktop;
 
 class ResultsTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
     std::unique_ptr<SettingsStore> m_store;
-    FakePlatform m_platform;
-    table::test::FakeDesktop* m_desktop = nullptr; // owned by the window
+    FakeDesktop m_desktop;
     std::unique_ptr<FormMain> m_window;
 
     FormMain& open() {
         m_window.reset();
         QFile::remove(m_dir.filePath("ZEMLO.ini"));
         m_store = std::make_unique<SettingsStore>(m_dir.filePath("ZEMLO.ini"));
-        auto desktop = std::make_unique<table::test::FakeDesktop>();
-        m_desktop = desktop.get();
-        m_window = std::make_unique<FormMain>(*m_store, m_platform, m_dir.path(), nullptr,
-                                              std::move(desktop));
+        m_desktop = FakeDesktop();
+        m_window = std::make_unique<FormMain>(*m_store, m_desktop, m_dir.path());
         m_window->resize(900, 680);
         m_window->show();
         QCoreApplication::processEvents();
@@ -48,17 +47,17 @@ class ResultsTest : public QObject {
     }
 
     void type(int index, const QString& text) {
-        corvane::mainwin::test::TypeInto(m_window->Text1(index), text);
+        corvane::mainwin::test::TypeInto(Text1(*m_window, index), text);
     }
 
     // 0.1 M of an acid with Ka 1.8e-5: x² / (0.1 − x) = 1.8e-5 gives x = 1.333e-3, pH 2.875.
     FormMain& solvedWeakAcid() {
         FormMain& w = open();
-        QTest::mouseClick(w.LblMENU(1), Qt::LeftButton);
-        w.Opt(1, 1)->click();
+        QTest::mouseClick(LblMENU(w, 1), Qt::LeftButton);
+        Opt(w, 1, 1)->click();
         type(0, "0.1");
         type(3, "1.8e-5");
-        QTest::mouseClick(w.ImgCAL(1), Qt::LeftButton);
+        QTest::mouseClick(ImgCAL(w, 1), Qt::LeftButton);
         return w;
     }
 
@@ -73,23 +72,23 @@ private slots:
 
     void nothingToCopyDisablesBoth() {
         FormMain& w = open();
-        QVERIFY(!w.mnu_CopyResults()->isEnabled());
-        QVERIFY(!w.mnu_SaveResults()->isEnabled());
-        QCOMPARE(w.mnu_CopyResults()->shortcut(), QKeySequence("Ctrl+Shift+C"));
-        QTest::mouseClick(w.LblMENU(1), Qt::LeftButton);
-        w.Opt(1, 1)->click();
-        QVERIFY(!w.mnu_CopyResults()->isEnabled());
+        QVERIFY(!Menu(w, "mnu_CopyResults")->isEnabled());
+        QVERIFY(!Menu(w, "mnu_SaveResults")->isEnabled());
+        QCOMPARE(Menu(w, "mnu_CopyResults")->shortcut(), QKeySequence("Ctrl+Shift+C"));
+        QTest::mouseClick(LblMENU(w, 1), Qt::LeftButton);
+        Opt(w, 1, 1)->click();
+        QVERIFY(!Menu(w, "mnu_CopyResults")->isEnabled());
         type(0, "0.1");
-        QVERIFY(w.mnu_CopyResults()->isEnabled());
-        QVERIFY(w.mnu_SaveResults()->isEnabled());
-        QTest::mouseClick(w.ImgDEL(1), Qt::LeftButton);
-        QVERIFY(!w.mnu_CopyResults()->isEnabled());
+        QVERIFY(Menu(w, "mnu_CopyResults")->isEnabled());
+        QVERIFY(Menu(w, "mnu_SaveResults")->isEnabled());
+        QTest::mouseClick(ImgDEL(w, 1), Qt::LeftButton);
+        QVERIFY(!Menu(w, "mnu_CopyResults")->isEnabled());
     }
 
     void copiesTheShownValuesAsTextAndHtml() {
         FormMain& w = solvedWeakAcid();
-        QCOMPARE(w.Text1(1)->text(), QString("2.875"));
-        w.mnu_CopyResults()->trigger();
+        QCOMPARE(Text1(w, 1)->text(), QString("2.875"));
+        Menu(w, "mnu_CopyResults")->trigger();
         const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
         QVERIFY(mime != nullptr);
         const QString text = mime->text();
@@ -107,18 +106,18 @@ private slots:
 
     void savesCsvAndText() {
         FormMain& w = solvedWeakAcid();
-        m_desktop->savePath = m_dir.filePath("acid.csv");
-        m_desktop->saveFilter = "CSV file (*.csv)";
-        w.mnu_SaveResults()->trigger();
-        QVERIFY(m_desktop->messages.empty());
+        m_desktop.savePath = m_dir.filePath("acid.csv");
+        m_desktop.saveFilter = "CSV file (*.csv)";
+        Menu(w, "mnu_SaveResults")->trigger();
+        QVERIFY(m_desktop.messages.empty());
         const QString csv = QString::fromUtf8(fileBytes(m_dir.filePath("acid.csv")));
         QVERIFY(csv.startsWith("Single solution of weak monoprotic acid\r\n"));
         QVERIFY(csv.contains("\r\nC_a,0.1,M\r\n"));
         QVERIFY(csv.contains("\r\npH,2.875,\r\n"));
 
-        m_desktop->savePath = m_dir.filePath("acid.txt");
-        m_desktop->saveFilter = "Text file (*.txt)";
-        w.mnu_SaveResults()->trigger();
+        m_desktop.savePath = m_dir.filePath("acid.txt");
+        m_desktop.saveFilter = "Text file (*.txt)";
+        Menu(w, "mnu_SaveResults")->trigger();
         const QString text = QString::fromUtf8(fileBytes(m_dir.filePath("acid.txt")));
         QVERIFY(text.contains("\r\npH\t2.875\t\r\n"));
     }
@@ -133,17 +132,17 @@ private slots:
             if (action->text() == "[ , ] Comma") comma = action;
         QVERIFY(comma != nullptr);
         comma->trigger();
-        QTest::mouseClick(w.LblMENU(1), Qt::LeftButton);
-        w.Opt(1, 1)->click();
+        QTest::mouseClick(LblMENU(w, 1), Qt::LeftButton);
+        Opt(w, 1, 1)->click();
         type(0, "0,1");
         type(3, "1,8e-5");
-        QTest::mouseClick(w.ImgCAL(1), Qt::LeftButton);
+        QTest::mouseClick(ImgCAL(w, 1), Qt::LeftButton);
         // x² / (0.1 − x) = 1.8e-5: pH 2.875, [A-] = 1.333e-3, [HA] = 0.09867.
-        QCOMPARE(w.Text1(1)->text(), QString("2,875"));
-        m_desktop->savePath = m_dir.filePath("acid.csv");
-        m_desktop->saveFilter = "CSV file (*.csv)";
-        w.mnu_SaveResults()->trigger();
-        QVERIFY(m_desktop->messages.empty());
+        QCOMPARE(Text1(w, 1)->text(), QString("2,875"));
+        m_desktop.savePath = m_dir.filePath("acid.csv");
+        m_desktop.saveFilter = "CSV file (*.csv)";
+        Menu(w, "mnu_SaveResults")->trigger();
+        QVERIFY(m_desktop.messages.empty());
         const QStringList lines = QString::fromUtf8(fileBytes(m_dir.filePath("acid.csv")))
                                       .split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(lines.first(), QString("Single solution of weak monoprotic acid"));
@@ -175,10 +174,10 @@ private slots:
 
     void aFailedSaveLeavesTheOldFileAndSaysWhy() {
         FormMain& w = solvedWeakAcid();
-        m_desktop->savePath = m_dir.filePath("missing/acid.txt");
-        w.mnu_SaveResults()->trigger();
-        QCOMPARE(m_desktop->messages.size(), std::size_t(1));
-        QVERIFY(m_desktop->messages[0].text.startsWith("Error: Impossible to save the results:"));
+        m_desktop.savePath = m_dir.filePath("missing/acid.txt");
+        Menu(w, "mnu_SaveResults")->trigger();
+        QCOMPARE(m_desktop.messages.size(), std::size_t(1));
+        QVERIFY(m_desktop.messages[0].text.startsWith("Error: Impossible to save the results:"));
         QVERIFY(!QFile::exists(m_dir.filePath("missing/acid.txt")));
     }
 };

@@ -1,6 +1,6 @@
-// A desktop that records message boxes and questions and answers the questions, the save and
-// the print dialogs as told; the print dialog sends the job to a PDF file. Also the helpers the
-// window tests share.
+// A desktop that records message boxes, questions and opened addresses and answers the
+// questions, the save, open and print dialogs as told; the print dialog sends the job to a PDF
+// file. Also the helpers the window tests share.
 #pragma once
 
 #include "widgets/desktop.h"
@@ -17,27 +17,50 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSizeF>
+#include <QUrl>
 
 #include <functional>
 #include <vector>
 
-namespace corvane::table::test {
+namespace corvane::widgets::test {
 
 struct Message {
     QString title;
     QString text;
     MessageKind kind;
+    QString details = {};
 };
 
-class FakeDesktop : public Desktop {
+/// A desktop whose message boxes are recorded instead of shown.
+template <class Base> class RecordsMessages : public Base {
 public:
+    using Base::Base;
     void showMessage(QWidget*, const QString& title, const QString& text,
                      MessageKind kind) override {
         messages.push_back({title, text, kind});
     }
+    void showDetailedMessage(QWidget*, const QString& title, const QString& text,
+                             const QString& details, MessageKind kind) override {
+        messages.push_back({title, text, kind, details});
+    }
+
+    std::vector<Message> messages;
+};
+
+/// Runs a dialog as the system's desktop does, for tests that answer it while it is shown.
+inline bool RunModally(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
+
+class FakeDesktop : public RecordsMessages<Desktop> {
+public:
     bool askYesNo(QWidget*, const QString& title, const QString& text) override {
         questions.push_back({title, text, MessageKind::Warning});
         return answerYes;
+    }
+    void openUrl(const QUrl& url, std::function<void()> failed) override {
+        opened.push_back(url);
+        if (!openSucceeds) failed();
     }
     QString showSaveDialog(QWidget*, const QString& title, const QString& folder,
                            const QStringList& filters, QString* selectedFilter) override {
@@ -69,9 +92,10 @@ public:
         return true;
     }
 
-    std::vector<Message> messages;
     std::vector<Message> questions; // asked with Yes and No
     bool answerYes = true;
+    std::vector<QUrl> opened;
+    bool openSucceeds = true;
     QString savePath; // empty: the dialog is cancelled
     QString saveFilter;
     QString saveTitle, saveFolder;
@@ -91,6 +115,10 @@ public:
     int dialogsRun = 0;
 };
 
+} // namespace corvane::widgets::test
+
+namespace corvane::table::test {
+
 /// The program-wide state a window test owns, with a context over it.
 struct Shared {
     graphs::GraphSettings graph;
@@ -98,7 +126,7 @@ struct Shared {
     engine::EquilAB engine;
     numtext::NumberSettings numbers;
     QString lastGraphFolder, lastTableFolder;
-    FakeDesktop desktop;
+    widgets::test::FakeDesktop desktop;
     bool showMarks = false;
 
     WindowContext context(int sigDigits = 4) {

@@ -1,15 +1,15 @@
-// Opener programs that stand in for xdg-open, and the real desktop platform with its message
-// boxes recorded instead of shown.
+// Opener programs that stand in for xdg-open, and the system's desktop with its message boxes
+// recorded instead of shown.
 #pragma once
 
-#include "fakeplatform.h"
+#include "fakedesktop.h"
 
-#include "mainwin/platform.h"
+#include "widgets/desktop.h"
 
 #include <QDir>
 #include <QFile>
 
-namespace corvane::mainwin::test {
+namespace corvane::widgets::test {
 
 /// Writes an executable shell script `name` into folder that notes its argument in
 /// `name`.arg and exits with `status`; gives its path.
@@ -25,7 +25,7 @@ inline QString WriteFakeOpener(const QDir& folder, const QString& name, int stat
     return path;
 }
 
-/// DesktopPlatform with a chosen opener program; message boxes are only recorded.
-using RecordingDesktopPlatform = RecordsMessages<DesktopPlatform>;
+/// SystemDesktop with a chosen opener program; message boxes are only recorded.
+using RecordingSystemDesktop = RecordsMessages<SystemDesktop>;
 
-} // namespace corvane::mainwin::test
+} // namespace corvane::widgets::test

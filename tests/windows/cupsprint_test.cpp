@@ -21,7 +21,7 @@ namespace {
 const QString Queue = QStringLiteral("CorvanePDF");
 
 // The print dialog chooses the CUPS queue and names the job so that its file can be found.
-class QueueDesktop : public table::test::FakeDesktop {
+class QueueDesktop : public widgets::test::FakeDesktop {
 public:
     bool showPrintDialog(QWidget*, QPrinter& printer, QString& printerName) override {
         ++printDialogs;
@@ -86,7 +86,7 @@ private slots:
     // The printer a job goes to, as the Print button's tooltip names it: with no default
     // destination set, the first queue, which is also where a new QPrinter prints.
     void currentPrinterIsWhereAJobGoes() {
-        table::SystemDesktop desktop;
+        widgets::SystemDesktop desktop;
         QVERIFY(desktop.hasPrinter());
         const QString name = desktop.currentPrinterName();
         QVERIFY(QPrinterInfo::availablePrinterNames().contains(name));
@@ -100,7 +100,7 @@ private slots:
     // The real print dialog, accepted as it opens: the printer it showed is the one used and
     // becomes the current printer.
     void printDialogKeepsTheChosenQueue() {
-        table::SystemDesktop desktop;
+        widgets::SystemDesktop desktop;
         QTimer accept;
         connect(&accept, &QTimer::timeout, [] {
             if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))

@@ -131,7 +131,7 @@ void FormEditGRAFTest::everyTitleShowsWhole() {
         auto w = openChooser();
         int widest = 0; // pixels from the picture's left to the end of the longest title
         for (int r = 0; r < w->visibleRows(); ++r) {
-            table::PictureView* picture = w->titlePicture(r);
+            widgets::PictureView* picture = w->titlePicture(r);
             markup::MeasuringSurface measure(picture->surface());
             measure.setCurrentX(90);
             measure.setCurrentY(30);

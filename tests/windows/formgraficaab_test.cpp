@@ -70,7 +70,7 @@ void FormGraficaABTest::layoutButtonsAndMenus() {
     QCOMPARE(w->windowTitle(), QString("Graphic"));
     const QWidget* client = w->picture()->parentWidget();
     QCOMPARE(w->picture()->geometry(),
-             QRect(5, 5, client->width() - table::ButtonBar::Width - 15, client->height() - 11));
+             QRect(5, 5, client->width() - widgets::ButtonBar::Width - 15, client->height() - 11));
     QCOMPARE(w->buttonBar()->x(), w->picture()->geometry().right() + 1 + 3);
     QCOMPARE(w->buttonBar()->height(), w->picture()->height());
     QCOMPARE(w->picture()->surface().image().size(), w->picture()->size());

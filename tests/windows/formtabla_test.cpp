@@ -15,9 +15,10 @@
 
 using namespace corvane;
 using namespace corvane::table;
-using corvane::table::test::FakeDesktop;
 using corvane::table::test::PdfPageSizes;
 using corvane::table::test::Shared;
+using corvane::widgets::MessageKind;
+using corvane::widgets::test::FakeDesktop;
 
 namespace {
 
@@ -89,7 +90,7 @@ void FormTablaTest::minimumSizeSnapsBack() {
     QCoreApplication::processEvents();
     QCOMPARE(w->size(), QSize(640, 480));
     // Container and bar fill the window as laid out.
-    QCOMPARE(w->container()->width(), 640 - ButtonBar::Width - 15);
+    QCOMPARE(w->container()->width(), 640 - widgets::ButtonBar::Width - 15);
     QCOMPARE(w->buttonBar()->x(), w->container()->geometry().right() + 1 + 3);
     QCOMPARE(w->buttonBar()->height(), w->container()->height());
 }
@@ -255,7 +256,7 @@ void FormTablaTest::aSaveIntoAVanishedFolderReports() {
     g_shared->desktop.savePath = path;
     w->SaveTableAs();
     QCOMPARE(g_shared->desktop.messages.size(), std::size_t(1));
-    const test::Message& m = g_shared->desktop.messages[0];
+    const widgets::test::Message& m = g_shared->desktop.messages[0];
     QCOMPARE(m.title, QString("Error"));
     QCOMPARE(m.kind, MessageKind::Warning);
     QCOMPARE(m.text, "Error: Impossible to save the data table:\n" + path +
@@ -366,7 +367,7 @@ void FormTablaTest::printerNameBecomesTheTooltip() {
 }
 
 void FormTablaTest::printerChosenInTheDialogIsUsedNext() {
-    test::FakeDesktop& desktop = g_shared->desktop;
+    FakeDesktop& desktop = g_shared->desktop;
     desktop.printFile = g_dir->filePath("printed.pdf");
     desktop.printers = {"Lab inkjet", "Office laser"};
     auto w = openTable();

@@ -93,7 +93,7 @@ void MeasuredDataTest::loadingDrawsTheMarkersAndGivesTheRms() {
     QVERIFY(markerPixels(w->picture()->surface().image()) > 80);
     QVERIFY(w->fitAction()->isEnabled());
     QCOMPARE(g_shared->desktop.messages.size(), std::size_t(1));
-    const table::test::Message& m = g_shared->desktop.messages[0];
+    const widgets::test::Message& m = g_shared->desktop.messages[0];
     QCOMPARE(m.title, QString("Measured data"));
     QVERIFY2(m.text.startsWith("80 points read from"), qPrintable(m.text));
     // The data lie off the drawn curve (another C_a and k_a): far more than the noise.

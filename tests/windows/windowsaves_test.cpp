@@ -106,10 +106,10 @@ void WindowSavesTest::aFullDiskKeepsTheOldFileAndSaysWhy() {
     QCOMPARE(disk.entries(), before);
     const QString heading = window == "table" ? "Error: Impossible to save the data table:"
                                               : "Error: Impossible to save the image:";
-    const std::vector<table::test::Message>& messages = g_shared->desktop.messages;
+    const std::vector<widgets::test::Message>& messages = g_shared->desktop.messages;
     QCOMPARE(messages.size(), std::size_t(1));
     QCOMPARE(messages[0].title, QString("Error"));
-    QCOMPARE(messages[0].kind, table::MessageKind::Warning);
+    QCOMPARE(messages[0].kind, widgets::MessageKind::Warning);
     QCOMPARE(messages[0].text,
              heading + "\n" + disk.oldFile() + "\nError number: 28 No space left on device");
 

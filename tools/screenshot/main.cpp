@@ -6,10 +6,11 @@
 #include "engine/catalogue.h"
 #include "mainwin/controls.h"
 #include "mainwin/formmain.h"
-#include "mainwin/platform.h"
 #include "mainwin/settings.h"
+#include "mainwin/taskpanel.h"
 #include "markup/fonts.h"
 #include "markup/symbols.h"
+#include "widgets/desktop.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,16 +25,16 @@ using namespace corvane;
 namespace {
 
 // Message boxes would wait for a click; here they only go to the error output.
-class QuietPlatform : public mainwin::Platform {
+class QuietDesktop : public widgets::SystemDesktop {
 public:
     void showMessage(QWidget*, const QString& title, const QString& text,
-                     mainwin::MessageIcon) override {
+                     widgets::MessageKind) override {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
         failed = true;
     }
     void showDetailedMessage(QWidget* parent, const QString& title, const QString& text,
-                             const QString& details, mainwin::MessageIcon icon) override {
-        showMessage(parent, title, text + " " + details, icon);
+                             const QString& details, widgets::MessageKind kind) override {
+        showMessage(parent, title, text + " " + details, kind);
     }
     void openUrl(const QUrl&, std::function<void()> onFailure) override { onFailure(); }
     bool failed = false;
@@ -61,18 +62,19 @@ int main(int argc, char** argv) {
 
     QTemporaryDir settings;
     mainwin::SettingsStore store(settings.filePath("ZEMLO.ini"));
-    QuietPlatform platform;
-    mainwin::FormMain window(store, platform, args[4]);
+    QuietDesktop desktop;
+    mainwin::FormMain window(store, desktop, args[4]);
     window.show();
-    window.client()->resize(args[2].toInt(), args[3].toInt());
+    window.centralWidget()->resize(args[2].toInt(), args[3].toInt());
     window.resize(args[2].toInt(), args[3].toInt() + window.menuBar()->height());
     QCoreApplication::processEvents();
 
     const int t = problem->task;
     window.LblMENU_Click(t);
-    window.Opt(t, problem->option)->click();
-    if (window.Chk(t) && window.Chk(t)->isChecked() != problem->firstDissociationComplete)
-        window.Chk(t)->click();
+    const mainwin::TaskPanel& task = window.task(t);
+    task.optionButtons.at(static_cast<std::size_t>(problem->option))->click();
+    if (task.check && task.check->isChecked() != problem->firstDissociationComplete)
+        task.check->click();
     for (int n = 6; n < args.size(); ++n) {
         const QString name = args[n].section(QLatin1Char('='), 0, 0);
         int slot = -1;
@@ -83,11 +85,12 @@ int main(int argc, char** argv) {
                 slot = row.slot;
         }
         if (slot < 0) return fail("code " + args[5] + " has no input " + name);
-        window.Text1(15 * (t - 1) + slot)->setText(args[n].section(QLatin1Char('='), 1));
+        task.rows.at(static_cast<std::size_t>(slot))
+            .field->setText(args[n].section(QLatin1Char('='), 1));
     }
     window.LblCAL_Click(t);
     QCoreApplication::processEvents();
-    if (platform.failed) return fail("the example does not solve");
+    if (desktop.failed) return fail("the example does not solve");
     if (!window.grab().save(args[1])) return fail("cannot write " + args[1]);
     return 0;
 }

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-namespace corvane::mainwin {
+namespace corvane::widgets {
 
 class DesktopOpener : public QObject {
 public:
@@ -28,4 +28,4 @@ private:
     QString m_program;
 };
 
-} // namespace corvane::mainwin
+} // namespace corvane::widgets

@@ -2,7 +2,7 @@
 
 #include <QProcess>
 
-namespace corvane::mainwin {
+namespace corvane::widgets {
 
 namespace {
 
@@ -42,4 +42,4 @@ void DesktopOpener::open(const QUrl& url, std::function<void()> failed) {
     process->start(m_program, {url.isLocalFile() ? url.toLocalFile() : url.toString()});
 }
 
-} // namespace corvane::mainwin
+} // namespace corvane::widgets
