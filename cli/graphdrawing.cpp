@@ -40,14 +40,14 @@ void ensureGuiApplication() {
     markup::InitMarkupSymbols();
 }
 
-std::optional<std::string> failure(const table::SaveResult& result) {
+std::optional<std::string> failure(const files::SaveResult& result) {
     if (result.ok) return std::nullopt;
     return result.description.isEmpty() ? std::string("it could not be written")
                                         : result.description.toStdString();
 }
 
 std::optional<std::string> writeBytes(const std::string& path, const QByteArray& bytes) {
-    return failure(table::SaveAtomically(QByteArray::fromStdString(path), [&](QIODevice& file) {
+    return failure(files::SaveAtomically(QByteArray::fromStdString(path), [&](QIODevice& file) {
         return file.write(bytes) == bytes.size();
     }));
 }

@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace corvane::table {
+namespace corvane::files {
 
 namespace {
 
@@ -149,4 +149,4 @@ QString SaveFailureText(const QString& heading, const QString& path, const SaveR
            QStringLiteral("Error number: %1 %2").arg(result.errorNumber).arg(result.description);
 }
 
-} // namespace corvane::table
+} // namespace corvane::files

@@ -8,7 +8,7 @@
 
 class QIODevice;
 
-namespace corvane::table {
+namespace corvane::files {
 
 struct SaveResult {
     bool ok = false;
@@ -39,4 +39,4 @@ SaveResult SystemFailure(int error);
 QString SaveFailureText(const QString& heading, const QString& path, const SaveResult& result,
                         bool offerReadOnly);
 
-} // namespace corvane::table
+} // namespace corvane::files

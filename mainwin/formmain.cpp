@@ -186,12 +186,12 @@ void FormMain::mnu_SaveResults_Click() {
         (csv ? ResultsCsv(resultsTitle(), rows, m_state.numbers.DecimalSeparator)
              : ResultsText(resultsTitle(), rows))
             .toUtf8();
-    const table::SaveResult result = table::SaveAtomically(
+    const files::SaveResult result = files::SaveAtomically(
         path, [&](QIODevice& file) { return file.write(bytes) == bytes.size(); });
     if (!result.ok)
         m_desktop.showMessage(
             this, "Error",
-            table::SaveFailureText("Error: Impossible to save the results:", path, result, false),
+            files::SaveFailureText("Error: Impossible to save the results:", path, result, false),
             widgets::MessageKind::Warning);
 }
 

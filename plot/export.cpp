@@ -17,8 +17,8 @@
 
 namespace corvane::plot {
 
-using table::SaveAtomically;
-using table::SystemFailure;
+using files::SaveAtomically;
+using files::SystemFailure;
 
 QString FolderOf(const QString& path) {
     return QDir::toNativeSeparators(QFileInfo(path).absolutePath());

@@ -20,7 +20,7 @@ class PrinterSurface;
 namespace corvane::plot {
 
 class GraphPlot;
-using table::SaveResult;
+using files::SaveResult;
 
 /// The save dialogs' filters for every file and for the PDF export.
 inline const QString AllFilesFilter = QStringLiteral("All files (*.*)");

@@ -184,9 +184,9 @@ void FormGraficaAB::PrintGraphic() {
     plot::PrintGraph(printer, pageOrientation(), m_plot, m_picture->surface().font());
 }
 
-void FormGraficaAB::saveFailed(const QString& path, const table::SaveResult& result) {
+void FormGraficaAB::saveFailed(const QString& path, const files::SaveResult& result) {
     m_context.desktop.showMessage(this, "Error",
-                                  table::SaveFailureText(SaveFailure, path, result, true),
+                                  files::SaveFailureText(SaveFailure, path, result, true),
                                   widgets::MessageKind::Warning);
 }
 
@@ -202,7 +202,7 @@ void FormGraficaAB::SaveImageAs() {
 }
 
 void FormGraficaAB::savePicture(const QString& path, const QString& format) {
-    table::SaveResult result;
+    files::SaveResult result;
     {
         plot::BusyPointer busy;
         result =

@@ -17,9 +17,9 @@ class QAction;
 class QFrame;
 class QMenuBar;
 
-namespace corvane::table {
+namespace corvane::files {
 struct SaveResult;
-} // namespace corvane::table
+} // namespace corvane::files
 namespace corvane::widgets {
 class BarButton;
 class ButtonBar;
@@ -91,7 +91,7 @@ private:
     /// The context of the windows opened from here: the confirmed copy in place of the shared
     /// settings and values.
     table::WindowContext drawnContext();
-    void saveFailed(const QString& path, const table::SaveResult& result);
+    void saveFailed(const QString& path, const files::SaveResult& result);
     /// The graph's picture in `format`, whole or not at all; a failure says why.
     void savePicture(const QString& path, const QString& format);
 

@@ -20,6 +20,9 @@
 
 namespace corvane::table {
 
+using files::SaveAtomically;
+using files::SaveFailureText;
+using files::SaveResult;
 using plot::AllFilesFilter;
 using plot::BusyPointer;
 using plot::FolderOf;

@@ -12,7 +12,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-using namespace corvane::table;
+using namespace corvane::files;
 using corvane::test::FullDisk;
 
 namespace {

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 using namespace corvane;
+using namespace corvane::files;
 using namespace corvane::table;
 using corvane::table::test::PdfPageSizes;
 using corvane::table::test::Shared;
