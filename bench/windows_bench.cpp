@@ -90,8 +90,8 @@ struct GraphRoad {
     numtext::NumberSettings numbers;
     QString lastGraphFolder, lastTableFolder;
     QuietDesktop desktop;
-    table::WindowContext context{graph,           table,           engine,    numbers, 4,
-                                 lastGraphFolder, lastTableFolder, QString(), desktop};
+    windows::WindowContext context{graph,           table,           engine,    numbers, 4,
+                                   lastGraphFolder, lastTableFolder, QString(), desktop};
 
     GraphRoad() {
         engine.IOValues[engine::slot::titration::C] = 0.1;
@@ -107,10 +107,10 @@ void BM_GraphWindow_OkToCurves_1600x1000(benchmark::State& bench) {
     GraphRoad road;
     int run = 0;
     for (auto _ : bench) {
-        graphs::FormEditGRAF chooser(road.context);
+        windows::FormEditGRAF chooser(road.context);
         chooser.selectRow(run++ % 2);
         chooser.Ok();
-        graphs::FormGraficaAB w(road.context);
+        windows::FormGraficaAB w(road.context);
         w.resize(1600, 1000);
         w.show();
         while (w.drawn().values.curves.points.empty() && !road.desktop.failed)
@@ -125,7 +125,7 @@ void BM_GraphWindow_ResizeFrame_1600x1000(benchmark::State& bench) {
     GraphRoad road;
     graphs::ChooseGraphKind(road.graph, graphs::Catalogue(), 29);
     if (!graphs::AjustaEscalasETC(road.graph, road.engine)) bench.SkipWithError("no scales");
-    graphs::FormGraficaAB w(road.context);
+    windows::FormGraficaAB w(road.context);
     w.show();
     int run = 0;
     for (auto _ : bench)

@@ -371,7 +371,7 @@ void FormMain::LblGRA_Click(int t) {
     emit graphicRequested();
 
     // The chooser, then, once a kind is confirmed, the graph window; both modal.
-    table::WindowContext context{
+    windows::WindowContext context{
         m_state.graph,     m_state.graphTable,      m_state.engine,          m_state.numbers,
         m_state.SigDigits, m_state.LastGraphFolder, m_state.LastTableFolder, m_programFolder,
         m_desktop,         &m_state.ShowMarks};
@@ -382,10 +382,10 @@ void FormMain::LblGRA_Click(int t) {
         EscribirDATOS();
         LblCAL_Click(t);
     };
-    graphs::FormEditGRAF chooser(context, this);
+    windows::FormEditGRAF chooser(context, this);
     m_desktop.runDialog(chooser);
     if (!m_state.graph.GraphConfirmed) return;
-    graphs::FormGraficaAB graph(context, this);
+    windows::FormGraficaAB graph(context, this);
     m_desktop.runDialog(graph);
 }
 

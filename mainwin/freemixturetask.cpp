@@ -351,21 +351,21 @@ void FreeMixtureTask::Graphic() {
 }
 
 void FreeMixtureTask::openGraph(const graphs::GraphSettings& settings,
-                                const std::function<void(graphs::FormGraficaAB&)>& prepare) {
+                                const std::function<void(windows::FormGraficaAB&)>& prepare) {
     m_state.graph = settings;
     m_state.graph.TaskTitle = "Free mixture";
     m_state.graph.GraphConfirmed = true;
-    table::WindowContext context{
+    windows::WindowContext context{
         m_state.graph,     m_state.graphTable,      m_state.engine,          m_state.numbers,
         m_state.SigDigits, m_state.LastGraphFolder, m_state.LastTableFolder, m_programFolder,
         m_desktop,         &m_state.ShowMarks};
-    graphs::FormGraficaAB window(context, this);
+    windows::FormGraficaAB window(context, this);
     prepare(window);
     m_desktop.runDialog(window);
 }
 
 void FreeMixtureTask::drawDistribution(const engine::Component& component) {
-    openGraph(graphs::DistributionSettings(component), [&](graphs::FormGraficaAB& window) {
+    openGraph(graphs::DistributionSettings(component), [&](windows::FormGraficaAB& window) {
         window.setOwnCurves(plot::DistributionCurves(component));
     });
 }
@@ -388,7 +388,7 @@ void FreeMixtureTask::drawTitration(engine::MixtureTitration titration) {
         titration, pKw, graphs::AmountText(titration.titrant, separator),
         graphs::MixtureText(titration, separator), 2 * volumes.back()};
     const std::vector<graphs::CurveMark> marks = graphs::EquivalenceMarks(graph);
-    openGraph(graphs::TitrationSettings(graph), [&](graphs::FormGraficaAB& window) {
+    openGraph(graphs::TitrationSettings(graph), [&](windows::FormGraficaAB& window) {
         window.setOwnCurves(plot::TitrationCurves(graph, marks, separator));
     });
 }

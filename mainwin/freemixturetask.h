@@ -24,7 +24,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
-namespace corvane::graphs {
+namespace corvane::windows {
 class FormGraficaAB;
 }
 namespace corvane::widgets {
@@ -94,7 +94,7 @@ private:
     void drawDistribution(const engine::Component& component);
     void drawTitration(engine::MixtureTitration titration);
     void openGraph(const graphs::GraphSettings& settings,
-                   const std::function<void(graphs::FormGraficaAB&)>& prepare);
+                   const std::function<void(windows::FormGraficaAB&)>& prepare);
     QString number(double v) const;
     /// Each (name, text) read as a number of at least 0; the first that is not is refused.
     std::optional<std::vector<double>>

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-namespace corvane::graphs {
+namespace corvane::markup {
 
 namespace {
 constexpr int ScreenDotsPerInch = 96;
@@ -51,4 +51,4 @@ void SvgSurface::paintText(double xPixels, double baselinePixels, const QString&
     m_painter->drawText(QPointF(xPixels, baselinePixels), text);
 }
 
-} // namespace corvane::graphs
+} // namespace corvane::markup

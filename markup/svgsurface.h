@@ -10,9 +10,9 @@
 
 class QIODevice;
 
-namespace corvane::graphs {
+namespace corvane::markup {
 
-class SvgSurface : public markup::DrawingSurface {
+class SvgSurface : public DrawingSurface {
 public:
     /// Starts an SVG document of the given pixel size on `device`; it is complete when the
     /// surface is destroyed.
@@ -36,4 +36,4 @@ private:
     std::unique_ptr<QPainter> m_painter;
 };
 
-} // namespace corvane::graphs
+} // namespace corvane::markup

@@ -95,7 +95,7 @@ std::function<void(markup::PrinterSurface&)> graphPages(const GraphPlot& graph, 
 
 bool writeSvg(QIODevice& file, const GraphPlot& graph, const markup::PictureSurface& picture) {
     const QImage& image = picture.image();
-    graphs::SvgSurface svg(file, image.width(), image.height());
+    markup::SvgSurface svg(file, image.width(), image.height());
     if (!svg.isActive()) return false;
     svg.setFont(picture.font());
     graph.Dibujar(svg, true);

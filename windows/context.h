@@ -17,7 +17,7 @@ namespace corvane::widgets {
 class Desktop;
 }
 
-namespace corvane::table {
+namespace corvane::windows {
 
 struct WindowContext {
     graphs::GraphSettings& graph;
@@ -41,4 +41,4 @@ struct WindowContext {
     std::vector<fit::MeasuredPoint> measuredPoints{};
 };
 
-} // namespace corvane::table
+} // namespace corvane::windows

@@ -19,7 +19,7 @@
 #include <cmath>
 #include <string_view>
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 namespace {
 
@@ -50,10 +50,10 @@ int ShownRows(const std::vector<int>& offered) {
 }
 
 std::vector<QString> RowTitles(const std::vector<int>& offered) {
-    const GraphCatalogue& catalogue = Catalogue();
+    const graphs::GraphCatalogue& catalogue = graphs::Catalogue();
     std::vector<QString> titles;
     for (int kind : offered)
-        titles.push_back(QString::fromStdString(ListTitle(catalogue.GraphKindTitle[kind])));
+        titles.push_back(QString::fromStdString(graphs::ListTitle(catalogue.GraphKindTitle[kind])));
     return titles;
 }
 
@@ -78,7 +78,7 @@ int WindowHeight(std::string_view code, const std::vector<int>& offered) {
     int contentBottom = InstructionBottom;
     for (int r = 0; r < ShownRows(offered); ++r) {
         const int rowBottom = FirstRowTop + RowStep * r + RowHeight;
-        const bool panel = NeedsExtraFields(code, offered[r]);
+        const bool panel = graphs::NeedsExtraFields(code, offered[r]);
         contentBottom = std::max(contentBottom, rowBottom + (panel ? PanelHeight : 0) + 1);
     }
     return contentBottom + ContentMargin + BarHeight;
@@ -104,11 +104,11 @@ void ExtraField::focusInEvent(QFocusEvent* event) {
     QTimer::singleShot(0, this, &QLineEdit::selectAll);
 }
 
-FormEditGRAF::FormEditGRAF(table::WindowContext& context, QWidget* parent)
+FormEditGRAF::FormEditGRAF(WindowContext& context, QWidget* parent)
     : QDialog(parent), m_context(context) {
     setWindowTitle("Edit type of graphic");
     const std::string& code = context.graph.ProblemCode;
-    const std::vector<int> offered = OfferedKinds(Catalogue(), code);
+    const std::vector<int> offered = graphs::OfferedKinds(graphs::Catalogue(), code);
     const std::vector<QString> titles = RowTitles(offered);
     const int pictureWidth = TitlePictureWidth(titles);
     const int width = PictureLeft + pictureWidth + PictureRightMargin;
@@ -159,7 +159,7 @@ void FormEditGRAF::addRows(const std::vector<int>& offered, const std::vector<QS
 
 void FormEditGRAF::offerKind(int r, int kind, const QString& title) {
     m_kinds[r] = kind;
-    m_extra[r] = NeedsExtraFields(m_context.graph.ProblemCode, kind);
+    m_extra[r] = graphs::NeedsExtraFields(m_context.graph.ProblemCode, kind);
     m_options[r]->setObjectName(QString::number(kind));
     markup::PictureSurface& surface = m_pictures[r]->surface();
     surface.clear();
@@ -204,7 +204,7 @@ void FormEditGRAF::addButtonBar(int width, int height) {
 
 // The choice so far, and the extra values entered last time.
 void FormEditGRAF::loadChoice() {
-    GraphSettings& settings = m_context.graph;
+    graphs::GraphSettings& settings = m_context.graph;
     settings.GraphConfirmed = false;
     const int kind = settings.GraphKind;
     for (int r = 0; r < Rows; ++r)
@@ -214,12 +214,12 @@ void FormEditGRAF::loadChoice() {
         }
     const auto& io = m_context.engine.IOValues;
     const char separator = m_context.numbers.DecimalSeparator;
-    m_volume->setText(
-        QString::fromStdString(engine::IsKnown(io[VolumeSlot])
-                                   ? ExtraFieldText(io[VolumeSlot], m_context.sigDigits, separator)
-                                   : std::string(DefaultBufferVolume)));
+    m_volume->setText(QString::fromStdString(
+        engine::IsKnown(io[VolumeSlot])
+            ? graphs::ExtraFieldText(io[VolumeSlot], m_context.sigDigits, separator)
+            : std::string(graphs::DefaultBufferVolume)));
     m_concentration->setText(QString::fromStdString(
-        ExtraFieldText(io[ConcentrationSlot], m_context.sigDigits, separator)));
+        graphs::ExtraFieldText(io[ConcentrationSlot], m_context.sigDigits, separator)));
 }
 
 FormEditGRAF::~FormEditGRAF() = default;
@@ -254,28 +254,28 @@ void FormEditGRAF::selectRow(int r) {
 }
 
 void FormEditGRAF::Ok() {
-    GraphSettings& settings = m_context.graph;
+    graphs::GraphSettings& settings = m_context.graph;
     settings.GraphConfirmed = false;
     const int r = selectedRow();
     if (r < 0) return;
     // The extra values are read before anything in the settings changes, so a refused entry
     // leaves the graph drawn so far as it was.
-    if (m_extra[r] &&
-        !ReadExtraFields(m_volume->text().toStdString(), m_concentration->text().toStdString(),
-                         m_context.engine, m_context.numbers)) {
-        m_context.desktop.showMessage(this, "Error", ExtraFieldsInvalidMessage,
+    if (m_extra[r] && !graphs::ReadExtraFields(m_volume->text().toStdString(),
+                                               m_concentration->text().toStdString(),
+                                               m_context.engine, m_context.numbers)) {
+        m_context.desktop.showMessage(this, "Error", graphs::ExtraFieldsInvalidMessage,
                                       widgets::MessageKind::Warning);
         return;
     }
-    const GraphSettings before = settings;
-    ChooseGraphKind(settings, Catalogue(), m_kinds[r]);
-    if (AjustaEscalasETC(settings, m_context.engine, m_context.numbers.DecimalSeparator)) {
+    const graphs::GraphSettings before = settings;
+    graphs::ChooseGraphKind(settings, graphs::Catalogue(), m_kinds[r]);
+    if (graphs::AjustaEscalasETC(settings, m_context.engine, m_context.numbers.DecimalSeparator)) {
         settings.GraphConfirmed = true;
     } else {
         // A failed choice must not leave half-written scales for the next redraw.
         settings = before;
         settings.GraphConfirmed = false;
-        m_context.desktop.showMessage(this, "Error", InvalidDataMessage,
+        m_context.desktop.showMessage(this, "Error", graphs::InvalidDataMessage,
                                       widgets::MessageKind::Warning);
     }
     done(settings.GraphConfirmed ? Accepted : Rejected);
@@ -332,4 +332,4 @@ bool FormEditGRAF::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

@@ -20,7 +20,7 @@ namespace corvane::widgets {
 class PictureView;
 }
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 /// A value field of the chooser: keeps only the characters of a number and selects its text
 /// on entry.
@@ -38,7 +38,7 @@ protected:
 class FormEditGRAF : public QDialog {
     Q_OBJECT
 public:
-    explicit FormEditGRAF(table::WindowContext& context, QWidget* parent = nullptr);
+    explicit FormEditGRAF(WindowContext& context, QWidget* parent = nullptr);
     ~FormEditGRAF() override;
 
     static constexpr int Rows = 8;
@@ -84,7 +84,7 @@ private:
     /// The chooser's keys, pressed on target (the window or one of its controls).
     bool handleKey(QObject* target, int key);
 
-    table::WindowContext& m_context;
+    WindowContext& m_context;
     QLabel* m_heading;
     std::array<QRadioButton*, Rows> m_options{};
     std::array<widgets::PictureView*, Rows> m_pictures{};
@@ -100,4 +100,4 @@ private:
     QPushButton* m_cancel;
 };
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

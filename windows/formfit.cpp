@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 namespace {
 
@@ -130,4 +130,4 @@ QString FormFitResult::text() const {
     return m_text->text();
 }
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

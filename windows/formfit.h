@@ -17,7 +17,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 class FormFitChoice : public QDialog {
     Q_OBJECT
@@ -65,4 +65,4 @@ std::vector<double> FitResiduals(std::string_view code, double pKw, const fit::F
 QImage DrawResiduals(const std::vector<fit::MeasuredPoint>& points,
                      const std::vector<double>& residuals, int width, int height);
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

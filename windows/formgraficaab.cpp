@@ -24,7 +24,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 namespace {
 
@@ -46,7 +46,7 @@ QString ImageFormat(const QString& path, const QString& filter) {
 
 } // namespace
 
-FormGraficaAB::FormGraficaAB(table::WindowContext& context, QWidget* parent)
+FormGraficaAB::FormGraficaAB(WindowContext& context, QWidget* parent)
     : QDialog(parent), m_context(context), m_settings(context.graph), m_values(context.engine),
       m_plot(m_settings, m_values) {
     setWindowTitle("Graphic");
@@ -159,16 +159,16 @@ void FormGraficaAB::EditTypeOfGraphic() {
     drawAll();
 }
 
-table::WindowContext FormGraficaAB::drawnContext() {
-    const table::WindowContext& c = m_context;
+WindowContext FormGraficaAB::drawnContext() {
+    const WindowContext& c = m_context;
     return {m_settings,  c.table,           m_values,          c.numbers,
             c.sigDigits, c.lastGraphFolder, c.lastTableFolder, c.programFolder,
             c.desktop,   c.showMarks,       c.useValues,       m_plot.measuredPoints};
 }
 
 void FormGraficaAB::ShowDataTable() {
-    table::WindowContext context = drawnContext();
-    table::FormTabla window(context, this);
+    WindowContext context = drawnContext();
+    FormTabla window(context, this);
     window.exec();
 }
 
@@ -244,8 +244,8 @@ void FormGraficaAB::LoadMeasuredData() {
     if (path.isEmpty()) return;
     if (!ReadMeasuredData(path)) return;
     QString text = QString("%1 points read from\n%2").arg(m_plot.measuredPoints.size()).arg(path);
-    const double rms =
-        MeasuredRms(m_settings.ProblemCode, m_settings.GraphKind, m_values, m_plot.measuredPoints);
+    const double rms = graphs::MeasuredRms(m_settings.ProblemCode, m_settings.GraphKind, m_values,
+                                           m_plot.measuredPoints);
     std::int16_t formatError = 0;
     if (std::isfinite(rms))
         text += "\nRMS of measured − computed pH: " +
@@ -307,8 +307,8 @@ void FormGraficaAB::UseFittedValues(const fit::FitResult& result) {
     if (m_context.engine.CalcError != 0) return;
     // The graph of the new values, with its titles and scales set from them.
     m_values = m_context.engine;
-    AjustaEscalasETC(m_settings, m_values, m_context.numbers.DecimalSeparator);
+    graphs::AjustaEscalasETC(m_settings, m_values, m_context.numbers.DecimalSeparator);
     drawAll();
 }
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

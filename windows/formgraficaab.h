@@ -26,14 +26,14 @@ class ButtonBar;
 class PictureView;
 } // namespace corvane::widgets
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 class GraphViewTools;
 
 class FormGraficaAB : public QDialog {
     Q_OBJECT
 public:
-    explicit FormGraficaAB(table::WindowContext& context, QWidget* parent = nullptr);
+    explicit FormGraficaAB(WindowContext& context, QWidget* parent = nullptr);
     ~FormGraficaAB() override;
 
     // The commands; each button and its menu item do the same.
@@ -75,7 +75,7 @@ public:
     /// The graph as the picture shows it, computed by its last drawing.
     const plot::PlottedGraph& drawn() const { return m_drawn; }
     /// The settings and values the graph was confirmed with.
-    const GraphSettings& drawnSettings() const { return m_settings; }
+    const graphs::GraphSettings& drawnSettings() const { return m_settings; }
     const engine::EquilAB& drawnValues() const { return m_values; }
     QMenuBar* menus() const { return m_menuBar; }
 
@@ -90,13 +90,13 @@ private:
     void drawOnScreen(bool withCurves);
     /// The context of the windows opened from here: the confirmed copy in place of the shared
     /// settings and values.
-    table::WindowContext drawnContext();
+    WindowContext drawnContext();
     void saveFailed(const QString& path, const files::SaveResult& result);
     /// The graph's picture in `format`, whole or not at all; a failure says why.
     void savePicture(const QString& path, const QString& format);
 
-    table::WindowContext& m_context;
-    GraphSettings m_settings;
+    WindowContext& m_context;
+    graphs::GraphSettings m_settings;
     engine::EquilAB m_values;
     plot::GraphPlot m_plot;
     plot::PlottedGraph m_drawn;
@@ -113,4 +113,4 @@ private:
     QAction* m_fitAction = nullptr;
 };
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

@@ -18,7 +18,7 @@
 
 #include <cmath>
 
-namespace corvane::table {
+namespace corvane::windows {
 
 using files::SaveAtomically;
 using files::SaveFailureText;
@@ -216,7 +216,7 @@ void FormTabla::SaveTableAs() {
 
     const bool csv = filter == CsvFilter || path.endsWith(".csv", Qt::CaseInsensitive);
     const QByteArray bytes =
-        (csv ? TableCsv(m_context.graph, m_context.table, m_context.numbers.DecimalSeparator)
+        (csv ? table::TableCsv(m_context.graph, m_context.table, m_context.numbers.DecimalSeparator)
              : TableText())
             .toUtf8();
     BusyPointer busy;
@@ -274,4 +274,4 @@ void FormTabla::ExportPdf() {
             this, "Error", SaveFailureText(SaveFailure, path, result, false), MessageKind::Warning);
 }
 
-} // namespace corvane::table
+} // namespace corvane::windows

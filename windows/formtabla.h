@@ -17,7 +17,7 @@ class ButtonBar;
 class PictureView;
 } // namespace corvane::widgets
 
-namespace corvane::table {
+namespace corvane::windows {
 
 class FormTabla : public QDialog {
     Q_OBJECT
@@ -25,8 +25,8 @@ public:
     explicit FormTabla(WindowContext& context, QWidget* parent = nullptr);
     ~FormTabla() override;
 
-    static constexpr int HeadingWidth = TableWidth;
-    static constexpr int HeadingHeight = TableHeadingHeight;
+    static constexpr int HeadingWidth = table::TableWidth;
+    static constexpr int HeadingHeight = table::TableHeadingHeight;
 
     // The commands.
     void SaveTableAs();
@@ -40,7 +40,7 @@ public:
     bool ScrollByKey(int key);
 
     const QString& TableText() const { return m_drawing.TableText(); }
-    const TableDrawing& drawing() const { return m_drawing; }
+    const table::TableDrawing& drawing() const { return m_drawing; }
 
     widgets::PictureView* headingPicture() const { return m_heading; }
     widgets::PictureView* bodyPicture() const { return m_body; }
@@ -62,7 +62,7 @@ private:
     void placeBody();
 
     WindowContext& m_context;
-    TableDrawing m_drawing;
+    table::TableDrawing m_drawing;
     QMenuBar* m_menuBar;
     QWidget* m_client;
     QWidget* m_container;
@@ -78,4 +78,4 @@ private:
     widgets::BarButton* m_close;
 };
 
-} // namespace corvane::table
+} // namespace corvane::windows

@@ -14,7 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 namespace {
 
@@ -29,7 +29,7 @@ QString plainText(const std::string& markupText) {
 
 } // namespace
 
-GraphViewTools::GraphViewTools(table::WindowContext& context, plot::GraphPlot& plot,
+GraphViewTools::GraphViewTools(WindowContext& context, plot::GraphPlot& plot,
                                const plot::PlottedGraph& drawn, QWidget* picture, QWidget* window,
                                std::function<void()> redraw)
     : QObject(window), m_context(context), m_plot(plot), m_drawn(drawn), m_window(window),
@@ -54,7 +54,7 @@ void GraphViewTools::addMenuItems(QMenu* view) {
 
     QMenu* indicators = view->addMenu("&Indicator");
     auto* group = new QActionGroup(indicators);
-    auto add = [&](const QString& name, const Indicator* indicator) {
+    auto add = [&](const QString& name, const graphs::Indicator* indicator) {
         QAction* item = indicators->addAction(name);
         item->setCheckable(true);
         item->setChecked(indicator == m_plot.indicator);
@@ -62,11 +62,11 @@ void GraphViewTools::addMenuItems(QMenu* view) {
         connect(item, &QAction::triggered, this, [this, indicator] { SetIndicator(indicator); });
     };
     add("None", nullptr);
-    for (const Indicator& i : Indicators())
+    for (const graphs::Indicator& i : graphs::Indicators())
         add(i.name, &i);
 }
 
-void GraphViewTools::setScales(const std::optional<PlotScales>& scales) {
+void GraphViewTools::setScales(const std::optional<graphs::PlotScales>& scales) {
     m_history.push_back(m_plot.scales);
     m_plot.scales = scales;
     m_status->clear();
@@ -74,16 +74,16 @@ void GraphViewTools::setScales(const std::optional<PlotScales>& scales) {
 }
 
 void GraphViewTools::EditScales() {
-    ScalesDialog dialog(m_context.desktop, m_plot.usedScales(), ScalesOf(m_plot.settings()),
+    ScalesDialog dialog(m_context.desktop, m_plot.usedScales(), graphs::ScalesOf(m_plot.settings()),
                         m_plot.settings().GraphKind, m_context.numbers.DecimalSeparator, m_window);
     if (!m_context.desktop.runDialog(dialog)) return;
     setScales(dialog.chosen());
 }
 
 void GraphViewTools::ZoomTo(double x0, double y0, double x1, double y1) {
-    const std::optional<PlotScales> zoomed =
-        ZoomedScales(m_plot.settings().GraphKind, x0, y0, x1, y1);
-    if (!zoomed || CheckScales(*zoomed, m_plot.settings().GraphKind)) return;
+    const std::optional<graphs::PlotScales> zoomed =
+        graphs::ZoomedScales(m_plot.settings().GraphKind, x0, y0, x1, y1);
+    if (!zoomed || graphs::CheckScales(*zoomed, m_plot.settings().GraphKind)) return;
     setScales(zoomed);
 }
 
@@ -107,23 +107,23 @@ void GraphViewTools::SetShowMarks(bool on) {
     m_redraw();
 }
 
-void GraphViewTools::SetIndicator(const Indicator* indicator) {
+void GraphViewTools::SetIndicator(const graphs::Indicator* indicator) {
     m_plot.indicator = indicator;
     m_redraw();
 }
 
 QStringList GraphViewTools::readingLines(const std::vector<double>& xs) const {
-    const GraphSettings& s = m_plot.settings();
-    const std::vector<CurveReading> readings =
-        ReadCurve(s.ProblemCode, s.GraphKind, m_plot.state(), m_drawn.plot.frame(), xs);
+    const graphs::GraphSettings& s = m_plot.settings();
+    const std::vector<graphs::CurveReading> readings =
+        graphs::ReadCurve(s.ProblemCode, s.GraphKind, m_plot.state(), m_drawn.plot.frame(), xs);
     // The column headings in plain text, as the table window's text shows them.
     std::array<std::string, 5> names;
     for (int c = 0; c < 5; ++c)
         names[c] = plainText(s.ColumnHeading[c]).toStdString();
     QStringList lines;
-    for (const CurveReading& r : readings)
-        lines << QString::fromStdString(ReadingLine(r, s.GraphKind, names, m_context.sigDigits,
-                                                    m_context.numbers.DecimalSeparator));
+    for (const graphs::CurveReading& r : readings)
+        lines << QString::fromStdString(graphs::ReadingLine(
+            r, s.GraphKind, names, m_context.sigDigits, m_context.numbers.DecimalSeparator));
     return lines;
 }
 
@@ -139,4 +139,4 @@ void GraphViewTools::ValueAt() {
     m_context.desktop.runDialog(dialog);
 }
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

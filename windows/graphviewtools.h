@@ -18,7 +18,7 @@ class QLabel;
 class QMenu;
 class QWidget;
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 class PlotPointer;
 
@@ -27,9 +27,8 @@ class GraphViewTools : public QObject {
 public:
     /// Works on `plot` (and reads the settings and problem it draws from), whose last drawing
     /// `drawn` shows on `picture` inside `window`; `redraw` draws it again with its curves.
-    GraphViewTools(table::WindowContext& context, plot::GraphPlot& plot,
-                   const plot::PlottedGraph& drawn, QWidget* picture, QWidget* window,
-                   std::function<void()> redraw);
+    GraphViewTools(WindowContext& context, plot::GraphPlot& plot, const plot::PlottedGraph& drawn,
+                   QWidget* picture, QWidget* window, std::function<void()> redraw);
 
     /// "&Scales...", "&Value at..." (Ctrl+F), "Show &marks" and the "&Indicator" list.
     void addMenuItems(QMenu* view);
@@ -37,7 +36,7 @@ public:
     void EditScales();
     void ValueAt();
     void SetShowMarks(bool on);
-    void SetIndicator(const Indicator* indicator);
+    void SetIndicator(const graphs::Indicator* indicator);
     /// Scales of the rectangle between two points in problem values; the scales before are
     /// kept for PreviousScales.
     void ZoomTo(double x0, double y0, double x1, double y1);
@@ -53,10 +52,10 @@ public:
 private:
     /// The lines the status line and "Value at..." show for these x values.
     QStringList readingLines(const std::vector<double>& xs) const;
-    void setScales(const std::optional<PlotScales>& scales);
+    void setScales(const std::optional<graphs::PlotScales>& scales);
     void showReading(double x);
 
-    table::WindowContext& m_context;
+    WindowContext& m_context;
     plot::GraphPlot& m_plot;
     const plot::PlottedGraph& m_drawn;
     QWidget* m_window;
@@ -64,7 +63,7 @@ private:
     QLabel* m_status;
     PlotPointer* m_pointer;
     QAction* m_showMarks = nullptr;
-    std::vector<std::optional<PlotScales>> m_history;
+    std::vector<std::optional<graphs::PlotScales>> m_history;
 };
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

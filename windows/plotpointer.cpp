@@ -9,7 +9,7 @@
 
 #include <cstdlib>
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 PlotPointer::PlotPointer(QWidget* picture, const plot::PlottedGraph& drawn)
     : QObject(picture), m_picture(picture), m_drawn(drawn),
@@ -75,4 +75,4 @@ bool PlotPointer::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

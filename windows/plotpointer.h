@@ -13,7 +13,7 @@ namespace corvane::plot {
 struct PlottedGraph;
 }
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 class PlotPointer : public QObject {
     Q_OBJECT
@@ -44,4 +44,4 @@ private:
     bool m_dragging = false;
 };
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

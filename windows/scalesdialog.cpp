@@ -13,7 +13,7 @@
 
 #include <cmath>
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 namespace {
 
@@ -22,8 +22,8 @@ constexpr int FieldDigits = 12;
 
 } // namespace
 
-ScalesDialog::ScalesDialog(widgets::Desktop& desktop, const PlotScales& current,
-                           const PlotScales& defaults, int kind, char decimalSeparator,
+ScalesDialog::ScalesDialog(widgets::Desktop& desktop, const graphs::PlotScales& current,
+                           const graphs::PlotScales& defaults, int kind, char decimalSeparator,
                            QWidget* parent)
     : QDialog(parent), m_desktop(desktop), m_kind(kind), m_separator(decimalSeparator) {
     m_defaultTexts = texts(defaults);
@@ -36,7 +36,8 @@ ScalesDialog::ScalesDialog(widgets::Desktop& desktop, const PlotScales& current,
         grid->addWidget(new QLabel(rows[r]), r + 1, 0);
         for (int axis = 0; axis < 2; ++axis) {
             auto* edit = new QLineEdit;
-            edit->setAccessibleName(ScaleFieldName(static_cast<ScaleField>(4 * axis + r)));
+            edit->setAccessibleName(
+                graphs::ScaleFieldName(static_cast<graphs::ScaleField>(4 * axis + r)));
             m_fields[4 * axis + r] = edit;
             grid->addWidget(edit, r + 1, axis + 1);
         }
@@ -59,7 +60,7 @@ ScalesDialog::ScalesDialog(widgets::Desktop& desktop, const PlotScales& current,
     fill(texts(current));
 }
 
-std::array<QString, 8> ScalesDialog::texts(const PlotScales& s) const {
+std::array<QString, 8> ScalesDialog::texts(const graphs::PlotScales& s) const {
     std::int16_t error = 0;
     auto text = [&](double v) {
         return QString::fromStdString(numtext::FormatNumber(v, FieldDigits, m_separator, error));
@@ -73,17 +74,18 @@ void ScalesDialog::fill(const std::array<QString, 8>& texts) {
         m_fields[i]->setText(texts[i]);
 }
 
-std::optional<PlotScales> ScalesDialog::read() {
+std::optional<graphs::PlotScales> ScalesDialog::read() {
     std::array<double, 8> v{};
     for (int i = 0; i < 8; ++i) {
         const QString text = m_fields[i]->text().trimmed();
         char separator = m_separator;
-        const std::optional<double> number = ReadFieldNumber(text.toStdString(), separator);
+        const std::optional<double> number = graphs::ReadFieldNumber(text.toStdString(), separator);
         if (!number) {
-            m_desktop.showMessage(this, "Error",
-                                  QString("The %1 is not a number: \"%2\".")
-                                      .arg(ScaleFieldName(static_cast<ScaleField>(i)), text),
-                                  widgets::MessageKind::Warning);
+            m_desktop.showMessage(
+                this, "Error",
+                QString("The %1 is not a number: \"%2\".")
+                    .arg(graphs::ScaleFieldName(static_cast<graphs::ScaleField>(i)), text),
+                widgets::MessageKind::Warning);
             m_fields[i]->setFocus();
             return std::nullopt;
         }
@@ -93,7 +95,7 @@ std::optional<PlotScales> ScalesDialog::read() {
         // A spacing that is not whole (or out of range) becomes 0, which the checks refuse.
         return n >= 1 && n <= 1e6 && n == std::floor(n) ? static_cast<std::int32_t>(n) : 0;
     };
-    return PlotScales{{v[0], v[1], v[2], every(v[3])}, {v[4], v[5], v[6], every(v[7])}};
+    return graphs::PlotScales{{v[0], v[1], v[2], every(v[3])}, {v[4], v[5], v[6], every(v[7])}};
 }
 
 void ScalesDialog::onOk() {
@@ -106,9 +108,9 @@ void ScalesDialog::onOk() {
         accept();
         return;
     }
-    const std::optional<PlotScales> scales = read();
+    const std::optional<graphs::PlotScales> scales = read();
     if (!scales) return;
-    if (const std::optional<ScaleRefusal> refusal = CheckScales(*scales, m_kind)) {
+    if (const std::optional<graphs::ScaleRefusal> refusal = graphs::CheckScales(*scales, m_kind)) {
         m_desktop.showMessage(this, "Error", QString::fromStdString(refusal->reason),
                               widgets::MessageKind::Warning);
         field(refusal->field)->setFocus();
@@ -118,4 +120,4 @@ void ScalesDialog::onOk() {
     accept();
 }
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

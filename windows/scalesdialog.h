@@ -18,28 +18,29 @@ namespace corvane::widgets {
 class Desktop;
 }
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 class ScalesDialog : public QDialog {
     Q_OBJECT
 public:
-    ScalesDialog(widgets::Desktop& desktop, const PlotScales& current, const PlotScales& defaults,
-                 int kind, char decimalSeparator, QWidget* parent = nullptr);
+    ScalesDialog(widgets::Desktop& desktop, const graphs::PlotScales& current,
+                 const graphs::PlotScales& defaults, int kind, char decimalSeparator,
+                 QWidget* parent = nullptr);
 
-    QLineEdit* field(ScaleField f) const { return m_fields[static_cast<int>(f)]; }
+    QLineEdit* field(graphs::ScaleField f) const { return m_fields[static_cast<int>(f)]; }
     QPushButton* defaultsButton() const { return m_defaultsButton; }
     QPushButton* okButton() const { return m_ok; }
 
     /// After Ok: the scales entered; none when they are the kind's defaults.
-    std::optional<PlotScales> chosen() const { return m_chosen; }
+    std::optional<graphs::PlotScales> chosen() const { return m_chosen; }
 
 private:
     /// The field texts of scales, in ScaleField order.
-    std::array<QString, 8> texts(const PlotScales& scales) const;
+    std::array<QString, 8> texts(const graphs::PlotScales& scales) const;
     void fill(const std::array<QString, 8>& texts);
     void onOk();
     /// The entered scales, or a message naming the first field that does not read.
-    std::optional<PlotScales> read();
+    std::optional<graphs::PlotScales> read();
 
     widgets::Desktop& m_desktop;
     std::array<QString, 8> m_defaultTexts;
@@ -48,7 +49,7 @@ private:
     std::array<QLineEdit*, 8> m_fields{};
     QPushButton* m_defaultsButton;
     QPushButton* m_ok;
-    std::optional<PlotScales> m_chosen;
+    std::optional<graphs::PlotScales> m_chosen;
 };
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 ValueAtDialog::ValueAtDialog(widgets::Desktop& desktop, const QString& quantity,
                              char decimalSeparator, Reader reader, QWidget* parent)
@@ -46,7 +46,7 @@ void ValueAtDialog::ShowValues() {
     std::string bad;
     char separator = m_separator;
     const std::optional<std::vector<double>> xs =
-        ParseValueList(m_input->text().toStdString(), separator, bad);
+        graphs::ParseValueList(m_input->text().toStdString(), separator, bad);
     if (!xs) {
         m_desktop.showMessage(this, "Error",
                               QString("Not a number: \"%1\".").arg(QString::fromStdString(bad)),
@@ -56,4 +56,4 @@ void ValueAtDialog::ShowValues() {
     m_results->setPlainText(m_reader(*xs).join('\n'));
 }
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

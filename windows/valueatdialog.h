@@ -16,7 +16,7 @@ namespace corvane::widgets {
 class Desktop;
 }
 
-namespace corvane::graphs {
+namespace corvane::windows {
 
 class ValueAtDialog : public QDialog {
     Q_OBJECT
@@ -45,4 +45,4 @@ private:
     QPlainTextEdit* m_results;
 };
 
-} // namespace corvane::graphs
+} // namespace corvane::windows

@@ -642,7 +642,7 @@ private slots:
         QVERIFY2(ImgGRA(w, 1)->isEnabled(), "the hidden k_1 row does not count");
         QSignalSpy spy(&w, &FormMain::graphicRequested);
         int chooserRows = 0;
-        corvane::test::WhenShown<graphs::FormEditGRAF>([&](graphs::FormEditGRAF& chooser) {
+        corvane::test::WhenShown<windows::FormEditGRAF>([&](windows::FormEditGRAF& chooser) {
             chooserRows = chooser.visibleRows();
             chooser.Cancel();
         });
@@ -768,9 +768,9 @@ private slots:
         QVERIFY(ImgGRA(w, 1)->isEnabled());
         QString graphTitle;
         int recorded = 0;
-        corvane::test::WhenShown<graphs::FormEditGRAF>([&](graphs::FormEditGRAF& chooser) {
+        corvane::test::WhenShown<windows::FormEditGRAF>([&](windows::FormEditGRAF& chooser) {
             chooser.selectRow(6); // the molar fractions
-            corvane::test::WhenShown<graphs::FormGraficaAB>([&](graphs::FormGraficaAB& graph) {
+            corvane::test::WhenShown<windows::FormGraficaAB>([&](windows::FormGraficaAB& graph) {
                 graphTitle = graph.windowTitle();
                 QTRY_VERIFY(!graph.deferredDraw().isActive());
                 recorded = w.state().graphTable.RecordedRows;
@@ -809,8 +809,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(data) == data.size());
         file.close();
         fit::FitResult result;
-        corvane::test::WhenShown<graphs::FormEditGRAF>([&](graphs::FormEditGRAF& chooser) {
-            corvane::test::WhenShown<graphs::FormGraficaAB>([&](graphs::FormGraficaAB& graph) {
+        corvane::test::WhenShown<windows::FormEditGRAF>([&](windows::FormEditGRAF& chooser) {
+            corvane::test::WhenShown<windows::FormGraficaAB>([&](windows::FormGraficaAB& graph) {
                 QTRY_VERIFY(!graph.deferredDraw().isActive());
                 QVERIFY(graph.ReadMeasuredData(path));
                 result = graph.FitFor({0, 2});

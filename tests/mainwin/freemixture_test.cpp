@@ -43,7 +43,7 @@ public:
     std::function<void(MixtureGraphDialog&)> graph;
     std::function<void(RecipeDialog&)> recipe;
     std::function<void(CompoundChooser&)> chooser;
-    std::function<void(graphs::FormGraficaAB&)> window;
+    std::function<void(windows::FormGraficaAB&)> window;
     int windows = 0;
 
     bool runDialog(QDialog& dialog) override {
@@ -52,7 +52,7 @@ public:
         if (auto* d = qobject_cast<MixtureGraphDialog*>(&dialog); d && graph) graph(*d);
         if (auto* d = qobject_cast<RecipeDialog*>(&dialog); d && recipe) recipe(*d);
         if (auto* d = qobject_cast<CompoundChooser*>(&dialog); d && chooser) chooser(*d);
-        if (auto* w = qobject_cast<graphs::FormGraficaAB*>(&dialog)) {
+        if (auto* w = qobject_cast<windows::FormGraficaAB*>(&dialog)) {
             ++windows;
             QTest::qWait(60); // the deferred drawing of the curves
             if (window) window(*w);
@@ -259,7 +259,7 @@ private slots:
             d.distribution()->setChecked(true);
             d.accept();
         };
-        m_desktop.window = [this](graphs::FormGraficaAB& w) {
+        m_desktop.window = [this](windows::FormGraficaAB& w) {
             const graphs::GraphTable& table = m_window->state().graphTable;
             QVERIFY(table.RecordedRows > 50);
             for (int r = 1; r <= table.RecordedRows; ++r) {
@@ -288,7 +288,7 @@ private slots:
             d.volume()->setText("25");
             d.accept();
         };
-        m_desktop.window = [this](graphs::FormGraficaAB& w) {
+        m_desktop.window = [this](windows::FormGraficaAB& w) {
             const graphs::GraphTable& table = m_window->state().graphTable;
             QVERIFY(table.RecordedRows > 10);
             QCOMPARE(table.Value[0][1], 0.0);

@@ -130,8 +130,8 @@ private slots:
         press(Qt::Key_C, Qt::AltModifier);
         QTRY_COMPARE(text(k(1, 1)), QString("2.875"));
         QSignalSpy graphic(&w, &FormMain::graphicRequested);
-        corvane::test::AnswerOnceShown<graphs::FormEditGRAF>(
-            [](graphs::FormEditGRAF& chooser) { chooser.Cancel(); });
+        corvane::test::AnswerOnceShown<windows::FormEditGRAF>(
+            [](windows::FormEditGRAF& chooser) { chooser.Cancel(); });
         press(Qt::Key_G, Qt::AltModifier);
         QTRY_COMPARE(graphic.count(), 1);
         QCOMPARE(w.state().graph.ProblemCode, std::string("11"));

@@ -117,7 +117,7 @@ public:
 
 } // namespace corvane::widgets::test
 
-namespace corvane::table::test {
+namespace corvane::windows::test {
 
 /// The program-wide state a window test owns, with a context over it.
 struct Shared {
@@ -172,4 +172,4 @@ inline std::vector<QSizeF> PdfPageSizes(const QString& path) {
     return sizes;
 }
 
-} // namespace corvane::table::test
+} // namespace corvane::windows::test

@@ -13,8 +13,8 @@
 #include <QPrinterInfo>
 
 using namespace corvane;
-using corvane::table::test::PdfPageSizes;
-using corvane::table::test::Shared;
+using corvane::windows::test::PdfPageSizes;
+using corvane::windows::test::Shared;
 
 namespace {
 
@@ -63,7 +63,7 @@ class CupsPrintTest : public QObject {
     Shared m_shared;
     QueueDesktop m_desktop;
 
-    table::WindowContext context() {
+    windows::WindowContext context() {
         return {m_shared.graph,
                 m_shared.table,
                 m_shared.engine,
@@ -114,8 +114,8 @@ private slots:
     }
 
     void graphArrivesAsOnePagePerCopy() {
-        table::WindowContext c = context();
-        graphs::FormGraficaAB window(c);
+        windows::WindowContext c = context();
+        windows::FormGraficaAB window(c);
         window.resize(1000, 700);
         window.show();
         QTRY_VERIFY(!window.deferredDraw().isActive());
@@ -131,8 +131,8 @@ private slots:
     }
 
     void tableArrivesOnOnePage() {
-        table::WindowContext c = context();
-        table::FormTabla window(c);
+        windows::WindowContext c = context();
+        windows::FormTabla window(c);
         window.show();
         m_desktop.jobName = uniqueJobName("table");
         m_desktop.copies = 1;

@@ -19,15 +19,16 @@
 
 using namespace corvane;
 using namespace corvane::graphs;
-using corvane::table::test::Shared;
+using namespace corvane::windows;
+using corvane::windows::test::Shared;
 
 namespace {
 
 std::unique_ptr<Shared> g_shared;
-std::unique_ptr<table::WindowContext> g_context;
+std::unique_ptr<windows::WindowContext> g_context;
 
 std::unique_ptr<FormEditGRAF> openChooser() {
-    g_context = std::make_unique<table::WindowContext>(g_shared->context());
+    g_context = std::make_unique<windows::WindowContext>(g_shared->context());
     auto w = std::make_unique<FormEditGRAF>(*g_context);
     w->show();
     QCoreApplication::processEvents();

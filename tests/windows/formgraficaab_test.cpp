@@ -21,17 +21,18 @@
 
 using namespace corvane;
 using namespace corvane::graphs;
-using corvane::table::test::PdfPageSizes;
-using corvane::table::test::Shared;
+using namespace corvane::windows;
+using corvane::windows::test::PdfPageSizes;
+using corvane::windows::test::Shared;
 
 namespace {
 
 std::unique_ptr<Shared> g_shared;
-std::unique_ptr<table::WindowContext> g_context;
+std::unique_ptr<windows::WindowContext> g_context;
 std::unique_ptr<QTemporaryDir> g_dir;
 
 std::unique_ptr<FormGraficaAB> openGraph(int width = 1000, int height = 720) {
-    return graphs::test::OpenGraphWindow(*g_shared, g_context, width, height);
+    return windows::test::OpenGraphWindow(*g_shared, g_context, width, height);
 }
 
 // Pixels of a curve colour in the picture.
@@ -48,7 +49,7 @@ const QColor Red(200, 0, 0);
 // The text the table window shows when opened by the Data table button.
 QString dataTableText(FormGraficaAB& w) {
     QString shown;
-    corvane::test::WhenShown<table::FormTabla>([&shown](table::FormTabla& window) {
+    corvane::test::WhenShown<windows::FormTabla>([&shown](windows::FormTabla& window) {
         shown = window.TableText();
         QTest::keyClick(&window, Qt::Key_Escape);
     });
@@ -347,7 +348,7 @@ void FormGraficaABTest::editChoosesAnotherKind() {
 void FormGraficaABTest::dataTableShowsTheScreenPoints() {
     auto w = openGraph();
     QString shown;
-    corvane::test::WhenShown<table::FormTabla>([&shown](table::FormTabla& window) {
+    corvane::test::WhenShown<windows::FormTabla>([&shown](windows::FormTabla& window) {
         shown = window.TableText();
         QTest::keyClick(&window, Qt::Key_Escape);
     });

@@ -16,10 +16,11 @@
 using namespace corvane;
 using namespace corvane::files;
 using namespace corvane::table;
-using corvane::table::test::PdfPageSizes;
-using corvane::table::test::Shared;
+using namespace corvane::windows;
 using corvane::widgets::MessageKind;
 using corvane::widgets::test::FakeDesktop;
+using corvane::windows::test::PdfPageSizes;
+using corvane::windows::test::Shared;
 
 namespace {
 

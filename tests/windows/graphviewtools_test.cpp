@@ -23,15 +23,16 @@
 
 using namespace corvane;
 using namespace corvane::graphs;
-using corvane::table::test::Shared;
+using namespace corvane::windows;
+using corvane::windows::test::Shared;
 
 namespace {
 
 std::unique_ptr<Shared> g_shared;
-std::unique_ptr<table::WindowContext> g_context;
+std::unique_ptr<windows::WindowContext> g_context;
 
 std::unique_ptr<FormGraficaAB> openGraph() {
-    return graphs::test::OpenGraphWindow(*g_shared, g_context);
+    return windows::test::OpenGraphWindow(*g_shared, g_context);
 }
 
 // The picture pixel of a point in problem values.

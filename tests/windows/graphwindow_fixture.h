@@ -9,14 +9,14 @@
 
 #include <memory>
 
-namespace corvane::graphs::test {
+namespace corvane::windows::test {
 
 /// Opens the window on a fresh context over `shared`, kept in `context`, and waits for the
 /// deferred drawing of the curves.
 inline std::unique_ptr<FormGraficaAB>
-OpenGraphWindow(table::test::Shared& shared, std::unique_ptr<table::WindowContext>& context,
+OpenGraphWindow(windows::test::Shared& shared, std::unique_ptr<windows::WindowContext>& context,
                 int width = 1000, int height = 720) {
-    context = std::make_unique<table::WindowContext>(shared.context());
+    context = std::make_unique<windows::WindowContext>(shared.context());
     auto w = std::make_unique<FormGraficaAB>(*context);
     w->resize(width, height);
     w->show();
@@ -26,4 +26,4 @@ OpenGraphWindow(table::test::Shared& shared, std::unique_ptr<table::WindowContex
     return w;
 }
 
-} // namespace corvane::graphs::test
+} // namespace corvane::windows::test

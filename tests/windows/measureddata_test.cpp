@@ -22,7 +22,8 @@
 
 using namespace corvane;
 using namespace corvane::graphs;
-using corvane::table::test::Shared;
+using namespace corvane::windows;
+using corvane::windows::test::Shared;
 
 namespace {
 
@@ -31,11 +32,11 @@ namespace {
 constexpr double MeasuredCa = 0.09, MeasuredKa = 2.5e-5;
 
 std::unique_ptr<Shared> g_shared;
-std::unique_ptr<table::WindowContext> g_context;
+std::unique_ptr<windows::WindowContext> g_context;
 std::unique_ptr<QTemporaryDir> g_dir;
 
 std::unique_ptr<FormGraficaAB> openGraph() {
-    g_context = std::make_unique<table::WindowContext>(g_shared->context());
+    g_context = std::make_unique<windows::WindowContext>(g_shared->context());
     auto w = std::make_unique<FormGraficaAB>(*g_context);
     w->resize(1000, 720);
     w->show();
@@ -125,7 +126,7 @@ void MeasuredDataTest::theDataTableListsThePointsAsASecondBlock() {
     auto w = openGraph();
     QVERIFY(w->ReadMeasuredData(writeData("two.csv", "V;pH\n0,5;3,18\n12,25;4,70\n")));
     QString text;
-    corvane::test::WhenShown<table::FormTabla>([&text](table::FormTabla& window) {
+    corvane::test::WhenShown<windows::FormTabla>([&text](windows::FormTabla& window) {
         text = window.TableText();
         window.scrollBar()->setValue(window.scrollBar()->maximum()); // down to the points
         QVERIFY(window.grab().save(QString(CORVANE_TEST_OUTPUT_DIR) + "/table_measured_data.png"));

@@ -14,7 +14,8 @@
 
 using namespace corvane;
 using namespace corvane::graphs;
-using corvane::table::test::Shared;
+using namespace corvane::windows;
+using corvane::windows::test::Shared;
 
 namespace {
 
@@ -26,7 +27,7 @@ constexpr int AddedConcentrationRow = 0; // kind 23, "pH vs. C_SA"
 constexpr int AddedVolumeRow = 2;        // kind 27, "pH vs. V_SA"
 
 std::unique_ptr<Shared> g_shared;
-std::unique_ptr<table::WindowContext> g_context;
+std::unique_ptr<windows::WindowContext> g_context;
 
 void type(QLineEdit* field, const QString& text) {
     field->setFocus();
@@ -42,7 +43,7 @@ void waitForTheCurves(FormGraficaAB& w) {
 // As after Graphic: "pH vs. V_SA" with 0.05 mol/L added to the 100 mL of buffer, confirmed,
 // then the graph window.
 std::unique_ptr<FormGraficaAB> openAddedVolumeGraph() {
-    g_context = std::make_unique<table::WindowContext>(g_shared->context());
+    g_context = std::make_unique<windows::WindowContext>(g_shared->context());
     {
         FormEditGRAF chooser(*g_context);
         chooser.selectRow(AddedVolumeRow);

@@ -16,16 +16,16 @@
 #include <QTemporaryDir>
 
 using namespace corvane;
-using corvane::table::test::Shared;
+using corvane::windows::test::Shared;
 
 namespace {
 
 std::unique_ptr<Shared> g_shared;
-std::unique_ptr<table::WindowContext> g_context;
+std::unique_ptr<windows::WindowContext> g_context;
 std::unique_ptr<QTemporaryDir> g_dir;
 
 template <class Window> std::unique_ptr<Window> openActive() {
-    g_context = std::make_unique<table::WindowContext>(g_shared->context());
+    g_context = std::make_unique<windows::WindowContext>(g_shared->context());
     auto w = std::make_unique<Window>(*g_context);
     w->show();
     w->activateWindow(); // an X server without a window manager activates nothing
@@ -71,7 +71,7 @@ void WindowKeysTest::init() {
 }
 
 void WindowKeysTest::escapeClosesTheGraphAfterAMenu() {
-    auto w = openActive<graphs::FormGraficaAB>();
+    auto w = openActive<windows::FormGraficaAB>();
     QTest::mouseClick(w->menus(), Qt::LeftButton, {},
                       w->menus()->actionGeometry(w->menus()->actions().at(0)).center());
     QTRY_VERIFY(openMenu() != nullptr);
@@ -86,7 +86,7 @@ void WindowKeysTest::escapeClosesTheGraphAfterAMenu() {
 }
 
 void WindowKeysTest::escapeClosesTheTableAfterAMenuCommand() {
-    auto w = openActive<table::FormTabla>();
+    auto w = openActive<windows::FormTabla>();
     press(*w, Qt::Key_E, Qt::AltModifier);
     QTRY_VERIFY(openMenu() != nullptr);
     press(*w, Qt::Key_C);
@@ -100,7 +100,7 @@ void WindowKeysTest::escapeClosesTheTableAfterAMenuCommand() {
 
 // An open menu or a dialog takes Escape: the window stays.
 void WindowKeysTest::escapeClosesAMenuFirst() {
-    auto w = openActive<table::FormTabla>();
+    auto w = openActive<windows::FormTabla>();
     press(*w, Qt::Key_F, Qt::AltModifier);
     QTRY_VERIFY(openMenu() != nullptr);
     press(*w, Qt::Key_Escape);
@@ -109,7 +109,7 @@ void WindowKeysTest::escapeClosesAMenuFirst() {
 }
 
 void WindowKeysTest::graphCommandKeysAndMenuItems() {
-    auto w = openActive<graphs::FormGraficaAB>();
+    auto w = openActive<windows::FormGraficaAB>();
     const QStringList items = itemsWithKeys(w->menus());
     for (const char* item :
          {"&Edit type of graphic... Ctrl+G", "&Save image as... Ctrl+S", "&Print... Ctrl+P",
@@ -118,7 +118,7 @@ void WindowKeysTest::graphCommandKeysAndMenuItems() {
 
     // Escape in the chooser closes the chooser, not the graph window.
     bool graphStayed = false;
-    corvane::test::AnswerOnceShown<graphs::FormEditGRAF>([&](graphs::FormEditGRAF& chooser) {
+    corvane::test::AnswerOnceShown<windows::FormEditGRAF>([&](windows::FormEditGRAF& chooser) {
         reactivate(chooser);
         QTest::keyClick(chooser.windowHandle(), Qt::Key_Escape);
         graphStayed = w->isVisible();
@@ -144,7 +144,7 @@ void WindowKeysTest::graphCommandKeysAndMenuItems() {
     QCOMPARE(s.desktop.messages.back().text,
              QString("The graphic was successfully copied to the clipboard."));
     bool tableShown = false;
-    corvane::test::AnswerOnceShown<table::FormTabla>([&](table::FormTabla& table) {
+    corvane::test::AnswerOnceShown<windows::FormTabla>([&](windows::FormTabla& table) {
         tableShown = true;
         reactivate(table);
         QTest::keyClick(table.windowHandle(), Qt::Key_Escape);
@@ -155,7 +155,7 @@ void WindowKeysTest::graphCommandKeysAndMenuItems() {
 }
 
 void WindowKeysTest::tableCommandKeysAndMenuItems() {
-    auto w = openActive<table::FormTabla>();
+    auto w = openActive<windows::FormTabla>();
     const QStringList items = itemsWithKeys(w->menus());
     for (const char* item : {"&Save data table as... Ctrl+S", "&Print... Ctrl+P",
                              "&Export PDF... Ctrl+E", "&Copy Ctrl+C"})
@@ -177,7 +177,7 @@ void WindowKeysTest::tableCommandKeysAndMenuItems() {
 }
 
 void WindowKeysTest::tabGoesThroughTheBarButtons() {
-    auto w = openActive<graphs::FormGraficaAB>();
+    auto w = openActive<windows::FormGraficaAB>();
     QCOMPARE(QApplication::focusWidget(), w->button(0));
     QList<QWidget*> order;
     for (int i = 0; i < 6; ++i) {
@@ -196,7 +196,7 @@ void WindowKeysTest::tabGoesThroughTheBarButtons() {
 // The wheel moves by one small step; Up and Down do the same, Page Up and Page Down a page,
 // Home and End go to the ends, and the focus on a bar button does not stop them.
 void WindowKeysTest::tableScrollsByRowPageAndEnds() {
-    auto w = openActive<table::FormTabla>();
+    auto w = openActive<windows::FormTabla>();
     w->resize(900, 640);
     QScrollBar* bar = w->scrollBar();
     QVERIFY(bar->isVisible());
@@ -224,5 +224,5 @@ void WindowKeysTest::tableScrollsByRowPageAndEnds() {
     QCOMPARE(bar->value(), 0);
     // The body follows the bar, as with the wheel.
     press(*w, Qt::Key_End);
-    QCOMPARE(w->bodyPicture()->y(), 4 + table::FormTabla::HeadingHeight - bar->maximum());
+    QCOMPARE(w->bodyPicture()->y(), 4 + windows::FormTabla::HeadingHeight - bar->maximum());
 }

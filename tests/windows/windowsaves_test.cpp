@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 
 using namespace corvane;
-using corvane::table::test::Shared;
 using corvane::test::FullDisk;
+using corvane::windows::test::Shared;
 
 namespace {
 
@@ -37,16 +37,16 @@ QByteArray runSave(const QString& window, const QString& command, const QString&
                    const QString& filter) {
     g_shared->desktop.savePath = path;
     g_shared->desktop.saveFilter = filter;
-    table::WindowContext context = g_shared->context();
+    windows::WindowContext context = g_shared->context();
     if (window == "table") {
-        table::FormTabla w(context);
+        windows::FormTabla w(context);
         command == "save" ? w.SaveTableAs() : w.ExportPdf();
         if (command != "save") return {};
         return (filter == CsvFilter ? table::TableCsv(g_shared->graph, g_shared->table, '.')
                                     : w.TableText())
             .toUtf8();
     }
-    graphs::FormGraficaAB w(context);
+    windows::FormGraficaAB w(context);
     w.resize(1000, 720);
     w.show();
     for (int i = 0; i < 200 && w.deferredDraw().isActive(); ++i)
