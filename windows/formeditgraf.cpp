@@ -1,5 +1,6 @@
 #include "formeditgraf.h"
 
+#include "engine/slots.h"
 #include "graphs/catalogue.h"
 #include "graphs/extrafields.h"
 #include "graphs/scales.h"
@@ -37,8 +38,8 @@ constexpr int InstructionBottom = 50;
 constexpr int ContentMargin = 10;
 constexpr int PanelHeight = 58;
 constexpr int BarHeight = 48;
-constexpr int VolumeSlot = 15;
-constexpr int ConcentrationSlot = 16;
+constexpr int VolumeSlot = engine::slot::buffer::Volume;
+constexpr int ConcentrationSlot = engine::slot::buffer::AddedConcentration;
 
 const QColor HighlightColor(0, 64, 128);
 const QString VolumeCaption = QStringLiteral(" Volume (mL) of buffer solution");
