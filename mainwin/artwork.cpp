@@ -2,6 +2,7 @@
 
 #include "markup/renderer.h"
 #include "markup/surface.h"
+#include "widgets/palette.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -21,7 +22,6 @@ const std::array<const char*, SymbolPictureCount> Symbols = {
     "V_e_q",  "pH_e_q_1", "pH_e_q_2", "pH_e_q_3", "V_e_q_1", "V_e_q_2", "V_e_q_3", "pH",
     "&alfa",  "C_S_A",    "C_S_B",    "[HX]",     "[X^–]",   "[ZOH]",   "[Z^+]"};
 
-const QColor FieldPanelColor(248, 250, 255);
 constexpr int SymbolHeight = 28;
 
 } // namespace
@@ -31,7 +31,8 @@ QString SymbolMarkup(int n) {
 }
 
 QPixmap SymbolPicture(int n) {
-    return MarkupPicture(SymbolMarkup(n), FieldPanelColor, QColor(32, 40, 72), SymbolHeight);
+    return MarkupPicture(SymbolMarkup(n), widgets::FieldPanelColor, QColor(32, 40, 72),
+                         SymbolHeight);
 }
 
 QPixmap MarkupPicture(const QString& text, const QColor& background, const QColor& color,

@@ -32,7 +32,6 @@ constexpr int StatusLineHeight = 16;
 const QColor ChosenTabColor(64, 64, 128);
 const QColor OtherTabColor(96, 96, 96);
 const QColor PressedTabColor(40, 40, 40);
-const QColor FieldPanelColor(248, 250, 255);
 
 void setTextColor(QLabel* label, const QColor& color) {
     QPalette p = label->palette();
@@ -156,7 +155,7 @@ void TaskPanel::buildFields() {
     ioFrame->setObjectName(IndexedName("ShaIO", t));
     io = new QWidget(area);
     io->setObjectName(IndexedName("PicIO", t));
-    widgets::PaintBackground(io, FieldPanelColor);
+    widgets::PaintBackground(io, widgets::FieldPanelColor);
     io->hide();
     ioFrame->hide();
     ioLine = line(io);

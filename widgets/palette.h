@@ -10,5 +10,7 @@ namespace corvane::widgets {
 inline const QColor FrameColor{168, 178, 206};
 /// Button bars, option panels and table headings.
 inline const QColor BarColor{240, 244, 255};
+/// The main window's field panels, and the background of the symbols drawn on them.
+inline const QColor FieldPanelColor{248, 250, 255};
 
 } // namespace corvane::widgets
