@@ -23,6 +23,7 @@ namespace corvane::cli {
 
 namespace {
 
+using numtext::appendCsvField;
 using numtext::splitFields;
 using numtext::trimmed;
 
@@ -42,19 +43,6 @@ BatchRequest parseBatch(const std::vector<std::string>& args) {
     if (!batch.common.values.empty())
         throw UsageError{"batch takes its values from the CSV lines, not from NAME=VALUE"};
     return batch;
-}
-
-void appendCsvField(std::string& line, std::string_view text, char delimiter) {
-    if (text.find_first_of(std::string{delimiter, '"', '\n', '\r'}) == std::string_view::npos) {
-        line += text;
-        return;
-    }
-    line += '"';
-    for (char c : text) {
-        if (c == '"') line += '"';
-        line += c;
-    }
-    line += '"';
 }
 
 // The longest record read; a longer one is passed over as a bad line.

@@ -2,6 +2,19 @@
 
 namespace corvane::numtext {
 
+void appendCsvField(std::string& line, std::string_view text, char delimiter) {
+    if (text.find_first_of(std::string{delimiter, '"', '\n', '\r'}) == std::string_view::npos) {
+        line += text;
+        return;
+    }
+    line += '"';
+    for (char c : text) {
+        if (c == '"') line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
 bool splitFields(const std::string& line, char delimiter, std::vector<std::string>& fields) {
     fields.clear();
     std::string field;

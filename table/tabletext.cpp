@@ -2,6 +2,7 @@
 
 #include "markup/renderer.h"
 #include "markup/surface.h"
+#include "numtext/fields.h"
 #include "numtext/numbertext.h"
 
 #include <cmath>
@@ -163,11 +164,9 @@ QChar CsvSeparator(char decimalSeparator) {
 }
 
 QString CsvField(QString text, QChar separator) {
-    if (text.contains(separator) || text.contains(QLatin1Char('"'))) {
-        text.replace(QLatin1String("\""), QLatin1String("\"\""));
-        text = QLatin1Char('"') + text + QLatin1Char('"');
-    }
-    return text;
+    std::string field;
+    numtext::appendCsvField(field, text.toStdString(), separator.toLatin1());
+    return QString::fromStdString(field);
 }
 
 QString TableCsv(const graphs::GraphSettings& settings, const graphs::GraphTable& table,

@@ -78,7 +78,7 @@ QString PlainText(const std::string& markup);
 
 /// The CSV field separator: ";" when the decimal separator is ",", else ",".
 QChar CsvSeparator(char decimalSeparator);
-/// A CSV field, quoted (its quotes doubled) when it holds the separator or a quote.
+/// A CSV field, quoted (its quotes doubled) when it holds the separator, a quote or a line break.
 QString CsvField(QString text, QChar separator);
 
 /// The recorded rows as comma-separated values: a line of the plain headings of the columns in
