@@ -35,11 +35,6 @@ using namespace corvane::mainwin::test;
 
 namespace {
 
-// Row i of task t.
-int k(int t, int i) {
-    return 15 * (t - 1) + i;
-}
-
 std::vector<compounds::ConstantRole> rolesOf(const char* code) {
     return compounds::ConstantRoles(*engine::FindProblem(code));
 }

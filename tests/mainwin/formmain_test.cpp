@@ -35,15 +35,6 @@ using namespace corvane::mainwin;
 using namespace corvane::mainwin::test;
 using corvane::widgets::test::FakeDesktop;
 
-namespace {
-
-// Row i of task t.
-int k(int t, int i) {
-    return 15 * (t - 1) + i;
-}
-
-} // namespace
-
 class FormMainTest : public QObject {
     Q_OBJECT
 

@@ -27,10 +27,6 @@ using corvane::widgets::test::FakeDesktop;
 
 namespace {
 
-int k(int t, int i) {
-    return 15 * (t - 1) + i;
-}
-
 QString accessibleText(QObject* object, QAccessible::Text which) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
     return face ? face->text(which) : QString("(no interface)");

@@ -24,7 +24,11 @@ inline QString Indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-// Row i of task t is element k = 15 × (t − 1) + i.
+/// Row i of task t is element k = 15 × (t − 1) + i.
+inline int k(int t, int i) {
+    return 15 * (t - 1) + i;
+}
+
 inline ValueField* Text1(const FormMain& w, int k) {
     return Part<ValueField>(w, Indexed("Text1", k));
 }
