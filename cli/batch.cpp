@@ -257,8 +257,7 @@ public:
     /// Solves the first `count` lines of the chunk into the shares' texts; false when one
     /// failed.
     bool solve(const std::vector<PendingLine>& chunk, std::size_t count) {
-        const std::size_t used =
-            count < LinesWorthAThread ? 1 : std::min(m_shares.size(), count / 64 + 1);
+        const std::size_t used = count < LinesWorthAThread ? 1 : m_shares.size();
         const std::size_t perShare = (count + used - 1) / used;
         auto solveShare = [&](std::size_t s) {
             Share& share = m_shares[s];
